@@ -1,0 +1,20 @@
+#include "app/arranque.h"
+
+#include "util/ajustes_regionales.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <clocale>
+
+void PrepararAplicacion(QApplication& app) {
+    std::setlocale(LC_NUMERIC, "C");
+    LeerAjustesRegionales();
+    QFont fuente(QStringLiteral("Arial"), 9);
+    QApplication::setFont(fuente);
+    auto* traductor = new QTranslator(&app);
+    if (traductor->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(traductor);
+}

@@ -1,0 +1,8 @@
+#pragma once
+// Application-wide set-up shared by the program and its tests.
+class QApplication;
+
+// Puts the C library back in the "C" number locale (QApplication changes it),
+// reads the regional settings, sets Arial as the application font and loads
+// Qt's Spanish translations.
+void PrepararAplicacion(QApplication& app);

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and looking at the
+# program need, skipping what is already there.
+set -euo pipefail
+
+paquetes=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-translations-l10n libgl-dev
+  libbenchmark-dev
+  fonts-liberation2
+  xvfb xauth xdotool imagemagick poppler-utils
+  python3-pyatspi at-spi2-core dbus dbus-x11
+)
+
+faltan=()
+for p in "${paquetes[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltan+=("$p")
+done
+[ ${#faltan[@]} -eq 0 ] && exit 0
+
+sudo_si_hace_falta=()
+[ "$(id -u)" -ne 0 ] && sudo_si_hace_falta=(sudo)
+echo "Instalando: ${faltan[*]}"
+"${sudo_si_hace_falta[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${sudo_si_hace_falta[@]}" \
+  apt-get install -y -q --no-install-recommends "${faltan[@]}"
