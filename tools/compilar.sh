@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Configures into build/ (once) and builds incrementally.
+# Configures into build/ (once) and builds incrementally; with arguments,
+# builds only those targets. Builds are serialised with a lock so that
+# several shells can share one build folder.
 set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$raiz"
+objetivos=()
+for t in "$@"; do objetivos+=(--target "$t"); done
+exec 9>"$raiz/.compilacion.lock"
+flock 9
 if [ ! -f build/CMakeCache.txt ]; then
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$(nproc)" "${objetivos[@]}"
