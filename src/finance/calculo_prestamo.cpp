@@ -1,0 +1,160 @@
+#include "finance/calculo_prestamo.h"
+
+#include "finance/bloque_guardado.h"
+#include "util/textos_numericos.h"
+
+#include <functional>
+
+namespace finance {
+namespace {
+
+const QString kTituloCuota = QStringLiteral("Cálculo de la cuota de un préstamo");
+const QString kTituloInteres = QStringLiteral("Cálculo del interés de un préstamo");
+const QString kTituloNumero = QStringLiteral("Cálculo de número de cuotas de un préstamo");
+const QString kTituloCapital = QStringLiteral("Cálculo del capital de un préstamo");
+
+AvisoCalculo NoCalculado(const QString& titulo, const QString& que) {
+    return {titulo, QStringLiteral("No se ha podido calcular %1 con estos datos.").arg(que)};
+}
+
+void Totales(EstadoPrestamo& e) {
+    e.TotalPagado = e.NumCuotas * e.Cuota;
+    e.TotalIntereses = e.TotalPagado - e.Capital;
+    e.Porcentaje = e.TotalPagado == 0 ? 0 : e.TotalIntereses / e.TotalPagado * 100;
+}
+
+bool Guardado(EstadoPrestamo& e, const std::function<void()>& paso) {
+    return EjecutarGuardado(paso, {&e.Capital, &e.Interes, &e.Cuota, &e.TotalPagado, &e.TotalIntereses,
+                                   &e.Porcentaje});
+}
+
+class CalculoPrestamo {
+public:
+    CalculoPrestamo(const EntradaPrestamo& entrada) : timing_(entrada.timing) { Leer(entrada); }
+
+    ResultadoPrestamo Resolver(int calculoActual) {
+        switch (calculoActual) {
+        case 0: Cuota(); break;
+        case 1: Interes(); break;
+        case 2: NumeroDeCuotas(); break;
+        case 3: Capital(); break;
+        default: break;
+        }
+        return r_;
+    }
+
+private:
+    QString ConCero(const QString& texto, CampoPrestamo campo) {
+        if (!texto.isEmpty())
+            return texto;
+        r_.camposConCero << campo;
+        return QStringLiteral("0");
+    }
+
+    void Leer(const EntradaPrestamo& entrada) {
+        const QString capital = ConCero(entrada.capital, CampoPrestamo::Capital);
+        const QString interes = ConCero(entrada.interes, CampoPrestamo::Interes);
+        const QString numero = ConCero(entrada.numCuotas, CampoPrestamo::NumCuotas);
+        const QString cuota = ConCero(entrada.cuota, CampoPrestamo::Cuota);
+        e().Capital = LeerNumero(capital);
+        e().Interes = LeerNumero(interes);
+        e().NumCuotas = LeerEntero(numero);
+        e().Cuota = LeerNumero(cuota);
+    }
+
+    EstadoPrestamo& e() { return r_.estado; }
+    long double Tasa() { return static_cast<long double>(e().Interes) / 1200; }
+
+    void Escribir(CampoPrestamo campo, const QString& texto) {
+        r_.campoEscrito = campo;
+        r_.textoEscrito = texto;
+    }
+
+    void Fallo(const AvisoCalculo& aviso) {
+        r_.aviso = aviso;
+        e().CalculoFallido = true;
+    }
+
+    void Cuota() {
+        if (e().NumCuotas <= 0) {
+            Fallo({kTituloCuota, QStringLiteral("El número de cuotas debe ser mayor que cero.")});
+            return;
+        }
+        const bool ok = Guardado(e(), [this] {
+            e().Cuota = static_cast<double>(-Payment(Tasa(), e().NumCuotas, e().Capital, 0, timing_));
+            Totales(e());
+        });
+        if (!ok)
+            Fallo(NoCalculado(kTituloCuota, QStringLiteral("la cuota")));
+        Escribir(CampoPrestamo::Cuota, TextoDosDecimales(e().Cuota));
+    }
+
+    void Interes() {
+        if (!(e().NumCuotas * e().Cuota > e().Capital)) {
+            Fallo({kTituloInteres, QStringLiteral("El producto de la cuota por el número de cuotas\r"
+                                                  "debe ser mayor que el capital solicitado.")});
+            return;
+        }
+        const double leido = e().Interes;
+        const bool ok = Guardado(e(), [this] {
+            e().Interes = static_cast<double>(
+                InterestRate(e().NumCuotas, e().Cuota, -e().Capital, 0, timing_) * 100 * 12);
+            Totales(e());
+        });
+        if (!ok) {
+            e().Interes = leido;
+            Fallo(NoCalculado(kTituloInteres, QStringLiteral("el interés")));
+        }
+        Escribir(CampoPrestamo::Interes, TextoDosDecimales(e().Interes));
+    }
+
+    void NumeroDeCuotas() {
+        const int leido = e().NumCuotas;
+        int calculado = 0;
+        bool ok = true;
+        try {
+            calculado = CeilToInt(NumberOfPeriods(Tasa(), e().Cuota, -e().Capital, 0, timing_));
+        } catch (const std::exception&) {
+            ok = false;
+        }
+        if (ok) {
+            e().NumCuotas = calculado;
+        } else if (e().Capital > 0) {
+            Fallo({kTituloNumero, QStringLiteral("Debe aumentar el importe de la cuota para\r"
+                                                 "poder amortizar el préstamo solicitado.")});
+            r_.foco = CampoPrestamo::Cuota;
+        } else {
+            e().NumCuotas = leido;
+        }
+        if (!e().CalculoFallido && !Guardado(e(), [this] { Totales(e()); }))
+            Fallo(NoCalculado(kTituloNumero, QStringLiteral("el número de cuotas")));
+        Escribir(CampoPrestamo::NumCuotas, TextoEntero(e().NumCuotas));
+    }
+
+    void Capital() {
+        const bool ok = Guardado(e(), [this] {
+            e().Capital = static_cast<double>(-PresentValue(Tasa(), e().NumCuotas, e().Cuota, 0, timing_));
+            Totales(e());
+        });
+        if (!ok)
+            Fallo(NoCalculado(kTituloCapital, QStringLiteral("el capital")));
+        Escribir(CampoPrestamo::Capital, TextoDosDecimales(e().Capital));
+    }
+
+    PaymentTiming timing_;
+    ResultadoPrestamo r_;
+};
+
+}  // namespace
+
+ResultadoPrestamo ResolverPrestamo(int calculoActual, const EntradaPrestamo& entrada) {
+    return CalculoPrestamo(entrada).Resolver(calculoActual);
+}
+
+PanelesPrestamo TextosPanelesPrestamo(const EstadoPrestamo& e) {
+    return {TextoImporte(e.Capital),     TextoImporte(e.Interes),        TextoEntero(e.NumCuotas),
+            TextoImporte(e.Cuota),       TextoImporte(e.TotalPagado),    TextoImporte(e.TotalIntereses),
+            TextoImporte(e.Porcentaje)};
+}
+
+}  // namespace finance

@@ -1,0 +1,59 @@
+#pragma once
+// The loan calculation: from the texts of the four fields of the loans page,
+// the chosen unknown and the payment timing, work out the calculation state,
+// the text to write back into the unknown's field and the warning to show.
+// No window is involved; the main window reads its fields, calls this and
+// writes back what it returns.
+#include "finance/aviso_calculo.h"
+#include "finance/tvm.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace finance {
+
+enum class CampoPrestamo { Ninguno, Capital, Interes, NumCuotas, Cuota };
+
+// The calculation state the main window keeps and the loan schedule reads.
+struct EstadoPrestamo {
+    double Capital = 0;
+    double Interes = 0;  // annual nominal percentage
+    int NumCuotas = 0;
+    double Cuota = 0;
+    double TotalPagado = 0;
+    double TotalIntereses = 0;
+    double Porcentaje = 0;
+    bool CalculoFallido = false;
+};
+
+struct EntradaPrestamo {
+    QString capital;
+    QString interes;
+    QString numCuotas;
+    QString cuota;
+    PaymentTiming timing = PaymentTiming::EndOfPeriod;
+};
+
+struct ResultadoPrestamo {
+    EstadoPrestamo estado;
+    QList<CampoPrestamo> camposConCero;          // empty fields that now hold "0"
+    CampoPrestamo campoEscrito = CampoPrestamo::Ninguno;
+    QString textoEscrito;                        // the unknown as written back
+    std::optional<AvisoCalculo> aviso;
+    CampoPrestamo foco = CampoPrestamo::Ninguno; // where the focus must go
+};
+
+// The texts of the seven result panels.
+struct PanelesPrestamo {
+    QString capital, interes, numCuotas, cuota, pagado, intereses, porcentaje;
+};
+
+// calculoActual 0 instalment, 1 interest, 2 number of instalments, 3 capital;
+// any other code computes nothing. A field text that is not a number throws
+// EConvertError before anything is worked out.
+ResultadoPrestamo ResolverPrestamo(int calculoActual, const EntradaPrestamo& entrada);
+
+PanelesPrestamo TextosPanelesPrestamo(const EstadoPrestamo& estado);
+
+}  // namespace finance

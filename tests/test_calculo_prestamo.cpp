@@ -1,0 +1,161 @@
+#include "prueba_comun.h"
+
+#include "finance/calculo_prestamo.h"
+#include "util/excepcion.h"
+
+using finance::CampoPrestamo;
+using finance::EntradaPrestamo;
+using finance::PaymentTiming;
+using finance::ResolverPrestamo;
+
+Q_DECLARE_METATYPE(CampoPrestamo)
+
+namespace {
+const PaymentTiming kFinal = PaymentTiming::EndOfPeriod;
+const PaymentTiming kInicio = PaymentTiming::StartOfPeriod;
+}  // namespace
+
+class TestCalculoPrestamo : public QObject {
+    Q_OBJECT
+private slots:
+    // Each row: the unknown, the four field texts and the timing; then what is
+    // written back (field and text), the seven panels joined by '|', the
+    // warning's title and first line, and where the focus goes.
+    void calculos_data() {
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QStringList>("campos");
+        QTest::addColumn<int>("timing");
+        QTest::addColumn<CampoPrestamo>("campoEscrito");
+        QTest::addColumn<QString>("textoEscrito");
+        QTest::addColumn<QString>("paneles");
+        QTest::addColumn<QString>("avisoTitulo");
+        QTest::addColumn<QString>("avisoPrimeraLinea");
+        QTest::addColumn<CampoPrestamo>("foco");
+
+        const QString sinAviso;
+        const QString tituloCuota = "Cálculo de la cuota de un préstamo";
+        const QString tituloInteres = "Cálculo del interés de un préstamo";
+        const QString tituloNumero = "Cálculo de número de cuotas de un préstamo";
+
+        QTest::newRow("cuota al final")
+            << 0 << QStringList{"10000", "6", "12", ""} << int(kFinal) << CampoPrestamo::Cuota << "860,66"
+            << "10.000,00|6,00|12|860,66|10.327,97|327,97|3,18" << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+        QTest::newRow("cuota al inicio")
+            << 0 << QStringList{"10000", "6", "12", ""} << int(kInicio) << CampoPrestamo::Cuota << "856,38"
+            << "10.000,00|6,00|12|856,38|10.276,59|276,59|2,69" << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+        QTest::newRow("cuota sin interés al final")
+            << 0 << QStringList{"1200", "", "12", ""} << int(kFinal) << CampoPrestamo::Cuota << "100,00"
+            << "1.200,00|0,00|12|100,00|1.200,00|0,00|0,00" << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+        QTest::newRow("cuota sin interés al inicio")
+            << 0 << QStringList{"1200", "0", "12", ""} << int(kInicio) << CampoPrestamo::Cuota << "100,00"
+            << "1.200,00|0,00|12|100,00|1.200,00|0,00|0,00" << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+        QTest::newRow("cuota sin número de cuotas")
+            << 0 << QStringList{"10000", "6", "0", "860,66"} << int(kFinal) << CampoPrestamo::Ninguno << ""
+            << "10.000,00|6,00|0|860,66|0,00|0,00|0,00" << tituloCuota
+            << "El número de cuotas debe ser mayor que cero." << CampoPrestamo::Ninguno;
+        QTest::newRow("grandes cantidades")
+            << 0 << QStringList{"1000000000000000", "6", "2147483647", ""} << int(kFinal) << CampoPrestamo::Cuota
+            << "5000000000000,00"
+            << "1.000.000.000.000.000,00|6,00|2147483647|5.000.000.000.000,00|10.737.418.235.000.000.000.000,00|"
+               "10.737.417.235.000.000.000.000,00|100,00"
+            << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+
+        QTest::newRow("interés")
+            << 1 << QStringList{"10000", "", "12", "860,66"} << int(kFinal) << CampoPrestamo::Interes << "6,00"
+            << "10.000,00|6,00|12|860,66|10.327,92|327,92|3,18" << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+        QTest::newRow("interés con el producto igual al capital")
+            << 1 << QStringList{"10000", "5", "10", "1000"} << int(kFinal) << CampoPrestamo::Ninguno << ""
+            << "10.000,00|5,00|10|1.000,00|0,00|0,00|0,00" << tituloInteres
+            << "El producto de la cuota por el número de cuotas" << CampoPrestamo::Ninguno;
+
+        QTest::newRow("número de cuotas con la cuota redondeada")
+            << 2 << QStringList{"10000", "6", "", "860,66"} << int(kFinal) << CampoPrestamo::NumCuotas << "13"
+            << "10.000,00|6,00|13|860,66|11.188,58|1.188,58|10,62" << sinAviso << sinAviso
+            << CampoPrestamo::Ninguno;
+        QTest::newRow("número de cuotas exacto")
+            << 2 << QStringList{"10000", "6", "", "900"} << int(kFinal) << CampoPrestamo::NumCuotas << "12"
+            << "10.000,00|6,00|12|900,00|10.800,00|800,00|7,41" << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+        QTest::newRow("número de cuotas con cuota insuficiente")
+            << 2 << QStringList{"10000", "6", "7", "50"} << int(kFinal) << CampoPrestamo::NumCuotas << "7"
+            << "10.000,00|6,00|7|50,00|0,00|0,00|0,00" << tituloNumero
+            << "Debe aumentar el importe de la cuota para" << CampoPrestamo::Cuota;
+        QTest::newRow("número de cuotas sin capital")
+            << 2 << QStringList{"0", "6", "7", "100"} << int(kFinal) << CampoPrestamo::NumCuotas << "0"
+            << "0,00|6,00|0|100,00|0,00|0,00|0,00" << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+        QTest::newRow("número de cuotas sin capital ni cuota")
+            << 2 << QStringList{"0", "6", "7", "0"} << int(kFinal) << CampoPrestamo::NumCuotas << "7"
+            << "0,00|6,00|7|0,00|0,00|0,00|0,00" << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+
+        QTest::newRow("capital")
+            << 3 << QStringList{"", "6", "12", "860,66"} << int(kFinal) << CampoPrestamo::Capital << "9999,95"
+            << "9.999,95|6,00|12|860,66|10.327,92|327,97|3,18" << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+        QTest::newRow("código sin cálculo")
+            << 7 << QStringList{"1", "2", "3", "4"} << int(kFinal) << CampoPrestamo::Ninguno << ""
+            << "1,00|2,00|3|4,00|0,00|0,00|0,00" << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+    }
+
+    void calculos() {
+        QFETCH(int, codigo);
+        QFETCH(QStringList, campos);
+        QFETCH(int, timing);
+        QFETCH(CampoPrestamo, campoEscrito);
+        QFETCH(QString, textoEscrito);
+        QFETCH(QString, paneles);
+        QFETCH(QString, avisoTitulo);
+        QFETCH(QString, avisoPrimeraLinea);
+        QFETCH(CampoPrestamo, foco);
+
+        const EntradaPrestamo entrada{campos[0], campos[1], campos[2], campos[3], PaymentTiming(timing)};
+        const auto r = ResolverPrestamo(codigo, entrada);
+        const auto p = finance::TextosPanelesPrestamo(r.estado);
+        QCOMPARE(QStringList({p.capital, p.interes, p.numCuotas, p.cuota, p.pagado, p.intereses, p.porcentaje})
+                     .join('|'),
+                 paneles);
+        QCOMPARE(r.campoEscrito, campoEscrito);
+        QCOMPARE(r.textoEscrito, textoEscrito);
+        QCOMPARE(r.aviso.has_value(), !avisoTitulo.isEmpty());
+        QCOMPARE(r.estado.CalculoFallido, r.aviso.has_value());
+        if (r.aviso) {
+            QCOMPARE(r.aviso->titulo, avisoTitulo);
+            QCOMPARE(r.aviso->texto.split('\r').first(), avisoPrimeraLinea);
+        }
+        QCOMPARE(r.foco, foco);
+    }
+
+    // Totals too large for a double make a failed calculation with a
+    // warning, never "inf" in a panel.
+    void cuotaFueraDeRango() {
+        const auto r = ResolverPrestamo(0, {"1e308", "6", "1200", ""});
+        QVERIFY(r.estado.CalculoFallido);
+        QVERIFY(r.aviso);
+        QCOMPARE(r.aviso->texto, QStringLiteral("No se ha podido calcular la cuota con estos datos."));
+        const auto p = finance::TextosPanelesPrestamo(r.estado);
+        for (const QString& texto : {p.pagado, p.intereses, p.porcentaje})
+            QCOMPARE(texto, QStringLiteral("0,00"));
+    }
+
+    void interesExactoNoSeRedondeaEnElEstado() {
+        const auto r = ResolverPrestamo(1, {"10000", "", "12", "860,66", kFinal});
+        QVERIFY(qAbs(r.estado.Interes - 5.9991) < 0.0001);
+    }
+
+    void camposVaciosPasanACero() {
+        const auto r = ResolverPrestamo(0, {"", "6", "", ""});
+        QCOMPARE(r.camposConCero,
+                 (QList<CampoPrestamo>{CampoPrestamo::Capital, CampoPrestamo::NumCuotas, CampoPrestamo::Cuota}));
+    }
+
+    void textoQueNoEsNumero() {
+        try {
+            ResolverPrestamo(0, {",5x", "6", "12", ""});
+            QFAIL("se esperaba un error de conversión");
+        } catch (const EConvertError& e) {
+            QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("\",5x\" no es un número válido"));
+        }
+        QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverPrestamo(0, {"100", "6", "12,5", ""}));
+        QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverPrestamo(0, {"100", ",", "12", ""}));
+    }
+};
+
+ZZ_TEST_MAIN(TestCalculoPrestamo)
+#include "test_calculo_prestamo.moc"
