@@ -54,11 +54,15 @@ private slots:
             << "10.000,00|6,00|0|860,66|0,00|0,00|0,00" << tituloCuota
             << "El número de cuotas debe ser mayor que cero." << CampoPrestamo::Ninguno;
         QTest::newRow("grandes cantidades")
-            << 0 << QStringList{"1000000000000000", "6", "2147483647", ""} << int(kFinal) << CampoPrestamo::Cuota
+            << 0 << QStringList{"1000000000000000", "6", "100000", ""} << int(kFinal) << CampoPrestamo::Cuota
             << "5000000000000,00"
-            << "1.000.000.000.000.000,00|6,00|2147483647|5.000.000.000.000,00|10.737.418.235.000.000.000.000,00|"
-               "10.737.417.235.000.000.000.000,00|100,00"
+            << "1.000.000.000.000.000,00|6,00|100000|5.000.000.000.000,00|500.000.000.000.000.000,00|"
+               "499.000.000.000.000.000,00|99,80"
             << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+        QTest::newRow("número de cuotas máximo")
+            << 0 << QStringList{"1000000000000000", "6", "2147483647", ""} << int(kFinal) << CampoPrestamo::Cuota
+            << "0,00" << "1.000.000.000.000.000,00|6,00|2147483647|0,00|0,00|0,00|0,00" << tituloCuota
+            << "No se ha podido calcular la cuota con estos datos." << CampoPrestamo::Ninguno;
 
         QTest::newRow("interés")
             << 1 << QStringList{"10000", "", "12", "860,66"} << int(kFinal) << CampoPrestamo::Interes << "6,00"
