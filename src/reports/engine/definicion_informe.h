@@ -1,0 +1,71 @@
+#pragma once
+// A banded report definition on an A4 portrait page, measured in millimetres.
+// The program fills it once and drives its data loop through the handlers.
+#include "reports/engine/pagina_preparada.h"
+
+#include <functional>
+#include <vector>
+
+enum class TipoBanda { CabeceraPagina, CabeceraColumnas, Detalle, PiePagina, Hija };
+
+// Sides of a band that carry a black frame line.
+enum MarcoBanda : unsigned { MarcoNinguno = 0, MarcoArriba = 1, MarcoAbajo = 2, MarcoIzquierda = 4, MarcoDerecha = 8 };
+
+struct EtiquetaInforme {
+    QString texto;
+    float izquierda = 0;
+    float arriba = 0;
+    float ancho = 0;  // 0: as wide as its text
+    EstiloTexto estilo;
+    AlineacionTexto alineacion = AlineacionTexto::Izquierda;
+    bool transparente = true;  // otherwise a white background
+};
+
+// The date of the day or the page number, after a fixed prefix.
+struct CampoSistemaInforme {
+    enum Tipo { Fecha, NumeroPagina };
+    Tipo tipo = Fecha;
+    QString prefijo;
+    float izquierda = 0;
+    float arriba = 0;
+    float ancho = 0;
+    EstiloTexto estilo;
+    AlineacionTexto alineacion = AlineacionTexto::Izquierda;
+};
+
+struct LineaInforme {
+    bool vertical = true;
+    float x = 0;
+    float y = 0;
+    float longitud = 0;
+    float grosorPuntos = 1;  // pen width
+    bool visible = true;     // may change at every printing of the band
+};
+
+struct BandaInforme {
+    TipoBanda tipo = TipoBanda::Detalle;
+    float alto = 4;
+    QRgb fondo = 0xffffffff;
+    unsigned marcos = MarcoNinguno;
+    int padre = -1;  // for a child band: the index of the band it follows
+    std::vector<EtiquetaInforme> etiquetas;
+    std::vector<CampoSistemaInforme> campos;
+    std::vector<LineaInforme> lineas;
+    std::function<void(BandaInforme&)> antesDeImprimir;
+    std::function<void(BandaInforme&)> despuesDeImprimir;
+};
+
+struct DefinicionInforme {
+    QString titulo;
+    float anchoPagina = 210;
+    float altoPagina = 297;
+    float margenArriba = 18;
+    float margenAbajo = 18;
+    float margenIzquierdo = 15;
+    float margenDerecho = 15;
+    std::vector<BandaInforme> bandas;
+    std::function<void()> antesDeImprimir;  // at the start of every generation
+    std::function<bool()> necesitaDatos;    // before each detail band: more rows?
+
+    float AnchoBandas() const { return anchoPagina - margenIzquierdo - margenDerecho; }
+};

@@ -1,0 +1,51 @@
+#pragma once
+// Generates a report definition into prepared pages. Generation lets the
+// event loop run after every page, so a preview can show the first pages
+// while the rest are prepared, and can be cancelled.
+#include "reports/engine/definicion_informe.h"
+
+#include <QDate>
+#include <QObject>
+
+enum class EstadoGeneracion { Preparado, Ocupado, Terminado };
+
+class TGeneradorInforme : public QObject {
+    Q_OBJECT
+public:
+    explicit TGeneradorInforme(QObject* parent = nullptr);
+
+    // Runs the data loop of the definition from the start and fills
+    // `destino`, whose pages are replaced. `fecha` is the date printed by
+    // date fields. Returns false when cancelled.
+    bool Generar(DefinicionInforme& definicion, InformePreparado& destino, const QDate& fecha = QDate::currentDate());
+
+    void Cancelar() { cancelado_ = true; }
+    EstadoGeneracion Estado() const { return estado_; }
+    int PaginasPreparadas() const { return paginas_; }
+    // Let the event loop run after each page (true by default).
+    void FijarAtenderEventos(bool atender) { atenderEventos_ = atender; }
+
+signals:
+    // A page is ready; `pagina` counts from 1.
+    void PaginaDisponible(int pagina);
+
+private:
+    void NuevaPagina();
+    void TerminarPagina();
+    void ImprimirBanda(int indice);
+    void ImprimirConHijas(int indice);
+    float AltoConHijas(int indice) const;
+    int BuscarBanda(TipoBanda tipo) const;
+    void Dibujar(const BandaInforme& banda, float y);
+    QString TextoCampo(const CampoSistemaInforme& campo) const;
+
+    DefinicionInforme* def_ = nullptr;
+    InformePreparado* destino_ = nullptr;
+    PaginaPreparada* pagina_ = nullptr;
+    QDate fecha_;
+    float y_ = 0;
+    int paginas_ = 0;
+    bool cancelado_ = false;
+    bool atenderEventos_ = true;
+    EstadoGeneracion estado_ = EstadoGeneracion::Preparado;
+};

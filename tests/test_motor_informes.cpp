@@ -1,0 +1,258 @@
+#include "prueba_comun.h"
+
+#include "reports/engine/fichero_informe.h"
+#include "reports/engine/generador_informe.h"
+#include "reports/engine/pintor_pagina.h"
+#include "reports/engine/superficie_vista_previa.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace {
+
+// A small report: a page header with a child, a column header, one detail
+// band per row with a line shown under every fifth row, and a page footer.
+struct InformeDePrueba {
+    DefinicionInforme def;
+    int filas = 0;
+    int actual = 0;
+    int pasadas = 0;
+
+    explicit InformeDePrueba(int filasDatos) : filas(filasDatos) {
+        def.titulo = QStringLiteral("Prueba");
+        BandaInforme cabecera;
+        cabecera.tipo = TipoBanda::CabeceraPagina;
+        cabecera.alto = 4;
+        cabecera.fondo = qRgb(219, 219, 219);
+        cabecera.etiquetas.push_back({QStringLiteral("Cabecera"), 1.9f, 0.5f, 0, {}, AlineacionTexto::Izquierda, true});
+        def.bandas.push_back(cabecera);
+        BandaInforme titulo;
+        titulo.tipo = TipoBanda::Hija;
+        titulo.padre = 0;
+        titulo.alto = 10.6f;
+        titulo.etiquetas.push_back({QStringLiteral("Título"), 1.3f, 4.2f, 0, {}, AlineacionTexto::Izquierda, true});
+        def.bandas.push_back(titulo);
+        BandaInforme columnas;
+        columnas.tipo = TipoBanda::CabeceraColumnas;
+        columnas.alto = 4.7f;
+        columnas.marcos = MarcoAbajo | MarcoDerecha;
+        columnas.etiquetas.push_back({QStringLiteral("Nº"), 0, 0.5f, 10, {}, AlineacionTexto::Centro, true});
+        def.bandas.push_back(columnas);
+        BandaInforme detalle;
+        detalle.tipo = TipoBanda::Detalle;
+        detalle.alto = 4.7f;
+        detalle.etiquetas.push_back({QString(), 0, 0.5f, 10, {}, AlineacionTexto::Derecha, true});
+        detalle.lineas.push_back({false, 2.1f, 4.6f, 175.7f, 1, true});
+        detalle.antesDeImprimir = [this](BandaInforme& banda) {
+            banda.etiquetas[0].texto = QString::number(actual);
+            banda.lineas[0].visible = actual % 5 == 0;
+            ++actual;
+        };
+        def.bandas.push_back(detalle);
+        BandaInforme pie;
+        pie.tipo = TipoBanda::PiePagina;
+        pie.alto = 4;
+        pie.campos.push_back({CampoSistemaInforme::Fecha, QStringLiteral("Fecha: "), 1, 0.5f, 60, {}, AlineacionTexto::Izquierda});
+        pie.campos.push_back({CampoSistemaInforme::NumeroPagina, QStringLiteral("Página: "), 120, 0.5f, 58, {},
+                              AlineacionTexto::Derecha});
+        def.bandas.push_back(pie);
+        def.antesDeImprimir = [this] {
+            actual = 1;
+            ++pasadas;
+        };
+        def.necesitaDatos = [this] { return actual <= filas; };
+    }
+};
+
+QStringList Textos(const PaginaPreparada& pagina) {
+    QStringList textos;
+    for (const Primitiva& p : pagina.primitivas)
+        if (p.tipo == Primitiva::Texto)
+            textos << p.texto;
+    return textos;
+}
+
+int LineasHorizontalesLargas(const PaginaPreparada& pagina) {
+    int n = 0;
+    for (const Primitiva& p : pagina.primitivas)
+        if (p.tipo == Primitiva::Linea && p.alto == 0 && p.ancho > 170 && p.ancho < 176)
+            ++n;
+    return n;
+}
+
+InformePreparado Generado(int filas) {
+    InformeDePrueba prueba(filas);
+    InformePreparado informe;
+    TGeneradorInforme generador;
+    generador.FijarAtenderEventos(false);
+    generador.Generar(prueba.def, informe, QDate(2026, 12, 10));
+    return informe;
+}
+
+}  // namespace
+
+class TestMotorInformes : public QObject {
+    Q_OBJECT
+private slots:
+    // Every page carries the header, its child, the column titles and the
+    // footer with the date and its number; rows follow in order.
+    void paginasConCabeceraYPie() {
+        const InformePreparado informe = Generado(120);
+        QCOMPARE(informe.titulo, QStringLiteral("Prueba"));
+        // 297 - 36 margins - 4 footer - 19.3 headers = 237.7 mm: 50 rows a page.
+        QCOMPARE(int(informe.paginas.size()), 3);
+        int fila = 1;
+        for (int i = 0; i < 3; ++i) {
+            const QStringList textos = Textos(informe.paginas[std::size_t(i)]);
+            QCOMPARE(textos.mid(0, 3), (QStringList{"Cabecera", "Título", "Nº"}));
+            QCOMPARE(textos.mid(textos.size() - 2),
+                     (QStringList{"Fecha: 10/12/2026", QStringLiteral("Página: %1").arg(i + 1)}));
+            for (const QString& t : textos.mid(3, textos.size() - 5))
+                QCOMPARE(t.toInt(), fila++);
+        }
+        QCOMPARE(fila, 121);
+        QCOMPARE(LineasHorizontalesLargas(informe.paginas[0]), 10);
+    }
+
+    void sinFilasUnaPagina() {
+        const InformePreparado informe = Generado(0);
+        QCOMPARE(int(informe.paginas.size()), 1);
+        QCOMPARE(Textos(informe.paginas[0]).size(), 5);
+    }
+
+    // Generating again restarts the data loop and gives the same pages.
+    void generarDosVeces() {
+        InformeDePrueba prueba(60);
+        InformePreparado a, b;
+        TGeneradorInforme generador;
+        int avisos = 0;
+        connect(&generador, &TGeneradorInforme::PaginaDisponible, this, [&avisos] { ++avisos; });
+        QVERIFY(generador.Generar(prueba.def, a));
+        QVERIFY(generador.Generar(prueba.def, b));
+        QCOMPARE(prueba.pasadas, 2);
+        QCOMPARE(avisos, 4);
+        QCOMPARE(EscribirInforme(a), EscribirInforme(b));
+        QCOMPARE(generador.Estado(), EstadoGeneracion::Terminado);
+    }
+
+    void cancelar() {
+        InformeDePrueba prueba(1000);
+        InformePreparado informe;
+        TGeneradorInforme generador;
+        connect(&generador, &TGeneradorInforme::PaginaDisponible, this, [&generador](int pagina) {
+            if (pagina == 2)
+                generador.Cancelar();
+        });
+        QVERIFY(!generador.Generar(prueba.def, informe));
+        QCOMPARE(int(informe.paginas.size()), 2);
+    }
+
+    void ficheroIdaYVuelta() {
+        const InformePreparado informe = Generado(120);
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("informe.zrp");
+        QVERIFY(GuardarInforme(informe, ruta));
+        InformePreparado leido;
+        QString motivo;
+        QVERIFY2(CargarInforme(ruta, leido, &motivo), qPrintable(motivo));
+        QCOMPARE(leido.titulo, informe.titulo);
+        QCOMPARE(leido.paginas.size(), informe.paginas.size());
+        QCOMPARE(EscribirInforme(leido), EscribirInforme(informe));
+    }
+
+    // Damaged files are refused with a reason and leave the pages as they were.
+    void ficherosDanados_data() {
+        QTest::addColumn<QByteArray>("datos");
+        QTest::addColumn<QString>("motivo");
+        const QByteArray bueno = EscribirInforme(Generado(10));
+        QTest::newRow("vacío") << QByteArray() << "no es un fichero de informe";
+        QTest::newRow("otro formato") << QByteArray("%PDF-1.4 y mucho más texto que la cabecera de un informe")
+                                      << "no es un fichero de informe";
+        QTest::newRow("truncado") << bueno.left(bueno.size() - 7) << "el fichero está incompleto o dañado";
+        QByteArray alterado = bueno;
+        alterado[alterado.size() / 2] = char(alterado[alterado.size() / 2] ^ 0x40);
+        QTest::newRow("un byte cambiado") << alterado
+                                          << "el fichero está dañado (la suma de comprobación no coincide)";
+        QByteArray version = bueno;
+        version[5] = 9;
+        QTest::newRow("otra versión") << version << "la versión 9 del fichero no se conoce";
+    }
+    void ficherosDanados() {
+        QFETCH(QByteArray, datos);
+        QFETCH(QString, motivo);
+        InformePreparado destino = Generado(3);
+        const QByteArray antes = EscribirInforme(destino);
+        QString obtenido;
+        QVERIFY(!LeerInforme(datos, destino, &obtenido));
+        QCOMPARE(obtenido, motivo);
+        QCOMPARE(EscribirInforme(destino), antes);
+    }
+
+    // A file with a correct checksum whose counts promise more than it holds
+    // is refused before anything is allocated for them.
+    void cuentasHostiles() {
+        const auto conResumen = [](const QByteArray& contenido) {
+            QByteArray f;
+            QDataStream s(&f, QIODevice::WriteOnly);
+            s << quint32(0x5A525046) << quint16(1) << quint16(0) << quint32(contenido.size());
+            const QByteArray resumen = QCryptographicHash::hash(contenido, QCryptographicHash::Sha256);
+            s.writeRawData(resumen.constData(), int(resumen.size()));
+            s.writeRawData(contenido.constData(), int(contenido.size()));
+            return f;
+        };
+        QByteArray paginas;
+        {
+            QDataStream s(&paginas, QIODevice::WriteOnly);
+            s << quint32(0) << quint32(0) << quint32(0xffffffff);
+        }
+        QByteArray texto;
+        {
+            QDataStream s(&texto, QIODevice::WriteOnly);
+            s << quint32(0x7fffffff);
+        }
+        InformePreparado destino;
+        QString motivo;
+        QVERIFY(!LeerInforme(conResumen(paginas), destino, &motivo));
+        QCOMPARE(motivo, QStringLiteral("el número de páginas no es válido"));
+        QVERIFY(!LeerInforme(conResumen(texto), destino, &motivo));
+        QCOMPARE(motivo, QStringLiteral("un texto es más largo que el fichero"));
+    }
+
+    void pintarEnImagen() {
+        const InformePreparado informe = Generado(30);
+        QImage imagen(420, 594, QImage::Format_RGB32);
+        imagen.fill(Qt::black);
+        QPainter painter(&imagen);
+        PintarPagina(painter, informe, 0, 2.0);
+        PintarPagina(painter, informe, 5, 2.0);  // no such page: nothing happens
+        painter.end();
+        QCOMPARE(imagen.pixelColor(400, 580), QColor(Qt::white));
+        QCOMPARE(imagen.pixelColor(100, 40), QColor(219, 219, 219));
+    }
+
+    void superficieZoomYPaginas() {
+        const InformePreparado informe = Generado(120);
+        TSuperficieVistaPrevia superficie;
+        superficie.resize(800, 600);
+        superficie.FijarInforme(&informe);
+        superficie.FijarZoom(1);
+        QCOMPARE(superficie.Zoom(), 2);
+        superficie.FijarZoom(5000);
+        QCOMPARE(superficie.Zoom(), 2000);
+        superficie.FijarPagina(3);
+        QCOMPARE(superficie.Pagina(), 3);
+        superficie.FijarPagina(4);
+        QCOMPARE(superficie.Pagina(), 3);
+        const double mm = superficie.logicalDpiX() / 25.4;
+        superficie.ZoomAjustarAncho();
+        QCOMPARE(superficie.Zoom(), int(std::lround(superficie.viewport()->width() / (210 * mm) * 90)));
+        superficie.ZoomAjustarPagina();
+        const double relacion = std::min(superficie.viewport()->width() / (210 * mm),
+                                         superficie.viewport()->height() / (297 * mm));
+        QCOMPARE(superficie.Zoom(), int(std::lround(relacion * 95)));
+    }
+};
+
+ZZ_TEST_MAIN(TestMotorInformes)
+#include "test_motor_informes.moc"
