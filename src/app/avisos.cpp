@@ -1,11 +1,8 @@
 #include "app/avisos.h"
 
+#include "app/form_avisos.h"
 #include "util/puertas.h"
 
-#include <QDialog>
-
-// Interim version: a bare dialog through the modal door, until the real
-// TFormAvisos is in place.
 QString TituloAviso(const QString& titulo, int tipo) {
     if (!titulo.isEmpty())
         return titulo;
@@ -17,10 +14,13 @@ QString TituloAviso(const QString& titulo, int tipo) {
     }
 }
 
-bool MostrarAviso(const QString& titulo, const QString& mensaje, bool, int, int tipo) {
-    QDialog dialogo;
-    dialogo.setWindowTitle(TituloAviso(titulo, tipo));
-    dialogo.setProperty("mensaje", mensaje);
+// Each call builds its own dialog; it lives on this stack frame, so it is
+// gone when the call returns, also when showing it throws.
+bool MostrarAviso(const QString& titulo, const QString& mensaje, bool cancelarPorDefecto, int botones, int tipo) {
+    TFormAvisos dialogo;
+    dialogo.Preparar(titulo, mensaje, cancelarPorDefecto, botones, tipo);
+    if (TFormAvisos::DebePitar(tipo))
+        puertas::Pitar();
     return puertas::EjecutarModal(dialogo) == QDialog::Accepted;
 }
 
