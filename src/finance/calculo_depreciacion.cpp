@@ -1,0 +1,137 @@
+#include "finance/calculo_depreciacion.h"
+
+#include "finance/bloque_guardado.h"
+#include "finance/tvm.h"
+#include "util/textos_numericos.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace finance {
+namespace {
+
+const QString kTitulo = QStringLiteral("Cálculo de la depreciación");
+
+// Up to this many years the accumulated depreciation is the sum of the
+// yearly amounts; beyond it a closed form gives the same sum at once, so
+// that a life of two thousand million years does not freeze the window.
+constexpr int kAniosSumadosUnoAUno = 100000;
+
+// Sum of the years' digits over the first k years of a life of L years:
+// the digits L, L-1, ... L-k+1 add up to k(2L-k+1)/2 out of L(L+1)/2.
+long double AceleradaAcumulada(long double coste, long double residual, int vida, int anios) {
+    if (residual >= coste)
+        return 0;
+    const long double k = anios;
+    const long double l = vida;
+    return (coste - residual) * (k * (2 * l - k + 1)) / (l * (l + 1));
+}
+
+// Double declining balance over the first k years of a life of more than
+// two years: the book value falls to coste(1-2/L)^k, never below the
+// residual value (the year that reaches it is capped, later years add 0).
+long double DobleAcumulada(long double coste, long double residual, int vida, int anios) {
+    if (residual >= coste)
+        return 0;
+    const long double restante = coste * std::exp(anios * std::log1p(-2.0L / vida));
+    return coste - std::max(restante, residual);
+}
+
+long double SumaAnual(int calculoActual, const EstadoDepreciacion& e, int anios) {
+    long double suma = 0;
+    for (int anio = 1; anio <= anios; ++anio) {
+        suma += calculoActual == 9 ? SumOfYearsDepreciation(e.ValorInicial, e.ValorFinal, e.AniosUtil, anio)
+                                   : DecliningBalanceDepreciation(e.ValorInicial, e.ValorFinal, e.AniosUtil, anio);
+    }
+    return suma;
+}
+
+// Depreciation accumulated over the years to calculate. Years beyond the
+// useful life add nothing, so the sum stops at the useful life.
+double Acumulada(int calculoActual, const EstadoDepreciacion& e) {
+    if (calculoActual == 8) {
+        if (e.AniosUtil >= e.AniosCalculo)
+            return e.DepVidaUtil / e.AniosUtil * e.AniosCalculo;
+        return e.DepVidaUtil;
+    }
+    if (calculoActual != 9 && calculoActual != 10)
+        return 0;
+    const int anios = std::min(e.AniosCalculo, e.AniosUtil);
+    if (anios <= kAniosSumadosUnoAUno)
+        return static_cast<double>(SumaAnual(calculoActual, e, anios));
+    const auto acumulada = calculoActual == 9 ? AceleradaAcumulada : DobleAcumulada;
+    return static_cast<double>(acumulada(e.ValorInicial, e.ValorFinal, e.AniosUtil, anios));
+}
+
+class CalculoDepreciacion {
+public:
+    CalculoDepreciacion(const EntradaDepreciacion& entrada) { Leer(entrada); }
+
+    ResultadoDepreciacion Resolver(int calculoActual) {
+        const bool vidaFinita = EjecutarGuardado([this] { e().DepVidaUtil = e().ValorInicial - e().ValorFinal; },
+                                                 {&e().DepVidaUtil});
+        if (!DatosAdmisibles())
+            return r_;
+        const bool ok = vidaFinita && EjecutarGuardado([&] { e().DepCalculada = Acumulada(calculoActual, e()); },
+                                                       {&e().DepCalculada});
+        if (!ok) {
+            e().DepCalculada = 0;
+            Fallo(QStringLiteral("No se ha podido calcular la depreciación con estos datos."));
+        }
+        return r_;
+    }
+
+private:
+    QString ConCero(const QString& texto, CampoDepreciacion campo) {
+        if (!texto.isEmpty())
+            return texto;
+        r_.camposConCero << campo;
+        return QStringLiteral("0");
+    }
+
+    void Leer(const EntradaDepreciacion& entrada) {
+        const QString inicial = ConCero(entrada.valorInicial, CampoDepreciacion::ValorInicial);
+        const QString final_ = ConCero(entrada.valorFinal, CampoDepreciacion::ValorFinal);
+        const QString util = ConCero(entrada.aniosUtil, CampoDepreciacion::AniosUtil);
+        const QString calculo = ConCero(entrada.aniosCalculo, CampoDepreciacion::AniosCalculo);
+        e().ValorInicial = LeerNumero(inicial);
+        e().ValorFinal = LeerNumero(final_);
+        e().AniosUtil = LeerEntero(util);
+        e().AniosCalculo = LeerEntero(calculo);
+    }
+
+    EstadoDepreciacion& e() { return r_.estado; }
+
+    void Fallo(const QString& texto) {
+        r_.aviso = AvisoCalculo{kTitulo, texto};
+        r_.conservarPaneles = true;
+        e().CalculoFallido = true;
+    }
+
+    // A pasted negative count would give a depreciation beyond the asset's
+    // value, so counts below zero are refused with the same words as zero.
+    bool DatosAdmisibles() {
+        if (e().ValorFinal > e().ValorInicial)
+            Fallo(QStringLiteral("El valor final debe ser menor o igual que el valor inicial."));
+        else if (e().AniosUtil <= 0)
+            Fallo(QStringLiteral("El número de años de vida útil debe ser mayor que cero."));
+        else if (e().AniosCalculo <= 0)
+            Fallo(QStringLiteral("El número de años a calcular debe ser mayor que cero."));
+        return !e().CalculoFallido;
+    }
+
+    ResultadoDepreciacion r_;
+};
+
+}  // namespace
+
+ResultadoDepreciacion ResolverDepreciacion(int calculoActual, const EntradaDepreciacion& entrada) {
+    return CalculoDepreciacion(entrada).Resolver(calculoActual);
+}
+
+PanelesDepreciacion TextosPanelesDepreciacion(const EstadoDepreciacion& e) {
+    return {TextoImporte(e.DepVidaUtil), TextoImporte(e.ValorInicial - e.DepVidaUtil),
+            TextoImporte(e.DepCalculada), TextoImporte(e.ValorInicial - e.DepCalculada)};
+}
+
+}  // namespace finance

@@ -1,0 +1,63 @@
+#pragma once
+// The investment calculation: from the texts of the five fields of the
+// investments page, the chosen unknown and the contribution timing, work out
+// the calculation state, the text to write back into the unknown's field and
+// the warning to show. No window is involved; the main window reads its
+// fields, calls this and writes back what it returns.
+#include "finance/aviso_calculo.h"
+#include "finance/tvm.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace finance {
+
+enum class CampoInversion { Ninguno, Cuota, Interes, NumCuotas, Capital, CapInicial };
+
+// The calculation state the main window keeps and the investment schedule reads.
+struct EstadoInversion {
+    double Capital = 0;     // final capital
+    double CapInicial = 0;  // initial capital, invested at the start
+    double Interes = 0;     // annual nominal percentage
+    int NumCuotas = 0;
+    double Cuota = 0;
+    double Invertido = 0;   // NumCuotas * Cuota + CapInicial
+    double Beneficio = 0;   // Capital - Invertido
+    double Porcentaje = 0;  // Beneficio as a percentage of Capital
+    double CapitalSoloInicial = 0;  // what CapInicial alone grows to (instalment check)
+    bool CalculoFallido = false;
+};
+
+struct EntradaInversion {
+    QString cuota;
+    QString interes;
+    QString numCuotas;
+    QString capital;
+    QString capInicial;
+    PaymentTiming timing = PaymentTiming::StartOfPeriod;  // the page's default
+};
+
+struct ResultadoInversion {
+    EstadoInversion estado;
+    QList<CampoInversion> camposConCero;           // empty fields that now hold "0"
+    CampoInversion campoEscrito = CampoInversion::Ninguno;
+    QString textoEscrito;                          // the unknown as written back
+    std::optional<AvisoCalculo> aviso;
+    CampoInversion foco = CampoInversion::Ninguno; // where the focus must go
+};
+
+// The texts of the eight result panels; they are written after every
+// calculation, refused or not.
+struct PanelesInversion {
+    QString cuota, interes, numCuotas, capital, capInicial, invertido, rendimiento, porcentaje;
+};
+
+// calculoActual 4 instalment, 5 interest, 6 number of contributions, 7 final
+// capital; any other code computes nothing. A field text that is not a
+// number throws EConvertError before anything is worked out.
+ResultadoInversion ResolverInversion(int calculoActual, const EntradaInversion& entrada);
+
+PanelesInversion TextosPanelesInversion(const EstadoInversion& estado);
+
+}  // namespace finance

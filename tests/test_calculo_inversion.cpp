@@ -1,0 +1,238 @@
+#include "prueba_comun.h"
+
+#include "finance/calculo_inversion.h"
+#include "util/excepcion.h"
+
+#include <QRegularExpression>
+
+using namespace finance;
+
+Q_DECLARE_METATYPE(finance::CampoInversion)
+Q_DECLARE_METATYPE(finance::EntradaInversion)
+
+namespace {
+
+constexpr auto Inicio = PaymentTiming::StartOfPeriod;
+constexpr auto Final = PaymentTiming::EndOfPeriod;
+
+EntradaInversion Entrada(const char* cuota, const char* interes, const char* num, const char* capital,
+                         const char* inicial, PaymentTiming timing) {
+    return {QString::fromUtf8(cuota),   QString::fromUtf8(interes), QString::fromUtf8(num),
+            QString::fromUtf8(capital), QString::fromUtf8(inicial), timing};
+}
+
+QStringList Textos(const PanelesInversion& p) {
+    return {p.cuota, p.interes, p.numCuotas, p.capital, p.capInicial, p.invertido, p.rendimiento, p.porcentaje};
+}
+
+}  // namespace
+
+class TestCalculoInversion : public QObject {
+    Q_OBJECT
+private slots:
+    // Each unknown from worked examples: the text written back and the eight
+    // panels (instalment, interest, count, final capital, initial capital,
+    // invested, profit, profit share).
+    void resultados_data() {
+        QTest::addColumn<int>("calculo");
+        QTest::addColumn<EntradaInversion>("entrada");
+        QTest::addColumn<CampoInversion>("campo");
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<QStringList>("paneles");
+        QTest::newRow("capital final, aportando al inicio")
+            << 7 << Entrada("100", "6", "120", "", "1000", Inicio) << CampoInversion::Capital << "18289,27"
+            << QStringList{"100,00", "6,00", "120", "18.289,27", "1.000,00", "13.000,00", "5.289,27", "28,92"};
+        QTest::newRow("capital final, aportando al final")
+            << 7 << Entrada("100", "6", "120", "0", "1000", Final) << CampoInversion::Capital << "18207,33"
+            << QStringList{"100,00", "6,00", "120", "18.207,33", "1.000,00", "13.000,00", "5.207,33", "28,60"};
+        QTest::newRow("capital final sin cuotas es el inicial")
+            << 7 << Entrada("100", "6", "0", "5", "1000", Inicio) << CampoInversion::Capital << "1000,00"
+            << QStringList{"100,00", "6,00", "0", "1.000,00", "1.000,00", "1.000,00", "0,00", "0,00"};
+        QTest::newRow("capital final sin interés")
+            << 7 << Entrada("100", "0", "120", "", "1000", Final) << CampoInversion::Capital << "13000,00"
+            << QStringList{"100,00", "0,00", "120", "13.000,00", "1.000,00", "13.000,00", "0,00", "0,00"};
+        QTest::newRow("cuota")
+            << 4 << Entrada("", "6", "120", "20000", "1000", Inicio) << CampoInversion::Cuota << "110,39"
+            << QStringList{"110,39", "6,00", "120", "20.000,00", "1.000,00", "14.246,44", "5.753,56", "28,77"};
+        QTest::newRow("interés")
+            << 5 << Entrada("100", "", "120", "20000", "1000", Inicio) << CampoInversion::Interes << "7,49"
+            << QStringList{"100,00", "7,49", "120", "20.000,00", "1.000,00", "13.000,00", "7.000,00", "35,00"};
+        QTest::newRow("número de cuotas, redondeado hacia arriba")
+            << 6 << Entrada("100", "6", "", "20000", "1000", Inicio) << CampoInversion::NumCuotas << "129"
+            << QStringList{"100,00", "6,00", "129", "20.000,00", "1.000,00", "13.900,00", "6.100,00", "30,50"};
+    }
+    void resultados() {
+        QFETCH(int, calculo);
+        QFETCH(EntradaInversion, entrada);
+        QFETCH(CampoInversion, campo);
+        QFETCH(QString, escrito);
+        QFETCH(QStringList, paneles);
+        const ResultadoInversion r = ResolverInversion(calculo, entrada);
+        QVERIFY(!r.aviso);
+        QVERIFY(!r.estado.CalculoFallido);
+        QCOMPARE(r.campoEscrito, campo);
+        QCOMPARE(r.textoEscrito, escrito);
+        QCOMPARE(Textos(TextosPanelesInversion(r.estado)), paneles);
+        QCOMPARE(r.foco, CampoInversion::Ninguno);
+    }
+
+    // Refused data: the warning, the failure flag, what is written back (a
+    // refused check writes nothing) and where the focus goes.
+    void avisos_data() {
+        QTest::addColumn<int>("calculo");
+        QTest::addColumn<EntradaInversion>("entrada");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<CampoInversion>("campo");
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<CampoInversion>("foco");
+        const QString cuota = QStringLiteral("Cálculo de la cuota de una inversión");
+        const QString interes = QStringLiteral("Cálculo del interés de una inversión");
+        const QString numero = QStringLiteral("Cálculo del número de cuotas de una inversión");
+        const QString capital = QStringLiteral("Cálculo del capital final de una inversión");
+        const QString menor = QStringLiteral("El capital final debe ser mayor que el capital inicial.");
+        const auto nada = CampoInversion::Ninguno;
+        QTest::newRow("cuota sin cuotas") << 4 << Entrada("", "6", "0", "20000", "1000", Inicio) << cuota
+                                          << "El número de cuotas debe ser mayor que cero." << nada << "" << nada;
+        QTest::newRow("cuota con inicial igual al final")
+            << 4 << Entrada("", "6", "120", "20000", "20000", Inicio) << cuota << menor << nada << "" << nada;
+        QTest::newRow("cuota con inicial que basta por sí solo")
+            << 4 << Entrada("", "6", "120", "20000", "15000", Inicio) << cuota
+            << "El capital inicial produce por sí solo un capital\rmayor o igual que el capital final. Debe "
+               "reducir\rel capital inicial o el número de cuotas."
+            << nada << "" << nada;
+        QTest::newRow("interés con inicial mayor que el final")
+            << 5 << Entrada("100", "6", "120", "20000", "25000", Inicio) << interes << menor << nada << "" << nada;
+        QTest::newRow("interés con cuotas que superan el final")
+            << 5 << Entrada("200", "6", "120", "20000", "0", Inicio) << interes
+            << "El capital final debe ser mayor o igual que la\rsuma total de las cuotas más el capital inicial."
+            << nada << "" << nada;
+        QTest::newRow("número con inicial igual al final")
+            << 6 << Entrada("100", "6", "7", "0", "", Inicio) << numero << menor << nada << "" << nada;
+        QTest::newRow("número con cuota cero")
+            << 6 << Entrada("0", "6", "7", "20000", "0", Inicio) << numero
+            << "Debe aumentar el importe de la cuota para\rpoder alcanzar el capital final indicado."
+            << CampoInversion::NumCuotas << "7" << CampoInversion::Cuota;
+        // A count that does not fit in 32 bits is refused, not wrapped.
+        QTest::newRow("número que no cabe en 32 bits")
+            << 6 << Entrada("0,01", "0", "7", "1e15", "0", Inicio) << numero
+            << "Debe aumentar el importe de la cuota para\rpoder alcanzar el capital final indicado."
+            << CampoInversion::NumCuotas << "7" << CampoInversion::Cuota;
+        QTest::newRow("número negativo con cuota negativa")
+            << 6 << Entrada("-100", "6", "7", "20000", "1000", Inicio) << numero
+            << "Debe aumentar el importe de la cuota para\rpoder alcanzar el capital final indicado."
+            << CampoInversion::NumCuotas << "7" << CampoInversion::Cuota;
+        // Failures inside the calculation are reported, not shown as results.
+        QTest::newRow("interés sin cuotas")
+            << 5 << Entrada("100", "6", "0", "20000", "0", Inicio) << interes
+            << "No se ha podido calcular el interés con estos datos." << CampoInversion::Interes << "6,00" << nada;
+        QTest::newRow("capital final más allá del límite de crecimiento")
+            << 7 << Entrada("100", "6", "2147483647", "5", "0", Inicio) << capital
+            << "No se ha podido calcular el capital final con estos datos." << CampoInversion::Capital << "5,00"
+            << nada;
+        QTest::newRow("número con capitales negativos")
+            << 6 << Entrada("0", "0", "7", "-5", "-10", Inicio) << numero
+            << "No se ha podido calcular el número de cuotas con estos datos." << CampoInversion::NumCuotas << "7"
+            << nada;
+    }
+    void avisos() {
+        QFETCH(int, calculo);
+        QFETCH(EntradaInversion, entrada);
+        QFETCH(QString, titulo);
+        QFETCH(QString, texto);
+        QFETCH(CampoInversion, campo);
+        QFETCH(QString, escrito);
+        QFETCH(CampoInversion, foco);
+        const ResultadoInversion r = ResolverInversion(calculo, entrada);
+        QVERIFY(r.aviso);
+        QCOMPARE(r.aviso->titulo, titulo);
+        QCOMPARE(r.aviso->texto, texto);
+        QVERIFY(r.estado.CalculoFallido);
+        QCOMPARE(r.campoEscrito, campo);
+        QCOMPARE(r.textoEscrito, escrito);
+        QCOMPARE(r.foco, foco);
+        const EstadoInversion& e = r.estado;
+        QCOMPARE(e.Invertido, 0.0);
+        QCOMPARE(e.Beneficio, 0.0);
+        QCOMPARE(e.Porcentaje, 0.0);
+    }
+
+    void capitalSoloInicialQuedaEnElEstado() {
+        const ResultadoInversion r = ResolverInversion(4, Entrada("", "6", "120", "20000", "15000", Inicio));
+        QCOMPARE(TextosPanelesInversion(r.estado).cuota, QStringLiteral("0,00"));
+        QVERIFY(qAbs(r.estado.CapitalSoloInicial - 27290.95) < 0.005);
+    }
+
+    // The panels after a refusal show the values read, the unknown's
+    // previous result included, with zero totals.
+    void panelesTrasUnAviso() {
+        const ResultadoInversion r = ResolverInversion(5, Entrada("200", "7,49", "120", "20000", "0", Inicio));
+        QCOMPARE(Textos(TextosPanelesInversion(r.estado)),
+                 (QStringList{"200,00", "7,49", "120", "20.000,00", "0,00", "0,00", "0,00", "0,00"}));
+    }
+
+    void camposVaciosValenCero() {
+        const ResultadoInversion r = ResolverInversion(7, Entrada("", "", "", "", "", Inicio));
+        QCOMPARE(r.camposConCero,
+                 (QList<CampoInversion>{CampoInversion::Cuota, CampoInversion::Interes, CampoInversion::NumCuotas,
+                                        CampoInversion::Capital, CampoInversion::CapInicial}));
+        QVERIFY(!r.aviso);
+        QCOMPARE(r.textoEscrito, QStringLiteral("0,00"));
+        QVERIFY(ResolverInversion(7, Entrada("1", "1", "1", "1", "1", Inicio)).camposConCero.isEmpty());
+    }
+
+    void otroCalculoNoCalculaNada() {
+        const ResultadoInversion r = ResolverInversion(0, Entrada("100", "6", "120", "5", "1000", Inicio));
+        QVERIFY(!r.aviso);
+        QVERIFY(!r.estado.CalculoFallido);
+        QCOMPARE(r.campoEscrito, CampoInversion::Ninguno);
+        QCOMPARE(Textos(TextosPanelesInversion(r.estado)),
+                 (QStringList{"100,00", "6,00", "120", "5,00", "1.000,00", "0,00", "0,00", "0,00"}));
+    }
+
+    void textoNoNumerico_data() {
+        QTest::addColumn<EntradaInversion>("entrada");
+        QTest::newRow("cuota") << Entrada(",", "6", "120", "20000", "1000", Inicio);
+        QTest::newRow("interés") << Entrada("100", "6%", "120", "20000", "1000", Inicio);
+        QTest::newRow("número con decimales") << Entrada("100", "6", "12,5", "20000", "1000", Inicio);
+        QTest::newRow("número demasiado grande") << Entrada("100", "6", "2147483648", "20000", "1000", Inicio);
+        QTest::newRow("capital agrupado") << Entrada("100", "6", "120", "20.000", "1000", Inicio);
+        QTest::newRow("capital inicial en blanco") << Entrada("100", "6", "120", "20000", " ", Inicio);
+    }
+    void textoNoNumerico() {
+        QFETCH(EntradaInversion, entrada);
+        for (int calculo = 4; calculo <= 7; ++calculo)
+            QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverInversion(calculo, entrada));
+    }
+
+    // Extreme and pasted values for every unknown give a result or a
+    // warning, and every text shown is a plain number.
+    void valoresExtremos() {
+        const QRegularExpression numero(QStringLiteral("^-?[0-9.]+(,[0-9]{2})?$"));
+        const char* importes[] = {"0", "0,01", "1e15", "-1e15"};
+        const char* intereses[] = {"0", "6", "1e15", "-1200"};
+        const char* cuentas[] = {"0", "1", "2147483647", "-2147483648"};
+        for (int calculo = 4; calculo <= 7; ++calculo)
+            for (auto cuota : importes)
+                for (auto interes : intereses)
+                    for (auto num : cuentas)
+                        for (auto capital : importes)
+                            for (auto inicial : {"0", "1e15"})
+                                for (auto timing : {Inicio, Final}) {
+                                    const ResultadoInversion r =
+                                        ResolverInversion(calculo, Entrada(cuota, interes, num, capital, inicial, timing));
+                                    const QString caso = QStringList{QString::number(calculo), cuota, interes, num,
+                                                                     capital, inicial, QString::number(int(timing))}
+                                                             .join(' ');
+                                    QVERIFY2(r.aviso.has_value() == r.estado.CalculoFallido, qPrintable(caso));
+                                    QStringList textos = Textos(TextosPanelesInversion(r.estado));
+                                    if (!r.textoEscrito.isEmpty())
+                                        textos << r.textoEscrito;
+                                    for (const QString& t : textos)
+                                        QVERIFY2(numero.match(t).hasMatch(), qPrintable(caso + " -> " + t));
+                                }
+    }
+};
+
+ZZ_TEST_MAIN(TestCalculoInversion)
+#include "test_calculo_inversion.moc"
