@@ -1,0 +1,516 @@
+#include "widgets/calculadora_motor.h"
+
+#include "app/avisos.h"
+#include "util/ajustes_regionales.h"
+#include "util/texto_calculadora.h"
+#include "util/textos_numericos.h"
+
+#include <cmath>
+
+namespace {
+
+// Typing stops at this many characters in the display.
+constexpr qsizetype LimiteDisplay = 23;
+
+// The largest magnitude whose 15-digit text still reads back as a number.
+constexpr double MaximoMostrable = 1.79769313486231e308;
+
+const QString HintMemoriaVacia = QStringLiteral("Vacía|La memoria no tiene valor asignado");
+const QString HintConstanteVacia = QStringLiteral("Vacía|La constante no tiene valor asignado");
+
+// Refuses infinities, NaN and anything the display could not show and read
+// back, so that no register or panel ever holds them.
+double Comprobado(double valor) {
+    if (!std::isfinite(valor) || std::fabs(valor) > MaximoMostrable)
+        throw ECalculadora("El número es demasiado grande para la calculadora");
+    return valor;
+}
+
+// A panel's text as a number; an empty panel counts as 0.
+double ValorDe(const QString& texto) { return texto.isEmpty() ? 0.0 : Comprobado(LeerNumero(texto)); }
+
+QString Texto(double valor) { return TextoCalculadora(valor); }
+
+QString HintRegistro(double valor, const char* queRegistro) {
+    const QString texto = Texto(valor);
+    return texto + QStringLiteral("|El valor de ") + QString::fromUtf8(queRegistro) + QStringLiteral(" es ") + texto;
+}
+
+double Reciproco(double valor) { return Comprobado(1.0 / valor); }
+
+double Raiz(double valor) {
+    if (valor < 0)
+        throw ECalculadora("No se puede calcular la raíz cuadrada de un número negativo");
+    return std::sqrt(valor);
+}
+
+// a op b for the four arithmetic operators; the percentage is a × b / 100,
+// worked in extended precision so that a large product does not overflow on
+// the way to a result that fits.
+double Combinar(TOperacion operacion, double a, double b) {
+    switch (operacion) {
+    case TOperacion::Sumar: return Comprobado(a + b);
+    case TOperacion::Restar: return Comprobado(a - b);
+    case TOperacion::Multiplicar: return Comprobado(a * b);
+    case TOperacion::Dividir: return Comprobado(a / b);
+    case TOperacion::Porcentaje:
+        return Comprobado(static_cast<double>(static_cast<long double>(a) * b / 100));
+    case TOperacion::Ninguna: break;
+    }
+    return a;
+}
+
+bool HayDatosDeMoneda(const trInfoCalculadora& info) {
+    return !info.NombrePropia.isEmpty() || !info.NombreDivisa.isEmpty() || !info.SimboloPropia.isEmpty() ||
+           !info.SimboloDivisa.isEmpty();
+}
+
+}  // namespace
+
+QString SimboloOperacion(TOperacion operacion) {
+    switch (operacion) {
+    case TOperacion::Sumar: return QStringLiteral("+");
+    case TOperacion::Restar: return QStringLiteral("–");
+    case TOperacion::Multiplicar: return QStringLiteral("x");
+    case TOperacion::Dividir: return QStringLiteral("/");
+    case TOperacion::Porcentaje: return QStringLiteral("%");
+    case TOperacion::Ninguna: break;
+    }
+    return QStringLiteral(" ");
+}
+
+TMotorCalculadora::TMotorCalculadora(const trInfoCalculadora& info) : info_(info) {
+    e_.paneles.HintMemoria = HintMemoriaVacia;
+    e_.paneles.HintConstante = HintConstanteVacia;
+}
+
+// Runs one key's operation; when it throws, the state before the key comes
+// back before the exception goes on to the window's error report.
+template <typename Accion>
+void TMotorCalculadora::Atomico(Accion accion) {
+    const Estado antes = e_;
+    try {
+        accion();
+    } catch (...) {
+        e_ = antes;
+        throw;
+    }
+}
+
+void TMotorCalculadora::MostrarValor(double valor) {
+    Atomico([&] { e_.paneles.PnlDisplay = Comprobado(valor) == 0 ? QString() : Texto(valor); });
+}
+
+double TMotorCalculadora::ValorDisplay() const { return ValorDe(e_.paneles.PnlDisplay); }
+
+bool TMotorCalculadora::EnviarHabilitado() const {
+    if (!puedeEnviar_ || e_.paneles.PnlDisplay.isEmpty())
+        return false;
+    try {
+        ValorDisplay();
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+bool TMotorCalculadora::PulsarTecla(QChar tecla) {
+    const char16_t c = tecla.unicode();
+    if ((c >= u'0' && c <= u'9') || c == u'.')
+        PulsarDigito(tecla);
+    else if (c == u'+')
+        PulsarOperador(TOperacion::Sumar);
+    else if (c == u'-')
+        PulsarOperador(TOperacion::Restar);
+    else if (c == u'*')
+        PulsarOperador(TOperacion::Multiplicar);
+    else if (c == u'/')
+        PulsarOperador(TOperacion::Dividir);
+    else if (c == u'%')
+        PulsarOperador(TOperacion::Porcentaje);
+    else if (c == u'=' || c == u'\r' || c == u'\n')
+        Igual();
+    else if (c == u'\b')
+        Retroceso();
+    else if (c == u' ')
+        CambiarSigno();
+    else
+        return false;
+    return true;
+}
+
+void TMotorCalculadora::PulsarDigito(QChar digito) {
+    const char16_t c = digito.unicode();
+    if ((c >= u'0' && c <= u'9') || c == u'.')
+        Atomico([&] { IntroducirTexto(QString(digito)); });
+}
+
+void TMotorCalculadora::IntroducirTexto(const QString& texto) {
+    TPanelesCalculadora& p = e_.paneles;
+    if (e_.limpiarPaneles) {
+        p.PnlOperando1.clear();
+        p.PnlOperando2.clear();
+        p.PnlOperacion.clear();
+        p.PnlOperacionNueva.clear();
+        e_.limpiarPaneles = false;
+    }
+    if (e_.mostrarPendiente) {
+        p.PnlOperando1 = Texto(e_.operando1);
+        p.PnlOperando2.clear();
+        p.PnlOperacion = SimboloOperacion(e_.operacion);
+        p.PnlOperacionNueva.clear();
+        e_.mostrarPendiente = false;
+    }
+    if (texto == QLatin1String(".")) {
+        IntroducirDecimal();
+    } else if (e_.nuevoNumero) {
+        p.PnlDisplay = texto;
+        e_.nuevoNumero = false;
+    } else if (p.PnlDisplay.size() < LimiteDisplay) {
+        p.PnlDisplay += texto;
+    }
+}
+
+void TMotorCalculadora::IntroducirDecimal() {
+    QString& display = e_.paneles.PnlDisplay;
+    const QChar separador = Ajustes().separadorDecimal;
+    if (e_.nuevoNumero) {
+        display = QLatin1Char('0') + separador;
+        e_.nuevoNumero = false;
+    } else if (!display.contains(separador) && display.size() < LimiteDisplay) {
+        display += separador;
+    }
+}
+
+void TMotorCalculadora::CambiarSigno() {
+    Atomico([&] {
+        QString& display = e_.paneles.PnlDisplay;
+        if (!display.isEmpty() && display.size() < LimiteDisplay)
+            display = Texto(-ValorDisplay());
+    });
+}
+
+void TMotorCalculadora::ErrorDivisionCero() {
+    Avisar(QStringLiteral("Error"), QStringLiteral("División por cero"), AvisoError);
+    e_.operando1 = 0;
+    e_.operando2 = 0;
+    e_.operacion = TOperacion::Ninguna;
+    TPanelesCalculadora& p = e_.paneles;
+    p.PnlOperando1.clear();
+    p.PnlOperando2.clear();
+    p.PnlOperacion.clear();
+    p.PnlOperacionNueva.clear();
+    p.PnlDisplay.clear();
+    e_.nuevoNumero = true;
+    e_.limpiarPaneles = true;
+    e_.mostrarPendiente = false;
+}
+
+void TMotorCalculadora::LeerOperacion(TOperacion operacion) {
+    if (operacion != TOperacion::Ninguna)
+        e_.operacion = operacion;
+}
+
+void TMotorCalculadora::EjecutarOperacion() {
+    if (e_.operacion == TOperacion::Ninguna)
+        return;
+    if (e_.operacion == TOperacion::Dividir && e_.operando2 == 0) {
+        ErrorDivisionCero();
+        return;
+    }
+    e_.operando1 = Combinar(e_.operacion, e_.operando1, e_.operando2);
+    if (!e_.paneles.PnlDisplay.isEmpty())
+        e_.paneles.PnlDisplay = Texto(e_.operando1);
+}
+
+void TMotorCalculadora::PulsarOperador(TOperacion operacion) {
+    if (operacion == TOperacion::Ninguna)
+        return;
+    Atomico([&] {
+        TPanelesCalculadora& p = e_.paneles;
+        if (!p.PnlDisplay.isEmpty()) {
+            if (e_.operacion != TOperacion::Ninguna)
+                EncadenarOperador(operacion);
+            else
+                EmpezarOperacion(operacion);
+            e_.mostrarPendiente = true;
+            e_.nuevoNumero = true;
+        } else if (!p.PnlOperacion.isEmpty()) {
+            LeerOperacion(operacion);
+            p.PnlOperacion = SimboloOperacion(e_.operacion);
+        }
+    });
+}
+
+// An operator over a typed second operand works out the pending operation
+// first; an operator pressed right after that only replaces the waiting one.
+void TMotorCalculadora::EncadenarOperador(TOperacion operacion) {
+    TPanelesCalculadora& p = e_.paneles;
+    if (p.PnlOperacionNueva.isEmpty()) {
+        e_.operando2 = ValorDisplay();
+        p.PnlOperando1 = Texto(e_.operando1);
+        p.PnlOperando2 = Texto(e_.operando2);
+        EjecutarOperacion();
+    }
+    LeerOperacion(operacion);
+    p.PnlOperacionNueva = SimboloOperacion(e_.operacion);
+}
+
+void TMotorCalculadora::EmpezarOperacion(TOperacion operacion) {
+    TPanelesCalculadora& p = e_.paneles;
+    e_.operando1 = ValorDisplay();
+    p.PnlOperando1 = Texto(e_.operando1);
+    p.PnlOperando2.clear();
+    LeerOperacion(operacion);
+    p.PnlOperacion = SimboloOperacion(e_.operacion);
+    p.PnlDisplay.clear();
+    p.PnlOperacionNueva.clear();
+}
+
+void TMotorCalculadora::Igual() {
+    Atomico([&] {
+        TPanelesCalculadora& p = e_.paneles;
+        if (e_.operacion != TOperacion::Ninguna && !p.PnlDisplay.isEmpty() && p.PnlOperacionNueva.isEmpty()) {
+            e_.operando2 = ValorDisplay();
+            p.PnlOperando1 = Texto(e_.operando1);
+            p.PnlOperando2 = Texto(e_.operando2);
+            EjecutarOperacion();
+            e_.operando1 = 0;
+            e_.operando2 = 0;
+            e_.operacion = TOperacion::Ninguna;
+        }
+        e_.nuevoNumero = true;
+        e_.limpiarPaneles = true;
+    });
+}
+
+void TMotorCalculadora::Borrar() {
+    TPanelesCalculadora& p = e_.paneles;
+    if (!p.PnlOperacionNueva.isEmpty()) {
+        p.PnlOperacionNueva.clear();
+        e_.operacion = TOperacion::Ninguna;
+        e_.nuevoNumero = true;
+    } else if (!p.PnlDisplay.isEmpty()) {
+        if (e_.operacion == TOperacion::Ninguna && !p.PnlOperacion.isEmpty()) {
+            VaciarCalculo();
+        } else {
+            p.PnlDisplay.clear();
+            e_.nuevoNumero = true;
+        }
+    } else if (!p.PnlOperacion.isEmpty()) {
+        p.PnlDisplay = p.PnlOperando1;
+        p.PnlOperando1.clear();
+        p.PnlOperacion.clear();
+        e_.operacion = TOperacion::Ninguna;
+        e_.nuevoNumero = true;
+    }
+}
+
+void TMotorCalculadora::BorrarTodo() { VaciarCalculo(); }
+
+void TMotorCalculadora::VaciarCalculo() {
+    e_.operando1 = 0;
+    e_.operando2 = 0;
+    e_.operacion = TOperacion::Ninguna;
+    TPanelesCalculadora& p = e_.paneles;
+    p.PnlDisplay.clear();
+    p.PnlOperando1.clear();
+    p.PnlOperando2.clear();
+    p.PnlOperacion.clear();
+    p.PnlOperacionNueva.clear();
+    e_.nuevoNumero = true;
+    e_.limpiarPaneles = false;
+    e_.mostrarPendiente = false;
+}
+
+void TMotorCalculadora::Retroceso() {
+    TPanelesCalculadora& p = e_.paneles;
+    if (p.PnlDisplay.isEmpty() || !p.PnlOperacionNueva.isEmpty() || !p.PnlOperando2.isEmpty())
+        return;
+    p.PnlDisplay.chop(1);
+    if (p.PnlDisplay == QLatin1String("-"))
+        p.PnlDisplay.clear();
+}
+
+void TMotorCalculadora::Inverso() {
+    Atomico([&] { FuncionSobreDisplay(Reciproco, QStringLiteral("1/x"), true); });
+}
+
+void TMotorCalculadora::RaizCuadrada() {
+    Atomico([&] { FuncionSobreDisplay(Raiz, QStringLiteral("V¯"), false); });
+}
+
+// The reciprocal and the square root. With an operation pending and a second
+// operand typed, the function's result becomes that operand; otherwise it is
+// a finished result over the first operand (or over the display), and a
+// pending operator is dropped.
+void TMotorCalculadora::FuncionSobreDisplay(double (*funcion)(double), const QString& simbolo, bool pruebaCero) {
+    TPanelesCalculadora& p = e_.paneles;
+    const bool sobreOperando1 = p.PnlDisplay.isEmpty();
+    if (sobreOperando1 && p.PnlOperacion.isEmpty())
+        return;
+    const double valor = sobreOperando1 ? ValorDe(p.PnlOperando1) : ValorDisplay();
+    if (pruebaCero && valor == 0) {
+        ErrorDivisionCero();
+        return;
+    }
+    const double resultado = funcion(valor);
+    p.PnlOperando2.clear();
+    p.PnlOperacionNueva.clear();
+    p.PnlDisplay = Texto(resultado);
+    e_.nuevoNumero = true;
+    if (!sobreOperando1 && e_.operacion != TOperacion::Ninguna)
+        return;
+    if (!sobreOperando1)
+        p.PnlOperando1 = Texto(valor);
+    p.PnlOperacion = simbolo;
+    e_.operando1 = resultado;
+    e_.operacion = TOperacion::Ninguna;
+    e_.limpiarPaneles = true;
+}
+
+void TMotorCalculadora::FijarMemoria(double valor) {
+    e_.memoria = Comprobado(valor);
+    e_.paneles.PnlMemoria = QStringLiteral("M");
+    e_.paneles.HintMemoria = HintRegistro(e_.memoria, "la memoria");
+}
+
+void TMotorCalculadora::FijarConstante(double valor) {
+    e_.constante = Comprobado(valor);
+    e_.paneles.PnlConstante = QStringLiteral("K");
+    e_.paneles.HintConstante = HintRegistro(e_.constante, "la constante");
+}
+
+void TMotorCalculadora::GuardarMemoria() {
+    Atomico([&] {
+        if (e_.paneles.PnlDisplay.isEmpty())
+            return;
+        FijarMemoria(ValorDisplay());
+        e_.nuevoNumero = true;
+    });
+}
+
+void TMotorCalculadora::RecuperarMemoria() {
+    if (e_.paneles.PnlMemoria.isEmpty())
+        return;
+    e_.nuevoNumero = true;
+    IntroducirTexto(Texto(e_.memoria));
+    e_.nuevoNumero = true;
+}
+
+void TMotorCalculadora::BorrarMemoria() {
+    if (e_.paneles.PnlMemoria.isEmpty())
+        return;
+    e_.memoria = 0;
+    e_.paneles.PnlMemoria.clear();
+    e_.paneles.HintMemoria = HintMemoriaVacia;
+}
+
+// M+, M– and Mx work the display value into the memory; M/ stores the
+// display value divided by the memory.
+void TMotorCalculadora::OperarMemoria(TOperacion operacion) {
+    Atomico([&] {
+        if (e_.paneles.PnlDisplay.isEmpty())
+            return;
+        const double valor = ValorDisplay();
+        switch (operacion) {
+        case TOperacion::Sumar:
+        case TOperacion::Restar:
+        case TOperacion::Multiplicar: FijarMemoria(Combinar(operacion, e_.memoria, valor)); break;
+        case TOperacion::Dividir:
+            if (e_.memoria == 0)
+                ErrorDivisionCero();
+            else
+                FijarMemoria(Combinar(operacion, valor, e_.memoria));
+            break;
+        case TOperacion::Porcentaje:
+        case TOperacion::Ninguna: break;
+        }
+    });
+}
+
+void TMotorCalculadora::GuardarConstante() {
+    Atomico([&] {
+        if (e_.paneles.PnlDisplay.isEmpty())
+            return;
+        FijarConstante(ValorDisplay());
+        e_.nuevoNumero = true;
+    });
+}
+
+void TMotorCalculadora::RecuperarConstante() {
+    if (e_.paneles.PnlConstante.isEmpty())
+        return;
+    e_.nuevoNumero = true;
+    IntroducirTexto(Texto(e_.constante));
+    e_.nuevoNumero = true;
+}
+
+void TMotorCalculadora::BorrarConstante() {
+    if (e_.paneles.PnlConstante.isEmpty())
+        return;
+    e_.constante = 0;
+    e_.paneles.PnlConstante.clear();
+    e_.paneles.HintConstante = HintConstanteVacia;
+}
+
+// The display value with the constant added, subtracted, multiplied or
+// divided; a pending operation takes the result as its second operand.
+void TMotorCalculadora::OperarConstante(TOperacion operacion) {
+    if (operacion == TOperacion::Ninguna || operacion == TOperacion::Porcentaje)
+        return;
+    Atomico([&] {
+        TPanelesCalculadora& p = e_.paneles;
+        if (p.PnlDisplay.isEmpty() || p.PnlConstante.isEmpty() || !p.PnlOperacionNueva.isEmpty())
+            return;
+        if (operacion == TOperacion::Dividir && e_.constante == 0) {
+            ErrorDivisionCero();
+            return;
+        }
+        p.PnlDisplay = Texto(Combinar(operacion, ValorDisplay(), e_.constante));
+        if (e_.operacion == TOperacion::Ninguna) {
+            p.PnlOperando1.clear();
+            p.PnlOperando2.clear();
+            p.PnlOperacion.clear();
+        }
+    });
+}
+
+void TMotorCalculadora::ConvertirMoneda(TConversion conversion) {
+    if (!HayDatosDeMoneda(info_))
+        return;
+    Atomico([&] {
+        TPanelesCalculadora& p = e_.paneles;
+        if (p.PnlDisplay.isEmpty())
+            return;
+        const double valor = ValorDisplay();
+        const bool aPropia = conversion == TConversion::AMonedaPropia;
+        if (aPropia && info_.Cambio == 0) {
+            ErrorDivisionCero();
+            return;
+        }
+        const double resultado = Comprobado(aPropia ? valor / info_.Cambio : valor * info_.Cambio);
+        p.PnlOperacion = aPropia ? info_.SimboloDivisa : info_.SimboloPropia;
+        p.PnlOperacionNueva = aPropia ? info_.SimboloPropia : info_.SimboloDivisa;
+        p.PnlOperando1 = Texto(valor);
+        p.PnlOperando2.clear();
+        e_.operando1 = resultado;
+        p.PnlDisplay = Texto(resultado);
+        e_.operacion = TOperacion::Ninguna;
+        e_.nuevoNumero = true;
+        e_.limpiarPaneles = true;
+        e_.mostrarPendiente = false;
+    });
+}
+
+TBotonConversion TMotorCalculadora::BotonConvMonedaPropia() const {
+    if (!HayDatosDeMoneda(info_))
+        return {QString(), QStringLiteral("Convertir a moneda propia"), false};
+    return {info_.SimboloPropia, QStringLiteral("Convertir a ") + info_.NombrePropia, true};
+}
+
+TBotonConversion TMotorCalculadora::BotonConvMonedaDivisa() const {
+    if (!HayDatosDeMoneda(info_))
+        return {QString(), QStringLiteral("Convertir a divisas"), false};
+    return {info_.SimboloDivisa, QStringLiteral("Convertir a ") + info_.NombreDivisa, true};
+}

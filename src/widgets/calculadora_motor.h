@@ -1,0 +1,152 @@
+#pragma once
+// The pocket calculator behind TFmCalculadora: registers, the texts of its
+// seven panels and every key's operation, without any window. The window
+// routes its buttons and keys here and redraws the panels afterwards.
+//
+// Every operation either completes or, when it throws, leaves the calculator
+// exactly as it was before the key: the window's general error report shows
+// the message and the calculator goes on working. What throws:
+// - a display that is not a number (a lone separator, or an exponent that
+//   backspace cut short): EConvertError;
+// - the square root of a negative number: ECalculadora;
+// - a number beyond what the display can show (±1,79769313486231E308),
+//   whether typed or computed: ECalculadora, so that no register and no
+//   panel ever holds an infinity or a NaN.
+// Division by zero is not an exception: ErrorDivisionCero shows its message
+// and resets the calculation.
+#include "util/excepcion.h"
+#include "widgets/info_calculadora.h"
+
+#include <QChar>
+#include <QString>
+
+// An operation the calculator refuses; the message is Spanish and meant to be
+// shown as it is.
+class ECalculadora : public Exception {
+public:
+    using Exception::Exception;
+};
+
+enum class TOperacion : unsigned char {
+    Ninguna = 0,
+    Sumar = 1,
+    Restar = 2,
+    Multiplicar = 3,
+    Dividir = 4,
+    Porcentaje = 5,
+};
+
+// " ", "+", "–", "x", "/" or "%".
+QString SimboloOperacion(TOperacion operacion);
+
+enum class TConversion {
+    AMonedaPropia,
+    ADivisa,
+};
+
+// Texts of the seven panels, and the hints ("short|long") of M and K.
+struct TPanelesCalculadora {
+    QString PnlDisplay;
+    QString PnlOperando1;
+    QString PnlOperando2;
+    QString PnlOperacion;
+    QString PnlOperacionNueva;
+    QString PnlMemoria;
+    QString PnlConstante;
+    QString HintMemoria;
+    QString HintConstante;
+};
+
+// Caption, hint and enabled state of a currency conversion button.
+struct TBotonConversion {
+    QString Caption;
+    QString Hint;
+    bool Enabled = false;
+};
+
+class TMotorCalculadora {
+public:
+    // The currency record is read once, as the window reads it on creation.
+    explicit TMotorCalculadora(const trInfoCalculadora& info = InfoCalculadora);
+
+    // For the opener: whether the result may be sent to an edit box, the
+    // starting number (0 gives an empty display) and the result.
+    void FijarPuedeEnviar(bool puede) { puedeEnviar_ = puede; }
+    bool PuedeEnviar() const { return puedeEnviar_; }
+    void MostrarValor(double valor);
+    double ValorDisplay() const;
+    // "&Enviar" is enabled exactly when sending is allowed and the display
+    // holds a number; a display that does not read as one (a lone separator)
+    // is never sent, so reading the result cannot fail.
+    bool EnviarHabilitado() const;
+
+    // A typed key character: digits, ".", the five operators, "=", Enter,
+    // Backspace and the space bar (sign change). False for any other key,
+    // which the window swallows all the same.
+    bool PulsarTecla(QChar tecla);
+
+    // Buttons.
+    void PulsarDigito(QChar digito);  // '0' to '9', or '.' for the separator
+    void CambiarSigno();
+    void PulsarOperador(TOperacion operacion);
+    void Igual();
+    void Borrar();       // CL
+    void BorrarTodo();   // CA
+    void Retroceso();
+    void Inverso();
+    void RaizCuadrada();
+    void GuardarMemoria();
+    void RecuperarMemoria();
+    void BorrarMemoria();
+    void OperarMemoria(TOperacion operacion);  // M+, M–, Mx, M/
+    void GuardarConstante();
+    void RecuperarConstante();
+    void BorrarConstante();
+    void OperarConstante(TOperacion operacion);  // K+, K–, Kx, K/
+    void ConvertirMoneda(TConversion conversion);
+
+    const TPanelesCalculadora& Paneles() const { return e_.paneles; }
+    TBotonConversion BotonConvMonedaPropia() const;
+    TBotonConversion BotonConvMonedaDivisa() const;
+
+    double Memoria() const { return e_.memoria; }
+    double Constante() const { return e_.constante; }
+    double Operando1() const { return e_.operando1; }
+    double Operando2() const { return e_.operando2; }
+    TOperacion Operacion() const { return e_.operacion; }
+    bool NuevoNumero() const { return e_.nuevoNumero; }
+    bool LimpiarPaneles() const { return e_.limpiarPaneles; }
+    bool MostrarPendiente() const { return e_.mostrarPendiente; }
+
+private:
+    struct Estado {
+        double memoria = 0;
+        double constante = 0;
+        double operando1 = 0;
+        double operando2 = 0;
+        TOperacion operacion = TOperacion::Ninguna;
+        bool nuevoNumero = true;
+        bool limpiarPaneles = false;
+        bool mostrarPendiente = false;
+        TPanelesCalculadora paneles;
+    };
+
+    template <typename Accion>
+    void Atomico(Accion accion);
+
+    void IntroducirTexto(const QString& texto);
+    void IntroducirDecimal();
+    void ErrorDivisionCero();
+    void LeerOperacion(TOperacion operacion);
+    void EjecutarOperacion();
+    void EncadenarOperador(TOperacion operacion);
+    void EmpezarOperacion(TOperacion operacion);
+    void VaciarCalculo();
+    void FuncionSobreDisplay(double (*funcion)(double), const QString& simbolo, bool pruebaCero);
+    void FijarMemoria(double valor);
+    void FijarConstante(double valor);
+
+    Estado e_;
+    trInfoCalculadora info_;
+    bool puedeEnviar_ = false;
+};

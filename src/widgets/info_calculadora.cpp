@@ -1,0 +1,5 @@
+#include "widgets/info_calculadora.h"
+
+trInfoCalculadora InfoCalculadora;
+
+void ReiniciarInfoCalculadora() { InfoCalculadora = trInfoCalculadora(); }
