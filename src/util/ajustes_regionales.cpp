@@ -48,3 +48,8 @@ const AjustesRegionales& Ajustes() {
         LeerAjustesRegionales();
     return AjustesEnVigor();
 }
+
+void FijarAjustesRegionales(const AjustesRegionales& ajustes) {
+    AjustesEnVigor() = ajustes;
+    Leidos() = true;
+}

@@ -24,3 +24,7 @@ const AjustesRegionales& Ajustes();
 // Reads the settings again from the given locale: start-up, and tests that
 // switch to another regional setting.
 void LeerAjustesRegionales(const QLocale& locale = QLocale());
+
+// Puts the given settings in force as they are: tests of a combination that
+// no locale offers (Spanish names with the month first).
+void FijarAjustesRegionales(const AjustesRegionales& ajustes);

@@ -1,8 +1,12 @@
 #include "util/puertas.h"
 
+#include "app/ventana_ayuda.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
+#include <QScreen>
 
 namespace puertas {
 namespace {
@@ -10,6 +14,17 @@ namespace {
 int MostrarModalDelSistema(QDialog& dialogo) { return dialogo.exec(); }
 void PitidoDelSistema() { QApplication::beep(); }
 void AbrirUrlDelSistema(const QUrl& url) { QDesktopServices::openUrl(url); }
+void VisorAyudaDelPrograma(int contexto, QWidget* padre) { TVentanaAyuda::Abrir(contexto, padre); }
+QString PedirFicheroDelSistema(QWidget* padre, const QString& titulo, const QString& filtro, bool guardar) {
+    if (guardar)
+        return QFileDialog::getSaveFileName(padre, titulo, QString(), filtro, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getOpenFileName(padre, titulo, QString(), filtro);
+}
+QSize PantallaDelSistema() {
+    const QScreen* pantalla = QGuiApplication::primaryScreen();
+    return pantalla ? pantalla->geometry().size() : QSize(1024, 768);
+}
 
 MostrarModal& PuertaModal() {
     static MostrarModal puerta = MostrarModalDelSistema;
@@ -21,6 +36,19 @@ Pitido& PuertaPitido() {
 }
 AbrirUrl& PuertaUrl() {
     static AbrirUrl puerta = AbrirUrlDelSistema;
+    return puerta;
+}
+VisorAyuda& PuertaAyuda() {
+    static VisorAyuda puerta = VisorAyudaDelPrograma;
+    return puerta;
+}
+
+PedirFichero& PuertaFichero() {
+    static PedirFichero puerta = PedirFicheroDelSistema;
+    return puerta;
+}
+Pantalla& PuertaPantalla() {
+    static Pantalla puerta = PantallaDelSistema;
     return puerta;
 }
 
@@ -35,10 +63,24 @@ void FijarPitido(Pitido puerta) { PuertaPitido() = std::move(puerta); }
 void AbrirEnSistema(const QUrl& url) { PuertaUrl()(url); }
 void FijarAbrirUrl(AbrirUrl puerta) { PuertaUrl() = std::move(puerta); }
 
+void AbrirVisorAyuda(int contexto, QWidget* padre) { PuertaAyuda()(contexto, padre); }
+void FijarVisorAyuda(VisorAyuda puerta) { PuertaAyuda() = std::move(puerta); }
+
+QString PedirNombreFichero(QWidget* padre, const QString& titulo, const QString& filtro, bool guardar) {
+    return PuertaFichero()(padre, titulo, filtro, guardar);
+}
+void FijarPedirFichero(PedirFichero puerta) { PuertaFichero() = std::move(puerta); }
+
+QSize TamanoPantalla() { return PuertaPantalla()(); }
+void FijarTamanoPantalla(Pantalla puerta) { PuertaPantalla() = std::move(puerta); }
+
 void RestaurarPuertas() {
     PuertaModal() = MostrarModalDelSistema;
     PuertaPitido() = PitidoDelSistema;
     PuertaUrl() = AbrirUrlDelSistema;
+    PuertaAyuda() = VisorAyudaDelPrograma;
+    PuertaFichero() = PedirFicheroDelSistema;
+    PuertaPantalla() = PantallaDelSistema;
 }
 
 }  // namespace puertas

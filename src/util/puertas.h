@@ -3,11 +3,13 @@
 // something to the system goes through one of these functions. The program
 // uses the default behaviour; tests replace it to answer for the person and to
 // see what was shown.
+#include <QSize>
 #include <QString>
 #include <QUrl>
 #include <functional>
 
 class QDialog;
+class QWidget;
 
 namespace puertas {
 
@@ -26,6 +28,27 @@ void FijarPitido(Pitido puerta);
 using AbrirUrl = std::function<void(const QUrl&)>;
 void AbrirEnSistema(const QUrl& url);
 void FijarAbrirUrl(AbrirUrl puerta);
+
+// Opens the help viewer on a topic, or on its table of contents when the
+// topic is 0, for the given window (which may be null). Default: the
+// program's own help window.
+using VisorAyuda = std::function<void(int contexto, QWidget* padre)>;
+void AbrirVisorAyuda(int contexto, QWidget* padre);
+void FijarVisorAyuda(VisorAyuda puerta);
+
+// Asks the person for the name of a file to save (`guardar`) or to open,
+// offering the file types of `filtro` (Qt's "Descripción (*.ext)" form).
+// Returns the chosen path, empty when cancelled. Default: QFileDialog; saving
+// replaces an existing file without asking.
+using PedirFichero =
+    std::function<QString(QWidget* padre, const QString& titulo, const QString& filtro, bool guardar)>;
+QString PedirNombreFichero(QWidget* padre, const QString& titulo, const QString& filtro, bool guardar);
+void FijarPedirFichero(PedirFichero puerta);
+
+// The size of the screen windows are shown on. Default: the primary screen.
+using Pantalla = std::function<QSize()>;
+QSize TamanoPantalla();
+void FijarTamanoPantalla(Pantalla puerta);
 
 // Restores every door to the program's own behaviour.
 void RestaurarPuertas();
