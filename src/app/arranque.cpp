@@ -1,6 +1,7 @@
 #include "app/arranque.h"
 
 #include "util/ajustes_regionales.h"
+#include "widgets/info_calculadora.h"
 
 #include <QApplication>
 #include <QFont>
@@ -11,6 +12,7 @@
 void PrepararAplicacion(QApplication& app) {
     std::setlocale(LC_NUMERIC, "C");
     LeerAjustesRegionales();
+    ReiniciarInfoCalculadora();
     QFont fuente(QStringLiteral("Arial"), 9);
     QApplication::setFont(fuente);
     auto* traductor = new QTranslator(&app);

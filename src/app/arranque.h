@@ -3,6 +3,6 @@
 class QApplication;
 
 // Puts the C library back in the "C" number locale (QApplication changes it),
-// reads the regional settings, sets Arial as the application font and loads
-// Qt's Spanish translations.
+// reads the regional settings, empties the calculator's currency record, sets
+// Arial as the application font and loads Qt's Spanish translations.
 void PrepararAplicacion(QApplication& app);

@@ -12,11 +12,11 @@ class QPainter;
 class QRectF;
 
 // Draws the SVG document scaled into the rectangle. Returns false when the
-// document cannot be read; nothing is drawn then.
+// document is not SVG or is damaged (a damaged one may be drawn in part).
 bool DibujarSvg(QPainter& pintor, const QByteArray& documento, const QRectF& destino);
 
 // The picture of a resource file (":/icons/x.svg") at the given size, on a
-// transparent background; an empty pixmap when the file is missing or bad.
+// transparent background; an empty pixmap when the file is missing or damaged.
 QPixmap PixmapSvg(const QString& recurso, const QSize& tamano);
 
 // An icon with the picture at the given size (and at twice the size for

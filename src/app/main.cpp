@@ -1,14 +1,61 @@
+// Program entry: one instance per user, the main window, the splash, and the
+// event loop until the person confirms leaving.
+#include "app/aplicacion.h"
 #include "app/arranque.h"
+#include "app/ayuda.h"
+#include "app/form_calculos_financieros.h"
+#include "app/form_comun.h"
+#include "app/identidad.h"
+#include "app/presentacion.h"
+#include "util/instancia_unica.h"
 
-#include <QApplication>
-#include <QMainWindow>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <QTimer>
+#include <ctime>
+
+namespace {
+
+// With ZZ_MEDIR_ARRANQUE set, prints when the main window first painted, as
+// milliseconds since the process started (from the system clock, so that a
+// script outside can compare it with its own start), and the same as seen
+// from inside.
+void MedirArranque(TFormCalculosFinancieros& ventana, const QElapsedTimer& reloj) {
+    if (qEnvironmentVariableIsEmpty("ZZ_MEDIR_ARRANQUE"))
+        return;
+    QObject::connect(&ventana, &TFormCalculosFinancieros::PrimeraPintura, &ventana, [&reloj] {
+        timespec ahora{};
+        clock_gettime(CLOCK_REALTIME, &ahora);
+        QTextStream(stdout) << "primera_pintura_epoch_ms " << (qint64(ahora.tv_sec) * 1000 + ahora.tv_nsec / 1000000)
+                            << "\nprimera_pintura_desde_main_ms " << reloj.elapsed() << Qt::endl;
+        if (qEnvironmentVariable("ZZ_MEDIR_ARRANQUE") == QLatin1String("salir"))
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    });
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    QElapsedTimer reloj;
+    reloj.start();
+    TAplicacion app(argc, argv);
     PrepararAplicacion(app);
-    QMainWindow ventana;
-    ventana.setWindowTitle(QStringLiteral("Zelvar Zuzidaduve"));
-    ventana.resize(466, 495);
+    QCoreApplication::setApplicationName(TextoNombrePrograma());
+    QApplication::setApplicationDisplayName(TextoNombrePrograma());
+
+    TInstanciaUnica instancia(TextoNombrePrograma());
+    if (!instancia.EsPrimera()) {
+        instancia.ActivarAnterior();
+        return 0;
+    }
+
+    InstalarAyudaF1(app);
+    TFormCalculosFinancieros ventana;
+    FormComun();
+    QObject::connect(&instancia, &TInstanciaUnica::Activar, &ventana,
+                     [&ventana] { TInstanciaUnica::TraerAlFrente(&ventana); });
+    MedirArranque(ventana, reloj);
     ventana.show();
+    MostrarPresentacion(&ventana);
     return app.exec();
 }

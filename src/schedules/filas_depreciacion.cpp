@@ -1,6 +1,7 @@
 #include "schedules/filas_depreciacion.h"
 
 #include "finance/tvm.h"
+#include "schedules/todas_las_filas.h"
 #include "util/fechas.h"
 
 TFilasDepreciacion::TFilasDepreciacion(const DatosFilasDepreciacion& datos) : d_(datos) {}
@@ -48,9 +49,5 @@ bool TFilasDepreciacion::Siguiente(trDepreciacion& fila) {
 }
 
 std::vector<trDepreciacion> FilasDepreciacion(const DatosFilasDepreciacion& datos) {
-    TFilasDepreciacion filas(datos);
-    std::vector<trDepreciacion> todas(static_cast<size_t>(filas.Cantidad()));
-    for (auto& fila : todas)
-        filas.Siguiente(fila);
-    return todas;
+    return TodasLasFilas<trDepreciacion>(TFilasDepreciacion(datos));
 }

@@ -1,5 +1,7 @@
 #include "schedules/filas_inversion.h"
 
+#include "schedules/todas_las_filas.h"
+
 #include "util/fechas.h"
 
 #include <QString>
@@ -42,9 +44,5 @@ bool TFilasInversion::Siguiente(trInversion& fila) {
 }
 
 std::vector<trInversion> FilasInversion(const DatosFilasInversion& datos) {
-    TFilasInversion filas(datos);
-    std::vector<trInversion> todas(static_cast<size_t>(filas.Cantidad()));
-    for (auto& fila : todas)
-        filas.Siguiente(fila);
-    return todas;
+    return TodasLasFilas<trInversion>(TFilasInversion(datos));
 }

@@ -1,5 +1,7 @@
 #include "schedules/filas_prestamo.h"
 
+#include "schedules/todas_las_filas.h"
+
 #include "util/fechas.h"
 
 TFilasPrestamo::TFilasPrestamo(const DatosFilasPrestamo& datos)
@@ -28,9 +30,5 @@ bool TFilasPrestamo::Siguiente(trPrestamo& fila) {
 }
 
 std::vector<trPrestamo> FilasPrestamo(const DatosFilasPrestamo& datos) {
-    TFilasPrestamo filas(datos);
-    std::vector<trPrestamo> todas(static_cast<size_t>(filas.Cantidad()));
-    for (auto& fila : todas)
-        filas.Siguiente(fila);
-    return todas;
+    return TodasLasFilas<trPrestamo>(TFilasPrestamo(datos));
 }

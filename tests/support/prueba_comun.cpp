@@ -13,4 +13,5 @@ void PrepararEntornoPruebas(QApplication& app) {
     puertas::FijarMostrarModal([](QDialog&) { return int(QDialog::Rejected); });
     puertas::FijarPitido([] {});
     puertas::FijarAbrirUrl([](const QUrl&) {});
+    puertas::FijarPedirFichero([](QWidget*, const QString&, const QString&, bool) { return QString(); });
 }

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Takes the pictures of the main window shown in the README: the program runs
+# under a virtual X server, xdotool types a calculation on each page as a
+# person would, and ImageMagick grabs the window.
+#   docs/screenshots/capturar.sh [program]   (default: build/zuzidaduve)
+set -euo pipefail
+raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+programa="${1:-$raiz/build/zuzidaduve}"
+destino="$raiz/docs/screenshots"
+
+if [ -z "${ZZ_DENTRO_DE_XVFB:-}" ]; then
+    export ZZ_DENTRO_DE_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$programa"
+fi
+
+export XDG_RUNTIME_DIR="$(mktemp -d)"
+# Spanish settings for the program alone (the shell may lack that locale).
+env -u LC_ALL -u LC_NUMERIC LANG=es_ES.UTF-8 LANGUAGE=es "$programa" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+
+ventana=""
+for _ in $(seq 50); do
+    ventana="$(xdotool search --name '^Zelvar Zuzidaduve [0-9]' 2>/dev/null | head -n1 || true)"
+    [ -n "$ventana" ] && break
+    sleep 0.2
+done
+[ -n "$ventana" ] || { echo "No aparece la ventana principal" >&2; exit 1; }
+sleep 2.5   # the splash goes away after two seconds
+
+teclear() { xdotool type --delay 20 "$1"; }
+tecla() { xdotool key --clearmodifiers "$@"; sleep 0.2; }
+capturar() { sleep 0.4; import -window "$ventana" "$destino/$1"; }
+
+xdotool windowactivate --sync "$ventana" 2>/dev/null || xdotool windowfocus "$ventana"
+sleep 0.3
+
+# Loans: 10000 at 6 % in 12 instalments.
+tecla alt+e; teclear "6"
+tecla alt+n; teclear "12"
+tecla alt+c; teclear "10000"
+tecla Return
+capturar prestamos.png
+
+# Investments: final capital of 100 a month at 6 % over 120 months from 1000.
+tecla alt+i
+tecla alt+z; tecla End
+tecla alt+u; teclear "100"
+tecla alt+e; teclear "6"
+tecla alt+n; teclear "120"
+tecla alt+l; teclear "1000"
+tecla Return
+capturar inversiones.png
+
+# Depreciation: 10000 down to 1000 over 5 years, 3 years calculated, double.
+tecla alt+d
+tecla alt+z; tecla End
+tecla alt+n; teclear "10000"
+tecla alt+f; teclear "1000"
+tecla Tab; teclear "5"   # the accelerator of "Años de vida útil" is Alt+Ú
+tecla alt+c; teclear "3"
+tecla Return
+capturar depreciaciones.png

@@ -1,0 +1,161 @@
+// The three calculations as operations of the main window: read the page's
+// boxes, hand the texts to the pure calculations of finance/, keep the state
+// they return, and write back the unknown, the warning, the focus and the
+// result panels.
+#include "app/form_calculos_financieros.h"
+#include "app/panel_resultado.h"
+#include "finance/calculo_depreciacion.h"
+#include "finance/calculo_inversion.h"
+#include "finance/calculo_prestamo.h"
+#include "util/fechas.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+// Empty boxes count as 0 and show it, before anything is read.
+void CerosEnBlanco(std::initializer_list<QLineEdit*> campos) {
+    for (QLineEdit* campo : campos) {
+        if (campo->text().isEmpty())
+            campo->setText(QStringLiteral("0"));
+    }
+}
+
+void FechaDeHoySiVacia(QLineEdit* campo) {
+    if (campo->text().isEmpty())
+        campo->setText(TextoFecha(QDate::currentDate()));
+}
+
+finance::PaymentTiming Momento(const QComboBox* lista) {
+    return lista->currentIndex() == 1 ? finance::PaymentTiming::StartOfPeriod : finance::PaymentTiming::EndOfPeriod;
+}
+
+}  // namespace
+
+void TFormCalculosFinancieros::CalcularPrestamo() {
+    using finance::CampoPrestamo;
+    NumCuotas = 0;
+    Cuota = TotalPagado = TotalIntereses = Porcentaje = 0;
+    CerosEnBlanco({EditPresCapital, EditPresInteres, EditPresNum, EditPresCuota});
+    FechaDeHoySiVacia(EditPresFecha);
+    const finance::EntradaPrestamo entrada{EditPresCapital->text(), EditPresInteres->text(), EditPresNum->text(),
+                                           EditPresCuota->text(), Momento(cbPresAportacion)};
+    const finance::ResultadoPrestamo r = finance::ResolverPrestamo(CalculoActual, entrada);
+
+    const finance::EstadoPrestamo& e = r.estado;
+    Capital = e.Capital;
+    Interes = e.Interes;
+    NumCuotas = e.NumCuotas;
+    Cuota = e.Cuota;
+    TotalPagado = e.TotalPagado;
+    TotalIntereses = e.TotalIntereses;
+    Porcentaje = e.Porcentaje;
+    CalculoFallido = e.CalculoFallido;
+
+    auto campo = [this](CampoPrestamo c) -> QLineEdit* {
+        switch (c) {
+        case CampoPrestamo::Capital: return EditPresCapital;
+        case CampoPrestamo::Interes: return EditPresInteres;
+        case CampoPrestamo::NumCuotas: return EditPresNum;
+        case CampoPrestamo::Cuota: return EditPresCuota;
+        case CampoPrestamo::Ninguno: break;
+        }
+        return nullptr;
+    };
+    if (r.aviso)
+        MostrarAvisoCalculo(r.aviso->titulo, r.aviso->texto);
+    if (QLineEdit* foco = campo(r.foco))
+        foco->setFocus();
+    if (QLineEdit* escrito = campo(r.campoEscrito))
+        escrito->setText(r.textoEscrito);
+
+    const finance::PanelesPrestamo p = finance::TextosPanelesPrestamo(e);
+    PnlPresCapitalRes->setText(p.capital);
+    PnlPresIntRes->setText(p.interes);
+    PnlPresCuotaRes->setText(p.cuota);
+    PnlPresPagado->setText(p.pagado);
+    PnlPresIntereses->setText(p.intereses);
+    PnlPresPorcentaje->setText(p.porcentaje);
+    PnlPresNumRes->setText(p.numCuotas);
+}
+
+void TFormCalculosFinancieros::CalcularInversion() {
+    using finance::CampoInversion;
+    NumCuotas = 0;
+    Capital = Invertido = Beneficio = Porcentaje = 0;
+    CerosEnBlanco({EditInvCuota, EditInvInteres, EditInvNum, EditInvCapital, EditInvCapInicial});
+    FechaDeHoySiVacia(EditInvFecha);
+    const finance::EntradaInversion entrada{EditInvCuota->text(),   EditInvInteres->text(),
+                                            EditInvNum->text(),     EditInvCapital->text(),
+                                            EditInvCapInicial->text(), Momento(CbInvAportacion)};
+    const finance::ResultadoInversion r = finance::ResolverInversion(CalculoActual, entrada);
+
+    const finance::EstadoInversion& e = r.estado;
+    Capital = e.Capital;
+    CapInicial = e.CapInicial;
+    Interes = e.Interes;
+    NumCuotas = e.NumCuotas;
+    Cuota = e.Cuota;
+    Invertido = e.Invertido;
+    Beneficio = e.Beneficio;
+    Porcentaje = e.Porcentaje;
+    CapitalSoloInicial = e.CapitalSoloInicial;
+    CalculoFallido = e.CalculoFallido;
+
+    auto campo = [this](CampoInversion c) -> QLineEdit* {
+        switch (c) {
+        case CampoInversion::Cuota: return EditInvCuota;
+        case CampoInversion::Interes: return EditInvInteres;
+        case CampoInversion::NumCuotas: return EditInvNum;
+        case CampoInversion::Capital: return EditInvCapital;
+        case CampoInversion::CapInicial: return EditInvCapInicial;
+        case CampoInversion::Ninguno: break;
+        }
+        return nullptr;
+    };
+    if (r.aviso)
+        MostrarAvisoCalculo(r.aviso->titulo, r.aviso->texto);
+    if (QLineEdit* foco = campo(r.foco))
+        foco->setFocus();
+    if (QLineEdit* escrito = campo(r.campoEscrito))
+        escrito->setText(r.textoEscrito);
+
+    const finance::PanelesInversion p = finance::TextosPanelesInversion(e);
+    PnlInvCuotaRes->setText(p.cuota);
+    PnlInvIntRes->setText(p.interes);
+    PnlInvCapitalRes->setText(p.capital);
+    PnlInvCapInicialRes->setText(p.capInicial);
+    PnlInvInvertido->setText(p.invertido);
+    PnlInvRendimiento->setText(p.rendimiento);
+    PnlInvPorcentaje->setText(p.porcentaje);
+    PnlInvNumRes->setText(p.numCuotas);
+}
+
+void TFormCalculosFinancieros::CalcularDepreciacion() {
+    DepVidaUtil = DepCalculada = 0;
+    CerosEnBlanco({EditDepValorInicial, EditDepValorFinal, EditDepAniosUtil, EditDepAniosCalculo});
+    FechaDeHoySiVacia(EditDepFecha);
+    const finance::EntradaDepreciacion entrada{EditDepValorInicial->text(), EditDepValorFinal->text(),
+                                               EditDepAniosUtil->text(), EditDepAniosCalculo->text()};
+    const finance::ResultadoDepreciacion r = finance::ResolverDepreciacion(CalculoActual, entrada);
+
+    const finance::EstadoDepreciacion& e = r.estado;
+    ValorInicial = e.ValorInicial;
+    ValorFinal = e.ValorFinal;
+    AniosUtil = e.AniosUtil;
+    AniosCalculo = e.AniosCalculo;
+    DepVidaUtil = e.DepVidaUtil;
+    DepCalculada = e.DepCalculada;
+    CalculoFallido = e.CalculoFallido;
+
+    if (r.aviso)
+        MostrarAvisoCalculo(r.aviso->titulo, r.aviso->texto);
+    if (r.conservarPaneles)
+        return;
+    const finance::PanelesDepreciacion p = finance::TextosPanelesDepreciacion(e);
+    PnlDepDepreciacionVidaUtil->setText(p.depreciacionVidaUtil);
+    PnlDepValorFinalUtil->setText(p.valorFinalUtil);
+    PnlDepDepreciacionCalculada->setText(p.depreciacionCalculada);
+    PnlDepValorFinalCalculado->setText(p.valorFinalCalculado);
+}

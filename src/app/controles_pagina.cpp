@@ -1,0 +1,125 @@
+#include "app/controles_pagina.h"
+
+#include "app/panel_resultado.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kAltoCampo = 21;
+
+QLabel* CrearEtiqueta(QGridLayout* rejilla, int fila, int columna, const QString& caption) {
+    auto* etiqueta = new QLabel(caption, rejilla->parentWidget());
+    rejilla->addWidget(etiqueta, fila, columna);
+    return etiqueta;
+}
+
+void Identificar(QWidget* control, const QString& nombre, const QString& caption, const QString& pista) {
+    control->setObjectName(nombre);
+    control->setAccessibleName(SinAcelerador(caption));
+    AplicarPista(control, pista);
+}
+
+}  // namespace
+
+void AplicarPista(QWidget* control, const QString& pista) {
+    const qsizetype barra = pista.indexOf(QLatin1Char('|'));
+    const QString corta = barra < 0 ? pista : pista.left(barra);
+    const QString larga = barra < 0 ? pista : pista.mid(barra + 1);
+    control->setToolTip(corta);
+    control->setStatusTip(larga);
+    control->setAccessibleDescription(larga);
+}
+
+QString SinAcelerador(QString caption) {
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&'))
+            caption.remove(i, 1);  // "&&" keeps one "&"
+    }
+    return caption;
+}
+
+QGridLayout* RejillaDeDatos(QWidget* panel) {
+    auto* rejilla = new QGridLayout(panel);
+    rejilla->setContentsMargins(10, 8, 10, 8);
+    rejilla->setHorizontalSpacing(4);
+    rejilla->setVerticalSpacing(5);
+    rejilla->setColumnMinimumWidth(2, kAnchoBoton);
+    rejilla->setColumnMinimumWidth(3, 12);
+    rejilla->setColumnMinimumWidth(6, kAnchoBoton);
+    rejilla->setColumnStretch(7, 1);
+    return rejilla;
+}
+
+QGridLayout* RejillaDeResultados(QWidget* panel) {
+    auto* rejilla = new QGridLayout(panel);
+    rejilla->setContentsMargins(10, 8, 10, 8);
+    rejilla->setHorizontalSpacing(4);
+    rejilla->setVerticalSpacing(5);
+    rejilla->setColumnMinimumWidth(2, 24);
+    rejilla->setColumnStretch(5, 1);
+    return rejilla;
+}
+
+QFrame* CrearPanel(QWidget* padre, const QString& nombre, const QColor& fondo) {
+    auto* panel = new QFrame(padre);
+    panel->setObjectName(nombre);
+    QPalette paleta = panel->palette();
+    paleta.setColor(QPalette::Window, fondo);
+    panel->setPalette(paleta);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QLabel* CrearFranja(QWidget* padre, const QString& nombre, const QString& caption, const QColor& fondo,
+                    bool negrita) {
+    auto* franja = new QLabel(caption, padre);
+    franja->setObjectName(nombre);
+    QPalette paleta = franja->palette();
+    paleta.setColor(QPalette::Window, fondo);
+    paleta.setColor(QPalette::WindowText, Qt::black);
+    franja->setPalette(paleta);
+    franja->setAutoFillBackground(true);
+    franja->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont fuente = franja->font();
+    fuente.setBold(negrita);
+    franja->setFont(fuente);
+    return franja;
+}
+
+QLineEdit* CrearCampo(QGridLayout* rejilla, int fila, int columna, const QString& nombre,
+                      const QString& caption, const QString& pista, int ancho) {
+    QLabel* etiqueta = CrearEtiqueta(rejilla, fila, columna, caption);
+    auto* campo = new QLineEdit(rejilla->parentWidget());
+    Identificar(campo, nombre, caption, pista);
+    campo->setFixedSize(ancho, kAltoCampo);
+    etiqueta->setBuddy(campo);
+    rejilla->addWidget(campo, fila, columna + 1);
+    return campo;
+}
+
+QComboBox* CrearLista(QGridLayout* rejilla, int fila, int columna, const QString& nombre,
+                      const QString& caption, const QString& pista, int ancho) {
+    QLabel* etiqueta = CrearEtiqueta(rejilla, fila, columna, caption);
+    auto* lista = new QComboBox(rejilla->parentWidget());
+    Identificar(lista, nombre, caption, pista);
+    lista->setFixedSize(ancho, kAltoCampo);
+    etiqueta->setBuddy(lista);
+    rejilla->addWidget(lista, fila, columna + 1);
+    return lista;
+}
+
+TPanelResultado* CrearResultado(QGridLayout* rejilla, int fila, int columna, const QString& nombre,
+                                const QString& caption, const QString& pista, int ancho) {
+    QLabel* etiqueta = CrearEtiqueta(rejilla, fila, columna, caption);
+    auto* panel = new TPanelResultado(rejilla->parentWidget());
+    Identificar(panel, nombre, caption, pista);
+    panel->setFixedSize(ancho, kAltoCampo);
+    etiqueta->setBuddy(panel);
+    rejilla->addWidget(panel, fila, columna + 1);
+    return panel;
+}

@@ -1,0 +1,238 @@
+#include "app/form_calculos_financieros.h"
+
+#include "app/avisos.h"
+#include "app/ayuda.h"
+#include "app/form_acerca_de.h"
+#include "app/identidad.h"
+#include "app/informe_errores.h"
+#include "app/panel_resultado.h"
+#include "schedules/accion_desarrollar.h"
+#include "util/utilidades_campos.h"
+#include "util/utilidades_ventana.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTabWidget>
+
+TFormCalculosFinancieros* FormCalculosFinancieros = nullptr;
+unsigned char CalculoActual = 0;
+
+namespace {
+
+constexpr int kAyudaPrestamos = 6120;
+constexpr int kAyudaInversiones = 6160;
+constexpr int kAyudaDepreciaciones = 6200;
+
+}  // namespace
+
+TFormCalculosFinancieros::TFormCalculosFinancieros(QWidget* parent) : QMainWindow(parent) {
+    FormCalculosFinancieros = this;
+    CalculoActual = 0;
+    TPanelResultado::RegistrarAccesibilidad();
+    CrearAcciones();
+    CrearMarco();
+    FormCreate();
+}
+
+TFormCalculosFinancieros::~TFormCalculosFinancieros() {
+    if (FormCalculosFinancieros == this)
+        FormCalculosFinancieros = nullptr;
+}
+
+void TFormCalculosFinancieros::FormCreate() {
+    setWindowTitle(TextoNombrePrograma() + QLatin1Char(' ') + TextoVersion());
+    // A fixed-size window with the system menu and the minimise button only.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    HabilitarCampos(pcCalculos, true, true);
+    ResaltarCampos(this);
+    PrepararPaginaPrestamos();
+    PrepararPaginaInversiones();
+    PrepararPaginaDepreciaciones();
+    pcCalculos->setCurrentWidget(tsPres);
+
+    connect(pcCalculos, &QTabWidget::currentChanged, this, &TFormCalculosFinancieros::pcCalculosChange);
+    connect(CbPresCalculos, &QComboBox::currentIndexChanged, this, &TFormCalculosFinancieros::CbPresCalculosClick);
+    connect(CbInvCalculos, &QComboBox::currentIndexChanged, this, &TFormCalculosFinancieros::CbInvCalculosClick);
+    connect(CbDepCalculos, &QComboBox::currentIndexChanged, this, &TFormCalculosFinancieros::CbDepCalculosClick);
+    SituarVentana(this, 0);
+}
+
+void TFormCalculosFinancieros::showEvent(QShowEvent* evento) {
+    QMainWindow::showEvent(evento);
+    if (!evento->spontaneous())
+        FormShow();
+}
+
+void TFormCalculosFinancieros::FormShow() { pcCalculosChange(); }
+
+void TFormCalculosFinancieros::paintEvent(QPaintEvent* evento) {
+    QMainWindow::paintEvent(evento);
+    if (!pintado_) {
+        pintado_ = true;
+        emit PrimeraPintura();
+    }
+}
+
+void TFormCalculosFinancieros::pcCalculosChange() {
+    QWidget* pagina = pcCalculos->currentWidget();
+    if (pagina == tsPres) {
+        PnlInfoCalculos->setText(QStringLiteral(" Préstamos"));
+        CbPresCalculosClick();
+        FijarContextoAyuda(this, kAyudaPrestamos);
+    } else if (pagina == tsInv) {
+        PnlInfoCalculos->setText(QStringLiteral(" Inversiones"));
+        CbInvCalculosClick();
+        FijarContextoAyuda(this, kAyudaInversiones);
+    } else if (pagina == tsDep) {
+        PnlInfoCalculos->setText(QStringLiteral(" Depreciaciones"));
+        CbDepCalculosClick();
+        FijarContextoAyuda(this, kAyudaDepreciaciones);
+    }
+}
+
+void TFormCalculosFinancieros::CbPresCalculosClick() {
+    const int indice = CbPresCalculos->currentIndex();
+    if (indice < 0 || indice > 3)
+        return;
+    CalculoActual = static_cast<unsigned char>(indice);
+    PrepararIncognita();
+}
+
+void TFormCalculosFinancieros::CbInvCalculosClick() {
+    const int indice = CbInvCalculos->currentIndex();
+    if (indice < 0 || indice > 3)
+        return;
+    CalculoActual = static_cast<unsigned char>(4 + indice);
+    PrepararIncognita();
+}
+
+void TFormCalculosFinancieros::CbDepCalculosClick() {
+    const int indice = CbDepCalculos->currentIndex();
+    if (indice < 0 || indice > 2)
+        return;
+    CalculoActual = static_cast<unsigned char>(8 + indice);
+}
+
+void TFormCalculosFinancieros::PrepararIncognita() {
+    QWidget* pagina = pcCalculos->currentWidget();
+    if (pagina == tsPres) {
+        DesbloquearEdits(PnlPresDatos);
+        QLineEdit* const incognitas[] = {EditPresCuota, EditPresInteres, EditPresNum, EditPresCapital};
+        QWidget* const botones[] = {BtnPresCuota, BtnPresInteres, BtnPresNum, BtnPresCapital};
+        if (CalculoActual <= 3) {
+            BloquearIncognita(incognitas[CalculoActual]);
+            HabilitarBotones({BtnPresCuota, BtnPresInteres, BtnPresNum, BtnPresCapital}, botones[CalculoActual]);
+        }
+    } else if (pagina == tsInv) {
+        DesbloquearEdits(PnlInvDatos);
+        QLineEdit* const incognitas[] = {EditInvCuota, EditInvInteres, EditInvNum, EditInvCapital};
+        QWidget* const botones[] = {BtnInvCuota, BtnInvInteres, BtnInvNum, BtnInvCapital};
+        if (CalculoActual >= 4 && CalculoActual <= 7) {
+            BloquearIncognita(incognitas[CalculoActual - 4]);
+            HabilitarBotones({BtnInvCuota, BtnInvInteres, BtnInvNum, BtnInvCapital, BtnInvCapInicial},
+                             botones[CalculoActual - 4]);
+        }
+    }
+}
+
+void TFormCalculosFinancieros::HabilitarBotones(std::initializer_list<QWidget*> botones, QWidget* desactivado) {
+    for (QWidget* boton : botones) {
+        if (boton)
+            boton->setEnabled(boton != desactivado);
+    }
+}
+
+void TFormCalculosFinancieros::DesbloquearEdits(QWidget* panel) {
+    // Masked date boxes are left as they are: they are never the unknown.
+    for (QLineEdit* campo : panel->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        if (!campo->inputMask().isEmpty())
+            continue;
+        FijarColorFondo(campo, ColorEditable);
+        campo->setReadOnly(false);
+        campo->setFocusPolicy(Qt::StrongFocus);
+        campo->setEnabled(true);
+    }
+}
+
+void TFormCalculosFinancieros::BloquearIncognita(QLineEdit* campo) {
+    FijarColorFondo(campo, ColorIncognita);
+    campo->setReadOnly(true);
+    campo->setFocusPolicy(Qt::NoFocus);
+    campo->setEnabled(false);
+}
+
+void TFormCalculosFinancieros::ColorearResultados(QWidget* panel) {
+    for (TPanelResultado* resultado : panel->findChildren<TPanelResultado*>(Qt::FindDirectChildrenOnly))
+        FijarColorFondo(resultado, ColorIncognita);
+}
+
+void TFormCalculosFinancieros::AccCalcularExecute() {
+    EjecutarProtegido([this] {
+        QWidget* pagina = pcCalculos->currentWidget();
+        if (pagina == tsPres)
+            CalcularPrestamo();
+        else if (pagina == tsInv)
+            CalcularInversion();
+        else if (pagina == tsDep)
+            CalcularDepreciacion();
+    });
+}
+
+void TFormCalculosFinancieros::AccInicializarExecute() {
+    EjecutarProtegido([this] {
+        QWidget* pagina = pcCalculos->currentWidget();
+        if (pagina == tsPres)
+            InicializarPrestamo();
+        else if (pagina == tsInv)
+            InicializarInversion();
+        else if (pagina == tsDep)
+            InicializarDepreciacion();
+    });
+}
+
+void TFormCalculosFinancieros::AccDesarrollarExecute() { EjecutarDesarrollo(*this); }
+
+void TFormCalculosFinancieros::AccSalirExecute() { close(); }
+
+void TFormCalculosFinancieros::AccAyudaExecute() {
+    EjecutarProtegido([this] { AbrirAyudaContenido(this); });
+}
+
+void TFormCalculosFinancieros::AccAcercadeExecute() {
+    EjecutarProtegido([] { MostrarAcercaDe(); });
+}
+
+void TFormCalculosFinancieros::LblDescargaZelvarMoneyClick() {
+    EjecutarProtegido([] { AbrirDireccion(QStringLiteral("http://") + TextoWeb()); });
+}
+
+bool TFormCalculosFinancieros::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == LblDescargaZelvarMoney && evento->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+        LblDescargaZelvarMoneyClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+bool TFormCalculosFinancieros::FormCloseQuery() {
+    return Confirmar(QStringLiteral("Salir del programa"), QStringLiteral("¿Terminamos la ejecución del programa?"),
+                     true, BotonesSiNo, AvisoConfirmacion);
+}
+
+void TFormCalculosFinancieros::closeEvent(QCloseEvent* evento) {
+    bool cerrar = false;
+    EjecutarProtegido([&] { cerrar = FormCloseQuery(); });
+    if (cerrar)
+        evento->accept();
+    else
+        evento->ignore();
+}
+
+void TFormCalculosFinancieros::MostrarAvisoCalculo(const QString& titulo, const QString& texto) {
+    Avisar(titulo, texto, AvisoAtencion);
+}

@@ -1,0 +1,176 @@
+#pragma once
+// The main window: the loans, investments and depreciation pages, the tool
+// bar of actions and the promotional strip. It decides which box is the
+// unknown of the chosen calculation, hands the page's fields to the pure
+// calculations of finance/, writes their results back, and keeps the
+// calculation state that the schedule builders read.
+#include <QMainWindow>
+#include <initializer_list>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+class TPanelResultado;
+
+class TFormCalculosFinancieros : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormCalculosFinancieros(QWidget* parent = nullptr);
+    ~TFormCalculosFinancieros() override;
+
+    // Calculations of the three pages; also run before a schedule is built.
+    void CalcularPrestamo();
+    void CalcularInversion();
+    void CalcularDepreciacion();
+
+    // Calculation state, left by the last calculation.
+    double Capital = 0;
+    double Interes = 0;
+    int NumCuotas = 0;
+    double Cuota = 0;
+    double TotalPagado = 0;
+    double TotalIntereses = 0;
+    double Porcentaje = 0;
+    double CapInicial = 0;
+    double Invertido = 0;
+    double Beneficio = 0;
+    double CapitalSoloInicial = 0;
+    double ValorInicial = 0;
+    double ValorFinal = 0;
+    int AniosUtil = 0;
+    int AniosCalculo = 0;
+    double DepVidaUtil = 0;
+    double DepCalculada = 0;
+    bool CalculoFallido = false;
+
+    // Frame of the window.
+    QLabel* PnlInfoCalculos = nullptr;
+    QToolBar* ToolBarCalculos = nullptr;
+    QToolButton *BtnCalcular = nullptr, *BtnInicializar = nullptr, *BtnDesarrollar = nullptr,
+                *BtnAyuda = nullptr, *BtnAcercade = nullptr, *BtnSalir = nullptr;
+    QTabWidget* pcCalculos = nullptr;
+    QWidget *tsPres = nullptr, *tsInv = nullptr, *tsDep = nullptr;
+    QFrame *PnlZelvarMoney = nullptr, *PnlZelvarMoney2 = nullptr;
+    QLabel *ImgZelvarMoney = nullptr, *LblInfo1 = nullptr, *LblInfo2 = nullptr, *ImgMundo = nullptr,
+           *LblDescargaZelvarMoney = nullptr;
+
+    // Actions.
+    QAction *AccCalcular = nullptr, *AccInicializar = nullptr, *AccDesarrollar = nullptr,
+            *AccSalir = nullptr, *AccAyuda = nullptr, *AccAcercade = nullptr;
+
+    // Loans page.
+    QFrame* PnlPresCalculos = nullptr;
+    QComboBox* CbPresCalculos = nullptr;
+    QFrame* PnlPresDatos = nullptr;
+    QLineEdit *EditPresCuota = nullptr, *EditPresInteres = nullptr, *EditPresNum = nullptr,
+              *EditPresCapital = nullptr, *EditPresFecha = nullptr;
+    QComboBox* cbPresAportacion = nullptr;
+    QToolButton* BtnPresCalcular = nullptr;
+    QLabel* PnlPresInfo = nullptr;
+    QFrame* PnlPresResul = nullptr;
+    TPanelResultado *PnlPresCuotaRes = nullptr, *PnlPresIntRes = nullptr, *PnlPresNumRes = nullptr,
+                    *PnlPresCapitalRes = nullptr, *PnlPresPagado = nullptr, *PnlPresIntereses = nullptr,
+                    *PnlPresPorcentaje = nullptr;
+
+    // Investments page.
+    QFrame* PnlInvCalculos = nullptr;
+    QComboBox* CbInvCalculos = nullptr;
+    QFrame* PnlInvDatos = nullptr;
+    QLineEdit *EditInvCuota = nullptr, *EditInvInteres = nullptr, *EditInvNum = nullptr,
+              *EditInvCapital = nullptr, *EditInvCapInicial = nullptr, *EditInvFecha = nullptr;
+    QComboBox* CbInvAportacion = nullptr;
+    QToolButton* BtnInvCalcular = nullptr;
+    QLabel* PnlInvInfo = nullptr;
+    QFrame* PnlInvResul = nullptr;
+    TPanelResultado *PnlInvCuotaRes = nullptr, *PnlInvIntRes = nullptr, *PnlInvNumRes = nullptr,
+                    *PnlInvCapInicialRes = nullptr, *PnlInvInvertido = nullptr, *PnlInvCapitalRes = nullptr,
+                    *PnlInvRendimiento = nullptr, *PnlInvPorcentaje = nullptr;
+
+    // Depreciation page.
+    QFrame* PnlDepCalculos = nullptr;
+    QComboBox* CbDepCalculos = nullptr;
+    QFrame* PnlDepDatos = nullptr;
+    QLineEdit *EditDepValorInicial = nullptr, *EditDepValorFinal = nullptr, *EditDepAniosUtil = nullptr,
+              *EditDepAniosCalculo = nullptr, *EditDepFecha = nullptr;
+    QToolButton* BtnDepCalcular = nullptr;
+    QLabel* PnlDepInfo = nullptr;
+    QFrame* PnlDepResul = nullptr;
+    TPanelResultado *PnlDepDepreciacionVidaUtil = nullptr, *PnlDepValorFinalUtil = nullptr,
+                    *PnlDepDepreciacionCalculada = nullptr, *PnlDepValorFinalCalculado = nullptr;
+
+    // The buttons that open the calculator beside each numeric box; they are
+    // enabled and disabled with the unknown once they exist.
+    QWidget *BtnPresCuota = nullptr, *BtnPresInteres = nullptr, *BtnPresNum = nullptr,
+            *BtnPresCapital = nullptr;
+    QWidget *BtnInvCuota = nullptr, *BtnInvInteres = nullptr, *BtnInvNum = nullptr,
+            *BtnInvCapital = nullptr, *BtnInvCapInicial = nullptr;
+
+public slots:
+    void pcCalculosChange();
+    void CbPresCalculosClick();
+    void CbInvCalculosClick();
+    void CbDepCalculosClick();
+    void AccCalcularExecute();
+    void AccInicializarExecute();
+    void AccDesarrollarExecute();
+    void AccSalirExecute();
+    void AccAyudaExecute();
+    void AccAcercadeExecute();
+    void LblDescargaZelvarMoneyClick();
+
+signals:
+    // The window has painted itself for the first time (start-up timing).
+    void PrimeraPintura();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+
+    void CrearAcciones();
+    void CrearMarco();
+    QWidget* CrearPromocion();
+    QWidget* CrearPaginaPrestamos();
+    QWidget* CrearPaginaInversiones();
+    QWidget* CrearPaginaDepreciaciones();
+    QToolButton* CrearBotonCalcular(QWidget* padre, const QString& nombre);
+    QWidget* CrearPagina(const QString& nombre, const QString& caption, QFrame*& cabecera, QComboBox*& lista,
+                         const QString& nombreLista, QFrame*& datos, QLabel*& info, QFrame*& resultados);
+
+    void PrepararPaginaPrestamos();
+    void PrepararPaginaInversiones();
+    void PrepararPaginaDepreciaciones();
+
+    void PrepararIncognita();
+    void DesbloquearEdits(QWidget* panel);
+    void BloquearIncognita(QLineEdit* campo);
+    void ColorearResultados(QWidget* panel);
+    void HabilitarBotones(std::initializer_list<QWidget*> botones, QWidget* desactivado);
+
+    void InicializarPrestamo();
+    void InicializarInversion();
+    void InicializarDepreciacion();
+
+    void MostrarAvisoCalculo(const QString& titulo, const QString& texto);
+
+    bool pintado_ = false;
+};
+
+// The program's main window, while it exists.
+extern TFormCalculosFinancieros* FormCalculosFinancieros;
+
+// The selected calculation: 0 to 3 loans, 4 to 7 investments, 8 to 10
+// depreciation. It always describes the visible page.
+extern unsigned char CalculoActual;

@@ -1,0 +1,85 @@
+#include "app/panel_resultado.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace {
+
+// The panel as static text whose Text interface returns the shown figure;
+// Qt's own label interface only offers the text as the name, which is taken
+// by the caption here.
+class PanelAccesible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit PanelAccesible(TPanelResultado* panel) : QAccessibleWidget(panel, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType tipo) override {
+        if (tipo == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(tipo);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return Texto();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
+    }
+
+    void selection(int, int* inicio, int* fin) const override { *inicio = *fin = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int inicio, int fin) const override { return Texto().mid(inicio, fin - inicio); }
+    int characterCount() const override { return int(Texto().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* inicio, int* fin) const override {
+        *inicio = 0;
+        *fin = characterCount();
+        return {};
+    }
+
+private:
+    QString Texto() const { return static_cast<const QLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* Fabrica(const QString& clase, QObject* objeto) {
+    if (clase == QLatin1String("TPanelResultado") && objeto && objeto->isWidgetType())
+        return new PanelAccesible(static_cast<TPanelResultado*>(objeto));
+    return nullptr;
+}
+
+}  // namespace
+
+TPanelResultado::TPanelResultado(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setMargin(2);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TPanelResultado::setText(const QString& texto) {
+    if (texto == text())
+        return;
+    QLabel::setText(texto);
+    QAccessibleTextUpdateEvent cambio(this, 0, QString(), texto);
+    QAccessible::updateAccessibility(&cambio);
+}
+
+void TPanelResultado::RegistrarAccesibilidad() {
+    static bool registrado = false;
+    if (!registrado)
+        QAccessible::installFactory(Fabrica);
+    registrado = true;
+}

@@ -1,0 +1,529 @@
+#include "prueba_comun.h"
+#include "registro_dialogos.h"
+
+#include "app/avisos.h"
+#include "app/ayuda.h"
+#include "app/controles_pagina.h"
+#include "app/form_calculos_financieros.h"
+#include "app/panel_resultado.h"
+#include "util/colores_campos.h"
+#include "util/fechas.h"
+#include "util/puertas.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+
+using Ventana = TFormCalculosFinancieros;
+
+std::unique_ptr<Ventana> AbrirVentana() {
+    auto v = std::make_unique<Ventana>();
+    v->show();
+    v->activateWindow();
+    if (!QTest::qWaitForWindowActive(v.get()))
+        qWarning("la ventana no se activó");
+    return v;
+}
+
+bool Bloqueado(const QLineEdit* campo) {
+    return campo->isReadOnly() && !campo->isEnabled() && campo->focusPolicy() == Qt::NoFocus &&
+           ColorFondo(campo) == ColorIncognita;
+}
+
+bool Editable(const QLineEdit* campo) {
+    return !campo->isReadOnly() && campo->isEnabled() && campo->focusPolicy() != Qt::NoFocus &&
+           ColorFondo(campo) == ColorEditable;
+}
+
+// Types into a box as a person does, through the key filter.
+void Escribir(QLineEdit* campo, const QString& texto) {
+    campo->setFocus();
+    campo->selectAll();
+    QTest::keyClick(campo, Qt::Key_Delete);
+    QTest::keyClicks(campo, texto);
+}
+
+QLineEdit* Campo(Ventana& v, const char* nombre) { return v.findChild<QLineEdit*>(QLatin1String(nombre)); }
+
+}  // namespace
+
+class TestFormCalculos : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+
+    void estadoAlArrancar() {
+        auto v = AbrirVentana();
+        QCOMPARE(v->pcCalculos->currentWidget(), v->tsPres);
+        QCOMPARE(v->PnlInfoCalculos->text(), QStringLiteral(" Préstamos"));
+        QCOMPARE(int(CalculoActual), 0);
+        QCOMPARE(v->CbPresCalculos->currentText(), QStringLiteral("Calcular la cuota"));
+        QVERIFY(Bloqueado(v->EditPresCuota));
+        for (QLineEdit* campo : {v->EditPresInteres, v->EditPresNum, v->EditPresCapital})
+            QVERIFY2(Editable(campo), qPrintable(campo->objectName()));
+        QCOMPARE(v->cbPresAportacion->currentIndex(), 0);
+        QCOMPARE(v->cbPresAportacion->itemText(1), QStringLiteral(" Inicio período"));
+        QCOMPARE(v->CbInvAportacion->currentIndex(), 1);
+        const QString hoy = TextoFecha(QDate::currentDate());
+        for (QLineEdit* fecha : {v->EditPresFecha, v->EditInvFecha, v->EditDepFecha})
+            QCOMPARE(fecha->text(), hoy);
+        for (QLineEdit* campo : {v->EditPresInteres, v->EditPresNum, v->EditPresCapital, v->EditDepValorInicial})
+            QVERIFY(campo->text().isEmpty());
+        QCOMPARE(ContextoAyuda(v.get()), 6120);
+        QCOMPARE(v->size(), QSize(466, 495));
+    }
+
+    void coloresDeResultados() {
+        auto v = AbrirVentana();
+        const QList<TPanelResultado*> paneles = v->findChildren<TPanelResultado*>();
+        QCOMPARE(paneles.size(), 7 + 8 + 4);
+        for (TPanelResultado* panel : paneles)
+            QCOMPARE(ColorFondo(panel), ColorIncognita);
+    }
+
+    // Choosing another calculation unlocks the previous unknown and locks the new one.
+    void incognitaSegunCalculo_data() {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("elemento");
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QString>("incognita");
+        QTest::newRow("préstamo: interés") << 0 << 1 << 1 << "EditPresInteres";
+        QTest::newRow("préstamo: nº cuotas") << 0 << 2 << 2 << "EditPresNum";
+        QTest::newRow("préstamo: capital") << 0 << 3 << 3 << "EditPresCapital";
+        QTest::newRow("préstamo: vuelta a la cuota") << 0 << 0 << 0 << "EditPresCuota";
+        QTest::newRow("inversión: cuota") << 1 << 0 << 4 << "EditInvCuota";
+        QTest::newRow("inversión: interés") << 1 << 1 << 5 << "EditInvInteres";
+        QTest::newRow("inversión: nº cuotas") << 1 << 2 << 6 << "EditInvNum";
+        QTest::newRow("inversión: capital final") << 1 << 3 << 7 << "EditInvCapital";
+    }
+    void incognitaSegunCalculo() {
+        QFETCH(int, pagina);
+        QFETCH(int, elemento);
+        QFETCH(int, codigo);
+        QFETCH(QString, incognita);
+        auto v = AbrirVentana();
+        v->pcCalculos->setCurrentIndex(pagina);
+        QComboBox* lista = pagina == 0 ? v->CbPresCalculos : v->CbInvCalculos;
+        QWidget* datos = pagina == 0 ? v->PnlPresDatos : v->PnlInvDatos;
+        lista->setCurrentIndex(elemento == 0 ? 1 : 0);  // start from another unknown
+        lista->setCurrentIndex(elemento);
+        QCOMPARE(int(CalculoActual), codigo);
+        for (QLineEdit* campo : datos->findChildren<QLineEdit*>()) {
+            if (!campo->inputMask().isEmpty())
+                continue;
+            if (campo->objectName() == incognita)
+                QVERIFY2(Bloqueado(campo), qPrintable(campo->objectName()));
+            else
+                QVERIFY2(Editable(campo), qPrintable(campo->objectName()));
+        }
+    }
+
+    // Every page change re-reads the page's choice, so CalculoActual always
+    // describes the visible page.
+    void cambioDePagina() {
+        auto v = AbrirVentana();
+        v->CbPresCalculos->setCurrentIndex(2);
+        v->pcCalculos->setCurrentWidget(v->tsInv);
+        QCOMPARE(int(CalculoActual), 4);
+        QCOMPARE(v->PnlInfoCalculos->text(), QStringLiteral(" Inversiones"));
+        QCOMPARE(ContextoAyuda(v.get()), 6160);
+        QVERIFY(Bloqueado(v->EditInvCuota));
+        QVERIFY(Editable(v->EditInvCapInicial));
+        v->pcCalculos->setCurrentWidget(v->tsDep);
+        v->CbDepCalculos->setCurrentIndex(2);
+        QCOMPARE(int(CalculoActual), 10);
+        QCOMPARE(v->PnlInfoCalculos->text(), QStringLiteral(" Depreciaciones"));
+        QCOMPARE(ContextoAyuda(v.get()), 6200);
+        v->pcCalculos->setCurrentWidget(v->tsPres);
+        QCOMPARE(int(CalculoActual), 2);
+        QVERIFY(Bloqueado(v->EditPresNum));
+        QVERIFY(Editable(v->EditPresCuota));
+    }
+
+    // The loan of the manual, typed and calculated with Enter from wherever
+    // the focus is.
+    void prestamoConEnter_data() {
+        QTest::addColumn<QString>("foco");
+        QTest::addColumn<int>("tecla");
+        QTest::newRow("Intro en el capital") << "EditPresCapital" << int(Qt::Key_Return);
+        QTest::newRow("Intro del teclado numérico") << "EditPresNum" << int(Qt::Key_Enter);
+        QTest::newRow("en la fecha") << "EditPresFecha" << int(Qt::Key_Return);
+        QTest::newRow("en la lista de aportaciones") << "cbPresAportacion" << int(Qt::Key_Return);
+        QTest::newRow("en la lista de cálculos") << "CbPresCalculos" << int(Qt::Key_Return);
+    }
+    void prestamoConEnter() {
+        QFETCH(QString, foco);
+        QFETCH(int, tecla);
+        RegistroDialogos registro;
+        auto v = AbrirVentana();
+        Escribir(v->EditPresCapital, QStringLiteral("10000"));
+        Escribir(v->EditPresInteres, QStringLiteral("6"));
+        Escribir(v->EditPresNum, QStringLiteral("12"));
+        QWidget* destino = v->findChild<QWidget*>(foco);
+        destino->setFocus();
+        QTest::keyClick(destino, Qt::Key(tecla));
+        QCOMPARE(v->EditPresCuota->text(), QStringLiteral("860,66"));
+        QCOMPARE(v->PnlPresCuotaRes->text(), QStringLiteral("860,66"));
+        QCOMPARE(v->PnlPresPagado->text(), QStringLiteral("10.327,97"));
+        QCOMPARE(v->PnlPresIntereses->text(), QStringLiteral("327,97"));
+        QCOMPARE(v->PnlPresPorcentaje->text(), QStringLiteral("3,18"));
+        QCOMPARE(v->PnlPresCapitalRes->text(), QStringLiteral("10.000,00"));
+        QCOMPARE(v->PnlPresNumRes->text(), QStringLiteral("12"));
+        QCOMPARE(v->NumCuotas, 12);
+        QVERIFY(qAbs(v->Cuota - 860.66) < 0.005);
+        QVERIFY(!v->CalculoFallido);
+        QVERIFY(registro.Mostrados().isEmpty());
+    }
+
+    // Start-of-period timing and the tool buttons reach the same calculation.
+    void prestamoDesdeBotones() {
+        auto v = AbrirVentana();
+        v->EditPresCapital->setText(QStringLiteral("10000"));
+        v->EditPresInteres->setText(QStringLiteral("6"));
+        v->EditPresNum->setText(QStringLiteral("12"));
+        v->cbPresAportacion->setCurrentIndex(1);
+        QTest::mouseClick(v->BtnPresCalcular, Qt::LeftButton);
+        QCOMPARE(v->EditPresCuota->text(), QStringLiteral("856,38"));
+        v->cbPresAportacion->setCurrentIndex(0);
+        QTest::mouseClick(v->BtnCalcular, Qt::LeftButton);
+        QCOMPARE(v->EditPresCuota->text(), QStringLiteral("860,66"));
+        v->EditPresCuota->clear();
+        QTest::keyClick(v->EditPresNum, Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(v->EditPresCuota->text(), QStringLiteral("860,66"));
+    }
+
+    void inversionYDepreciacion_data() {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("elemento");
+        QTest::addColumn<QStringList>("campos");
+        QTest::addColumn<QStringList>("textos");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("esperado");
+        const QStringList inv{"EditInvCuota", "EditInvInteres", "EditInvNum", "EditInvCapInicial"};
+        QTest::newRow("capital final") << 1 << 3 << inv << QStringList{"100", "6", "120", "1000"}
+                                       << "PnlInvCapitalRes" << "18.289,27";
+        const QStringList dep{"EditDepValorInicial", "EditDepValorFinal", "EditDepAniosUtil", "EditDepAniosCalculo"};
+        const QStringList datos{"10000", "1000", "5", "3"};
+        QTest::newRow("lineal") << 2 << 0 << dep << datos << "PnlDepDepreciacionCalculada" << "5.400,00";
+        QTest::newRow("acelerada") << 2 << 1 << dep << datos << "PnlDepValorFinalCalculado" << "2.800,00";
+        QTest::newRow("doble") << 2 << 2 << dep << datos << "PnlDepDepreciacionCalculada" << "7.840,00";
+    }
+    void inversionYDepreciacion() {
+        QFETCH(int, pagina);
+        QFETCH(int, elemento);
+        QFETCH(QStringList, campos);
+        QFETCH(QStringList, textos);
+        QFETCH(QString, panel);
+        QFETCH(QString, esperado);
+        auto v = AbrirVentana();
+        v->pcCalculos->setCurrentIndex(pagina);
+        (pagina == 1 ? v->CbInvCalculos : v->CbDepCalculos)->setCurrentIndex(elemento);
+        for (int i = 0; i < campos.size(); ++i)
+            Escribir(Campo(*v, qPrintable(campos[i])), textos[i]);
+        QTest::keyClick(Campo(*v, qPrintable(campos[0])), Qt::Key_Return);
+        QCOMPARE(v->findChild<TPanelResultado*>(panel)->text(), esperado);
+    }
+
+    void inversionEscribeLaIncognita() {
+        auto v = AbrirVentana();
+        v->pcCalculos->setCurrentWidget(v->tsInv);
+        v->CbInvCalculos->setCurrentIndex(3);
+        v->EditInvCuota->setText(QStringLiteral("100"));
+        v->EditInvInteres->setText(QStringLiteral("6"));
+        v->EditInvNum->setText(QStringLiteral("120"));
+        v->EditInvCapInicial->setText(QStringLiteral("1000"));
+        v->AccCalcular->trigger();
+        QCOMPARE(v->EditInvCapital->text(), QStringLiteral("18289,27"));
+        QCOMPARE(v->PnlInvInvertido->text(), QStringLiteral("13.000,00"));
+        QCOMPARE(v->PnlInvRendimiento->text(), QStringLiteral("5.289,27"));
+        QCOMPARE(v->PnlInvPorcentaje->text(), QStringLiteral("28,92"));
+        QCOMPARE(v->CapInicial, 1000.0);
+    }
+
+    // Ctrl+N clears the page but keeps the chosen calculation and its lock.
+    void inicializar() {
+        auto v = AbrirVentana();
+        v->CbPresCalculos->setCurrentIndex(1);
+        v->EditPresCapital->setText(QStringLiteral("10000"));
+        v->EditPresCuota->setText(QStringLiteral("900"));
+        v->EditPresNum->setText(QStringLiteral("12"));
+        v->EditPresFecha->setText(QStringLiteral("01/02/2020"));
+        v->cbPresAportacion->setCurrentIndex(1);
+        v->AccCalcular->trigger();
+        QVERIFY(!v->PnlPresIntRes->text().isEmpty());
+        QTest::keyClick(v->EditPresCapital, Qt::Key_N, Qt::ControlModifier);
+        for (QLineEdit* campo : {v->EditPresCuota, v->EditPresInteres, v->EditPresNum, v->EditPresCapital})
+            QVERIFY(campo->text().isEmpty());
+        for (TPanelResultado* panel : v->PnlPresResul->findChildren<TPanelResultado*>())
+            QVERIFY(panel->text().isEmpty());
+        QCOMPARE(v->EditPresFecha->text(), TextoFecha(QDate::currentDate()));
+        QCOMPARE(v->cbPresAportacion->currentIndex(), 0);
+        QCOMPARE(int(CalculoActual), 1);
+        QVERIFY(Bloqueado(v->EditPresInteres));
+
+        v->pcCalculos->setCurrentWidget(v->tsInv);
+        v->CbInvAportacion->setCurrentIndex(0);
+        v->EditInvCapInicial->setText(QStringLiteral("5"));
+        v->AccInicializar->trigger();
+        QCOMPARE(v->CbInvAportacion->currentIndex(), 1);
+        QVERIFY(v->EditInvCapInicial->text().isEmpty());
+
+        v->pcCalculos->setCurrentWidget(v->tsDep);
+        v->EditDepAniosUtil->setText(QStringLiteral("5"));
+        v->EditDepFecha->setFocus();
+        v->AccInicializar->trigger();
+        QVERIFY(v->EditDepAniosUtil->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), v->EditDepValorInicial);
+    }
+
+    // Refused calculations: the warning's title, text and kind, what is
+    // written back and where the focus goes.
+    void avisos_data() {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("elemento");
+        QTest::addColumn<QStringList>("campos");
+        QTest::addColumn<QStringList>("textos");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("inicioTexto");
+        QTest::addColumn<QString>("foco");
+        const QStringList pres{"EditPresCapital", "EditPresInteres", "EditPresNum", "EditPresCuota"};
+        QTest::newRow("cuota sin cuotas")
+            << 0 << 0 << pres << QStringList{"10000", "6", "0", "777"} << "Cálculo de la cuota de un préstamo"
+            << "El número de cuotas debe ser mayor que cero." << "";
+        QTest::newRow("cuota insuficiente")
+            << 0 << 2 << pres << QStringList{"10000", "6", "", "50"} << "Cálculo de número de cuotas de un préstamo"
+            << "Debe aumentar el importe de la cuota para" << "EditPresCuota";
+        QTest::newRow("interés imposible")
+            << 0 << 1 << pres << QStringList{"10000", "", "10", "1000"} << "Cálculo del interés de un préstamo"
+            << "El producto de la cuota por el número de cuotas" << "";
+        const QStringList inv{"EditInvCuota", "EditInvInteres", "EditInvNum", "EditInvCapital", "EditInvCapInicial"};
+        QTest::newRow("capital inicial que basta")
+            << 1 << 0 << inv << QStringList{"", "6", "120", "20000", "15000"} << "Cálculo de la cuota de una inversión"
+            << "El capital inicial produce por sí solo un capital" << "";
+        QTest::newRow("inversión con cuota insuficiente")
+            << 1 << 2 << inv << QStringList{"0", "0", "", "20000", "1000"}
+            << "Cálculo del número de cuotas de una inversión" << "Debe aumentar el importe de la cuota para"
+            << "EditInvCuota";
+        const QStringList dep{"EditDepValorInicial", "EditDepValorFinal", "EditDepAniosUtil", "EditDepAniosCalculo"};
+        QTest::newRow("depreciación sin años")
+            << 2 << 0 << dep << QStringList{"10000", "1000", "0", "3"} << "Cálculo de la depreciación"
+            << "El número de años de vida útil debe ser mayor que cero." << "";
+    }
+    void avisos() {
+        QFETCH(int, pagina);
+        QFETCH(int, elemento);
+        QFETCH(QStringList, campos);
+        QFETCH(QStringList, textos);
+        QFETCH(QString, titulo);
+        QFETCH(QString, inicioTexto);
+        QFETCH(QString, foco);
+        RegistroDialogos registro;
+        auto v = AbrirVentana();
+        v->pcCalculos->setCurrentIndex(pagina);
+        QComboBox* listas[] = {v->CbPresCalculos, v->CbInvCalculos, v->CbDepCalculos};
+        listas[pagina]->setCurrentIndex(elemento);
+        for (int i = 0; i < campos.size(); ++i)
+            Campo(*v, qPrintable(campos[i]))->setText(textos[i]);
+        QWidget* inicio = v->CbPresCalculos->window()->focusWidget();
+        v->AccCalcular->trigger();
+        QCOMPARE(registro.Mostrados().size(), 1);
+        const DialogoMostrado aviso = registro.Mostrados().first();
+        QCOMPARE(aviso.titulo, titulo);
+        QVERIFY2(aviso.mensaje.startsWith(inicioTexto), qPrintable(aviso.mensaje));
+        QCOMPARE(aviso.tipo, int(AvisoAtencion));
+        QVERIFY(v->CalculoFallido);
+        if (foco.isEmpty())
+            QCOMPARE(QApplication::focusWidget(), inicio);
+        else
+            QCOMPARE(QApplication::focusWidget(), v->findChild<QWidget*>(foco));
+    }
+
+    // A refused instalment writes nothing back; a refused depreciation leaves
+    // the panels as they were.
+    void rechazoNoEscribe() {
+        auto v = AbrirVentana();
+        v->EditPresCuota->setText(QStringLiteral("123"));
+        v->EditPresCapital->setText(QStringLiteral("10000"));
+        v->AccCalcular->trigger();
+        QCOMPARE(v->EditPresCuota->text(), QStringLiteral("123"));
+        QCOMPARE(v->EditPresNum->text(), QStringLiteral("0"));
+        QCOMPARE(v->PnlPresCuotaRes->text(), QStringLiteral("123,00"));
+        QCOMPARE(v->PnlPresPagado->text(), QStringLiteral("0,00"));
+
+        v->pcCalculos->setCurrentWidget(v->tsDep);
+        v->EditDepValorInicial->setText(QStringLiteral("10000"));
+        v->EditDepValorFinal->setText(QStringLiteral("1000"));
+        v->EditDepAniosUtil->setText(QStringLiteral("5"));
+        v->EditDepAniosCalculo->setText(QStringLiteral("8"));
+        v->AccCalcular->trigger();
+        QCOMPARE(v->PnlDepDepreciacionCalculada->text(), QStringLiteral("9.000,00"));
+        v->EditDepValorFinal->setText(QStringLiteral("20000"));
+        v->AccCalcular->trigger();
+        QVERIFY(v->CalculoFallido);
+        QCOMPARE(v->PnlDepDepreciacionCalculada->text(), QStringLiteral("9.000,00"));
+        QCOMPARE(v->PnlDepValorFinalUtil->text(), QStringLiteral("1.000,00"));
+    }
+
+    // Text that is not a number, pasted in, is reported as an error and the
+    // window goes on working.
+    void textoQueNoEsNumero() {
+        RegistroDialogos registro;
+        auto v = AbrirVentana();
+        v->EditPresCapital->setText(QStringLiteral("diez mil"));
+        v->EditPresInteres->setText(QStringLiteral("6"));
+        v->EditPresNum->setText(QStringLiteral("12"));
+        QTest::keyClick(v->EditPresInteres, Qt::Key_Return);
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QCOMPARE(registro.Mostrados().first().tipo, int(AvisoError));
+        QVERIFY2(registro.Mostrados().first().mensaje.contains(QStringLiteral("diez mil")),
+                 qPrintable(registro.Mostrados().first().mensaje));
+        QVERIFY(v->PnlPresCuotaRes->text().isEmpty());
+        QVERIFY(v->isVisible());
+        Escribir(v->EditPresCapital, QStringLiteral("10000"));
+        QTest::keyClick(v->EditPresCapital, Qt::Key_Return);
+        QCOMPARE(v->EditPresCuota->text(), QStringLiteral("860,66"));
+        QCOMPARE(registro.Mostrados().size(), 1);
+    }
+
+    // Escape asks before leaving; "No" keeps the program running.
+    void salirPideConfirmacion() {
+        RegistroDialogos registro;
+        auto v = AbrirVentana();
+        QTest::keyClick(v->EditPresCapital, Qt::Key_Escape);
+        QCOMPARE(registro.Mostrados().size(), 1);
+        const DialogoMostrado pregunta = registro.Mostrados().first();
+        QCOMPARE(pregunta.titulo, QStringLiteral("Salir del programa"));
+        QCOMPARE(pregunta.mensaje, QStringLiteral("¿Terminamos la ejecución del programa?"));
+        QCOMPARE(pregunta.tipo, int(AvisoConfirmacion));
+        QCOMPARE(pregunta.botones, int(BotonesSiNo));
+        QVERIFY(v->isVisible());
+        registro.Responder(true);
+        QTest::mouseClick(v->BtnSalir, Qt::LeftButton);
+        QCOMPARE(registro.Mostrados().size(), 2);
+        QVERIFY(!v->isVisible());
+    }
+
+    // Screen readers find every control by its label and read the results.
+    void accesibilidad() {
+        auto v = AbrirVentana();
+        v->EditPresCapital->setText(QStringLiteral("10000"));
+        v->EditPresInteres->setText(QStringLiteral("6"));
+        v->EditPresNum->setText(QStringLiteral("12"));
+        v->AccCalcular->trigger();
+        for (QWidget* control : v->findChildren<QWidget*>()) {
+            if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QComboBox*>(control) &&
+                !qobject_cast<TPanelResultado*>(control) && !qobject_cast<QToolButton*>(control))
+                continue;
+            if (qobject_cast<QComboBox*>(control->parent()) || qobject_cast<QTabBar*>(control->parent()))
+                continue;  // inner parts of Qt's combo boxes and tab bars
+            if (control->objectName().startsWith(QLatin1String("qt_")))
+                continue;  // Qt's own helpers (tool bar extension button)
+            QAccessibleInterface* acc = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(acc, qPrintable(control->objectName()));
+            QVERIFY2(!acc->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
+            QVERIFY2(!acc->text(QAccessible::Description).isEmpty(), qPrintable(control->objectName()));
+            QVERIFY2(!acc->text(QAccessible::Name).contains(QLatin1Char('&')), qPrintable(control->objectName()));
+        }
+        QAccessibleInterface* capital = QAccessible::queryAccessibleInterface(v->EditPresCapital);
+        QCOMPARE(capital->text(QAccessible::Name), QStringLiteral("Capital"));
+        QCOMPARE(capital->text(QAccessible::Description), QStringLiteral("Capital del préstamo solicitado"));
+        QAccessibleInterface* pagado = QAccessible::queryAccessibleInterface(v->PnlPresPagado);
+        QCOMPARE(pagado->text(QAccessible::Name), QStringLiteral("Total pagado"));
+        QVERIFY(pagado->textInterface());
+        QCOMPARE(pagado->textInterface()->text(0, pagado->textInterface()->characterCount()),
+                 QStringLiteral("10.327,97"));
+        QCOMPARE(pagado->text(QAccessible::Value), QStringLiteral("10.327,97"));
+    }
+
+    // Extreme but accepted inputs give a figure or a message on every
+    // calculation, never a hang or an "inf"/"nan" in a box or a panel.
+    void entradasExtremas_data() {
+        QTest::addColumn<QString>("importe");
+        QTest::addColumn<QString>("cuenta");
+        QTest::addColumn<QString>("interes");
+        QTest::newRow("enormes") << "1e15" << "2147483647" << "1e15";
+        QTest::newRow("importe enorme, interés pequeño") << "1000000000000000" << "2147483647" << "0,0001";
+        QTest::newRow("diminutos") << "0,01" << "1" << "0";
+    }
+    void entradasExtremas() {
+        QFETCH(QString, importe);
+        QFETCH(QString, cuenta);
+        QFETCH(QString, interes);
+        RegistroDialogos registro;
+        auto v = AbrirVentana();
+        const QList<std::pair<QWidget*, QComboBox*>> paginas{
+            {v->tsPres, v->CbPresCalculos}, {v->tsInv, v->CbInvCalculos}, {v->tsDep, v->CbDepCalculos}};
+        for (const auto& [pagina, lista] : paginas) {
+            v->pcCalculos->setCurrentWidget(pagina);
+            for (int elemento = 0; elemento < lista->count(); ++elemento) {
+                lista->setCurrentIndex(elemento);
+                for (QLineEdit* campo : pagina->findChildren<QLineEdit*>()) {
+                    if (!campo->inputMask().isEmpty())
+                        continue;
+                    const QString nombre = campo->objectName();
+                    const bool esCuenta = nombre.endsWith(QLatin1String("Num")) || nombre.contains(QLatin1String("Anios"));
+                    campo->setText(esCuenta ? cuenta
+                                            : nombre.contains(QLatin1String("Interes")) ? interes : importe);
+                }
+                v->AccCalcular->trigger();
+                QList<QWidget*> vistos;
+                for (QLineEdit* campo : pagina->findChildren<QLineEdit*>())
+                    vistos << campo;
+                for (TPanelResultado* panel : pagina->findChildren<TPanelResultado*>())
+                    vistos << panel;
+                for (QWidget* visto : vistos) {
+                    const QString texto = visto->property("text").toString().toLower();
+                    QVERIFY2(!texto.contains(QLatin1String("inf")) && !texto.contains(QLatin1String("nan")),
+                             qPrintable(QStringLiteral("%1 en %2 (elemento %3)").arg(texto, visto->objectName()).arg(elemento)));
+                }
+            }
+        }
+        QVERIFY(v->isVisible());
+    }
+
+    // F1 opens the topic of the visible page; the tool button the contents.
+    void ayudaYEnlace() {
+        QList<int> temas;
+        puertas::FijarVisorAyuda([&temas](int contexto, QWidget*) { temas << contexto; });
+        InstalarAyudaF1(*qApp);
+        RegistroDialogos registro;
+        auto v = AbrirVentana();
+        for (QWidget* pagina : {v->tsInv, v->tsDep, v->tsPres}) {
+            v->pcCalculos->setCurrentWidget(pagina);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : v.get(), Qt::Key_F1);
+        }
+        QTest::mouseClick(v->BtnAyuda, Qt::LeftButton);
+        puertas::FijarVisorAyuda([](int, QWidget*) {});
+        QCOMPARE(temas, (QList<int>{6160, 6200, 6120, 0}));
+
+        QTest::mouseClick(v->LblDescargaZelvarMoney, Qt::LeftButton);
+        QCOMPARE(registro.Direcciones().size(), 1);
+        QVERIFY(registro.Direcciones().first().toString().startsWith(QLatin1String("http://")));
+    }
+
+    void pistas() {
+        auto v = AbrirVentana();
+        QCOMPARE(v->EditInvCapInicial->toolTip(), QStringLiteral("Capital inicial de la inversión"));
+        QCOMPARE(v->EditInvCapInicial->statusTip(), QStringLiteral("Capital inicial de la inversión"));
+        QCOMPARE(v->PnlDepValorFinalUtil->toolTip(), QStringLiteral("Valor al final de la vida útil"));
+        QCOMPARE(v->BtnDesarrollar->toolTip(), QStringLiteral("Presentar una tabla con el desarrollo de los cálculos"));
+        QCOMPARE(v->AccDesarrollar->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+
+        QWidget boton;
+        AplicarPista(&boton, QStringLiteral("Seleccionar una fecha|Seleccionar una fecha (pulse el botón derecho)"));
+        QCOMPARE(boton.toolTip(), QStringLiteral("Seleccionar una fecha"));
+        QCOMPARE(boton.statusTip(), QStringLiteral("Seleccionar una fecha (pulse el botón derecho)"));
+        QCOMPARE(boton.accessibleDescription(), boton.statusTip());
+        QCOMPARE(SinAcelerador(QStringLiteral("Años a &calcular")), QStringLiteral("Años a calcular"));
+        QCOMPARE(SinAcelerador(QStringLiteral("A && B")), QStringLiteral("A & B"));
+    }
+};
+
+ZZ_TEST_MAIN(TestFormCalculos)
+#include "test_form_calculos.moc"
