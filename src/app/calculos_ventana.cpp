@@ -27,6 +27,18 @@ void FechaDeHoySiVacia(QLineEdit* campo) {
         campo->setText(TextoFecha(QDate::currentDate()));
 }
 
+// Shows the calculation's warning, then moves the focus and writes the
+// unknown back into the boxes that `campo` maps the result's fields to.
+template <typename Resultado, typename Campos, typename Aviso>
+void AplicarResultado(const Resultado& r, Campos campo, Aviso avisar) {
+    if (r.aviso)
+        avisar(*r.aviso);
+    if (QLineEdit* foco = campo(r.foco))
+        foco->setFocus();
+    if (QLineEdit* escrito = campo(r.campoEscrito))
+        escrito->setText(r.textoEscrito);
+}
+
 finance::PaymentTiming Momento(const QComboBox* lista) {
     return lista->currentIndex() == 1 ? finance::PaymentTiming::StartOfPeriod : finance::PaymentTiming::EndOfPeriod;
 }
@@ -63,12 +75,7 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
         }
         return nullptr;
     };
-    if (r.aviso)
-        MostrarAvisoCalculo(r.aviso->titulo, r.aviso->texto);
-    if (QLineEdit* foco = campo(r.foco))
-        foco->setFocus();
-    if (QLineEdit* escrito = campo(r.campoEscrito))
-        escrito->setText(r.textoEscrito);
+    AplicarResultado(r, campo, [this](const AvisoCalculo& a) { MostrarAvisoCalculo(a.titulo, a.texto); });
 
     const finance::PanelesPrestamo p = finance::TextosPanelesPrestamo(e);
     PnlPresCapitalRes->setText(p.capital);
@@ -114,12 +121,7 @@ void TFormCalculosFinancieros::CalcularInversion() {
         }
         return nullptr;
     };
-    if (r.aviso)
-        MostrarAvisoCalculo(r.aviso->titulo, r.aviso->texto);
-    if (QLineEdit* foco = campo(r.foco))
-        foco->setFocus();
-    if (QLineEdit* escrito = campo(r.campoEscrito))
-        escrito->setText(r.textoEscrito);
+    AplicarResultado(r, campo, [this](const AvisoCalculo& a) { MostrarAvisoCalculo(a.titulo, a.texto); });
 
     const finance::PanelesInversion p = finance::TextosPanelesInversion(e);
     PnlInvCuotaRes->setText(p.cuota);
