@@ -51,7 +51,7 @@ DosDecimales Redondear(double valor) {
     r.entera = cifras.substr(0, cifras.size() - 2);
     r.decimales = cifras.substr(cifras.size() - 2);
     if (r.entera.empty())
-        r.entera = "0";
+        r.entera.assign(1, '0');
     const bool cero = r.entera.find_first_not_of('0') == std::string::npos && r.decimales == "00";
     r.negativo = std::signbit(valor) && !cero;
     return r;
