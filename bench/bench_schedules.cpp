@@ -1,0 +1,60 @@
+// Time to build a loan's development table: a fresh schedule window with its
+// grid, and every row computed, formatted and written, ready to show. The
+// peak resident memory of the process is reported with each figure.
+#include <benchmark/benchmark.h>
+
+#include "app/arranque.h"
+#include "schedules/desarrollo_prestamo.h"
+#include "schedules/form_desarrollo_calculos.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <sys/resource.h>
+
+namespace {
+
+double PicoMemoriaMB() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return double(uso.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
+
+// 150.000 at 6 % a year, paid monthly at the end of each period.
+EntradaDesarrolloPrestamo Prestamo(int cuotas) {
+    const long double tasa = 0.005L;
+    const double cuota = static_cast<double>(
+        -finance::Payment(tasa, cuotas, 150000, 0, finance::PaymentTiming::EndOfPeriod));
+    return {{150000, 6, cuotas, cuota, finance::PaymentTiming::EndOfPeriod, QDate(2024, 1, 31)},
+            QStringLiteral("6"),
+            QString::number(cuotas)};
+}
+
+void Desarrollar(benchmark::State& state, int cuotas) {
+    const EntradaDesarrolloPrestamo entrada = Prestamo(cuotas);
+    for (auto _ : state) {
+        TFormDesarrolloCalculos ventana;
+        DesarrollarPrestamo(entrada, ventana);
+        benchmark::DoNotOptimize(ventana.GridDesarrollo);
+    }
+    state.counters["pico_MB"] = PicoMemoriaMB();
+}
+
+void BM_LoanSchedule360(benchmark::State& state) { Desarrollar(state, 360); }
+BENCHMARK(BM_LoanSchedule360)->Unit(benchmark::kMillisecond);
+
+void BM_LoanScheduleMillion(benchmark::State& state) { Desarrollar(state, 1048576); }
+BENCHMARK(BM_LoanScheduleMillion)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    PrepararAplicacion(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

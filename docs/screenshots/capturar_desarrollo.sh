@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Takes the pictures of the three development tables shown in the README: the
+# program runs under a virtual X server, xdotool types a calculation on each
+# page and presses Ctrl+T as a person would, and ImageMagick grabs the
+# schedule window before Escape closes it.
+#   docs/screenshots/capturar_desarrollo.sh [program]   (default: build/zuzidaduve)
+set -euo pipefail
+raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+programa="${1:-$raiz/build/zuzidaduve}"
+destino="$raiz/docs/screenshots"
+
+if [ -z "${ZZ_DENTRO_DE_XVFB:-}" ]; then
+    export ZZ_DENTRO_DE_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$programa"
+fi
+
+export XDG_RUNTIME_DIR="$(mktemp -d)"
+env -u LC_ALL -u LC_NUMERIC LANG=es_ES.UTF-8 LANGUAGE=es "$programa" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+
+buscar() { xdotool search --onlyvisible --name '^Zelvar Zuzidaduve [0-9]' 2>/dev/null || true; }
+
+principal=""
+for _ in $(seq 50); do
+    principal="$(buscar | head -n1)"
+    [ -n "$principal" ] && break
+    sleep 0.2
+done
+[ -n "$principal" ] || { echo "No aparece la ventana principal" >&2; exit 1; }
+sleep 2.5   # the splash goes away after two seconds
+
+teclear() { xdotool type --delay 20 "$1"; }
+tecla() { xdotool key --clearmodifiers "$@"; sleep 0.2; }
+
+# Ctrl+T, then the schedule window: the visible program window that is not
+# the main one.
+desarrollar() {
+    tecla ctrl+t
+    local tabla=""
+    for _ in $(seq 50); do
+        tabla="$(buscar | grep -vx "$principal" | head -n1 || true)"
+        [ -n "$tabla" ] && break
+        sleep 0.2
+    done
+    [ -n "$tabla" ] || { echo "No aparece la tabla de desarrollo" >&2; exit 1; }
+    sleep 0.6
+    import -window "$tabla" "$destino/$1"
+    tecla Escape
+    sleep 0.4
+    # Without a window manager the focus does not go back by itself.
+    xdotool windowfocus "$principal"
+    sleep 0.2
+}
+
+xdotool windowactivate --sync "$principal" 2>/dev/null || xdotool windowfocus "$principal"
+sleep 0.3
+
+# Loan: 1000 at 12 % in 12 instalments, the first on 31 January 2024.
+tecla alt+e; teclear "12"
+tecla alt+n; teclear "12"
+tecla alt+c; teclear "1000"
+tecla alt+r; tecla Home; teclear "31012024"
+desarrollar desarrollo_prestamo.png
+
+# Investment: 100 a month at 6 % over 120 months from 1000, final capital.
+tecla alt+i
+tecla alt+z; tecla End
+tecla alt+u; teclear "100"
+tecla alt+e; teclear "6"
+tecla alt+n; teclear "120"
+tecla alt+l; teclear "1000"
+desarrollar desarrollo_inversion.png
+
+# Depreciation: 10000 down to 1000 over 5 years, 3 years calculated, accelerated.
+tecla alt+d
+tecla alt+z; tecla Down
+tecla alt+n; teclear "10000"
+tecla Tab; teclear "1000"
+tecla Tab; teclear "5"
+tecla alt+c; teclear "3"
+desarrollar desarrollo_depreciacion.png

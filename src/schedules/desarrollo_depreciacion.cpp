@@ -1,0 +1,86 @@
+#include "schedules/desarrollo_depreciacion.h"
+
+#include "app/panel_resultado.h"
+#include "schedules/desarrollo_comun.h"
+#include "schedules/form_desarrollo_calculos.h"
+#include "schedules/textos_celda.h"
+#include "util/textos_numericos.h"
+#include "widgets/grid/attribute_grid.h"
+
+#include <QLabel>
+
+namespace {
+
+void EscribirTabla(const DatosFilasDepreciacion& datos, TAttributeGrid& grid) {
+    TFilasDepreciacion filas(datos);
+    PrepararRejilla(grid,
+                    {{QStringLiteral("Año"), kFondoClaro, clBlack},
+                     {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
+                     {QStringLiteral("Valor Inicial"), kFondoClaro, clNavy},
+                     {QStringLiteral("Dep. Periodo"), kFondoClaro, clNavy},
+                     {QStringLiteral("Valor Final"), kFondoOscuro, clRed},
+                     {QStringLiteral("Dep. Acumulada"), kFondoOscuro, clRed}},
+                    filas.Cantidad());
+    const TTextosCelda t;
+    trDepreciacion f;
+    while (filas.Siguiente(f)) {
+        EscribirFila(grid, f.anio,
+                     {TextoEntero(f.anio), t.Fecha(f.fecha), t.Importe(f.valorInicial),
+                      t.Importe(f.depPeriodo), t.Importe(f.valorFinal), t.Importe(f.depAcumulada)});
+    }
+}
+
+QString Titulo(int calculo) {
+    switch (calculo) {
+    case 8: return QStringLiteral(" Depreciación lineal, tabla de desarrollo");
+    case 9: return QStringLiteral(" Depreciación acelerada, tabla de desarrollo");
+    case 10: return QStringLiteral(" Depreciación doble, tabla de desarrollo");
+    default: return QString();
+    }
+}
+
+void Mover(QWidget* control, int pixeles) { control->move(control->x() + pixeles, control->y()); }
+
+// Relabels and refills the five pairs, then widens and moves them so that
+// the longer captions of a depreciation fit.
+void EscribirInformacion(const DatosFilasDepreciacion& d, TFormDesarrolloCalculos& v) {
+    v.LblDato1->setText(QStringLiteral("Valor inicial"));
+    v.PnlDato1->setText(TextoImporte(d.ValorInicial));
+    v.LblDato2->setText(QStringLiteral("Valor final"));
+    v.PnlDato2->setText(TextoImporte(d.ValorFinal));
+    v.LblDato3->setText(QStringLiteral("Años vida útil"));
+    v.PnlDato3->setText(TextoEntero(d.AniosUtil));
+    v.LblDato4->show();
+    v.LblDato4->setText(QStringLiteral("Años cálculo"));
+    v.PnlDato4->show();
+    v.PnlDato4->setText(TextoEntero(d.AniosCalculo));
+    v.LblDato5->hide();
+    v.PnlDato5->hide();
+
+    v.PnlDato2->resize(v.PnlDato1->width(), v.PnlDato2->height());
+    v.PnlDato4->resize(v.PnlDato3->width(), v.PnlDato4->height());
+
+    Mover(v.PnlDato1, 35);
+    Mover(v.LblDato2, 35);
+    Mover(v.PnlDato2, 55);
+    Mover(v.LblDato3, 120);
+    Mover(v.PnlDato3, 140);
+    Mover(v.LblDato4, 140);
+    Mover(v.PnlDato4, 175);
+}
+
+}  // namespace
+
+void DesarrollarDepreciacion(const EntradaDesarrolloDepreciacion& entrada, TFormDesarrolloCalculos& ventana) {
+    const DatosFilasDepreciacion& d = entrada.datos;
+    ComprobarTamanoDesarrollo(d.AniosUtil, QStringLiteral("Reduzca los años de vida útil."));
+    EscribirTabla(d, *ventana.GridDesarrollo);
+
+    ventana.TipoDesarrollo = 2;
+    EnsancharColumnas(*ventana.GridDesarrollo, 2, 50);
+    const QString titulo = Titulo(d.CalculoActual);
+    if (!titulo.isEmpty())
+        ventana.PnlInfoDesarrollo->setText(titulo);
+    EscribirInformacion(d, ventana);
+    ventana.ActualizarEstado();
+}

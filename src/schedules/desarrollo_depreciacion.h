@@ -1,0 +1,15 @@
+#pragma once
+// Builds a depreciation's development table into the schedule window: one
+// row per year of useful life by the chosen method, and the information
+// panel with both values and both counts of years.
+#include "schedules/filas_depreciacion.h"
+
+class TFormDesarrolloCalculos;
+
+struct EntradaDesarrolloDepreciacion {
+    DatosFilasDepreciacion datos;
+};
+
+// Throws EDesarrolloExcesivo, before writing anything, when the useful life
+// has more years than a table may have.
+void DesarrollarDepreciacion(const EntradaDesarrolloDepreciacion& entrada, TFormDesarrolloCalculos& ventana);

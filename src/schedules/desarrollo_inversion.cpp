@@ -1,0 +1,55 @@
+#include "schedules/desarrollo_inversion.h"
+
+#include "app/panel_resultado.h"
+#include "schedules/desarrollo_comun.h"
+#include "schedules/form_desarrollo_calculos.h"
+#include "schedules/textos_celda.h"
+#include "util/textos_numericos.h"
+#include "widgets/grid/attribute_grid.h"
+
+#include <QLabel>
+
+namespace {
+
+void EscribirTabla(const DatosFilasInversion& datos, TAttributeGrid& grid) {
+    TFilasInversion filas(datos);
+    PrepararRejilla(grid,
+                    {{QStringLiteral("Nº"), kFondoClaro, clBlack},
+                     {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
+                     {QStringLiteral("Cuota"), kFondoClaro, clNavy},
+                     {QStringLiteral("Invertido"), kFondoClaro, clNavy},
+                     {QStringLiteral("Acumulado"), kFondoOscuro, clRed},
+                     {QStringLiteral("Beneficio"), kFondoOscuro, clRed}},
+                    filas.Cantidad());
+    const TTextosCelda t;
+    const QString cuota = t.Importe(datos.Cuota);
+    trInversion f;
+    while (filas.Siguiente(f)) {
+        EscribirFila(grid, f.numero,
+                     {TextoEntero(f.numero), t.Fecha(f.fecha), cuota, t.Importe(f.invertido),
+                      t.Importe(f.acumulado), t.Importe(f.beneficio)});
+    }
+}
+
+}  // namespace
+
+void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarrolloCalculos& ventana) {
+    const DatosFilasInversion& d = entrada.datos;
+    ComprobarTamanoDesarrollo(d.NumCuotas, QStringLiteral("Reduzca el número de cuotas."));
+    EscribirTabla(d, *ventana.GridDesarrollo);
+
+    ventana.TipoDesarrollo = 1;
+    EnsancharColumnas(*ventana.GridDesarrollo, 2, 50);
+    ventana.PnlInfoDesarrollo->setText(QStringLiteral(" Inversiones, tabla de desarrollo"));
+    ventana.PnlDato1->setText(TextoImporte(d.Cuota));
+    ventana.PnlDato2->setText(entrada.textoInteres + QStringLiteral(" %"));
+    ventana.PnlDato3->setText(entrada.textoNumCuotas);
+    ventana.LblDato4->setText(QStringLiteral("Cap. Inicial"));
+    ventana.PnlDato4->setText(TextoImporte(d.CapInicial));
+    ventana.PnlDato4->move(ventana.PnlDato4->x() + 25, ventana.PnlDato4->y());
+    ventana.LblDato5->setText(QStringLiteral("Cap. Final"));
+    ventana.LblDato5->show();
+    ventana.PnlDato5->show();
+    ventana.PnlDato5->setText(TextoImporte(d.Capital));
+    ventana.ActualizarEstado();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Builds a loan's development table into the schedule window: one row per
+// monthly instalment, and the information panel with the loan's figures.
+#include "schedules/filas_prestamo.h"
+
+#include <QString>
+
+class TFormDesarrolloCalculos;
+
+struct EntradaDesarrolloPrestamo {
+    DatosFilasPrestamo datos;
+    QString textoInteres;    // the interest box, as typed or as calculated
+    QString textoNumCuotas;  // the box of the number of instalments
+};
+
+// Throws EDesarrolloExcesivo, before writing anything, when the loan has
+// more instalments than a table may have.
+void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrolloCalculos& ventana);

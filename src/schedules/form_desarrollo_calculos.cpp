@@ -1,0 +1,258 @@
+#include "schedules/form_desarrollo_calculos.h"
+
+#include "app/ayuda.h"
+#include "app/controles_pagina.h"
+#include "app/form_comun.h"
+#include "app/identidad.h"
+#include "app/informe_errores.h"
+#include "app/panel_resultado.h"
+#include "reports/accion_imprimir.h"
+#include "schedules/tabla_accesible.h"
+#include "util/colores_campos.h"
+#include "util/utilidades_ventana.h"
+#include "widgets/grid/attribute_grid.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QShowEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TFormDesarrolloCalculos* FormDesarrolloCalculos = nullptr;
+
+namespace {
+
+constexpr int kAltoTitulo = 28;
+constexpr int kAltoBarra = 34;
+constexpr int kAltoInformacion = 28;
+constexpr int kAltoDato = 21;
+
+// Help topics of the three tables.
+constexpr int kAyudaPrestamo = 6240;
+constexpr int kAyudaInversion = 6260;
+constexpr int kAyudaDepreciacion = 6280;
+
+QAction* CrearAccion(QWidget* ventana, const char* nombre, const QString& caption, const QString& pista,
+                     int imagen) {
+    auto* accion = new QAction(caption, ventana);
+    accion->setObjectName(QLatin1String(nombre));
+    accion->setToolTip(pista);
+    accion->setStatusTip(pista);
+    accion->setIcon(FormComun().ImgListFinancieros.value(imagen));
+    ventana->addAction(accion);
+    return accion;
+}
+
+QToolButton* BotonDeBarra(QToolBar* barra, QAction* accion, const char* nombre) {
+    barra->addAction(accion);
+    auto* boton = qobject_cast<QToolButton*>(barra->widgetForAction(accion));
+    boton->setObjectName(QLatin1String(nombre));
+    boton->setFixedSize(39, 30);
+    // A picture button: a screen reader announces its hint.
+    boton->setAccessibleName(accion->toolTip());
+    boton->setAccessibleDescription(accion->toolTip());
+    boton->setFocusPolicy(Qt::NoFocus);
+    return boton;
+}
+
+QLabel* CrearEtiqueta(QWidget* panel, const char* nombre, const QString& caption, int x) {
+    auto* etiqueta = new QLabel(caption, panel);
+    etiqueta->setObjectName(QLatin1String(nombre));
+    etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    etiqueta->move(x, 0);
+    etiqueta->resize(etiqueta->sizeHint().width(), kAltoInformacion);
+    return etiqueta;
+}
+
+TPanelResultado* CrearDato(QWidget* panel, const char* nombre, QLabel* etiqueta, int x, int ancho) {
+    auto* dato = new TPanelResultado(panel);
+    dato->setObjectName(QLatin1String(nombre));
+    dato->setGeometry(x, (kAltoInformacion - kAltoDato) / 2, ancho, kAltoDato);
+    QFont fuente(QStringLiteral("Arial"));
+    fuente.setPointSize(9);
+    fuente.setBold(true);
+    dato->setFont(fuente);
+    QPalette paleta = dato->palette();
+    paleta.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    paleta.setColor(QPalette::Text, QColor(0, 0, 128));
+    dato->setPalette(paleta);
+    FijarColorFondo(dato, ColorIncognita);
+    etiqueta->setBuddy(dato);
+    return dato;
+}
+
+}  // namespace
+
+TFormDesarrolloCalculos::TFormDesarrolloCalculos(QWidget* parent) : QDialog(parent) {
+    FormDesarrolloCalculos = this;
+    TPanelResultado::RegistrarAccesibilidad();
+    RegistrarTablaAccesible();
+    setObjectName(QStringLiteral("FormDesarrolloCalculos"));
+    CrearAcciones();
+    auto* columna = new QVBoxLayout(this);
+    columna->setContentsMargins(0, 0, 0, 0);
+    columna->setSpacing(0);
+    CrearTitulo();
+    CrearBarra();
+    CrearPanelInformacion();
+    CrearRejilla();
+    columna->addWidget(PnlInfoDesarrollo);
+    columna->addWidget(ToolBarDesarrollo);
+    columna->addWidget(PnlInfoPrestamo);
+    columna->addWidget(GridDesarrollo, 1);
+    FormCreate();
+}
+
+TFormDesarrolloCalculos::~TFormDesarrolloCalculos() {
+    if (FormDesarrolloCalculos == this)
+        FormDesarrolloCalculos = nullptr;
+}
+
+void TFormDesarrolloCalculos::FormCreate() {
+    setWindowTitle(TextoNombrePrograma() + QLatin1Char(' ') + TextoVersion());
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setSizeGripEnabled(true);
+    setMinimumSize(400, 200);
+    resize(786, 507);
+    SituarVentana(this, 0);
+    ActualizarEstado();
+}
+
+void TFormDesarrolloCalculos::CrearAcciones() {
+    AccRegPrimero = CrearAccion(this, "AccRegPrimero", QStringLiteral("Pri"), QStringLiteral("Primer registro"),
+                                TFormComun::ImgRegPrimero);
+    AccRegAnterior = CrearAccion(this, "AccRegAnterior", QStringLiteral("Ant"), QStringLiteral("Registro anterior"),
+                                 TFormComun::ImgRegAnterior);
+    AccRegSiguiente = CrearAccion(this, "AccRegSiguiente", QStringLiteral("Sig"),
+                                  QStringLiteral("Registro siguiente"), TFormComun::ImgRegSiguiente);
+    AccRegUltimo = CrearAccion(this, "AccRegUltimo", QStringLiteral("Ult"), QStringLiteral("Último registro"),
+                               TFormComun::ImgRegUltimo);
+    AccImprimir = CrearAccion(this, "AccImprimir", QStringLiteral("Imp"),
+                              QStringLiteral("Imprimir tabla de desarrollo"), TFormComun::ImgImprimir);
+    AccImprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    AccSalir = CrearAccion(this, "AccSalir", QStringLiteral("Sal"), QStringLiteral("Salir"), TFormComun::ImgSalir);
+    AccSalir->setShortcut(QKeySequence(Qt::Key_Escape));
+
+    connect(AccRegPrimero, &QAction::triggered, this, &TFormDesarrolloCalculos::AccRegPrimeroExecute);
+    connect(AccRegAnterior, &QAction::triggered, this, &TFormDesarrolloCalculos::AccRegAnteriorExecute);
+    connect(AccRegSiguiente, &QAction::triggered, this, &TFormDesarrolloCalculos::AccRegSiguienteExecute);
+    connect(AccRegUltimo, &QAction::triggered, this, &TFormDesarrolloCalculos::AccRegUltimoExecute);
+    connect(AccImprimir, &QAction::triggered, this, &TFormDesarrolloCalculos::AccImprimirExecute);
+    connect(AccSalir, &QAction::triggered, this, &TFormDesarrolloCalculos::AccSalirExecute);
+}
+
+void TFormDesarrolloCalculos::CrearTitulo() {
+    PnlInfoDesarrollo = CrearFranja(this, QStringLiteral("PnlInfoDesarrollo"), QStringLiteral(" Desarrollo del cálculo"),
+                                    ColorTitulo, true);
+    PnlInfoDesarrollo->setFixedHeight(kAltoTitulo);
+    QFont fuente(QStringLiteral("Arial"));
+    fuente.setPointSize(11);
+    fuente.setBold(true);
+    PnlInfoDesarrollo->setFont(fuente);
+}
+
+void TFormDesarrolloCalculos::CrearBarra() {
+    ToolBarDesarrollo = new QToolBar(this);
+    ToolBarDesarrollo->setObjectName(QStringLiteral("ToolBarDesarrollo"));
+    ToolBarDesarrollo->setAccessibleName(QStringLiteral("Barra de herramientas"));
+    ToolBarDesarrollo->setIconSize(TFormComun::TamanoFinancieros());
+    ToolBarDesarrollo->setFixedHeight(kAltoBarra);
+    ToolBarDesarrollo->setMovable(false);
+    BtnRegistroPrimero = BotonDeBarra(ToolBarDesarrollo, AccRegPrimero, "BtnRegistroPrimero");
+    BtnRegistroAnterior = BotonDeBarra(ToolBarDesarrollo, AccRegAnterior, "BtnRegistroAnterior");
+    BtnRegistroSiguiente = BotonDeBarra(ToolBarDesarrollo, AccRegSiguiente, "BtnRegistroSiguiente");
+    BtnRegistroUltimo = BotonDeBarra(ToolBarDesarrollo, AccRegUltimo, "BtnRegistroUltimo");
+    ToolBarDesarrollo->addSeparator();
+    BtnImprimir = BotonDeBarra(ToolBarDesarrollo, AccImprimir, "BtnImprimir");
+    ToolBarDesarrollo->addSeparator();
+    BtnSalir = BotonDeBarra(ToolBarDesarrollo, AccSalir, "BtnSalir");
+    ToolBarDesarrollo->addSeparator();
+}
+
+void TFormDesarrolloCalculos::CrearPanelInformacion() {
+    PnlInfoPrestamo = CrearPanel(this, QStringLiteral("PnlInfoPrestamo"), palette().color(QPalette::Window));
+    PnlInfoPrestamo->setFixedHeight(kAltoInformacion);
+    QWidget* p = PnlInfoPrestamo;
+    LblDato1 = CrearEtiqueta(p, "LblDato1", QStringLiteral("Cuota"), 8);
+    PnlDato1 = CrearDato(p, "PnlDato1", LblDato1, 47, 115);
+    LblDato2 = CrearEtiqueta(p, "LblDato2", QStringLiteral("Interés"), 169);
+    PnlDato2 = CrearDato(p, "PnlDato2", LblDato2, 213, 50);
+    LblDato3 = CrearEtiqueta(p, "LblDato3", QStringLiteral("Nº Cuotas"), 271);
+    PnlDato3 = CrearDato(p, "PnlDato3", LblDato3, 335, 50);
+    LblDato4 = CrearEtiqueta(p, "LblDato4", QStringLiteral("Capital"), 393);
+    PnlDato4 = CrearDato(p, "PnlDato4", LblDato4, 440, 115);
+    LblDato5 = CrearEtiqueta(p, "LblDato5", QStringLiteral("Cap. Final"), 590);
+    PnlDato5 = CrearDato(p, "PnlDato5", LblDato5, 650, 115);
+}
+
+void TFormDesarrolloCalculos::CrearRejilla() {
+    GridDesarrollo = new TAttributeGrid(this);
+    GridDesarrollo->setObjectName(QStringLiteral("GridDesarrollo"));
+    GridDesarrollo->LoadLayoutFile(QStringLiteral(":/layouts/GridDesarrollo.zly"));
+    GridDesarrollo->setAccessibleName(QStringLiteral("Tabla de desarrollo"));
+}
+
+QString TFormDesarrolloCalculos::TextoTitulo() const { return PnlInfoDesarrollo->text(); }
+
+QString TFormDesarrolloCalculos::TextoDato(int n) const {
+    const TPanelResultado* const datos[] = {PnlDato1, PnlDato2, PnlDato3, PnlDato4, PnlDato5};
+    return n >= 1 && n <= 5 ? datos[n - 1]->text() : QString();
+}
+
+void TFormDesarrolloCalculos::ActualizarEstado() {
+    QLabel* const etiquetas[] = {LblDato1, LblDato2, LblDato3, LblDato4, LblDato5};
+    for (QLabel* etiqueta : etiquetas) {
+        etiqueta->resize(etiqueta->sizeHint().width(), kAltoInformacion);
+        etiqueta->buddy()->setAccessibleName(etiqueta->text());
+    }
+    GridDesarrollo->setAccessibleDescription(PnlInfoDesarrollo->text().trimmed());
+}
+
+void TFormDesarrolloCalculos::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    if (!evento->spontaneous())
+        FormShow();
+}
+
+void TFormDesarrolloCalculos::FormShow() {
+    switch (TipoDesarrollo) {
+    case 0: FijarContextoAyuda(this, kAyudaPrestamo); break;
+    case 1: FijarContextoAyuda(this, kAyudaInversion); break;
+    case 2: FijarContextoAyuda(this, kAyudaDepreciacion); break;
+    default: break;
+    }
+    ActualizarEstado();
+    GridDesarrollo->setFocus();
+}
+
+void TFormDesarrolloCalculos::IrAFila(int fila) {
+    GridDesarrollo->FocusCell(GridDesarrollo->Col(), fila, true);
+}
+
+void TFormDesarrolloCalculos::AccRegPrimeroExecute() {
+    if (GridDesarrollo->RowCount() > 1)
+        IrAFila(1);
+}
+
+void TFormDesarrolloCalculos::AccRegAnteriorExecute() {
+    if (GridDesarrollo->Row() > 1)
+        IrAFila(GridDesarrollo->Row() - 1);
+}
+
+void TFormDesarrolloCalculos::AccRegSiguienteExecute() {
+    if (GridDesarrollo->Row() < GridDesarrollo->RowCount() - 1)
+        IrAFila(GridDesarrollo->Row() + 1);
+}
+
+void TFormDesarrolloCalculos::AccRegUltimoExecute() {
+    if (GridDesarrollo->RowCount() > 1)
+        IrAFila(GridDesarrollo->RowCount() - 1);
+}
+
+void TFormDesarrolloCalculos::AccImprimirExecute() {
+    EjecutarProtegido([this] { ImprimirDesarrollo(*this); });
+}
+
+void TFormDesarrolloCalculos::AccSalirExecute() { close(); }

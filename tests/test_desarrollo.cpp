@@ -1,0 +1,440 @@
+#include "prueba_comun.h"
+#include "registro_dialogos.h"
+
+#include "app/ayuda.h"
+#include "app/identidad.h"
+#include "app/panel_resultado.h"
+#include "schedules/desarrollo_comun.h"
+#include "schedules/desarrollo_depreciacion.h"
+#include "schedules/desarrollo_inversion.h"
+#include "schedules/desarrollo_prestamo.h"
+#include "schedules/form_desarrollo_calculos.h"
+#include "schedules/textos_celda.h"
+#include "util/ajustes_regionales.h"
+#include "util/fechas.h"
+#include "util/textos_numericos.h"
+#include "widgets/grid/attribute_grid.h"
+#include "widgets/grid/grid_colors.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QToolButton>
+#include <climits>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+using finance::PaymentTiming;
+
+namespace {
+
+using Ventana = TFormDesarrolloCalculos;
+
+// A grid row as the user reads it, cells joined by '|'.
+QString Fila(const TAttributeGrid& grid, int r) {
+    QStringList celdas;
+    for (int c = 0; c < grid.ColCount(); ++c)
+        celdas << grid.Cells(c, r);
+    return celdas.join('|');
+}
+
+// Background and font colour of each column, as "RRGGBB/RRGGBB", in a cell of
+// the given row.
+QStringList Colores(const TAttributeGrid& grid, int r) {
+    QStringList colores;
+    for (int c = 0; c < grid.ColCount(); ++c) {
+        colores << ColorToQColor(grid.CellColor(c, r)).name().mid(1) + '/' +
+                       ColorToQColor(grid.CellFont(c, r).Color()).name().mid(1);
+    }
+    return colores;
+}
+
+std::unique_ptr<Ventana> Prestamo(PaymentTiming timing, double cuota, int numCuotas = 12) {
+    auto v = std::make_unique<Ventana>();
+    DesarrollarPrestamo({{1000, 12, numCuotas, cuota, timing, QDate(2024, 1, 31)}, QStringLiteral("12"),
+                         QString::number(numCuotas)},
+                        *v);
+    return v;
+}
+
+std::unique_ptr<Ventana> Inversion(PaymentTiming timing) {
+    auto v = std::make_unique<Ventana>();
+    v->GridDesarrollo->SetColCount(6);
+    DesarrollarInversion({{18289.27, 1000, 6, 120, 100, timing, QDate(2024, 1, 15)}, QStringLiteral("6"),
+                          QStringLiteral("120")},
+                         *v);
+    return v;
+}
+
+std::unique_ptr<Ventana> Depreciacion(int metodo, int aniosCalculo, QDate inicio = QDate(2024, 1, 1)) {
+    auto v = std::make_unique<Ventana>();
+    v->GridDesarrollo->SetColCount(6);
+    DesarrollarDepreciacion({{10000, 1000, 5, aniosCalculo, 9000, metodo, inicio}}, *v);
+    return v;
+}
+
+QString Posiciones(const QList<QWidget*>& controles) {
+    QStringList xs;
+    for (const QWidget* c : controles)
+        xs << QString::number(c->x());
+    return xs.join(' ');
+}
+
+}  // namespace
+
+class TestDesarrollo : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        LeerAjustesRegionales(QLocale(QLocale::Spanish, QLocale::Spain));
+    }
+
+    // The fast cell texts are exactly the program's own amount and date
+    // texts, in Spanish settings and in settings that differ in every way.
+    void textosDeCelda_data() {
+        QTest::addColumn<bool>("otrosAjustes");
+        QTest::newRow("españoles") << false;
+        QTest::newRow("mes primero, punto decimal, miles con espacio fino") << true;
+    }
+    void textosDeCelda() {
+        QFETCH(bool, otrosAjustes);
+        if (otrosAjustes) {
+            AjustesRegionales a = Ajustes();
+            a.separadorDecimal = QLatin1Char('.');
+            a.separadorMiles = QChar(0x202F);
+            a.mesPrimero = true;
+            a.formatoFechaCorta = QStringLiteral("MM/dd/yyyy");
+            FijarAjustesRegionales(a);
+        }
+        const TTextosCelda t;
+        QList<double> valores{0.0,     -0.0,    1.125,    1.005,     -0.004,  -0.005, 0.995,  999.995,
+                              -999.995, 2.675,  1e15,     123456789.125, 1e21, 1e300,  -1e-300, 5e-324,
+                              1000.0,  -1000.0, 87.96909770132840,
+                              std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()};
+        QRandomGenerator azar(20240131);
+        for (int i = 0; i < 20000; ++i) {
+            const double magnitud = std::pow(10.0, azar.bounded(-4, 16));
+            valores << (azar.generateDouble() - 0.5) * magnitud;
+            valores << std::round(azar.generateDouble() * magnitud * 1000) / 1000;  // exact halves
+        }
+        for (double v : valores)
+            QCOMPARE(t.Importe(v), TextoImporte(v));
+        for (const QDate& d : {QDate(2024, 1, 31), QDate(1, 1, 1), QDate(999, 12, 5), QDate(9999, 12, 31), QDate()})
+            QCOMPARE(t.Fecha(d), TextoFecha(d));
+    }
+
+    void ventanaNueva() {
+        Ventana v;
+        QCOMPARE(v.windowTitle(), TextoNombrePrograma() + ' ' + TextoVersion());
+        QCOMPARE(v.PnlInfoDesarrollo->text(), QStringLiteral(" Desarrollo del cálculo"));
+        QCOMPARE(v.minimumSize(), QSize(400, 200));
+        QCOMPARE(v.size(), QSize(786, 507));
+        QCOMPARE(v.GridDesarrollo->ColCount(), 9);
+        QCOMPARE(v.GridDesarrollo->FixedRows(), 1);
+        QCOMPARE(v.GridDesarrollo->FixedCols(), 0);
+        QCOMPARE(v.AccImprimir->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QCOMPARE(v.AccSalir->shortcut(), QKeySequence(Qt::Key_Escape));
+        QCOMPARE(FormDesarrolloCalculos, &v);
+    }
+
+    void prestamo() {
+        auto v = Prestamo(PaymentTiming::EndOfPeriod, 88.84878867834168);
+        const TAttributeGrid& g = *v->GridDesarrollo;
+        QCOMPARE(g.ColCount(), 9);
+        QCOMPARE(g.RowCount(), 13);
+        QCOMPARE(Fila(g, 0), "Nº|Fecha|Cuota|Capital|Interés|Amortizado|Pendiente|Pagado|Intereses");
+        QCOMPARE(Fila(g, 1), "1|31/01/2024|88,85|78,85|10,00|78,85|921,15|88,85|10,00");
+        QCOMPARE(Fila(g, 2), "2|29/02/2024|88,85|79,64|9,21|158,49|841,51|177,70|19,21");
+        QCOMPARE(Fila(g, 12), "12|31/12/2024|88,85|87,97|0,88|1.000,00|0,00|1.066,19|66,19");
+        QCOMPARE(Colores(g, 5), QStringList({"e0e0e0/000000", "d3d3d3/800000", "e0e0e0/000080", "e0e0e0/000080",
+                                             "e0e0e0/000080", "d3d3d3/000000", "d3d3d3/000000", "e0e0e0/ff0000",
+                                             "e0e0e0/ff0000"}));
+
+        QCOMPARE(v->TipoDesarrollo, 0);
+        QCOMPARE(v->TextoTitulo(), QStringLiteral(" Préstamos, tabla de desarrollo"));
+        QCOMPARE(QStringList({v->LblDato1->text(), v->LblDato2->text(), v->LblDato3->text(), v->LblDato4->text()}),
+                 QStringList({"Cuota", "Interés", "Nº Cuotas", "Capital"}));
+        QCOMPARE(QStringList({v->TextoDato(1), v->TextoDato(2), v->TextoDato(3), v->TextoDato(4)}),
+                 QStringList({"88,85", "12 %", "12", "1.000,00"}));
+        QVERIFY(v->LblDato5->isHidden());
+        QVERIFY(v->PnlDato5->isHidden());
+    }
+
+    // Paid at the start of each period the first instalment carries no
+    // interest and the loan is paid off on the last row.
+    void prestamoAlInicio() {
+        auto v = Prestamo(PaymentTiming::StartOfPeriod, 87.96909770132840);
+        QCOMPARE(Fila(*v->GridDesarrollo, 1), "1|31/01/2024|87,97|87,97|0,00|87,97|912,03|87,97|0,00");
+        QCOMPARE(v->GridDesarrollo->Cells(6, 12), "0,00");
+        QCOMPARE(v->GridDesarrollo->Cells(5, 12), "1.000,00");
+    }
+
+    // The interest box's text is repeated as typed or as computed.
+    void panelDeInteres_data() {
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("escrito") << "6" << "6 %";
+        QTest::newRow("calculado") << "6,00" << "6,00 %";
+    }
+    void panelDeInteres() {
+        QFETCH(QString, caja);
+        Ventana v;
+        DesarrollarPrestamo({{1000, 6, 12, 86.07, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}, caja, "12"}, v);
+        QTEST(v.TextoDato(2), "panel");
+    }
+
+    // Capital calculated for zero instalments: only the title row, and the
+    // print key says there is nothing to print.
+    void prestamoSinCuotas() {
+        RegistroDialogos registro;
+        auto v = Prestamo(PaymentTiming::EndOfPeriod, 0, 0);
+        QCOMPARE(v->GridDesarrollo->RowCount(), 1);
+        QCOMPARE(v->GridDesarrollo->Cells(0, 0), "Nº");
+        QVERIFY(v->AccImprimir->isEnabled());
+        v->AccImprimir->trigger();
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QCOMPARE(registro.Mostrados()[0].titulo, "Cálculos financieros");
+        QCOMPARE(registro.Mostrados()[0].mensaje, "No hay registros de datos disponibles.");
+        QCOMPARE(registro.Mostrados()[0].tipo, 0);
+    }
+
+    void inversion_data() {
+        QTest::addColumn<int>("timing");
+        QTest::addColumn<QString>("fila1");
+        QTest::addColumn<QString>("fila120");
+        QTest::newRow("al inicio") << int(PaymentTiming::StartOfPeriod)
+                                   << "1|15/01/2024|100,00|1.100,00|1.105,50|5,50"
+                                   << "120|15/12/2033|100,00|13.000,00|18.289,27|5.289,27";
+        QTest::newRow("al final") << int(PaymentTiming::EndOfPeriod) << "1|15/01/2024|100,00|1.100,00|1.105,00|5,00"
+                                  << "120|15/12/2033|100,00|13.000,00|18.207,33|5.207,33";
+    }
+    void inversion() {
+        QFETCH(int, timing);
+        auto v = Inversion(PaymentTiming(timing));
+        const TAttributeGrid& g = *v->GridDesarrollo;
+        QCOMPARE(g.RowCount(), 121);
+        QCOMPARE(Fila(g, 0), "Nº|Fecha|Cuota|Invertido|Acumulado|Beneficio");
+        QTEST(Fila(g, 1), "fila1");
+        QTEST(Fila(g, 120), "fila120");
+        QCOMPARE(Colores(g, 1), QStringList({"e0e0e0/000000", "d3d3d3/800000", "e0e0e0/000080", "e0e0e0/000080",
+                                             "d3d3d3/ff0000", "d3d3d3/ff0000"}));
+        QCOMPARE(QList<int>({g.ColWidths(0), g.ColWidths(1), g.ColWidths(2), g.ColWidths(3), g.ColWidths(4),
+                             g.ColWidths(5)}),
+                 QList<int>({42, 76, 141, 143, 132, 131}));
+
+        QCOMPARE(v->TipoDesarrollo, 1);
+        QCOMPARE(v->TextoTitulo(), QStringLiteral(" Inversiones, tabla de desarrollo"));
+        QCOMPARE(v->LblDato4->text(), "Cap. Inicial");
+        QCOMPARE(v->LblDato5->text(), "Cap. Final");
+        QVERIFY(!v->LblDato5->isHidden() && !v->PnlDato5->isHidden());
+        QCOMPARE(QStringList({v->TextoDato(1), v->TextoDato(2), v->TextoDato(3), v->TextoDato(4), v->TextoDato(5)}),
+                 QStringList({"100,00", "6 %", "120", "1.000,00", "18.289,27"}));
+        QCOMPARE(v->PnlDato4->x(), 465);
+    }
+
+    // A capital too large to compute stops the build with a Spanish message.
+    void inversionDesbordada() {
+        Ventana v;
+        try {
+            DesarrollarInversion({{0, 0, 12, 4000, 100, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}, "12", "4000"},
+                                 v);
+            QFAIL("se esperaba que el desarrollo se detuviera");
+        } catch (const EDesarrolloInversion& e) {
+            QVERIFY(QString::fromUtf8(e.what()).startsWith(QStringLiteral("No se puede desarrollar la inversión")));
+        }
+    }
+
+    void depreciacion_data() {
+        QTest::addColumn<int>("metodo");
+        QTest::addColumn<int>("aniosCalculo");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("fila2");
+        QTest::addColumn<QString>("fila5");
+        QTest::newRow("lineal") << 8 << 3 << " Depreciación lineal, tabla de desarrollo"
+                                << "2|01/01/2025|8.200,00|1.800,00|6.400,00|3.600,00"
+                                << "5|01/01/2028|2.800,00|1.800,00|1.000,00|9.000,00";
+        // More years to calculate than years of life: still the straight-line rows.
+        QTest::newRow("lineal, 8 años a calcular") << 8 << 8 << " Depreciación lineal, tabla de desarrollo"
+                                                   << "2|01/01/2025|8.200,00|1.800,00|6.400,00|3.600,00"
+                                                   << "5|01/01/2028|2.800,00|1.800,00|1.000,00|9.000,00";
+        QTest::newRow("acelerada") << 9 << 3 << " Depreciación acelerada, tabla de desarrollo"
+                                   << "2|01/01/2025|7.000,00|2.400,00|4.600,00|5.400,00"
+                                   << "5|01/01/2028|1.600,00|600,00|1.000,00|9.000,00";
+        QTest::newRow("doble") << 10 << 3 << " Depreciación doble, tabla de desarrollo"
+                               << "2|01/01/2025|6.000,00|2.400,00|3.600,00|6.400,00"
+                               << "5|01/01/2028|1.296,00|296,00|1.000,00|9.000,00";
+    }
+    void depreciacion() {
+        QFETCH(int, metodo);
+        QFETCH(int, aniosCalculo);
+        auto v = Depreciacion(metodo, aniosCalculo);
+        const TAttributeGrid& g = *v->GridDesarrollo;
+        QCOMPARE(g.RowCount(), 6);
+        QCOMPARE(Fila(g, 0), "Año|Fecha|Valor Inicial|Dep. Periodo|Valor Final|Dep. Acumulada");
+        QTEST(Fila(g, 2), "fila2");
+        QTEST(Fila(g, 5), "fila5");
+        QTEST(v->TextoTitulo(), "titulo");
+        QCOMPARE(v->TipoDesarrollo, 2);
+        QCOMPARE(Colores(g, 1), QStringList({"e0e0e0/000000", "d3d3d3/800000", "e0e0e0/000080", "e0e0e0/000080",
+                                             "d3d3d3/ff0000", "d3d3d3/ff0000"}));
+        QCOMPARE(g.ColWidths(2), 141);
+        QCOMPARE(QStringList({v->TextoDato(1), v->TextoDato(2), v->TextoDato(3), v->TextoDato(4)}),
+                 QStringList({"10.000,00", "1.000,00", "5", QString::number(aniosCalculo)}));
+    }
+
+    // The pairs are relabelled, widened and moved so that the longer captions fit.
+    void depreciacionPanelInformacion() {
+        auto v = Depreciacion(8, 3);
+        QCOMPARE(QStringList({v->LblDato1->text(), v->LblDato2->text(), v->LblDato3->text(), v->LblDato4->text()}),
+                 QStringList({"Valor inicial", "Valor final", "Años vida útil", "Años cálculo"}));
+        QCOMPARE(Posiciones({v->LblDato1, v->PnlDato1, v->LblDato2, v->PnlDato2, v->LblDato3, v->PnlDato3,
+                             v->LblDato4, v->PnlDato4}),
+                 "8 82 204 268 391 475 533 615");
+        QCOMPARE(QList<int>({v->PnlDato1->width(), v->PnlDato2->width(), v->PnlDato3->width(),
+                             v->PnlDato4->width()}),
+                 QList<int>({115, 115, 50, 50}));
+        QVERIFY(v->LblDato5->isHidden() && v->PnlDato5->isHidden());
+        for (QLabel* etiqueta : {v->LblDato1, v->LblDato2, v->LblDato3, v->LblDato4})
+            QVERIFY2(etiqueta->geometry().right() < etiqueta->buddy()->x(), qPrintable(etiqueta->text()));
+    }
+
+    void depreciacionDesdeUnVeintinueveDeFebrero() {
+        auto v = Depreciacion(9, 3, QDate(2024, 2, 29));
+        QCOMPARE(v->GridDesarrollo->Cells(1, 2), "28/02/2025");
+        QCOMPARE(v->GridDesarrollo->Cells(1, 5), "29/02/2028");
+    }
+
+    // Above the limit the table is refused before the grid is touched, for
+    // any count an int can hold.
+    void tablaDemasiadoGrande_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("periodos");
+        QTest::newRow("préstamo, uno más del límite") << 0 << kMaxFilasDesarrollo + 1;
+        QTest::newRow("préstamo, el mayor entero") << 0 << INT_MAX;
+        QTest::newRow("inversión") << 1 << INT_MAX;
+        QTest::newRow("depreciación") << 2 << INT_MAX;
+    }
+    void tablaDemasiadoGrande() {
+        QFETCH(int, tipo);
+        QFETCH(int, periodos);
+        Ventana v;
+        try {
+            if (tipo == 0)
+                DesarrollarPrestamo({{1000, 12, periodos, 10, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}, "12",
+                                     QString::number(periodos)},
+                                    v);
+            else if (tipo == 1)
+                DesarrollarInversion({{0, 0, 1, periodos, 10, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}, "1",
+                                      QString::number(periodos)},
+                                     v);
+            else
+                DesarrollarDepreciacion({{10000, 1000, periodos, 3, 9000, 8, QDate(2024, 1, 1)}}, v);
+            QFAIL("se esperaba que la tabla se rechazara");
+        } catch (const EDesarrolloExcesivo& e) {
+            QVERIFY2(QString::fromUtf8(e.what()).contains(QStringLiteral("no puede tener más de 1.048.576")),
+                     e.what());
+        }
+        QCOMPARE(v.GridDesarrollo->RowCount(), 2);
+        QCOMPARE(v.PnlInfoDesarrollo->text(), QStringLiteral(" Desarrollo del cálculo"));
+    }
+
+    void tablaEnElLimite() {
+        Ventana v;
+        DesarrollarPrestamo({{double(kMaxFilasDesarrollo), 0, kMaxFilasDesarrollo, 1, PaymentTiming::EndOfPeriod,
+                              QDate(2024, 1, 31)},
+                             "0", QString::number(kMaxFilasDesarrollo)},
+                            v);
+        const TAttributeGrid& g = *v.GridDesarrollo;
+        QCOMPARE(g.RowCount(), kMaxFilasDesarrollo + 1);
+        QCOMPARE(g.Cells(0, kMaxFilasDesarrollo), "1048576");
+        QCOMPARE(g.Cells(5, kMaxFilasDesarrollo), "1.048.576,00");
+        QCOMPARE(g.Cells(6, kMaxFilasDesarrollo), "0,00");
+    }
+
+    void navegacion() {
+        auto v = Prestamo(PaymentTiming::EndOfPeriod, 47.07, 24);
+        TAttributeGrid& g = *v->GridDesarrollo;
+        v->AccRegUltimo->trigger();
+        QCOMPARE(g.Row(), 24);
+        v->AccRegSiguiente->trigger();
+        QCOMPARE(g.Row(), 24);
+        v->AccRegAnterior->trigger();
+        QCOMPARE(g.Row(), 23);
+        v->AccRegPrimero->trigger();
+        QCOMPARE(g.Row(), 1);
+        v->AccRegAnterior->trigger();
+        QCOMPARE(g.Row(), 1);
+        v->AccRegSiguiente->trigger();
+        QCOMPARE(g.Row(), 2);
+        // The whole row is selected.
+        QCOMPARE(g.Selection(), (TGridRect{0, 2, 8, 2}));
+    }
+
+    // Shown, the window takes the help topic of its table; Ctrl+P starts the
+    // print action and Escape closes the window.
+    void teclasYAyuda_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("tema");
+        QTest::newRow("préstamo") << 0 << 6240;
+        QTest::newRow("inversión") << 1 << 6260;
+        QTest::newRow("depreciación") << 2 << 6280;
+    }
+    void teclasYAyuda() {
+        QFETCH(int, tipo);
+        RegistroDialogos registro;
+        Ventana v;
+        v.GridDesarrollo->SetRowCount(1);
+        v.TipoDesarrollo = static_cast<unsigned char>(tipo);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        QTEST(ContextoAyuda(&v), "tema");
+        QTest::keyClick(v.GridDesarrollo, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QCOMPARE(registro.Mostrados()[0].mensaje, "No hay registros de datos disponibles.");
+        QTest::keyClick(v.GridDesarrollo, Qt::Key_Escape);
+        QVERIFY(!v.isVisible());
+    }
+
+    // A screen reader names each value panel after its caption.
+    void nombresAccesibles() {
+        auto v = Depreciacion(10, 3);
+        v->show();
+        QCOMPARE(v->PnlDato1->accessibleName(), "Valor inicial");
+        QCOMPARE(v->PnlDato4->accessibleName(), "Años cálculo");
+        QCOMPARE(v->BtnRegistroUltimo->accessibleName(), "Último registro");
+    }
+
+    // The grid reads as a table: counts, column titles and every cell's text.
+    void tablaAccesible() {
+        auto v = Prestamo(PaymentTiming::EndOfPeriod, 88.84878867834168);
+        v->show();
+        QAccessibleInterface* tabla = QAccessible::queryAccessibleInterface(v->GridDesarrollo);
+        QVERIFY(tabla);
+        QCOMPARE(tabla->role(), QAccessible::Table);
+        QAccessibleTableInterface* t = tabla->tableInterface();
+        QVERIFY(t);
+        QCOMPARE(t->rowCount(), 13);
+        QCOMPARE(t->columnCount(), 9);
+        QCOMPARE(t->columnDescription(4), "Interés");
+        QAccessibleInterface* celda = t->cellAt(12, 5);
+        QCOMPARE(celda->text(QAccessible::Name), "1.000,00");
+        QCOMPARE(celda->role(), QAccessible::Cell);
+        QCOMPARE(celda->parent(), tabla);
+        QCOMPARE(tabla->indexOfChild(celda), 12 * 9 + 5);
+        QCOMPARE(tabla->child(12 * 9 + 5), celda);
+        QAccessibleTableCellInterface* c = celda->tableCellInterface();
+        QCOMPARE(c->columnHeaderCells().value(0)->text(QAccessible::Name), "Amortizado");
+        QVERIFY(t->isRowSelected(1) && !t->isRowSelected(12));
+        QVERIFY(t->cellAt(13, 0) == nullptr);
+        // A visible cell is found where it is drawn.
+        QAccessibleInterface* primera = t->cellAt(1, 2);
+        QVERIFY(!primera->rect().isEmpty());
+        QCOMPARE(tabla->childAt(primera->rect().center().x(), primera->rect().center().y()), primera);
+    }
+};
+
+ZZ_TEST_MAIN(TestDesarrollo)
+#include "test_desarrollo.moc"

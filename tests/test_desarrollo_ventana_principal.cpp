@@ -1,0 +1,213 @@
+#include "prueba_comun.h"
+#include "registro_dialogos.h"
+
+#include "app/ayuda.h"
+#include "app/form_calculos_financieros.h"
+#include "schedules/form_desarrollo_calculos.h"
+#include "util/fechas.h"
+#include "widgets/grid/attribute_grid.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <memory>
+
+namespace {
+
+using Principal = TFormCalculosFinancieros;
+
+std::unique_ptr<Principal> AbrirPrincipal() {
+    auto v = std::make_unique<Principal>();
+    v->show();
+    v->activateWindow();
+    if (!QTest::qWaitForWindowActive(v.get()))
+        qWarning("la ventana no se activó");
+    return v;
+}
+
+void Escribir(QLineEdit* campo, const QString& texto) {
+    campo->setFocus();
+    campo->selectAll();
+    QTest::keyClick(campo, Qt::Key_Delete);
+    QTest::keyClicks(campo, texto);
+}
+
+// What the schedule window showed while it was open.
+struct Vista {
+    bool mostrada = false;
+    QString caption, titulo;
+    QStringList etiquetas, datos;
+    int columnas = 0, filas = 0, ayuda = 0;
+    QStringList fila0, fila1, filaUltima;
+};
+
+QStringList Fila(const TAttributeGrid& g, int r) {
+    QStringList celdas;
+    for (int c = 0; c < g.ColCount(); ++c)
+        celdas << g.Cells(c, r);
+    return celdas;
+}
+
+// Reads the schedule window when the door shows it, then closes it with Escape.
+void LeerAlMostrar(RegistroDialogos& registro, Vista& vista) {
+    registro.ResponderCon([&vista](QDialog& d) {
+        auto* v = qobject_cast<TFormDesarrolloCalculos*>(&d);
+        if (!v)
+            return;
+        vista.mostrada = true;
+        vista.caption = v->windowTitle();
+        vista.titulo = v->TextoTitulo();
+        for (int n = 1; n <= 5; ++n) {
+            const QLabel* etiquetas[] = {v->LblDato1, v->LblDato2, v->LblDato3, v->LblDato4, v->LblDato5};
+            if (!etiquetas[n - 1]->isHidden()) {
+                vista.etiquetas << etiquetas[n - 1]->text();
+                vista.datos << v->TextoDato(n);
+            }
+        }
+        const TAttributeGrid& g = *v->GridDesarrollo;
+        vista.columnas = g.ColCount();
+        vista.filas = g.RowCount();
+        vista.fila0 = Fila(g, 0);
+        vista.fila1 = Fila(g, 1);
+        vista.filaUltima = Fila(g, g.RowCount() - 1);
+        vista.ayuda = ContextoAyuda(v);
+        QTest::keyClick(v->GridDesarrollo, Qt::Key_Escape);
+    });
+}
+
+}  // namespace
+
+class TestDesarrolloVentanaPrincipal : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+
+    // A loan typed as a person does, then Ctrl+T.
+    void prestamoConControlT() {
+        RegistroDialogos registro;
+        Vista vista;
+        LeerAlMostrar(registro, vista);
+        auto p = AbrirPrincipal();
+        Escribir(p->EditPresInteres, QStringLiteral("12"));
+        Escribir(p->EditPresNum, QStringLiteral("12"));
+        Escribir(p->EditPresCapital, QStringLiteral("1000"));
+        p->EditPresFecha->setFocus();
+        p->EditPresFecha->home(false);
+        QTest::keyClicks(p->EditPresFecha, QStringLiteral("31012024"));
+        QCOMPARE(p->EditPresFecha->text(), QStringLiteral("31/01/2024"));
+        QTest::keyClick(p->EditPresCapital, Qt::Key_T, Qt::ControlModifier);
+
+        QVERIFY(vista.mostrada);
+        QCOMPARE(vista.caption, p->windowTitle());
+        QCOMPARE(vista.titulo, QStringLiteral(" Préstamos, tabla de desarrollo"));
+        QCOMPARE(vista.etiquetas, QStringList({"Cuota", "Interés", "Nº Cuotas", "Capital"}));
+        QCOMPARE(vista.datos, QStringList({"88,85", "12 %", "12", "1.000,00"}));
+        QCOMPARE(vista.columnas, 9);
+        QCOMPARE(vista.filas, 13);
+        QCOMPARE(vista.fila1.join('|'), "1|31/01/2024|88,85|78,85|10,00|78,85|921,15|88,85|10,00");
+        QCOMPARE(vista.filaUltima.join('|'), "12|31/12/2024|88,85|87,97|0,88|1.000,00|0,00|1.066,19|66,19");
+        QCOMPARE(vista.ayuda, 6240);
+        // The window lived for this one use.
+        QCOMPARE(FormDesarrolloCalculos, nullptr);
+        QCOMPARE(p->EditPresCuota->text(), QStringLiteral("88,85"));
+    }
+
+    // A blank date becomes today's; a refused calculation shows its warning
+    // and no table.
+    void fechaEnBlancoYCalculoRechazado() {
+        RegistroDialogos registro;
+        Vista vista;
+        LeerAlMostrar(registro, vista);
+        auto p = AbrirPrincipal();
+        p->EditPresFecha->setText(QStringLiteral("  /  /    "));
+        p->EditPresCapital->setText(QStringLiteral("1000"));
+        p->EditPresInteres->setText(QStringLiteral("12"));
+        p->EditPresNum->setText(QStringLiteral("0"));
+        p->AccDesarrollar->trigger();
+        QCOMPARE(p->EditPresFecha->text(), TextoFecha(QDate::currentDate()));
+        QVERIFY(p->CalculoFallido);
+        QVERIFY(!vista.mostrada);
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QVERIFY(registro.Mostrados()[0].tipo == 2);
+    }
+
+    void otrasPaginas_data() {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("calculo");
+        QTest::addColumn<QStringList>("cajas");
+        QTest::addColumn<QStringList>("textos");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QStringList>("datos");
+        QTest::addColumn<QString>("fila1");
+        QTest::addColumn<int>("ayuda");
+        QTest::newRow("inversión") << 1 << 3
+                                   << QStringList{"EditInvCuota", "EditInvInteres", "EditInvNum", "EditInvCapInicial",
+                                                  "EditInvFecha"}
+                                   << QStringList{"100", "6", "120", "1000", "15/01/2024"}
+                                   << " Inversiones, tabla de desarrollo"
+                                   << QStringList{"100,00", "6 %", "120", "1.000,00", "18.289,27"}
+                                   << "1|15/01/2024|100,00|1.100,00|1.105,50|5,50" << 6260;
+        QTest::newRow("depreciación") << 2 << 1
+                                      << QStringList{"EditDepValorInicial", "EditDepValorFinal", "EditDepAniosUtil",
+                                                     "EditDepAniosCalculo", "EditDepFecha"}
+                                      << QStringList{"10000", "1000", "5", "3", "01/01/2024"}
+                                      << " Depreciación acelerada, tabla de desarrollo"
+                                      << QStringList{"10.000,00", "1.000,00", "5", "3"}
+                                      << "1|01/01/2024|10.000,00|3.000,00|7.000,00|3.000,00" << 6280;
+    }
+    void otrasPaginas() {
+        QFETCH(int, pagina);
+        QFETCH(int, calculo);
+        QFETCH(QStringList, cajas);
+        QFETCH(QStringList, textos);
+        RegistroDialogos registro;
+        Vista vista;
+        LeerAlMostrar(registro, vista);
+        auto p = AbrirPrincipal();
+        p->pcCalculos->setCurrentIndex(pagina);
+        (pagina == 1 ? p->CbInvCalculos : p->CbDepCalculos)->setCurrentIndex(calculo);
+        for (int i = 0; i < cajas.size(); ++i)
+            p->findChild<QLineEdit*>(cajas[i])->setText(textos[i]);
+        p->AccDesarrollar->trigger();
+        QVERIFY(vista.mostrada);
+        QCOMPARE(vista.columnas, 6);
+        QTEST(vista.titulo, "titulo");
+        QTEST(vista.datos, "datos");
+        QTEST(vista.fila1.join('|'), "fila1");
+        QTEST(vista.ayuda, "ayuda");
+    }
+
+    // Errors of the build reach the person as Spanish messages and no table
+    // is shown.
+    void erroresDelDesarrollo_data() {
+        QTest::addColumn<QString>("numCuotas");
+        QTest::addColumn<QString>("fecha");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("demasiadas cuotas") << "2000000" << "31/01/2024"
+                                           << "La tabla de desarrollo tendría 2.000.000 filas y no puede tener más "
+                                              "de 1.048.576.\rReduzca el número de cuotas.";
+        QTest::newRow("fecha imposible") << "12" << "31/02/2024" << "La fecha \"31/02/2024\" no es correcta";
+    }
+    void erroresDelDesarrollo() {
+        QFETCH(QString, numCuotas);
+        QFETCH(QString, fecha);
+        RegistroDialogos registro;
+        Vista vista;
+        LeerAlMostrar(registro, vista);
+        auto p = AbrirPrincipal();
+        p->EditPresCapital->setText(QStringLiteral("1000"));
+        p->EditPresInteres->setText(QStringLiteral("12"));
+        p->EditPresNum->setText(numCuotas);
+        p->EditPresFecha->setText(fecha);
+        p->AccDesarrollar->trigger();
+        QVERIFY(!vista.mostrada);
+        QVERIFY(!registro.Mostrados().isEmpty());
+        QCOMPARE(registro.Mostrados().last().titulo, "Error");
+        QTEST(registro.Mostrados().last().mensaje, "mensaje");
+        QCOMPARE(FormDesarrolloCalculos, nullptr);
+    }
+};
+
+ZZ_TEST_MAIN(TestDesarrolloVentanaPrincipal)
+#include "test_desarrollo_ventana_principal.moc"
