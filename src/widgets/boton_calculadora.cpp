@@ -1,0 +1,177 @@
+#include "widgets/boton_calculadora.h"
+
+#include "app/avisos.h"
+#include "app/imagen_svg.h"
+#include "util/excepcion.h"
+#include "util/puertas.h"
+#include "util/texto_calculadora.h"
+#include "util/textos_numericos.h"
+#include "widgets/form_calculadora.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace {
+
+const QString PistaBoton = QStringLiteral("Abrir la calculadora");
+
+// The screen area the calculator must stay inside: the free area of the
+// screen the button is on.
+QRect AreaPantalla(const QWidget* boton) {
+    const QScreen* pantalla = boton->screen();
+    return pantalla ? pantalla->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// The window's outer size; its frame is known once the system window exists.
+QSize TamanoConMarco(QWidget& ventana) {
+    ventana.winId();
+    return ventana.frameGeometry().size();
+}
+
+}  // namespace
+
+tBotonCalculadora::tBotonCalculadora(QWidget* owner) : QToolButton(owner) {
+    setObjectName(QStringLiteral("BotonCalculadora"));
+    setAutoRaise(true);
+    setFocusPolicy(Qt::NoFocus);
+    setIcon(IconoSvg(QStringLiteral(":/icons/calculadora_boton.svg"), QSize(16, 16)));
+    setIconSize(QSize(16, 16));
+    setToolTip(PistaBoton);
+    setStatusTip(PistaBoton);
+    setAccessibleName(PistaBoton);
+    connect(this, &QToolButton::clicked, this, &tBotonCalculadora::Click);
+}
+
+void tBotonCalculadora::FijarEditComp(QLineEdit* edit) {
+    if (editComp_)
+        editComp_->removeEventFilter(this);
+    editComp_ = edit;
+    colocado_ = false;
+    if (edit) {
+        // Every such button has the same name; the description tells a
+        // screen reader user which field it serves.
+        if (!edit->accessibleName().isEmpty())
+            setAccessibleDescription(PistaBoton + QStringLiteral(" para ") + edit->accessibleName());
+        edit->installEventFilter(this);
+        Colocar();
+        ActualizarEstado();
+    }
+}
+
+QRect tBotonCalculadora::RectanguloJuntoA(const QRect& edit) {
+    return {edit.x() + edit.width() + 2, edit.y(), qMax(edit.height(), 24), edit.height()};
+}
+
+QPoint tBotonCalculadora::PosicionVentana(const QPoint& boton, int altoBoton, const QSize& ventana,
+                                          const QRect& pantalla) {
+    const int derecha = pantalla.x() + pantalla.width();
+    const int abajo = pantalla.y() + pantalla.height();
+    int left = boton.x();
+    int top = boton.y();
+    if (derecha < left + ventana.width()) {
+        left = qMax(pantalla.x(), derecha - ventana.width());
+        if (abajo < top + ventana.height() + altoBoton)
+            top = qMax(pantalla.y(), top - ventana.height());
+        else
+            top += altoBoton;
+    } else if (abajo < top + ventana.height()) {
+        top = qMax(pantalla.y(), top + altoBoton - ventana.height());
+    }
+    return {left, top};
+}
+
+// Beside the edit box, in the coordinates of the button's parent; the button
+// follows the box when the layout moves or resizes it.
+void tBotonCalculadora::Colocar() {
+    QLineEdit* edit = editComp_;
+    if (!edit || !parentWidget())
+        return;
+    QRect rect = edit->geometry();
+    if (edit->parentWidget() != parentWidget() && edit->parentWidget())
+        rect.moveTopLeft(parentWidget()->mapFromGlobal(edit->parentWidget()->mapToGlobal(rect.topLeft())));
+    setGeometry(RectanguloJuntoA(rect));
+    colocado_ = true;
+}
+
+bool tBotonCalculadora::EditUtilizable() const {
+    return editComp_ && editComp_->isEnabled() && !editComp_->isReadOnly();
+}
+
+void tBotonCalculadora::ActualizarEstado() {
+    if (editComp_ && isEnabled() != EditUtilizable())
+        setEnabled(EditUtilizable());
+}
+
+void tBotonCalculadora::paintEvent(QPaintEvent* evento) {
+    if (!colocado_)
+        Colocar();
+    ActualizarEstado();
+    QToolButton::paintEvent(evento);
+}
+
+bool tBotonCalculadora::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == editComp_) {
+        switch (evento->type()) {
+        case QEvent::Move:
+        case QEvent::Resize: Colocar(); break;
+        case QEvent::EnabledChange:
+        case QEvent::ReadOnlyChange: ActualizarEstado(); break;
+        default: break;
+        }
+    }
+    return QToolButton::eventFilter(objeto, evento);
+}
+
+void tBotonCalculadora::Click() {
+    if (!editComp_) {
+        AbrirSinEdit();
+        return;
+    }
+    // A box that cannot be written gets nothing, even from a direct call.
+    if (EditUtilizable())
+        AbrirParaEdit(editComp_);
+}
+
+void tBotonCalculadora::AbrirParaEdit(QLineEdit* edit) {
+    QPointer<QLineEdit> destino = edit;
+    edit->setFocus();
+    TFmCalculadora calculadora(this);
+    calculadora.FijarPuedeEnviar(true);
+    if (!Titulo.isEmpty())
+        calculadora.setWindowTitle(Titulo);
+    const QString texto = edit->text();
+    try {
+        calculadora.MostrarValor(LeerNumero(texto));
+    } catch (const Exception&) {
+        if (!texto.isEmpty())
+            Avisar(QString(), QStringLiteral("El número \"%1\" no es correcto").arg(texto), AvisoError);
+    }
+    calculadora.FijarEscalado(fScaled);
+    calculadora.move(
+        PosicionVentana(mapToGlobal(QPoint(0, 0)), height(), TamanoConMarco(calculadora), AreaPantalla(this)));
+    if (puertas::EjecutarModal(calculadora) == QDialog::Accepted && destino)
+        destino->setText(TextoCalculadora(calculadora.ValorDisplay()));
+}
+
+void tBotonCalculadora::AbrirSinEdit() {
+    TFmCalculadora calculadora(this);
+    if (!Titulo.isEmpty())
+        calculadora.setWindowTitle(Titulo);
+    calculadora.FijarPuedeEnviar(false);
+    calculadora.FijarEscalado(fScaled);
+    QRect marco(QPoint(0, 0), TamanoConMarco(calculadora));
+    marco.moveCenter(AreaPantalla(this).center());
+    calculadora.move(marco.topLeft());
+    puertas::EjecutarModal(calculadora);
+}
+
+tBotonCalculadora* CrearBotonCalculadora(QLineEdit* edit, const QString& nombre) {
+    auto* boton = new tBotonCalculadora(edit->parentWidget());
+    boton->setObjectName(nombre);
+    boton->resize(24, 24);
+    boton->FijarEditComp(edit);
+    if (edit->parentWidget() && edit->parentWidget()->isVisible())
+        boton->show();
+    return boton;
+}

@@ -1,0 +1,372 @@
+#include "widgets/form_calculadora.h"
+
+#include "app/controles_pagina.h"
+#include "app/imagen_svg.h"
+#include "app/informe_errores.h"
+#include "app/panel_resultado.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+const QColor ColorMemoria{0, 128, 0};
+const QColor ColorDigito{0, 0, 128};
+const QColor ColorOperador{255, 0, 0};
+const QColor ColorConstante{128, 0, 128};
+const QColor ColorConversion{128, 0, 0};
+const QColor FondoOperandos{193, 197, 200};
+const QColor FondoDisplay{255, 255, 225};
+const QColor FondoRegistro{235, 233, 214};
+
+constexpr QSize TamanoCliente{336, 241};
+constexpr int AnchoTecla = 30;
+constexpr int AltoTecla = 25;
+
+// Left edges of the keypad's ten columns: memory, digits, operators, clearing
+// and constant groups, a little apart from each other.
+constexpr int Columna[] = {5, 36, 69, 100, 131, 164, 195, 228, 261, 292};
+constexpr int Fila[] = {87, 113, 139, 165};
+
+QRect Tecla(int fila, int columna, int anchoEnTeclas = 1) {
+    const int ancho = AnchoTecla * anchoEnTeclas + 3 * (anchoEnTeclas - 1);
+    return {Columna[columna], Fila[fila], ancho, AltoTecla};
+}
+
+void Colorear(QWidget* control, QPalette::ColorRole papel, const QColor& color) {
+    QPalette paleta = control->palette();
+    paleta.setColor(papel, color);
+    control->setPalette(paleta);
+}
+
+QFont FuenteMonoespaciada(int puntos) {
+    QFont fuente(QStringLiteral("Courier New"), puntos);
+    fuente.setStyleHint(QFont::Monospace);
+    fuente.setFixedPitch(true);
+    fuente.setBold(true);
+    return fuente;
+}
+
+}  // namespace
+
+TFmCalculadora::TFmCalculadora(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {
+    FormCreate();
+}
+
+void TFmCalculadora::FormCreate() {
+    TPanelResultado::RegistrarAccesibilidad();
+    setObjectName(QStringLiteral("FmCalculadora"));
+    setWindowTitle(QStringLiteral("Calculadora"));
+    setFont(QFont(QStringLiteral("Arial"), 9));
+    setFocusPolicy(Qt::StrongFocus);
+
+    PnlDatos = new QFrame(this);
+    PnlDatos->setObjectName(QStringLiteral("PnlDatos"));
+    PnlDatos->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Situar(PnlDatos, {4, 4, 328, 195});
+    PnlBotones = new QFrame(this);
+    PnlBotones->setObjectName(QStringLiteral("PnlBotones"));
+    Situar(PnlBotones, {0, 203, 336, 38});
+
+    CrearDisplay();
+    CrearTeclado();
+    CrearBotonesConversion();
+    CrearBotonesCierre();
+    Disponer(1.0);
+    Refrescar();
+}
+
+void TFmCalculadora::Situar(QWidget* control, const QRect& rect) { diseno_.insert(control, rect); }
+
+// Places every control at its designed geometry times the scale.
+void TFmCalculadora::Disponer(double escala) {
+    auto escalar = [escala](const QRect& r) {
+        return QRect(qRound(r.x() * escala), qRound(r.y() * escala), qRound(r.width() * escala),
+                     qRound(r.height() * escala));
+    };
+    for (auto it = diseno_.cbegin(); it != diseno_.cend(); ++it)
+        it.key()->setGeometry(escalar(it.value()));
+    setFixedSize(escalar(QRect(QPoint(0, 0), TamanoCliente)).size());
+}
+
+void TFmCalculadora::FijarEscalado(bool escalado) {
+    escalado_ = escalado;
+    Disponer(escalado ? logicalDpiY() / 96.0 : 1.0);
+}
+
+TPanelResultado* TFmCalculadora::CrearPanel(const QString& nombre, const QString& accesible, const QRect& rect) {
+    auto* panel = new TPanelResultado(PnlDatos);
+    panel->setObjectName(nombre);
+    panel->setAccessibleName(accesible);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
+    Situar(panel, rect);
+    return panel;
+}
+
+void TFmCalculadora::CrearDisplay() {
+    PnlOperando1 = CrearPanel(QStringLiteral("PnlOperando1"), QStringLiteral("Primer operando"), {5, 5, 219, 20});
+    PnlOperando2 = CrearPanel(QStringLiteral("PnlOperando2"), QStringLiteral("Segundo operando"), {5, 27, 219, 20});
+    PnlDisplay = CrearPanel(QStringLiteral("PnlDisplay"), QStringLiteral("Pantalla"), {5, 49, 219, 30});
+    PnlOperacion = CrearPanel(QStringLiteral("PnlOperacion"), QStringLiteral("Operación"), {226, 5, 30, 20});
+    PnlOperacionNueva =
+        CrearPanel(QStringLiteral("PnlOperacionNueva"), QStringLiteral("Operación siguiente"), {226, 49, 30, 30});
+    for (TPanelResultado* p : {PnlOperando1, PnlOperando2, PnlOperacion}) {
+        Colorear(p, QPalette::Base, FondoOperandos);
+        Colorear(p, QPalette::WindowText, Qt::black);
+        p->setFont(FuenteMonoespaciada(9));
+    }
+    for (TPanelResultado* p : {PnlDisplay, PnlOperacionNueva}) {
+        Colorear(p, QPalette::Base, FondoDisplay);
+        Colorear(p, QPalette::WindowText, QColor(0, 0, 128));
+        p->setFont(FuenteMonoespaciada(11));
+    }
+    for (TPanelResultado* p : {PnlOperacion, PnlOperacionNueva})
+        p->setAlignment(Qt::AlignCenter);
+}
+
+QToolButton* TFmCalculadora::CrearTecla(const QString& nombre, const QString& caption, const QString& pista,
+                                        const QColor& color, const QRect& rect,
+                                        void (TFmCalculadora::*manejador)()) {
+    auto* tecla = new QToolButton(PnlDatos);
+    tecla->setObjectName(nombre);
+    tecla->setText(caption);
+    tecla->setFocusPolicy(Qt::NoFocus);
+    QFont fuente = font();
+    fuente.setBold(true);
+    tecla->setFont(fuente);
+    Colorear(tecla, QPalette::ButtonText, color);
+    // Keys named by a symbol are announced by what they do.
+    tecla->setAccessibleName(pista.isEmpty() ? caption : pista.section(QLatin1Char('|'), 0, 0));
+    if (!pista.isEmpty())
+        AplicarPista(tecla, pista);
+    Situar(tecla, rect);
+    connect(tecla, &QToolButton::clicked, this, manejador);
+    return tecla;
+}
+
+void TFmCalculadora::CrearTeclado() {
+    using F = TFmCalculadora;
+    auto digito = [this](int n, int fila, int columna) {
+        QToolButton* t = CrearTecla(QStringLiteral("BtnNum%1").arg(n), QString::number(n), QString(), ColorDigito,
+                                    Tecla(fila, columna), &F::BtnNum0Click);
+        t->setProperty("tecla", QChar(u'0' + n));
+        return t;
+    };
+    BtnNum7 = digito(7, 0, 2), BtnNum8 = digito(8, 0, 3), BtnNum9 = digito(9, 0, 4);
+    BtnNum4 = digito(4, 1, 2), BtnNum5 = digito(5, 1, 3), BtnNum6 = digito(6, 1, 4);
+    BtnNum1 = digito(1, 2, 2), BtnNum2 = digito(2, 2, 3), BtnNum3 = digito(3, 2, 4);
+    BtnNum0 = digito(0, 3, 2);
+    BtnSigno = CrearTecla(QStringLiteral("BtnSigno"), QStringLiteral("±"), QString(), ColorDigito, Tecla(3, 3),
+                          &F::BtnSignoClick);
+    BtnSigno->setAccessibleName(QStringLiteral("Cambiar el signo"));
+    BtnPunto = CrearTecla(QStringLiteral("BtnPunto"), QStringLiteral("·"), QString(), ColorDigito, Tecla(3, 4),
+                          &F::BtnNum0Click);
+    BtnPunto->setProperty("tecla", QChar(u'.'));
+    BtnPunto->setAccessibleName(QStringLiteral("Separador decimal"));
+
+    auto operador = [this](const char* nombre, const QString& caption, const char* pista, TOperacion op, int fila,
+                           int columna) {
+        QToolButton* t = CrearTecla(QString::fromLatin1(nombre), caption, QString::fromUtf8(pista), ColorOperador,
+                                    Tecla(fila, columna), &F::BtnSumarClick);
+        t->setProperty("operacion", int(op));
+        return t;
+    };
+    BtnDividir = operador("BtnDividir", QStringLiteral("/"), "Dividir", TOperacion::Dividir, 0, 5);
+    BtnPorcentaje = operador("BtnPorcentaje", QStringLiteral("%"), "Porcentaje", TOperacion::Porcentaje, 0, 6);
+    BtnMultiplicar = operador("BtnMultiplicar", QStringLiteral("x"), "Multiplicar", TOperacion::Multiplicar, 1, 5);
+    BtnRestar = operador("BtnRestar", QStringLiteral("–"), "Restar", TOperacion::Restar, 2, 5);
+    BtnSumar = operador("BtnSumar", QStringLiteral("+"), "Sumar", TOperacion::Sumar, 3, 5);
+    BtnInverso = CrearTecla(QStringLiteral("BtnInverso"), QStringLiteral("1/x"), QStringLiteral("Inverso"),
+                            ColorOperador, Tecla(1, 6), &F::BtnInversoClick);
+    BtnRaizCuadrada = CrearTecla(QStringLiteral("BtnRaizCuadrada"), QStringLiteral("V¯"),
+                                 QStringLiteral("Raíz cuadrada"), ColorOperador, Tecla(2, 6),
+                                 &F::BtnRaizCuadradaClick);
+    BtnIgual = CrearTecla(QStringLiteral("BtnIgual"), QStringLiteral("="), QStringLiteral("Calcular la operación"),
+                          ColorOperador, Tecla(3, 6, 2), &F::BtnIgualClick);
+
+    BtnRetroceso = CrearTecla(QStringLiteral("BtnRetroceso"), QString(), QStringLiteral("Borrar el último dígito"),
+                              ColorOperador, Tecla(0, 7), &F::BtnRetrocesoClick);
+    BtnRetroceso->setIcon(IconoSvg(QStringLiteral(":/icons/retroceso.svg"), QSize(16, 16)));
+    BtnBorrar = CrearTecla(QStringLiteral("BtnBorrar"), QStringLiteral("CL"), QStringLiteral("Borrar el último dato"),
+                           ColorOperador, Tecla(1, 7), &F::BtnBorrarClick);
+    BtnBorrarTodo = CrearTecla(QStringLiteral("BtnBorrarTodo"), QStringLiteral("CA"),
+                               QStringLiteral("Borrar todos los datos"), ColorOperador, Tecla(2, 7),
+                               &F::BtnBorrarTodoClick);
+
+    auto registro = [this](const char* nombre, const QString& caption, const char* pista, const QColor& color,
+                           int fila, int columna, void (F::*manejador)()) {
+        return CrearTecla(QString::fromLatin1(nombre), caption, QString::fromUtf8(pista), color,
+                          Tecla(fila, columna), manejador);
+    };
+    BtnMS = registro("BtnMS", QStringLiteral("MS"), "Guardar el dato en memoria", ColorMemoria, 0, 0, &F::BtnMSClick);
+    BtnMR = registro("BtnMR", QStringLiteral("MR"), "Recuperar el valor de la memoria", ColorMemoria, 1, 0,
+                     &F::BtnMRClick);
+    BtnMC = registro("BtnMC", QStringLiteral("MC"), "Borrar la memoria", ColorMemoria, 1, 1, &F::BtnMCClick);
+    BtnMSumar = registro("BtnMSumar", QStringLiteral("M+"), "Sumar el dato a la memoria", ColorMemoria, 2, 0,
+                         &F::BtnMSumarClick);
+    BtnMRestar = registro("BtnMRestar", QStringLiteral("M–"), "Restar el dato de la memoria", ColorMemoria, 2, 1,
+                          &F::BtnMRestarClick);
+    BtnMMultiplicar = registro("BtnMMultiplicar", QStringLiteral("Mx"), "Multiplicar el dato por la memoria",
+                               ColorMemoria, 3, 0, &F::BtnMMultiplicarClick);
+    BtnMDividir = registro("BtnMDividir", QStringLiteral("M/"), "Dividir el dato entre la memoria", ColorMemoria, 3,
+                           1, &F::BtnMDividirClick);
+    BtnKS = registro("BtnKS", QStringLiteral("KS"), "Guardar el dato como constante", ColorConstante, 0, 8,
+                     &F::BtnKSClick);
+    BtnKR = registro("BtnKR", QStringLiteral("KR"), "Recuperar el valor de la constante", ColorConstante, 1, 8,
+                     &F::BtnKRClick);
+    BtnKC = registro("BtnKC", QStringLiteral("KC"), "Borrar la constante", ColorConstante, 1, 9, &F::BtnKCClick);
+    BtnKSumar = registro("BtnKSumar", QStringLiteral("K+"), "Sumar la constante al dato", ColorConstante, 2, 8,
+                         &F::BtnKSumarClick);
+    BtnKRestar = registro("BtnKRestar", QStringLiteral("K–"), "Restar la constante al dato", ColorConstante, 2, 9,
+                          &F::BtnKRestarClick);
+    BtnKMultiplicar = registro("BtnKMultiplicar", QStringLiteral("Kx"), "Multiplicar la constante por el dato",
+                               ColorConstante, 3, 8, &F::BtnKMultiplicarClick);
+    BtnKDividir = registro("BtnKDividir", QStringLiteral("K/"), "Dividir el dato entre la constante", ColorConstante,
+                           3, 9, &F::BtnKDividirClick);
+
+    PnlMemoria = CrearPanel(QStringLiteral("PnlMemoria"), QStringLiteral("Memoria"), Tecla(0, 1));
+    PnlConstante = CrearPanel(QStringLiteral("PnlConstante"), QStringLiteral("Constante"), Tecla(0, 9));
+    for (TPanelResultado* p : {PnlMemoria, PnlConstante}) {
+        Colorear(p, QPalette::Base, FondoRegistro);
+        p->setAlignment(Qt::AlignCenter);
+        p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        QFont fuente = font();
+        fuente.setBold(true);
+        p->setFont(fuente);
+    }
+    Colorear(PnlMemoria, QPalette::WindowText, ColorMemoria);
+    Colorear(PnlConstante, QPalette::WindowText, ColorConstante);
+}
+
+void TFmCalculadora::CrearBotonesConversion() {
+    auto conversion = [this](const char* nombre, const TBotonConversion& datos, int top,
+                             void (TFmCalculadora::*manejador)()) {
+        QToolButton* t = CrearTecla(QString::fromLatin1(nombre), datos.Caption, datos.Hint, ColorConversion,
+                                    QRect(261, top, 61, 37), manejador);
+        t->setEnabled(datos.Enabled);
+        return t;
+    };
+    BtnConvMonedaPropia = conversion("BtnConvMonedaPropia", motor_.BotonConvMonedaPropia(), 5,
+                                     &TFmCalculadora::BtnConvMonedaPropiaClick);
+    BtnConvMonedaDivisa = conversion("BtnConvMonedaDivisa", motor_.BotonConvMonedaDivisa(), 42,
+                                     &TFmCalculadora::BtnConvMonedaDivisaClick);
+}
+
+void TFmCalculadora::CrearBotonesCierre() {
+    auto boton = [this](const char* nombre, const QString& caption, const QString& pista, const QRect& rect) {
+        auto* b = new QPushButton(caption, PnlBotones);
+        b->setObjectName(QString::fromLatin1(nombre));
+        b->setFocusPolicy(Qt::NoFocus);  // out of the Tab order, as the keys
+        b->setAutoDefault(false);        // Enter means equals, never "&Enviar"
+        b->setAccessibleName(SinAcelerador(caption));
+        AplicarPista(b, pista);
+        Situar(b, rect);
+        return b;
+    };
+    BtnEnviar = boton("BtnEnviar", QStringLiteral("&Enviar"),
+                      QStringLiteral("Enviar resultado al campo y salir|Cerrar la calculadora y enviar el dato al "
+                                     "campo de edición"),
+                      {162, 6, 82, 26});
+    BtnEnviar->setIcon(IconoSvg(QStringLiteral(":/icons/enviar.svg"), QSize(16, 16)));
+    BtnCancelar = boton("BtnCancelar", QStringLiteral("&Cancelar"),
+                        QStringLiteral("Cancelar los cálculos y salir|Cerrar la calculadora sin enviar el dato al "
+                                       "campo de edición"),
+                        {250, 6, 82, 26});
+    BtnCancelar->setIcon(IconoSvg(QStringLiteral(":/icons/boton_cancelar.svg"), QSize(16, 16)));
+    connect(BtnEnviar, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BtnCancelar, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFmCalculadora::FijarPuedeEnviar(bool puede) {
+    motor_.FijarPuedeEnviar(puede);
+    Refrescar();
+}
+
+void TFmCalculadora::MostrarValor(double valor) {
+    motor_.MostrarValor(valor);
+    Refrescar();
+}
+
+void TFmCalculadora::Ejecutar(const std::function<void()>& operacion) {
+    EjecutarProtegido(operacion);
+    Refrescar();
+}
+
+void TFmCalculadora::Refrescar() {
+    const TPanelesCalculadora& p = motor_.Paneles();
+    PnlDisplay->setText(p.PnlDisplay);
+    PnlOperando1->setText(p.PnlOperando1);
+    PnlOperando2->setText(p.PnlOperando2);
+    PnlOperacion->setText(p.PnlOperacion);
+    PnlOperacionNueva->setText(p.PnlOperacionNueva);
+    PnlMemoria->setText(p.PnlMemoria);
+    PnlConstante->setText(p.PnlConstante);
+    AplicarPista(PnlMemoria, p.HintMemoria);
+    AplicarPista(PnlConstante, p.HintConstante);
+    BtnEnviar->setEnabled(motor_.EnviarHabilitado());
+}
+
+void TFmCalculadora::keyPressEvent(QKeyEvent* evento) {
+    QChar tecla;
+    switch (evento->key()) {
+    case Qt::Key_Escape:
+        BtnCancelar->click();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: tecla = QLatin1Char('\r'); break;
+    case Qt::Key_Backspace: tecla = QLatin1Char('\b'); break;
+    default:
+        if (evento->text().isEmpty()) {
+            QDialog::keyPressEvent(evento);
+            return;
+        }
+        tecla = evento->text().front();
+    }
+    evento->accept();
+    Ejecutar([&] { motor_.PulsarTecla(tecla); });
+}
+
+void TFmCalculadora::BtnNum0Click() {
+    const QChar tecla = sender() ? sender()->property("tecla").toChar() : QChar(u'0');
+    Ejecutar([&] { motor_.PulsarDigito(tecla); });
+}
+
+void TFmCalculadora::BtnSumarClick() {
+    const auto operacion = static_cast<TOperacion>(sender() ? sender()->property("operacion").toInt() : 1);
+    Ejecutar([&] { motor_.PulsarOperador(operacion); });
+}
+
+void TFmCalculadora::BtnSignoClick() { Ejecutar([this] { motor_.CambiarSigno(); }); }
+void TFmCalculadora::BtnIgualClick() { Ejecutar([this] { motor_.Igual(); }); }
+void TFmCalculadora::BtnBorrarClick() { Ejecutar([this] { motor_.Borrar(); }); }
+void TFmCalculadora::BtnBorrarTodoClick() { Ejecutar([this] { motor_.BorrarTodo(); }); }
+void TFmCalculadora::BtnRetrocesoClick() { Ejecutar([this] { motor_.Retroceso(); }); }
+void TFmCalculadora::BtnInversoClick() { Ejecutar([this] { motor_.Inverso(); }); }
+void TFmCalculadora::BtnRaizCuadradaClick() { Ejecutar([this] { motor_.RaizCuadrada(); }); }
+void TFmCalculadora::BtnMSClick() { Ejecutar([this] { motor_.GuardarMemoria(); }); }
+void TFmCalculadora::BtnMRClick() { Ejecutar([this] { motor_.RecuperarMemoria(); }); }
+void TFmCalculadora::BtnMCClick() { Ejecutar([this] { motor_.BorrarMemoria(); }); }
+void TFmCalculadora::BtnMSumarClick() { Ejecutar([this] { motor_.OperarMemoria(TOperacion::Sumar); }); }
+void TFmCalculadora::BtnMRestarClick() { Ejecutar([this] { motor_.OperarMemoria(TOperacion::Restar); }); }
+void TFmCalculadora::BtnMMultiplicarClick() { Ejecutar([this] { motor_.OperarMemoria(TOperacion::Multiplicar); }); }
+void TFmCalculadora::BtnMDividirClick() { Ejecutar([this] { motor_.OperarMemoria(TOperacion::Dividir); }); }
+void TFmCalculadora::BtnKSClick() { Ejecutar([this] { motor_.GuardarConstante(); }); }
+void TFmCalculadora::BtnKRClick() { Ejecutar([this] { motor_.RecuperarConstante(); }); }
+void TFmCalculadora::BtnKCClick() { Ejecutar([this] { motor_.BorrarConstante(); }); }
+void TFmCalculadora::BtnKSumarClick() { Ejecutar([this] { motor_.OperarConstante(TOperacion::Sumar); }); }
+void TFmCalculadora::BtnKRestarClick() { Ejecutar([this] { motor_.OperarConstante(TOperacion::Restar); }); }
+void TFmCalculadora::BtnKMultiplicarClick() {
+    Ejecutar([this] { motor_.OperarConstante(TOperacion::Multiplicar); });
+}
+void TFmCalculadora::BtnKDividirClick() { Ejecutar([this] { motor_.OperarConstante(TOperacion::Dividir); }); }
+void TFmCalculadora::BtnConvMonedaPropiaClick() {
+    Ejecutar([this] { motor_.ConvertirMoneda(TConversion::AMonedaPropia); });
+}
+void TFmCalculadora::BtnConvMonedaDivisaClick() {
+    Ejecutar([this] { motor_.ConvertirMoneda(TConversion::ADivisa); });
+}
