@@ -1,0 +1,124 @@
+// Speed and memory of the schedule reports: a 30-year loan generated whole,
+// the first page of a loan of 2^20 rows, the memory that prepared pages take
+// per row, and saving and loading a 100-page report file.
+#include "reports/engine/fichero_informe.h"
+#include "reports/engine/generador_informe.h"
+#include "reports/form_rpt_prestamos.h"
+#include "reports/fuente_filas.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <clocale>
+
+namespace {
+
+// Cell texts of the shape a loan schedule has.
+class FilasPrestamo : public FuenteFilas {
+public:
+    QString Celda(int columna, int fila) const override {
+        switch (columna) {
+        case 0: return QString::number(fila);
+        case 1: return QStringLiteral("15/%1/20%2").arg(fila % 12 + 1, 2, 10, QLatin1Char('0')).arg(24 + fila / 12);
+        default: return QStringLiteral("%1,%2").arg(100000 - fila * 7 + columna).arg(fila % 100, 2, 10, QLatin1Char('0'));
+        }
+    }
+};
+
+struct Prestamo {
+    FilasPrestamo filas;
+    TFormRptPrestamos rpt;
+    explicit Prestamo(int cuotas) {
+        rpt.FijarFuente(&filas);
+        rpt.FilasInforme = cuotas + 1;
+        rpt.LblTitulo->texto = QStringLiteral(" Desarrollo del préstamo");
+    }
+};
+
+// Heap and inline bytes held by the prepared pages.
+std::size_t BytesPaginas(const InformePreparado& informe) {
+    std::size_t bytes = informe.paginas.capacity() * sizeof(PaginaPreparada);
+    for (const PaginaPreparada& p : informe.paginas) {
+        bytes += p.primitivas.capacity() * sizeof(Primitiva);
+        for (const Primitiva& q : p.primitivas)
+            if (!q.texto.isEmpty())
+                bytes += sizeof(QArrayData) + std::size_t(q.texto.capacity() + 1) * sizeof(QChar);
+    }
+    return bytes;
+}
+
+void BM_LoanReport360(benchmark::State& state) {
+    Prestamo prestamo(360);
+    TGeneradorInforme generador;
+    for (auto _ : state) {
+        InformePreparado paginas;
+        generador.Generar(prestamo.rpt.Informe(), paginas);
+        benchmark::DoNotOptimize(paginas.paginas.data());
+        state.counters["paginas"] = double(paginas.paginas.size());
+    }
+}
+BENCHMARK(BM_LoanReport360)->Unit(benchmark::kMillisecond);
+
+// Time until the preview could show the first page; the generation is then
+// cancelled, the rest of the 2^20 rows still to come.
+void BM_FirstPageMillion(benchmark::State& state) {
+    Prestamo prestamo(1 << 20);
+    for (auto _ : state) {
+        TGeneradorInforme generador;
+        InformePreparado paginas;
+        QElapsedTimer reloj;
+        double ms = 0;
+        QObject::connect(&generador, &TGeneradorInforme::PaginaDisponible, [&](int pagina) {
+            if (pagina == 1) {
+                ms = double(reloj.nsecsElapsed()) / 1e6;
+                generador.Cancelar();
+            }
+        });
+        reloj.start();
+        generador.Generar(prestamo.rpt.Informe(), paginas);
+        state.SetIterationTime(ms / 1000.0);
+    }
+}
+BENCHMARK(BM_FirstPageMillion)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_PreparedBytesPerRow(benchmark::State& state) {
+    const int filas = int(state.range(0));
+    Prestamo prestamo(filas);
+    TGeneradorInforme generador;
+    generador.FijarAtenderEventos(false);
+    for (auto _ : state) {
+        InformePreparado paginas;
+        generador.Generar(prestamo.rpt.Informe(), paginas);
+        state.counters["bytes_por_fila"] = double(BytesPaginas(paginas)) / filas;
+    }
+}
+BENCHMARK(BM_PreparedBytesPerRow)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_SaveLoad100Pages(benchmark::State& state) {
+    Prestamo prestamo(100 * 48);
+    InformePreparado paginas;
+    TGeneradorInforme generador;
+    generador.Generar(prestamo.rpt.Informe(), paginas);
+    QTemporaryDir carpeta;
+    const QString ruta = carpeta.filePath(QStringLiteral("cien.zrp"));
+    for (auto _ : state) {
+        InformePreparado leido;
+        if (!GuardarInforme(paginas, ruta) || !CargarInforme(ruta, leido) || leido.paginas.size() != 100)
+            state.SkipWithError("el fichero no se pudo guardar o leer");
+    }
+    state.counters["bytes_fichero"] = double(QFileInfo(ruta).size());
+}
+BENCHMARK(BM_SaveLoad100Pages)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

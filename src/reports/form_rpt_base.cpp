@@ -1,0 +1,201 @@
+#include "reports/form_rpt_base.h"
+
+#include "app/identidad.h"
+#include "reports/fuente_filas.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <algorithm>
+
+namespace {
+
+constexpr QRgb kGris = qRgb(219, 219, 219);
+constexpr QRgb kAzulResumen = qRgb(223, 223, 255);
+constexpr QRgb kBlanco = 0xffffffff;
+constexpr QRgb kMarino = qRgb(0, 0, 128);
+constexpr float kAltoFila = 4.7f;
+constexpr float kAltoPie = 4.0f;
+constexpr float kArribaTexto = 0.55f;  // centres an 8-point line in a 4.7 mm band
+constexpr float kFinNombre = 178.4f;
+constexpr float kAnchoNombre = 120.0f;
+constexpr float kGrosorSeparador = 2;
+constexpr float kSeparacionValor = 1.5f;  // between a summary caption and its value
+
+EstiloTexto Estilo(float puntos, bool negrita, QRgb color = 0xff000000) {
+    EstiloTexto e;
+    e.puntos = puntos;
+    e.negrita = negrita;
+    e.color = color;
+    return e;
+}
+
+// The width of a text in millimetres, measured on a large font so that no
+// screen resolution or hinting enters the figure.
+float AnchoTextoMm(const QString& texto, const EstiloTexto& estilo) {
+    constexpr int kPixeles = 1000;
+    QFont fuente(estilo.familia);
+    fuente.setBold(estilo.negrita);
+    fuente.setItalic(estilo.cursiva);
+    fuente.setHintingPreference(QFont::PreferNoHinting);
+    fuente.setPixelSize(kPixeles);
+    const double emMm = estilo.puntos * 25.4 / 72.0;
+    return float(QFontMetricsF(fuente).horizontalAdvance(texto) / kPixeles * emMm);
+}
+
+EtiquetaInforme Etiqueta(const QString& texto, float izquierda, float arriba, float ancho, const EstiloTexto& estilo,
+                         AlineacionTexto alineacion = AlineacionTexto::Izquierda) {
+    EtiquetaInforme e;
+    e.texto = texto;
+    e.izquierda = izquierda;
+    e.arriba = arriba;
+    e.ancho = ancho;
+    e.estilo = estilo;
+    e.alineacion = alineacion;
+    return e;
+}
+
+LineaInforme Vertical(float x, float largo) {
+    LineaInforme l;
+    l.vertical = true;
+    l.x = x;
+    l.longitud = largo;
+    l.grosorPuntos = kGrosorSeparador;
+    return l;
+}
+
+BandaInforme Banda(TipoBanda tipo, float alto, QRgb fondo, int padre = -1, unsigned marcos = MarcoNinguno) {
+    BandaInforme b;
+    b.tipo = tipo;
+    b.alto = alto;
+    b.fondo = fondo;
+    b.padre = padre;
+    b.marcos = marcos;
+    return b;
+}
+
+int UltimaBanda(const DefinicionInforme& d) { return int(d.bandas.size()) - 1; }
+
+}  // namespace
+
+void TFormRptBase::FormCreate(const Diseno& diseno) {
+    informe_.bandas.reserve(8);
+    CrearCabecera();
+    CrearResumen(diseno);
+    CrearColumnas(diseno);
+    CrearDetalle(diseno);
+    CrearPie();
+
+    const QString nombre = TextoNombrePrograma() + QLatin1Char(' ') + TextoVersion();
+    informe_.titulo = nombre;
+    LblRegistroPrograma = &informe_.bandas[0].etiquetas[0];
+    LblNombrePrograma = &informe_.bandas[0].etiquetas[1];
+    LblTitulo = &informe_.bandas[1].etiquetas[0];
+    LblRegistroPrograma->texto = QStringLiteral("Cálculos financieros");
+    LblNombrePrograma->texto = nombre;
+    for (auto& e : informe_.bandas[2].etiquetas)
+        if (e.texto.isEmpty())
+            valores_.push_back(&e);
+
+    informe_.antesDeImprimir = [this] { FilaActual = 1; };
+    informe_.necesitaDatos = [this] { return FilaActual < FilasInforme; };
+}
+
+void TFormRptBase::CrearCabecera() {
+    BandaInforme cabecera = Banda(TipoBanda::CabeceraPagina, kAltoPie, kGris);
+    const EstiloTexto normal = Estilo(8, false);
+    cabecera.etiquetas.push_back(Etiqueta({}, 1.9f, 0.25f, 0, normal));
+    cabecera.etiquetas.push_back(
+        Etiqueta({}, kFinNombre - kAnchoNombre, 0.25f, kAnchoNombre, normal, AlineacionTexto::Derecha));
+    informe_.bandas.push_back(std::move(cabecera));
+
+    BandaInforme titulo = Banda(TipoBanda::Hija, 10.6f, kBlanco, 0);
+    EtiquetaInforme lbl = Etiqueta({}, 1.3f, 4.2f, 0, Estilo(12, true, kMarino));
+    lbl.transparente = false;
+    titulo.etiquetas.push_back(lbl);
+    informe_.bandas.push_back(std::move(titulo));
+}
+
+void TFormRptBase::CrearResumen(const Diseno& diseno) {
+    BandaInforme resumen = Banda(TipoBanda::Hija, kAltoFila, kAzulResumen, 1, MarcoAbajo | MarcoDerecha);
+    const EstiloTexto estilo = Estilo(8, true, kMarino);
+    for (const Resumen& r : diseno.resumen) {
+        resumen.etiquetas.push_back(Etiqueta(r.rotulo, r.izquierda, kArribaTexto, 0, estilo));
+        const float valor = r.izquierda + AnchoTextoMm(r.rotulo, estilo) + kSeparacionValor;
+        resumen.etiquetas.push_back(Etiqueta({}, valor, kArribaTexto, 0, estilo));
+    }
+    for (float x : diseno.separadoresResumen)
+        resumen.lineas.push_back(Vertical(x, kAltoFila));
+    informe_.bandas.push_back(std::move(resumen));
+    informe_.bandas.push_back(Banda(TipoBanda::Hija, 2.1f, kBlanco, 2));
+}
+
+void TFormRptBase::CrearColumnas(const Diseno& diseno) {
+    BandaInforme titulos = Banda(TipoBanda::CabeceraColumnas, kAltoFila, kGris, -1, MarcoAbajo | MarcoDerecha);
+    const EstiloTexto negrita = Estilo(8, true);
+    // A title is centred in the cell its separators mark off around its
+    // column, so that a title wider than the column's figures stays clear of
+    // the lines.
+    for (const Columna& c : diseno.columnas) {
+        const float centro = c.izquierda + c.ancho / 2;
+        float desde = 0, hasta = informe_.AnchoBandas();
+        for (float x : diseno.separadoresColumnas) {
+            if (x <= centro)
+                desde = std::max(desde, x);
+            else
+                hasta = std::min(hasta, x);
+        }
+        titulos.etiquetas.push_back(
+            Etiqueta(c.titulo, desde, kArribaTexto, hasta - desde, negrita, AlineacionTexto::Centro));
+    }
+    for (float x : diseno.separadoresColumnas)
+        titulos.lineas.push_back(Vertical(x, kAltoFila));
+    informe_.bandas.push_back(std::move(titulos));
+    informe_.bandas.push_back(Banda(TipoBanda::Hija, 2.1f, kBlanco, UltimaBanda(informe_)));
+}
+
+void TFormRptBase::CrearDetalle(const Diseno& diseno) {
+    BandaInforme detalle = Banda(TipoBanda::Detalle, kAltoFila, kBlanco);
+    const EstiloTexto normal = Estilo(8, false);
+    for (const Columna& c : diseno.columnas)
+        detalle.etiquetas.push_back(Etiqueta({}, c.izquierda, kArribaTexto, c.ancho, normal, c.alineacion));
+    LineaInforme linea;
+    linea.vertical = false;
+    linea.x = diseno.lineaDesde;
+    linea.y = kAltoFila - 0.1f;
+    linea.longitud = diseno.lineaLargo;
+    linea.visible = false;
+    detalle.lineas.push_back(linea);
+    detalle.antesDeImprimir = [this](BandaInforme& banda) { DetalleBeforePrint(banda); };
+    detalle.despuesDeImprimir = [this](BandaInforme&) {
+        if (AvanzarTrasImprimir())
+            ++FilaActual;
+    };
+    informe_.bandas.push_back(std::move(detalle));
+}
+
+void TFormRptBase::CrearPie() {
+    BandaInforme pie = Banda(TipoBanda::PiePagina, kAltoPie, kGris);
+    const EstiloTexto normal = Estilo(8, false);
+    CampoSistemaInforme fecha;
+    fecha.tipo = CampoSistemaInforme::Fecha;
+    fecha.prefijo = QStringLiteral("Fecha: ");
+    fecha.izquierda = 1.9f;
+    fecha.arriba = 0.25f;
+    fecha.estilo = normal;
+    CampoSistemaInforme pagina = fecha;
+    pagina.tipo = CampoSistemaInforme::NumeroPagina;
+    pagina.prefijo = QStringLiteral("Página: ");
+    pagina.izquierda = kFinNombre - 40;
+    pagina.ancho = 40;
+    pagina.alineacion = AlineacionTexto::Derecha;
+    pie.campos = {fecha, pagina};
+    informe_.bandas.push_back(std::move(pie));
+}
+
+void TFormRptBase::DetalleBeforePrint(BandaInforme& banda) {
+    for (std::size_t c = 0; c < banda.etiquetas.size(); ++c)
+        banda.etiquetas[c].texto = fuente_ ? fuente_->Celda(int(c), FilaActual) : QString();
+    banda.lineas.front().visible = LineaVisible();
+    if (!AvanzarTrasImprimir())
+        ++FilaActual;
+}

@@ -1,0 +1,77 @@
+#pragma once
+// What the three schedule reports share: the A4 page, the grey page header,
+// the title, the summary strip, the column titles, the detail band with one
+// label per grid column and the footer with the date and page number, and
+// the data loop that prints grid rows 1 to FilasInforme - 1. Each report
+// gives its summary captions, columns and the rule for the line under a row.
+#include "reports/engine/definicion_informe.h"
+
+#include <QString>
+#include <vector>
+
+class FuenteFilas;
+
+class TFormRptBase {
+public:
+    virtual ~TFormRptBase() = default;
+    TFormRptBase(const TFormRptBase&) = delete;
+    TFormRptBase& operator=(const TFormRptBase&) = delete;
+
+    // The report definition handed to the engine.
+    DefinicionInforme& Informe() { return informe_; }
+
+    // The grid's row count, title row included.
+    int FilasInforme = 0;
+    // The grid row that the next detail band prints.
+    int FilaActual = 1;
+
+    EtiquetaInforme* LblRegistroPrograma = nullptr;
+    EtiquetaInforme* LblNombrePrograma = nullptr;
+    EtiquetaInforme* LblTitulo = nullptr;
+
+    // The row source must outlive every generation of the report.
+    void FijarFuente(const FuenteFilas* fuente) { fuente_ = fuente; }
+
+protected:
+    struct Resumen {
+        QString rotulo;
+        float izquierda;
+    };
+    struct Columna {
+        QString titulo;
+        float izquierda;
+        float ancho;
+        AlineacionTexto alineacion;
+    };
+    struct Diseno {
+        std::vector<Resumen> resumen;
+        std::vector<float> separadoresResumen;
+        std::vector<Columna> columnas;
+        std::vector<float> separadoresColumnas;
+        float lineaDesde;
+        float lineaLargo;
+    };
+
+    TFormRptBase() = default;
+    // Builds the bands; the value labels of the summary follow in order.
+    void FormCreate(const Diseno& diseno);
+    EtiquetaInforme* ValorResumen(std::size_t indice) { return valores_[indice]; }
+
+    // Whether the line under the row FilaActual is drawn.
+    virtual bool LineaVisible() const = 0;
+    // Depreciation moves to the next row once the band is printed; the
+    // others as soon as the row has been read.
+    virtual bool AvanzarTrasImprimir() const { return false; }
+
+private:
+    void CrearCabecera();
+    void CrearResumen(const Diseno& diseno);
+    void CrearColumnas(const Diseno& diseno);
+    void CrearDetalle(const Diseno& diseno);
+    void CrearPie();
+    void DetalleBeforePrint(BandaInforme& banda);
+
+    DefinicionInforme informe_;
+    std::vector<EtiquetaInforme*> valores_;
+    const FuenteFilas* fuente_ = nullptr;
+};

@@ -1,0 +1,231 @@
+#include "prueba_comun.h"
+
+#include "app/identidad.h"
+#include "reports/engine/generador_informe.h"
+#include "reports/engine/impresion_informe.h"
+#include "reports/form_rpt_depreciaciones.h"
+#include "reports/form_rpt_inversiones.h"
+#include "reports/form_rpt_prestamos.h"
+#include "reports/fuente_filas.h"
+#include "util/ajustes_regionales.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// A schedule grid in miniature: cell (c, r) reads "c<c>f<r>", except column 0,
+// which holds the period number as the schedule does.
+class FilasDePrueba : public FuenteFilas {
+public:
+    QString Celda(int columna, int fila) const override {
+        return columna == 0 ? QString::number(fila) : QStringLiteral("c%1f%2").arg(columna).arg(fila);
+    }
+};
+
+struct Generado {
+    InformePreparado paginas;
+    QStringList textoPaginas;  // what a reader of the PDF sees, page by page
+};
+
+Generado GenerarYLeer(TFormRptBase& informe, int filasDatos) {
+    static FilasDePrueba filas;
+    informe.FijarFuente(&filas);
+    informe.FilasInforme = filasDatos + 1;
+    Generado g;
+    TGeneradorInforme generador;
+    generador.FijarAtenderEventos(false);
+    generador.Generar(informe.Informe(), g.paginas);
+
+    QTemporaryDir carpeta;
+    const QString pdf = carpeta.filePath(QStringLiteral("informe.pdf"));
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(pdf);
+    impresora.setPageSize(QPageSize(QPageSize::A4));
+    if (!ImprimirPaginas(g.paginas, impresora))
+        return g;
+    QProcess lector;
+    lector.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    lector.waitForFinished(30000);
+    g.textoPaginas = QString::fromUtf8(lector.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!g.textoPaginas.isEmpty() && g.textoPaginas.last().trimmed().isEmpty())
+        g.textoPaginas.removeLast();
+    return g;
+}
+
+// The grid rows under which a horizontal rule of the given length is drawn,
+// found from the page primitives: a rule belongs to the last row whose
+// number label lies above it.
+QList<int> FilasConLinea(const InformePreparado& paginas, float largo) {
+    QList<int> filas;
+    for (const PaginaPreparada& p : paginas.paginas) {
+        std::vector<std::pair<float, int>> numeros;
+        for (const Primitiva& q : p.primitivas) {
+            bool esNumero = false;
+            const int n = q.texto.toInt(&esNumero);
+            if (q.tipo == Primitiva::Texto && esNumero && q.alineacion == AlineacionTexto::Centro)
+                numeros.push_back({q.y, n});
+        }
+        for (const Primitiva& q : p.primitivas) {
+            if (q.tipo != Primitiva::Linea || q.alto != 0 || std::fabs(q.ancho - largo) > 0.01f)
+                continue;
+            int fila = -1;
+            for (const auto& [y, n] : numeros)
+                if (y < q.y)
+                    fila = n;
+            filas.push_back(fila);
+        }
+    }
+    return filas;
+}
+
+// The summary strip as a reader sees it, with the blank that the text
+// extraction may or may not put between a caption and its value removed.
+QString Resumen(const QString& pagina) {
+    QString texto = pagina;
+    return texto.replace(QRegularExpression(QStringLiteral(":\\s+")), QStringLiteral(":"));
+}
+
+// True when every text appears in the page, each after the previous one.
+bool EnOrden(const QString& pagina, const QStringList& textos) {
+    qsizetype desde = 0;
+    for (const QString& t : textos) {
+        desde = pagina.indexOf(t, desde);
+        if (desde < 0)
+            return false;
+        desde += t.size();
+    }
+    return true;
+}
+
+QString Hoy() { return QDate::currentDate().toString(Ajustes().formatoFechaCorta); }
+
+}  // namespace
+
+class TestInformes : public QObject {
+    Q_OBJECT
+private slots:
+    void prestamoDeUnaPagina();
+    void paginasSegunFilas_data();
+    void paginasSegunFilas();
+    void inversionSinLineas();
+    void depreciacionLineaBajoAniosCalculados();
+    void generarDeNuevoEmpiezaEnLaPrimeraFila();
+};
+
+void TestInformes::prestamoDeUnaPagina() {
+    TFormRptPrestamos rpt;
+    rpt.LblTitulo->texto = QStringLiteral(" Desarrollo del préstamo");
+    rpt.LblCuotaSol->texto = QStringLiteral("1.234,56");
+    rpt.LblIntSol->texto = QStringLiteral("5,00");
+    rpt.LblAniosSol->texto = QStringLiteral("24");
+    rpt.LblCapSol->texto = QStringLiteral("28.000,00");
+    const Generado g = GenerarYLeer(rpt, 24);
+
+    QCOMPARE(g.paginas.paginas.size(), std::size_t(1));
+    QCOMPARE(g.textoPaginas.size(), 1);
+    const QString& pagina = g.textoPaginas.first();
+    const QString nombre = TextoNombrePrograma() + QLatin1Char(' ') + TextoVersion();
+    QCOMPARE(g.paginas.titulo, nombre);
+    QVERIFY(EnOrden(Resumen(pagina), {QStringLiteral("Cálculos financieros"), nombre, QStringLiteral("Desarrollo del préstamo"),
+                             QStringLiteral("Cuota:1.234,56"), QStringLiteral("Interés:5,00"),
+                             QStringLiteral("Nª Cuotas:24"), QStringLiteral("Capital:28.000,00")}));
+    QVERIFY(EnOrden(pagina, {QStringLiteral("Nº"), QStringLiteral("Fecha"), QStringLiteral("Cuota"),
+                             QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Amortizado"),
+                             QStringLiteral("Pendiente"), QStringLiteral("Pagado"), QStringLiteral("Intereses")}));
+    QStringList filas;
+    for (int f = 1; f <= 24; ++f)
+        filas << QStringLiteral("c1f%1").arg(f) << QStringLiteral("c8f%1").arg(f);
+    QVERIFY(EnOrden(pagina, filas));
+    QVERIFY(!pagina.contains(QStringLiteral("c1f0")));
+    QVERIFY(!pagina.contains(QStringLiteral("c1f25")));
+    QVERIFY(EnOrden(pagina, {QStringLiteral("Fecha: ") + Hoy(), QStringLiteral("Página: 1")}));
+    QCOMPARE(FilasConLinea(g.paginas, 175.7f), (QList<int>{12, 24}));
+}
+
+void TestInformes::paginasSegunFilas_data() {
+    QTest::addColumn<int>("filas");
+    QTest::addColumn<int>("paginas");
+    // 48 detail rows fit under the headers of a page.
+    QTest::newRow("una fila") << 1 << 1;
+    QTest::newRow("página llena") << 48 << 1;
+    QTest::newRow("una más") << 49 << 2;
+    QTest::newRow("treinta años") << 360 << 8;
+}
+
+void TestInformes::paginasSegunFilas() {
+    QFETCH(int, filas);
+    QFETCH(int, paginas);
+    TFormRptPrestamos rpt;
+    rpt.LblTitulo->texto = QStringLiteral(" Préstamo largo");
+    const Generado g = GenerarYLeer(rpt, filas);
+    QCOMPARE(g.textoPaginas.size(), paginas);
+    QStringList todas;
+    for (int n = 0; n < paginas; ++n) {
+        const QString& p = g.textoPaginas[n];
+        QVERIFY2(EnOrden(p, {QStringLiteral("Cálculos financieros"), QStringLiteral("Préstamo largo"),
+                             QStringLiteral("Cuota:"), QStringLiteral("Amortizado"), QStringLiteral("Fecha: ") + Hoy(),
+                             QStringLiteral("Página: %1").arg(n + 1)}),
+                 qPrintable(QStringLiteral("página %1").arg(n + 1)));
+        todas << p;
+    }
+    QStringList esperadas;
+    for (int f = 1; f <= filas; ++f)
+        esperadas << QStringLiteral("c2f%1 ").arg(f);
+    QVERIFY(EnOrden(todas.join(QString()) + QLatin1Char(' '), esperadas));
+}
+
+void TestInformes::inversionSinLineas() {
+    TFormRptInversiones rpt;
+    rpt.LblTitulo->texto = QStringLiteral(" Desarrollo de la inversión");
+    rpt.LblCuotaTitulo->texto = QStringLiteral("100,00");
+    rpt.LblInteres->texto = QStringLiteral("3,00");
+    rpt.LblAnios->texto = QStringLiteral("6");
+    rpt.LblCapInicial->texto = QStringLiteral("1.000,00");
+    rpt.LblCapFinal->texto = QStringLiteral("1.650,00");
+    const Generado g = GenerarYLeer(rpt, 6);
+    QCOMPARE(g.textoPaginas.size(), 1);
+    const QString& p = g.textoPaginas.first();
+    QVERIFY(EnOrden(Resumen(p), {QStringLiteral("Cuota:100,00"), QStringLiteral("Interés:3,00"), QStringLiteral("Nº Cuotas:6"),
+                        QStringLiteral("Capital Inicial:1.000,00"), QStringLiteral("Capital Final:1.650,00")}));
+    QVERIFY(EnOrden(p, {QStringLiteral("Nº"), QStringLiteral("Fecha"), QStringLiteral("Cuota"),
+                        QStringLiteral("Invertido"), QStringLiteral("Acumulado"), QStringLiteral("Beneficio")}));
+    QVERIFY(EnOrden(p, {QStringLiteral("c5f1"), QStringLiteral("c5f6")}));
+    QVERIFY(FilasConLinea(g.paginas, 160.9f).isEmpty());
+    TFormRptInversiones doce;
+    QCOMPARE(FilasConLinea(GenerarYLeer(doce, 13).paginas, 160.9f), (QList<int>{12}));
+}
+
+void TestInformes::depreciacionLineaBajoAniosCalculados() {
+    TFormRptDepreciaciones rpt;
+    rpt.LblTitulo->texto = QStringLiteral(" Depreciación lineal");
+    rpt.LblValorInicialTitulo->texto = QStringLiteral("10.000,00");
+    rpt.LblValorFinalTitulo->texto = QStringLiteral("1.000,00");
+    rpt.LblAniosUtil->texto = QStringLiteral("10");
+    rpt.LblAniosCalculados->texto = QStringLiteral("4");
+    const Generado g = GenerarYLeer(rpt, 10);
+    const QString& p = g.textoPaginas.value(0);
+    QVERIFY(EnOrden(Resumen(p), {QStringLiteral("Valor Inicial:10.000,00"), QStringLiteral("Valor Final:1.000,00"),
+                        QStringLiteral("Años vida útil:10"), QStringLiteral("Años cálculo:4")}));
+    QVERIFY(EnOrden(p, {QStringLiteral("Año"), QStringLiteral("Fecha"), QStringLiteral("Valor Inicial"),
+                        QStringLiteral("Dep. Periodo"), QStringLiteral("Valor Final"), QStringLiteral("Dep. Acumulada")}));
+    QVERIFY(EnOrden(p, {QStringLiteral("c2f1"), QStringLiteral("c2f10")}));
+    QCOMPARE(FilasConLinea(g.paginas, 160.9f), (QList<int>{4}));
+}
+
+void TestInformes::generarDeNuevoEmpiezaEnLaPrimeraFila() {
+    TFormRptDepreciaciones rpt;
+    rpt.LblAniosCalculados->texto = QStringLiteral("3");
+    const Generado primera = GenerarYLeer(rpt, 5);
+    const Generado segunda = GenerarYLeer(rpt, 5);
+    QCOMPARE(segunda.textoPaginas, primera.textoPaginas);
+    QCOMPARE(FilasConLinea(segunda.paginas, 160.9f), (QList<int>{3}));
+}
+
+ZZ_TEST_MAIN(TestInformes)
+#include "test_informes.moc"
