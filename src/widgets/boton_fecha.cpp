@@ -1,0 +1,165 @@
+#include "widgets/boton_fecha.h"
+
+#include "app/avisos.h"
+#include "app/controles_pagina.h"
+#include "app/imagen_svg.h"
+#include "app/informe_errores.h"
+#include "util/excepcion.h"
+#include "util/fechas.h"
+#include "util/puertas.h"
+#include "widgets/form_calendario.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <optional>
+
+namespace {
+
+const QString PistaBoton =
+    QStringLiteral("Seleccionar una fecha|Seleccionar una fecha (pulse el botón derecho para obtener fecha de hoy)");
+
+constexpr int kPrimerAnio = 1900;
+constexpr int kUltimoAnio = 2099;
+
+// The date the picker opens on for an edit box's text: the text's date when
+// it reads and lies in 1900 to 2099; otherwise today, after a warning unless
+// the field is blank.
+QDate FechaInicial(const QString& texto) {
+    std::optional<QDate> fecha;
+    bool leida = true;
+    try {
+        fecha = LeerFecha(texto);
+    } catch (const EConvertError&) {
+        leida = false;
+    }
+    if (fecha && fecha->year() >= kPrimerAnio && fecha->year() <= kUltimoAnio)
+        return *fecha;
+    if (fecha || !leida)
+        Avisar(QString(), TextoFechaIncorrecta(texto), AvisoAtencion);
+    return QDate::currentDate();
+}
+
+}  // namespace
+
+tBotonFecha::tBotonFecha(QWidget* owner) : QToolButton(owner) {
+    setObjectName(QStringLiteral("BotonFecha"));
+    setAutoRaise(true);
+    setFocusPolicy(Qt::NoFocus);
+    setIcon(IconoSvg(QStringLiteral(":/icons/fecha.svg"), QSize(16, 16)));
+    setIconSize(QSize(16, 16));
+    AplicarPista(this, PistaBoton);
+    setAccessibleName(QStringLiteral("Seleccionar una fecha"));
+    connect(this, &QToolButton::clicked, this, [this] { EjecutarProtegido([this] { Click(); }); });
+}
+
+void tBotonFecha::FijarEditComp(QLineEdit* edit) {
+    if (editComp_)
+        editComp_->removeEventFilter(this);
+    editComp_ = edit;
+    colocado_ = false;
+    if (edit) {
+        edit->installEventFilter(this);
+        Colocar();
+        ActualizarEstado();
+    }
+}
+
+QRect tBotonFecha::RectanguloJuntoA(const QRect& edit) {
+    return {edit.x() + edit.width() + 2, edit.y(), qMax(edit.height(), 24), edit.height()};
+}
+
+// Beside the edit box, in the coordinates of the button's parent; the button
+// follows the box when the layout moves or resizes it.
+void tBotonFecha::Colocar() {
+    QLineEdit* edit = editComp_;
+    if (!edit || !parentWidget())
+        return;
+    QRect rect = edit->geometry();
+    if (edit->parentWidget() != parentWidget() && edit->parentWidget())
+        rect.moveTopLeft(parentWidget()->mapFromGlobal(edit->parentWidget()->mapToGlobal(rect.topLeft())));
+    setGeometry(RectanguloJuntoA(rect));
+    colocado_ = true;
+}
+
+bool tBotonFecha::EditUtilizable() const {
+    return editComp_ && editComp_->isEnabled() && !editComp_->isReadOnly();
+}
+
+void tBotonFecha::ActualizarEstado() {
+    if (editComp_ && isEnabled() != EditUtilizable())
+        setEnabled(EditUtilizable());
+}
+
+void tBotonFecha::paintEvent(QPaintEvent* evento) {
+    if (!colocado_)
+        Colocar();
+    ActualizarEstado();
+    QToolButton::paintEvent(evento);
+}
+
+bool tBotonFecha::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == editComp_) {
+        switch (evento->type()) {
+        case QEvent::Move:
+        case QEvent::Resize: Colocar(); break;
+        case QEvent::EnabledChange:
+        case QEvent::ReadOnlyChange: ActualizarEstado(); break;
+        default: break;
+        }
+    }
+    return QToolButton::eventFilter(objeto, evento);
+}
+
+bool tBotonFecha::EnfocarEdit() {
+    QPointer<QLineEdit> edit = editComp_;
+    edit->setFocus(Qt::OtherFocusReason);
+    return edit && edit->window()->focusWidget() == edit;
+}
+
+void tBotonFecha::Click() {
+    if (!editComp_ || !editComp_->isEnabled())
+        return;
+    if (!EnfocarEdit())
+        return;
+    QPointer<QLineEdit> destino = editComp_;
+    TFmCalendario picker(this);
+    if (!Titulo.isEmpty())
+        picker.setWindowTitle(Titulo);
+    picker.BtnAceptar->setEnabled(true);
+    picker.PonerFecha(FechaInicial(destino->text()));
+    picker.Scaled = fScaled;
+    if (puertas::EjecutarModal(picker) == QDialog::Accepted && destino)
+        destino->setText(TextoFecha(picker.LeerFecha()));
+}
+
+void tBotonFecha::mouseReleaseEvent(QMouseEvent* evento) {
+    QToolButton::mouseReleaseEvent(evento);
+    if (evento->button() == Qt::RightButton && rect().contains(evento->position().toPoint()))
+        EjecutarProtegido([this] { PonerFechaDeHoy(); });
+}
+
+void tBotonFecha::PonerFechaDeHoy() {
+    if (!editComp_ || !editComp_->isEnabled())
+        return;
+    if (!EnfocarEdit())
+        return;
+    QPointer<QLineEdit> destino = editComp_;
+    if (FechaEnBlanco(destino->text()) ||
+        Confirmar(QStringLiteral("Atención"), QStringLiteral("¿Desea obtener la fecha de hoy?"), true, BotonesSiNo,
+                  AvisoConfirmacion)) {
+        if (destino)
+            destino->setText(TextoFecha(QDate::currentDate()));
+    }
+}
+
+tBotonFecha* CrearBotonFecha(QLineEdit* edit, const QString& nombre) {
+    auto* boton = new tBotonFecha(edit->parentWidget());
+    boton->setObjectName(nombre);
+    boton->resize(24, 24);
+    boton->FijarEditComp(edit);
+    if (edit->parentWidget() && edit->parentWidget()->isVisible())
+        boton->show();
+    return boton;
+}
