@@ -31,10 +31,8 @@ QSize TamanoConMarco(QWidget& ventana) {
 
 }  // namespace
 
-tBotonCalculadora::tBotonCalculadora(QWidget* owner) : QToolButton(owner) {
+tBotonCalculadora::tBotonCalculadora(QWidget* owner) : TBotonCampo(owner) {
     setObjectName(QStringLiteral("BotonCalculadora"));
-    setAutoRaise(true);
-    setFocusPolicy(Qt::NoFocus);
     setIcon(IconoSvg(QStringLiteral(":/icons/calculadora_boton.svg"), QSize(16, 16)));
     setIconSize(QSize(16, 16));
     setToolTip(PistaBoton);
@@ -43,24 +41,11 @@ tBotonCalculadora::tBotonCalculadora(QWidget* owner) : QToolButton(owner) {
     connect(this, &QToolButton::clicked, this, &tBotonCalculadora::Click);
 }
 
-void tBotonCalculadora::FijarEditComp(QLineEdit* edit) {
-    if (editComp_)
-        editComp_->removeEventFilter(this);
-    editComp_ = edit;
-    colocado_ = false;
-    if (edit) {
-        // Every such button has the same name; the description tells a
-        // screen reader user which field it serves.
-        if (!edit->accessibleName().isEmpty())
-            setAccessibleDescription(PistaBoton + QStringLiteral(" para ") + edit->accessibleName());
-        edit->installEventFilter(this);
-        Colocar();
-        ActualizarEstado();
-    }
-}
-
-QRect tBotonCalculadora::RectanguloJuntoA(const QRect& edit) {
-    return {edit.x() + edit.width() + 2, edit.y(), qMax(edit.height(), 24), edit.height()};
+// Every such button has the same name; the description tells a screen
+// reader user which field it serves.
+void tBotonCalculadora::EditAsignado(QLineEdit* edit) {
+    if (!edit->accessibleName().isEmpty())
+        setAccessibleDescription(PistaBoton + QStringLiteral(" para ") + edit->accessibleName());
 }
 
 QPoint tBotonCalculadora::PosicionVentana(const QPoint& boton, int altoBoton, const QSize& ventana,
@@ -79,48 +64,6 @@ QPoint tBotonCalculadora::PosicionVentana(const QPoint& boton, int altoBoton, co
         top = qMax(pantalla.y(), top + altoBoton - ventana.height());
     }
     return {left, top};
-}
-
-// Beside the edit box, in the coordinates of the button's parent; the button
-// follows the box when the layout moves or resizes it.
-void tBotonCalculadora::Colocar() {
-    QLineEdit* edit = editComp_;
-    if (!edit || !parentWidget())
-        return;
-    QRect rect = edit->geometry();
-    if (edit->parentWidget() != parentWidget() && edit->parentWidget())
-        rect.moveTopLeft(parentWidget()->mapFromGlobal(edit->parentWidget()->mapToGlobal(rect.topLeft())));
-    setGeometry(RectanguloJuntoA(rect));
-    colocado_ = true;
-}
-
-bool tBotonCalculadora::EditUtilizable() const {
-    return editComp_ && editComp_->isEnabled() && !editComp_->isReadOnly();
-}
-
-void tBotonCalculadora::ActualizarEstado() {
-    if (editComp_ && isEnabled() != EditUtilizable())
-        setEnabled(EditUtilizable());
-}
-
-void tBotonCalculadora::paintEvent(QPaintEvent* evento) {
-    if (!colocado_)
-        Colocar();
-    ActualizarEstado();
-    QToolButton::paintEvent(evento);
-}
-
-bool tBotonCalculadora::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == editComp_) {
-        switch (evento->type()) {
-        case QEvent::Move:
-        case QEvent::Resize: Colocar(); break;
-        case QEvent::EnabledChange:
-        case QEvent::ReadOnlyChange: ActualizarEstado(); break;
-        default: break;
-        }
-    }
-    return QToolButton::eventFilter(objeto, evento);
 }
 
 void tBotonCalculadora::Click() {

@@ -3,21 +3,16 @@
 // box's right, is enabled only while the box can be written, and on a click
 // opens the calculator preloaded with the box's number; "&Enviar" writes the
 // result back into the box.
-#include <QPointer>
-#include <QRect>
+#include "widgets/boton_campo.h"
+
 #include <QString>
-#include <QToolButton>
 
 class QLineEdit;
 
-class tBotonCalculadora : public QToolButton {
+class tBotonCalculadora : public TBotonCampo {
     Q_OBJECT
 public:
     explicit tBotonCalculadora(QWidget* owner = nullptr);
-
-    // The edit box the button serves; it may be unset.
-    void FijarEditComp(QLineEdit* edit);
-    QLineEdit* EditComp() const { return editComp_; }
 
     // Stored with the button; nothing depends on it.
     bool fVacio = false;
@@ -25,9 +20,6 @@ public:
     bool fScaled = false;
     // Caption of the calculator; empty keeps "Calculadora".
     QString Titulo;
-
-    // Where the button goes beside an edit box with the given geometry.
-    static QRect RectanguloJuntoA(const QRect& edit);
 
     // The calculator's top-left corner for a button whose top-left corner is
     // at `boton` (screen coordinates) and whose height is `altoBoton`: on the
@@ -40,18 +32,11 @@ public slots:
     void Click();
 
 protected:
-    void paintEvent(QPaintEvent* evento) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void EditAsignado(QLineEdit* edit) override;
 
 private:
-    void Colocar();
-    void ActualizarEstado();
-    bool EditUtilizable() const;
     void AbrirParaEdit(QLineEdit* edit);
     void AbrirSinEdit();
-
-    QPointer<QLineEdit> editComp_;
-    bool colocado_ = false;
 };
 
 // A calculator button serving the edit box, created beside it in the same

@@ -43,73 +43,13 @@ QDate FechaInicial(const QString& texto) {
 
 }  // namespace
 
-tBotonFecha::tBotonFecha(QWidget* owner) : QToolButton(owner) {
+tBotonFecha::tBotonFecha(QWidget* owner) : TBotonCampo(owner) {
     setObjectName(QStringLiteral("BotonFecha"));
-    setAutoRaise(true);
-    setFocusPolicy(Qt::NoFocus);
     setIcon(IconoSvg(QStringLiteral(":/icons/fecha.svg"), QSize(16, 16)));
     setIconSize(QSize(16, 16));
     AplicarPista(this, PistaBoton);
     setAccessibleName(QStringLiteral("Seleccionar una fecha"));
     connect(this, &QToolButton::clicked, this, [this] { EjecutarProtegido([this] { Click(); }); });
-}
-
-void tBotonFecha::FijarEditComp(QLineEdit* edit) {
-    if (editComp_)
-        editComp_->removeEventFilter(this);
-    editComp_ = edit;
-    colocado_ = false;
-    if (edit) {
-        edit->installEventFilter(this);
-        Colocar();
-        ActualizarEstado();
-    }
-}
-
-QRect tBotonFecha::RectanguloJuntoA(const QRect& edit) {
-    return {edit.x() + edit.width() + 2, edit.y(), qMax(edit.height(), 24), edit.height()};
-}
-
-// Beside the edit box, in the coordinates of the button's parent; the button
-// follows the box when the layout moves or resizes it.
-void tBotonFecha::Colocar() {
-    QLineEdit* edit = editComp_;
-    if (!edit || !parentWidget())
-        return;
-    QRect rect = edit->geometry();
-    if (edit->parentWidget() != parentWidget() && edit->parentWidget())
-        rect.moveTopLeft(parentWidget()->mapFromGlobal(edit->parentWidget()->mapToGlobal(rect.topLeft())));
-    setGeometry(RectanguloJuntoA(rect));
-    colocado_ = true;
-}
-
-bool tBotonFecha::EditUtilizable() const {
-    return editComp_ && editComp_->isEnabled() && !editComp_->isReadOnly();
-}
-
-void tBotonFecha::ActualizarEstado() {
-    if (editComp_ && isEnabled() != EditUtilizable())
-        setEnabled(EditUtilizable());
-}
-
-void tBotonFecha::paintEvent(QPaintEvent* evento) {
-    if (!colocado_)
-        Colocar();
-    ActualizarEstado();
-    QToolButton::paintEvent(evento);
-}
-
-bool tBotonFecha::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == editComp_) {
-        switch (evento->type()) {
-        case QEvent::Move:
-        case QEvent::Resize: Colocar(); break;
-        case QEvent::EnabledChange:
-        case QEvent::ReadOnlyChange: ActualizarEstado(); break;
-        default: break;
-        }
-    }
-    return QToolButton::eventFilter(objeto, evento);
 }
 
 bool tBotonFecha::EnfocarEdit() {

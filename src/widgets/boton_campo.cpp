@@ -1,0 +1,67 @@
+#include "widgets/boton_campo.h"
+
+#include <QEvent>
+#include <QLineEdit>
+
+TBotonCampo::TBotonCampo(QWidget* owner) : QToolButton(owner) {
+    setAutoRaise(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TBotonCampo::FijarEditComp(QLineEdit* edit) {
+    if (editComp_)
+        editComp_->removeEventFilter(this);
+    editComp_ = edit;
+    colocado_ = false;
+    if (edit) {
+        edit->installEventFilter(this);
+        EditAsignado(edit);
+        Colocar();
+        ActualizarEstado();
+    }
+}
+
+QRect TBotonCampo::RectanguloJuntoA(const QRect& edit) {
+    return {edit.x() + edit.width() + 2, edit.y(), qMax(edit.height(), 24), edit.height()};
+}
+
+// Beside the edit box, in the coordinates of the button's parent.
+void TBotonCampo::Colocar() {
+    QLineEdit* edit = editComp_;
+    if (!edit || !parentWidget())
+        return;
+    QRect rect = edit->geometry();
+    if (edit->parentWidget() != parentWidget() && edit->parentWidget())
+        rect.moveTopLeft(parentWidget()->mapFromGlobal(edit->parentWidget()->mapToGlobal(rect.topLeft())));
+    setGeometry(RectanguloJuntoA(rect));
+    colocado_ = true;
+}
+
+bool TBotonCampo::EditUtilizable() const {
+    return editComp_ && editComp_->isEnabled() && !editComp_->isReadOnly();
+}
+
+void TBotonCampo::ActualizarEstado() {
+    if (editComp_ && isEnabled() != EditUtilizable())
+        setEnabled(EditUtilizable());
+}
+
+void TBotonCampo::paintEvent(QPaintEvent* evento) {
+    if (!colocado_)
+        Colocar();
+    ActualizarEstado();
+    QToolButton::paintEvent(evento);
+}
+
+bool TBotonCampo::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == editComp_) {
+        switch (evento->type()) {
+        case QEvent::Move:
+        case QEvent::Resize: Colocar(); break;
+        case QEvent::EnabledChange:
+        case QEvent::ReadOnlyChange: ActualizarEstado(); break;
+        default: break;
+        }
+    }
+    return QToolButton::eventFilter(objeto, evento);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// A small button that serves an edit box: it sits at the box's right,
+// follows it when the layout moves or resizes it, and is enabled only while
+// the box can be written. The calculator and date buttons derive from it.
+#include <QPointer>
+#include <QRect>
+#include <QToolButton>
+
+class QLineEdit;
+
+class TBotonCampo : public QToolButton {
+    Q_OBJECT
+public:
+    explicit TBotonCampo(QWidget* owner = nullptr);
+
+    // The edit box the button serves; it may be unset.
+    void FijarEditComp(QLineEdit* edit);
+    QLineEdit* EditComp() const { return editComp_; }
+
+    // Where the button goes beside an edit box with the given geometry:
+    // 2 pixels to its right, as high as the box and at least 24 wide.
+    static QRect RectanguloJuntoA(const QRect& edit);
+
+protected:
+    // Called when a box has been bound to the button.
+    virtual void EditAsignado(QLineEdit*) {}
+    bool EditUtilizable() const;
+
+    void paintEvent(QPaintEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+    QPointer<QLineEdit> editComp_;
+
+private:
+    void Colocar();
+    void ActualizarEstado();
+
+    bool colocado_ = false;
+};
