@@ -29,7 +29,9 @@ Real Ln(Real x) {
             DivisionPorCero();
         OperacionNoValida();
     }
-    return Real(std::log(x.v));
+    if (!std::isfinite(x.v))
+        return x;
+    return Real(LnPositivo(x.v));
 }
 
 Real Exp(Real x) {

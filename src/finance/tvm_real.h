@@ -49,7 +49,28 @@ Real Ln(Real x);
 Real Exp(Real x);
 // e^x - 1, accurate near zero; overflow as in Exp.
 Real ExpMenosUno(Real x);
-// ln(1 + x) for 0 <= x < 0.25, accurate near zero; never faults there.
-inline Real LnUnoMasPequeno(Real x) { return Real(std::log1p(x.v)); }
+// ln(1 + x) for 0 <= x < 0.25, accurate near zero; never faults there. On
+// x86 the processor's own log2(1 + x) instruction times ln 2 does it in a
+// fraction of the library's time.
+inline Real LnUnoMasPequeno(Real x) {
+#if defined(__x86_64__) || defined(__i386__)
+    long double r;
+    __asm__("fyl2xp1" : "=t"(r) : "0"(x.v), "u"(0.693147180559945309417232121458176568L) : "st(1)");
+    return Real(r);
+#else
+    return Real(std::log1p(x.v));
+#endif
+}
+
+// ln x for a positive finite x.
+inline long double LnPositivo(long double x) {
+#if defined(__x86_64__) || defined(__i386__)
+    long double r;
+    __asm__("fyl2x" : "=t"(r) : "0"(x), "u"(0.693147180559945309417232121458176568L) : "st(1)");
+    return r;
+#else
+    return std::log(x);
+#endif
+}
 
 }  // namespace finance::tvm_detalle
