@@ -204,109 +204,66 @@ void TGridAttributes::DefineProperties(TLayoutFiler& filer, std::function<QStrin
         return TLayoutValue::ListOf(std::move(v));
     });
 
-    // Fonts, per cell and per line.
-    filer.DefineProperty(
-        QStringLiteral("FontCell"),
-        [this](const TLayoutValue& v) {
-            TLayoutListCursor cursor(v);
-            while (!cursor.AtEnd()) {
-                const int c = Coordenada(cursor.ReadInteger());
-                const int r = Coordenada(cursor.ReadInteger());
-                FontCellList.Put(c, r, LeerFuente(cursor, *this));
-                Flags.FontCell = true;
-            }
-        },
-        guardar([this, &cols, &rows] {
-            std::vector<TLayoutValue> v;
-            PorCelda(FontCellList, cols, rows, [&](int c, int r, const TGridFont& f) {
-                if (!f.Modified())
-                    return;
-                v.push_back(TLayoutValue::Int(c));
-                v.push_back(TLayoutValue::Int(r));
-                EscribirFuente(v, f);
-            });
-            return TLayoutValue::ListOf(std::move(v));
-        }),
-        Flags.FontCell);
-    auto fuentes = [&](const char* nombre, TFontList& lista, bool& flag, const int& count) {
+    // Fonts and brushes share one shape: a list per cell, then one per line;
+    // only the attributes that were changed are written.
+    auto porCelda = [&](const char* nombre, auto& lista, bool& flag, auto leer, auto escribir) {
         filer.DefineProperty(
             QLatin1String(nombre),
-            [this, &lista, &flag](const TLayoutValue& v) {
+            [this, &lista, &flag, leer](const TLayoutValue& v) {
                 TLayoutListCursor cursor(v);
                 while (!cursor.AtEnd()) {
-                    const int i = Coordenada(cursor.ReadInteger());
-                    lista.Put(i, LeerFuente(cursor, *this));
+                    const int c = Coordenada(cursor.ReadInteger());
+                    const int r = Coordenada(cursor.ReadInteger());
+                    lista.Put(c, r, leer(cursor, *this));
                     flag = true;
                 }
             },
-            guardar([&lista, &count] {
+            guardar([&lista, &cols, &rows, escribir] {
                 std::vector<TLayoutValue> v;
-                PorIndice(lista, count, [&](int i, const TGridFont& f) {
-                    if (!f.Modified())
+                PorCelda(lista, cols, rows, [&](int c, int r, const auto& atributo) {
+                    if (!atributo.Modified())
                         return;
-                    v.push_back(TLayoutValue::Int(i));
-                    EscribirFuente(v, f);
+                    v.push_back(TLayoutValue::Int(c));
+                    v.push_back(TLayoutValue::Int(r));
+                    escribir(v, atributo);
                 });
                 return TLayoutValue::ListOf(std::move(v));
             }),
             flag);
     };
-    fuentes("FontCol", FontColList, Flags.FontCol, cols);
-    fuentes("FontFixedCol", FontFixedColList, Flags.FontFixedCol, cols);
-    fuentes("FontRow", FontRowList, Flags.FontRow, rows);
-    fuentes("FontFixedRow", FontFixedRowList, Flags.FontFixedRow, rows);
-
-    // Brushes, per cell and per line.
-    filer.DefineProperty(
-        QStringLiteral("BrushCell"),
-        [this](const TLayoutValue& v) {
-            TLayoutListCursor cursor(v);
-            while (!cursor.AtEnd()) {
-                const int c = Coordenada(cursor.ReadInteger());
-                const int r = Coordenada(cursor.ReadInteger());
-                BrushCellList.Put(c, r, LeerBrocha(cursor, *this));
-                Flags.BrushCell = true;
-            }
-        },
-        guardar([this, &cols, &rows] {
-            std::vector<TLayoutValue> v;
-            PorCelda(BrushCellList, cols, rows, [&](int c, int r, const TGridBrush& b) {
-                if (!b.Modified())
-                    return;
-                v.push_back(TLayoutValue::Int(c));
-                v.push_back(TLayoutValue::Int(r));
-                EscribirBrocha(v, b);
-            });
-            return TLayoutValue::ListOf(std::move(v));
-        }),
-        Flags.BrushCell);
-    auto brochas = [&](const char* nombre, TBrushList& lista, bool& flag, const int& count) {
+    auto porLinea = [&](const char* nombre, auto& lista, bool& flag, const int& count, auto leer, auto escribir) {
         filer.DefineProperty(
             QLatin1String(nombre),
-            [this, &lista, &flag](const TLayoutValue& v) {
+            [this, &lista, &flag, leer](const TLayoutValue& v) {
                 TLayoutListCursor cursor(v);
                 while (!cursor.AtEnd()) {
                     const int i = Coordenada(cursor.ReadInteger());
-                    lista.Put(i, LeerBrocha(cursor, *this));
+                    lista.Put(i, leer(cursor, *this));
                     flag = true;
                 }
             },
-            guardar([&lista, &count] {
+            guardar([&lista, &count, escribir] {
                 std::vector<TLayoutValue> v;
-                PorIndice(lista, count, [&](int i, const TGridBrush& b) {
-                    if (!b.Modified())
+                PorIndice(lista, count, [&](int i, const auto& atributo) {
+                    if (!atributo.Modified())
                         return;
                     v.push_back(TLayoutValue::Int(i));
-                    EscribirBrocha(v, b);
+                    escribir(v, atributo);
                 });
                 return TLayoutValue::ListOf(std::move(v));
             }),
             flag);
     };
-    brochas("BrushCol", BrushColList, Flags.BrushCol, cols);
-    brochas("BrushFixedCol", BrushFixedColList, Flags.BrushFixedCol, cols);
-    brochas("BrushRow", BrushRowList, Flags.BrushRow, rows);
-    brochas("BrushFixedRow", BrushFixedRowList, Flags.BrushFixedRow, rows);
+    porCelda("FontCell", FontCellList, Flags.FontCell, LeerFuente, EscribirFuente);
+    porLinea("FontCol", FontColList, Flags.FontCol, cols, LeerFuente, EscribirFuente);
+    porLinea("FontFixedCol", FontFixedColList, Flags.FontFixedCol, cols, LeerFuente, EscribirFuente);
+    porLinea("FontRow", FontRowList, Flags.FontRow, rows, LeerFuente, EscribirFuente);
+    porLinea("FontFixedRow", FontFixedRowList, Flags.FontFixedRow, rows, LeerFuente, EscribirFuente);
+    porCelda("BrushCell", BrushCellList, Flags.BrushCell, LeerBrocha, EscribirBrocha);
+    porLinea("BrushCol", BrushColList, Flags.BrushCol, cols, LeerBrocha, EscribirBrocha);
+    porLinea("BrushFixedCol", BrushFixedColList, Flags.BrushFixedCol, cols, LeerBrocha, EscribirBrocha);
+    porLinea("BrushRow", BrushRowList, Flags.BrushRow, rows, LeerBrocha, EscribirBrocha);
+    porLinea("BrushFixedRow", BrushFixedRowList, Flags.BrushFixedRow, rows, LeerBrocha, EscribirBrocha);
 
     // Older layouts give only the colour of a brush; read, never written.
     filer.DefineProperty(
