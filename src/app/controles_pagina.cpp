@@ -91,35 +91,35 @@ QLabel* CrearFranja(QWidget* padre, const QString& nombre, const QString& captio
     return franja;
 }
 
+namespace {
+
+// A labelled control in the next two cells of a row: the label names it and
+// is its buddy, so the label's accelerator reaches it.
+template <typename Control>
+Control* CrearRotulado(QGridLayout* rejilla, int fila, int columna, const QString& nombre, const QString& caption,
+                       const QString& pista, int ancho) {
+    QLabel* etiqueta = CrearEtiqueta(rejilla, fila, columna, caption);
+    auto* control = new Control(rejilla->parentWidget());
+    Identificar(control, nombre, caption, pista);
+    control->setFixedSize(ancho, kAltoCampo);
+    etiqueta->setBuddy(control);
+    rejilla->addWidget(control, fila, columna + 1);
+    return control;
+}
+
+}  // namespace
+
 QLineEdit* CrearCampo(QGridLayout* rejilla, int fila, int columna, const QString& nombre,
                       const QString& caption, const QString& pista, int ancho) {
-    QLabel* etiqueta = CrearEtiqueta(rejilla, fila, columna, caption);
-    auto* campo = new QLineEdit(rejilla->parentWidget());
-    Identificar(campo, nombre, caption, pista);
-    campo->setFixedSize(ancho, kAltoCampo);
-    etiqueta->setBuddy(campo);
-    rejilla->addWidget(campo, fila, columna + 1);
-    return campo;
+    return CrearRotulado<QLineEdit>(rejilla, fila, columna, nombre, caption, pista, ancho);
 }
 
 QComboBox* CrearLista(QGridLayout* rejilla, int fila, int columna, const QString& nombre,
                       const QString& caption, const QString& pista, int ancho) {
-    QLabel* etiqueta = CrearEtiqueta(rejilla, fila, columna, caption);
-    auto* lista = new QComboBox(rejilla->parentWidget());
-    Identificar(lista, nombre, caption, pista);
-    lista->setFixedSize(ancho, kAltoCampo);
-    etiqueta->setBuddy(lista);
-    rejilla->addWidget(lista, fila, columna + 1);
-    return lista;
+    return CrearRotulado<QComboBox>(rejilla, fila, columna, nombre, caption, pista, ancho);
 }
 
 TPanelResultado* CrearResultado(QGridLayout* rejilla, int fila, int columna, const QString& nombre,
                                 const QString& caption, const QString& pista, int ancho) {
-    QLabel* etiqueta = CrearEtiqueta(rejilla, fila, columna, caption);
-    auto* panel = new TPanelResultado(rejilla->parentWidget());
-    Identificar(panel, nombre, caption, pista);
-    panel->setFixedSize(ancho, kAltoCampo);
-    etiqueta->setBuddy(panel);
-    rejilla->addWidget(panel, fila, columna + 1);
-    return panel;
+    return CrearRotulado<TPanelResultado>(rejilla, fila, columna, nombre, caption, pista, ancho);
 }
