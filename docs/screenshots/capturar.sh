@@ -8,28 +8,7 @@ raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 programa="${1:-$raiz/build/zuzidaduve}"
 destino="$raiz/docs/screenshots"
 
-if [ -z "${ZZ_DENTRO_DE_XVFB:-}" ]; then
-    export ZZ_DENTRO_DE_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$programa"
-fi
-
-export XDG_RUNTIME_DIR="$(mktemp -d)"
-# Spanish settings for the program alone (the shell may lack that locale).
-env -u LC_ALL -u LC_NUMERIC LANG=es_ES.UTF-8 LANGUAGE=es "$programa" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-
-ventana=""
-for _ in $(seq 50); do
-    ventana="$(xdotool search --name '^Zelvar Zuzidaduve [0-9]' 2>/dev/null | head -n1 || true)"
-    [ -n "$ventana" ] && break
-    sleep 0.2
-done
-[ -n "$ventana" ] || { echo "No aparece la ventana principal" >&2; exit 1; }
-sleep 2.5   # the splash goes away after two seconds
-
-teclear() { xdotool type --delay 20 "$1"; }
-tecla() { xdotool key --clearmodifiers "$@"; sleep 0.2; }
+source "$raiz/docs/screenshots/arrancar_programa.sh"
 capturar() { sleep 0.4; import -window "$ventana" "$destino/$1"; }
 
 xdotool windowactivate --sync "$ventana" 2>/dev/null || xdotool windowfocus "$ventana"

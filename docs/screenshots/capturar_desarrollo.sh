@@ -9,29 +9,8 @@ raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 programa="${1:-$raiz/build/zuzidaduve}"
 destino="$raiz/docs/screenshots"
 
-if [ -z "${ZZ_DENTRO_DE_XVFB:-}" ]; then
-    export ZZ_DENTRO_DE_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$programa"
-fi
-
-export XDG_RUNTIME_DIR="$(mktemp -d)"
-env -u LC_ALL -u LC_NUMERIC LANG=es_ES.UTF-8 LANGUAGE=es "$programa" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-
-buscar() { xdotool search --onlyvisible --name '^Zelvar Zuzidaduve [0-9]' 2>/dev/null || true; }
-
-principal=""
-for _ in $(seq 50); do
-    principal="$(buscar | head -n1)"
-    [ -n "$principal" ] && break
-    sleep 0.2
-done
-[ -n "$principal" ] || { echo "No aparece la ventana principal" >&2; exit 1; }
-sleep 2.5   # the splash goes away after two seconds
-
-teclear() { xdotool type --delay 20 "$1"; }
-tecla() { xdotool key --clearmodifiers "$@"; sleep 0.2; }
+source "$raiz/docs/screenshots/arrancar_programa.sh"
+principal="$ventana"
 
 # Ctrl+T, then the schedule window: the visible program window that is not
 # the main one.
