@@ -10,6 +10,10 @@ for t in "$@"; do objetivos+=(--target "$t"); done
 exec 9>"$raiz/.compilacion.lock"
 flock 9
 if [ ! -f build/CMakeCache.txt ]; then
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  lanzador=()
+  # A compiler cache, where the machine has one, makes rebuilds of other
+  # checkouts of the same sources cheap.
+  command -v ccache >/dev/null && lanzador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lanzador[@]}"
 fi
 cmake --build build -j"$(nproc)" "${objetivos[@]}"
