@@ -34,22 +34,21 @@ Cifras Redondear(double valor) {
     return c;
 }
 
+// Digits before and after the separator, padded with zeros where the
+// exponent reaches beyond the significant digits.
 QString Fija(const Cifras& c) {
-    std::string entera;
-    std::string fraccion;
+    const QString digitos = QString::fromLatin1(c.digitos.data(), qsizetype(c.digitos.size()));
+    QString entera;
+    QString fraccion;
     if (c.exponente >= 0) {
-        const auto largo = static_cast<size_t>(c.exponente) + 1;
-        entera = c.digitos.substr(0, largo);
-        entera.resize(largo, '0');
-        fraccion = c.digitos.size() > largo ? c.digitos.substr(largo) : std::string();
+        const qsizetype largo = qsizetype(c.exponente) + 1;
+        entera = digitos.left(largo).leftJustified(largo, QLatin1Char('0'));
+        fraccion = digitos.mid(largo);
     } else {
-        entera = "0";
-        fraccion = std::string(static_cast<size_t>(-c.exponente - 1), '0') + c.digitos;
+        entera = QStringLiteral("0");
+        fraccion = QString(qsizetype(-c.exponente - 1), QLatin1Char('0')) + digitos;
     }
-    QString texto = QString::fromLatin1(entera.c_str());
-    if (!fraccion.empty())
-        texto += Ajustes().separadorDecimal + QString::fromLatin1(fraccion.c_str());
-    return texto;
+    return fraccion.isEmpty() ? entera : entera + Ajustes().separadorDecimal + fraccion;
 }
 
 QString Cientifica(const Cifras& c) {
