@@ -12,7 +12,7 @@
 namespace {
 
 // Keys as a person presses them. A plain character is a typed key, passed to
-// PulsarTecla: digits, "." (the separator key), + - * / %, "=", "\r"
+// PulsarTecla: digits, "." and "," (the separator keys), + - * / %, "=", "\r"
 // (Enter), "\b" (Backspace) and " " (space bar: sign change). A name in
 // brackets is a button: [±] [CL] [CA] [1/x] [V] (square root), [MS] [MR]
 // [MC] [M+] [M-] [Mx] [M/], the same with K, [>P] (to own currency) and [>D]
@@ -183,6 +183,9 @@ private slots:
         fila("separador al empezar", ".5", "0,5");
         fila("segundo separador", "1.5.2", "1,52");
         fila("separador como segundo operando", "5+.5=", "5,5", "5", "0,5", "+");
+        fila("la coma es el separador", "5,5", "5,5");
+        fila("coma al empezar", ",5", "0,5");
+        fila("coma tras punto", "1.5,2", "1,52");
         fila("cambio de signo", "12.[±]", "-12");
         fila("cambio de signo reescribe", "0.50[±]", "-0,5");
         fila("cambio de signo de cero", "0[±]", "0");
@@ -221,18 +224,35 @@ private slots:
         fila("MR como segundo operando", "5[MS]+[MR]=", "10", "5", "5", "+", {}, "5");
         fila("MR es un numero terminado", "5[MS][CA]1[MR]2", "2", {}, {}, {}, {}, "5");
         fila("MS de cero", "0[MS]", "0", {}, {}, {}, {}, "0");
+        // A memory key ends the number being typed: the next digit starts anew.
+        fila("M+ y M- terminan el numero", "5[M+]3[M-][MR]", "2", {}, {}, {}, {}, "2");
+        fila("Mx termina el numero", "2[MS]3[Mx]4[M+][MR]", "10", {}, {}, {}, {}, "10");
+        fila("M/ termina el numero", "6[MS]3[M/]2[M-][MR]", "-1,5", {}, {}, {}, {}, "-1,5");
         // Constant.
         fila("K+ sin constante", "5[K+]", "5");
         fila("K+", "3[KS][CA]10[K+]", "13", {}, {}, {}, {}, {}, "3");
         fila("K-", "3[KS][CA]10[K-]", "7", {}, {}, {}, {}, {}, "3");
         fila("Kx", "3[KS][CA]10[Kx]", "30", {}, {}, {}, {}, {}, "3");
         fila("K/ divide el dato entre la constante", "4[KS][CA]10[K/]", "2,5", {}, {}, {}, {}, {}, "4");
-        fila("K+ sigue escribiendo", "3[KS][CA]10[K+]5", "135", {}, {}, {}, {}, {}, "3");
+        fila("K+ termina el numero", "3[KS][CA]10[K+]5", "5", {}, {}, {}, {}, {}, "3");
+        fila("K+ termina el segundo operando", "3[KS]5+10[K+]2=", "7", "5", "2", "+", {}, {}, "3");
         fila("K+ como segundo operando", "3[KS]5+10[K+]=", "18", "5", "13", "+", {}, {}, "3");
         fila("K+ sobre resultado vacia paneles", "3[KS]2+5=[K+]", "10", {}, {}, {}, {}, {}, "3");
         fila("K+ con operador en espera", "3[KS]5+3+[K+]", "8", "5", "3", "+", "+", {}, "3");
         fila("KR", "3[KS][CA][KR]", "3", {}, {}, {}, {}, {}, "3");
         fila("KC", "3[KS][KC]", "3");
+        // Results keep every digit from one operation to the next; the panels
+        // show them with 15.
+        fila("resultado tras igual", "1/3=*3=", "1", "0,333333333333333", "3", "x");
+        fila("inverso en la cadena", "3[1/x]*3=", "1", "0,333333333333333", "3", "x");
+        fila("resultado con signo cambiado", "1/3=[±]*3=", "-1", "-0,333333333333333", "3", "x");
+        fila("resultado en memoria", "1/3=[MS][CA][MR]*3=", "1", "0,333333333333333", "3", "x", {},
+             "0,333333333333333");
+        fila("resultado con la constante", "3[KS][CA]1[K/]*3=", "1", "0,333333333333333", "3", "x", {}, {}, "3");
+        fila("primer operando devuelto por CL", "1/3=+[CL]*3=", "1", "0,333333333333333", "3", "x");
+        // Emptied by backspace, the display gives way to the first operand shown.
+        fila("inverso tras borrar el dato", "3[1/x]" + QString(17, u'\b') + "[1/x]", "0,333333333333333", "3", "",
+             "1/x");
         // Conversion buttons do nothing while the currency record is empty.
         fila("conversion sin datos", "5[>P][>D]", "5");
     }
@@ -423,7 +443,6 @@ private slots:
         Teclear(m, QStringLiteral("[CA]5\b."));
         QCOMPARE(m.Paneles().PnlDisplay, QStringLiteral(","));
         QVERIFY(!m.EnviarHabilitado());
-        QVERIFY(!m.PulsarTecla(QLatin1Char(',')));
         QVERIFY(!m.PulsarTecla(QLatin1Char('a')));
     }
 

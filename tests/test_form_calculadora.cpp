@@ -6,6 +6,7 @@
 #include "widgets/info_calculadora.h"
 #include "widgets/boton_calculadora.h"
 #include "widgets/form_calculadora.h"
+#include "util/ajustes_regionales.h"
 
 #include <QAccessible>
 #include <QHash>
@@ -165,7 +166,7 @@ private slots:
         QTest::newRow("operador cambiado") << "5+-3=" << QStringList{"2", "5", "–", "3", ""};
         QTest::newRow("sin precedencia") << "2+3*4\r" << QStringList{"20", "5", "x", "4", ""};
         QTest::newRow("porcentaje") << "200%15=" << QStringList{"30", "200", "%", "15", ""};
-        QTest::newRow("la coma no cuenta") << "1,5" << QStringList{"15", "", "", "", ""};
+        QTest::newRow("la coma es el separador") << "1,5+1=" << QStringList{"2,5", "1,5", "+", "1", ""};
         QTest::newRow("punto y signo") << "12. " << QStringList{"-12", "", "", "", ""};
         QTest::newRow("retroceso") << "-5 \b" << QStringList{"", "", "", "", ""};
         QTest::newRow("letras ignoradas") << "4a/b2=" << QStringList{"2", "4", "/", "2", ""};
@@ -178,6 +179,39 @@ private slots:
         QCOMPARE((QStringList{c.PnlDisplay->text(), c.PnlOperando1->text(), c.PnlOperacion->text(),
                               c.PnlOperando2->text(), c.PnlOperacionNueva->text()}),
                  paneles);
+    }
+
+    // The decimal key of the keypad types the separator whatever it writes;
+    // the main keyboard's comma does where the separator is a comma.
+    void teclaDecimal_data() {
+        QTest::addColumn<bool>("espanol");
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("numerico");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("coma") << true << int(Qt::Key_Comma) << "," << false << "5,5";
+        QTest::newRow("punto") << true << int(Qt::Key_Period) << "." << false << "5,5";
+        QTest::newRow("teclado numérico que escribe coma") << true << int(Qt::Key_Comma) << "," << true << "5,5";
+        QTest::newRow("teclado numérico que escribe punto") << true << int(Qt::Key_Period) << "." << true << "5,5";
+        QTest::newRow("coma en inglés") << false << int(Qt::Key_Comma) << "," << false << "55";
+        QTest::newRow("teclado numérico en inglés") << false << int(Qt::Key_Comma) << "," << true << "5.5";
+    }
+    void teclaDecimal() {
+        QFETCH(bool, espanol);
+        QFETCH(int, tecla);
+        QFETCH(QString, texto);
+        QFETCH(bool, numerico);
+        QFETCH(QString, display);
+        if (!espanol)
+            LeerAjustesRegionales(QLocale(QLocale::English, QLocale::UnitedStates));
+        TFmCalculadora c;
+        const Qt::KeyboardModifiers modificador = numerico ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(&c, Qt::Key_5, modificador);
+        QTest::sendKeyEvent(QTest::Click, &c, Qt::Key(tecla), texto, modificador);
+        QTest::keyClick(&c, Qt::Key_5, modificador);
+        const QString visto = c.PnlDisplay->text();
+        LeerAjustesRegionales(QLocale());
+        QCOMPARE(visto, display);
     }
 
     // Every key reaches its own operation.

@@ -98,10 +98,29 @@ void TMotorCalculadora::Atomico(Accion accion) {
 }
 
 void TMotorCalculadora::MostrarValor(double valor) {
-    Atomico([&] { e_.paneles.PnlDisplay = Comprobado(valor) == 0 ? QString() : Texto(valor); });
+    Atomico([&] {
+        if (Comprobado(valor) == 0)
+            e_.paneles.PnlDisplay.clear();
+        else
+            MostrarEnDisplay(valor);
+    });
 }
 
-double TMotorCalculadora::ValorDisplay() const { return ValorDe(e_.paneles.PnlDisplay); }
+double TMotorCalculadora::ValorDisplay() const { return Leer(e_.paneles.PnlDisplay, e_.exactoDisplay); }
+
+double TMotorCalculadora::Leer(const QString& texto, const ValorMostrado& exacto) {
+    return !texto.isEmpty() && texto == exacto.texto ? exacto.valor : ValorDe(texto);
+}
+
+void TMotorCalculadora::MostrarEnDisplay(double valor) {
+    e_.paneles.PnlDisplay = Texto(valor);
+    e_.exactoDisplay = {e_.paneles.PnlDisplay, valor};
+}
+
+void TMotorCalculadora::MostrarOperando1(double valor) {
+    e_.paneles.PnlOperando1 = Texto(valor);
+    e_.exactoOperando1 = {e_.paneles.PnlOperando1, valor};
+}
 
 bool TMotorCalculadora::EnviarHabilitado() const {
     if (!puedeEnviar_ || e_.paneles.PnlDisplay.isEmpty())
@@ -118,6 +137,8 @@ bool TMotorCalculadora::PulsarTecla(QChar tecla) {
     const char16_t c = tecla.unicode();
     if ((c >= u'0' && c <= u'9') || c == u'.')
         PulsarDigito(tecla);
+    else if (tecla == Ajustes().separadorDecimal)
+        PulsarDigito(QLatin1Char('.'));
     else if (c == u'+')
         PulsarOperador(TOperacion::Sumar);
     else if (c == u'-')
@@ -155,12 +176,13 @@ void TMotorCalculadora::IntroducirTexto(const QString& texto) {
         e_.limpiarPaneles = false;
     }
     if (e_.mostrarPendiente) {
-        p.PnlOperando1 = Texto(e_.operando1);
+        MostrarOperando1(e_.operando1);
         p.PnlOperando2.clear();
         p.PnlOperacion = SimboloOperacion(e_.operacion);
         p.PnlOperacionNueva.clear();
         e_.mostrarPendiente = false;
     }
+    e_.exactoDisplay = {};  // what is typed is read from its text
     if (texto == QLatin1String(".")) {
         IntroducirDecimal();
     } else if (e_.nuevoNumero) {
@@ -186,7 +208,7 @@ void TMotorCalculadora::CambiarSigno() {
     Atomico([&] {
         QString& display = e_.paneles.PnlDisplay;
         if (!display.isEmpty() && display.size() < LimiteDisplay)
-            display = Texto(-ValorDisplay());
+            MostrarEnDisplay(-ValorDisplay());
     });
 }
 
@@ -220,7 +242,7 @@ void TMotorCalculadora::EjecutarOperacion() {
     }
     e_.operando1 = Combinar(e_.operacion, e_.operando1, e_.operando2);
     if (!e_.paneles.PnlDisplay.isEmpty())
-        e_.paneles.PnlDisplay = Texto(e_.operando1);
+        MostrarEnDisplay(e_.operando1);
 }
 
 void TMotorCalculadora::PulsarOperador(TOperacion operacion) {
@@ -248,7 +270,7 @@ void TMotorCalculadora::EncadenarOperador(TOperacion operacion) {
     TPanelesCalculadora& p = e_.paneles;
     if (p.PnlOperacionNueva.isEmpty()) {
         e_.operando2 = ValorDisplay();
-        p.PnlOperando1 = Texto(e_.operando1);
+        MostrarOperando1(e_.operando1);
         p.PnlOperando2 = Texto(e_.operando2);
         EjecutarOperacion();
     }
@@ -259,7 +281,7 @@ void TMotorCalculadora::EncadenarOperador(TOperacion operacion) {
 void TMotorCalculadora::EmpezarOperacion(TOperacion operacion) {
     TPanelesCalculadora& p = e_.paneles;
     e_.operando1 = ValorDisplay();
-    p.PnlOperando1 = Texto(e_.operando1);
+    MostrarOperando1(e_.operando1);
     p.PnlOperando2.clear();
     LeerOperacion(operacion);
     p.PnlOperacion = SimboloOperacion(e_.operacion);
@@ -272,7 +294,7 @@ void TMotorCalculadora::Igual() {
         TPanelesCalculadora& p = e_.paneles;
         if (e_.operacion != TOperacion::Ninguna && !p.PnlDisplay.isEmpty() && p.PnlOperacionNueva.isEmpty()) {
             e_.operando2 = ValorDisplay();
-            p.PnlOperando1 = Texto(e_.operando1);
+            MostrarOperando1(e_.operando1);
             p.PnlOperando2 = Texto(e_.operando2);
             EjecutarOperacion();
             e_.operando1 = 0;
@@ -299,6 +321,7 @@ void TMotorCalculadora::Borrar() {
         }
     } else if (!p.PnlOperacion.isEmpty()) {
         p.PnlDisplay = p.PnlOperando1;
+        e_.exactoDisplay = e_.exactoOperando1;
         p.PnlOperando1.clear();
         p.PnlOperacion.clear();
         e_.operacion = TOperacion::Ninguna;
@@ -328,6 +351,7 @@ void TMotorCalculadora::Retroceso() {
     if (p.PnlDisplay.isEmpty() || !p.PnlOperacionNueva.isEmpty() || !p.PnlOperando2.isEmpty())
         return;
     p.PnlDisplay.chop(1);
+    e_.exactoDisplay = {};  // an edited number is read from its text
     if (p.PnlDisplay == QLatin1String("-"))
         p.PnlDisplay.clear();
 }
@@ -349,7 +373,7 @@ void TMotorCalculadora::FuncionSobreDisplay(double (*funcion)(double), const QSt
     const bool sobreOperando1 = p.PnlDisplay.isEmpty();
     if (sobreOperando1 && p.PnlOperacion.isEmpty())
         return;
-    const double valor = sobreOperando1 ? ValorDe(p.PnlOperando1) : ValorDisplay();
+    const double valor = sobreOperando1 ? Leer(p.PnlOperando1, e_.exactoOperando1) : ValorDisplay();
     if (pruebaCero && valor == 0) {
         ErrorDivisionCero();
         return;
@@ -357,12 +381,12 @@ void TMotorCalculadora::FuncionSobreDisplay(double (*funcion)(double), const QSt
     const double resultado = funcion(valor);
     p.PnlOperando2.clear();
     p.PnlOperacionNueva.clear();
-    p.PnlDisplay = Texto(resultado);
+    MostrarEnDisplay(resultado);
     e_.nuevoNumero = true;
     if (!sobreOperando1 && e_.operacion != TOperacion::Ninguna)
         return;
     if (!sobreOperando1)
-        p.PnlOperando1 = Texto(valor);
+        MostrarOperando1(valor);
     p.PnlOperacion = simbolo;
     e_.operando1 = resultado;
     e_.operacion = TOperacion::Ninguna;
@@ -390,12 +414,17 @@ void TMotorCalculadora::GuardarMemoria() {
     });
 }
 
+// MR and KR: the register's value comes in as a finished number.
+void TMotorCalculadora::Recuperar(double valor) {
+    e_.nuevoNumero = true;
+    IntroducirTexto(Texto(valor));
+    e_.exactoDisplay = {e_.paneles.PnlDisplay, valor};
+    e_.nuevoNumero = true;
+}
+
 void TMotorCalculadora::RecuperarMemoria() {
-    if (e_.paneles.PnlMemoria.isEmpty())
-        return;
-    e_.nuevoNumero = true;
-    IntroducirTexto(Texto(e_.memoria));
-    e_.nuevoNumero = true;
+    if (!e_.paneles.PnlMemoria.isEmpty())
+        Recuperar(e_.memoria);
 }
 
 void TMotorCalculadora::BorrarMemoria() {
@@ -407,7 +436,8 @@ void TMotorCalculadora::BorrarMemoria() {
 }
 
 // M+, M– and Mx work the display value into the memory; M/ stores the
-// display value divided by the memory.
+// display value divided by the memory. The number in the display is then
+// finished, as on a desk calculator: the next digit starts a new one.
 void TMotorCalculadora::OperarMemoria(TOperacion operacion) {
     Atomico([&] {
         if (e_.paneles.PnlDisplay.isEmpty())
@@ -426,6 +456,7 @@ void TMotorCalculadora::OperarMemoria(TOperacion operacion) {
         case TOperacion::Porcentaje:
         case TOperacion::Ninguna: break;
         }
+        e_.nuevoNumero = true;
     });
 }
 
@@ -439,11 +470,8 @@ void TMotorCalculadora::GuardarConstante() {
 }
 
 void TMotorCalculadora::RecuperarConstante() {
-    if (e_.paneles.PnlConstante.isEmpty())
-        return;
-    e_.nuevoNumero = true;
-    IntroducirTexto(Texto(e_.constante));
-    e_.nuevoNumero = true;
+    if (!e_.paneles.PnlConstante.isEmpty())
+        Recuperar(e_.constante);
 }
 
 void TMotorCalculadora::BorrarConstante() {
@@ -455,7 +483,8 @@ void TMotorCalculadora::BorrarConstante() {
 }
 
 // The display value with the constant added, subtracted, multiplied or
-// divided; a pending operation takes the result as its second operand.
+// divided; a pending operation takes the result as its second operand. The
+// result is a finished number: the next digit starts a new one.
 void TMotorCalculadora::OperarConstante(TOperacion operacion) {
     if (operacion == TOperacion::Ninguna || operacion == TOperacion::Porcentaje)
         return;
@@ -467,7 +496,8 @@ void TMotorCalculadora::OperarConstante(TOperacion operacion) {
             ErrorDivisionCero();
             return;
         }
-        p.PnlDisplay = Texto(Combinar(operacion, ValorDisplay(), e_.constante));
+        MostrarEnDisplay(Combinar(operacion, ValorDisplay(), e_.constante));
+        e_.nuevoNumero = true;
         if (e_.operacion == TOperacion::Ninguna) {
             p.PnlOperando1.clear();
             p.PnlOperando2.clear();
@@ -492,10 +522,10 @@ void TMotorCalculadora::ConvertirMoneda(TConversion conversion) {
         const double resultado = Comprobado(aPropia ? valor / info_.Cambio : valor * info_.Cambio);
         p.PnlOperacion = aPropia ? info_.SimboloDivisa : info_.SimboloPropia;
         p.PnlOperacionNueva = aPropia ? info_.SimboloPropia : info_.SimboloDivisa;
-        p.PnlOperando1 = Texto(valor);
+        MostrarOperando1(valor);
         p.PnlOperando2.clear();
         e_.operando1 = resultado;
-        p.PnlDisplay = Texto(resultado);
+        MostrarEnDisplay(resultado);
         e_.operacion = TOperacion::Ninguna;
         e_.nuevoNumero = true;
         e_.limpiarPaneles = true;

@@ -14,6 +14,11 @@
 //   panel ever holds an infinity or a NaN.
 // Division by zero is not an exception: ErrorDivisionCero shows its message
 // and resets the calculation.
+//
+// Panels show numbers with 15 significant digits, but a worked-out number
+// keeps all its digits: the display and the first operand remember the value
+// behind their text, so 1 / 3 = x 3 = gives 1. A number the person types, or
+// edits with backspace, is read from its text.
 #include "util/excepcion.h"
 #include "widgets/info_calculadora.h"
 
@@ -70,7 +75,8 @@ public:
     explicit TMotorCalculadora(const trInfoCalculadora& info = InfoCalculadora);
 
     // For the opener: whether the result may be sent to an edit box, the
-    // starting number (0 gives an empty display) and the result.
+    // starting number (0 gives an empty display) and the result, with all
+    // its digits.
     void FijarPuedeEnviar(bool puede) { puedeEnviar_ = puede; }
     bool PuedeEnviar() const { return puedeEnviar_; }
     void MostrarValor(double valor);
@@ -80,9 +86,10 @@ public:
     // is never sent, so reading the result cannot fail.
     bool EnviarHabilitado() const;
 
-    // A typed key character: digits, ".", the five operators, "=", Enter,
-    // Backspace and the space bar (sign change). False for any other key,
-    // which the window swallows all the same.
+    // A typed key character: digits, "." and the regional decimal separator,
+    // the five operators, "=", Enter, Backspace and the space bar (sign
+    // change). False for any other key, which the window swallows all the
+    // same.
     bool PulsarTecla(QChar tecla);
 
     // Buttons.
@@ -119,6 +126,12 @@ public:
     bool MostrarPendiente() const { return e_.mostrarPendiente; }
 
 private:
+    // A worked-out value and the text a panel shows for it.
+    struct ValorMostrado {
+        QString texto;
+        double valor = 0;
+    };
+
     struct Estado {
         double memoria = 0;
         double constante = 0;
@@ -129,10 +142,19 @@ private:
         bool limpiarPaneles = false;
         bool mostrarPendiente = false;
         TPanelesCalculadora paneles;
+        ValorMostrado exactoDisplay;    // behind PnlDisplay
+        ValorMostrado exactoOperando1;  // behind PnlOperando1
     };
 
     template <typename Accion>
     void Atomico(Accion accion);
+
+    // The number a panel shows: the remembered value while the panel still
+    // shows its text, else the text read as a number.
+    static double Leer(const QString& texto, const ValorMostrado& exacto);
+    void MostrarEnDisplay(double valor);
+    void MostrarOperando1(double valor);
+    void Recuperar(double valor);
 
     void IntroducirTexto(const QString& texto);
     void IntroducirDecimal();

@@ -320,6 +320,15 @@ void TFmCalculadora::keyPressEvent(QKeyEvent* evento) {
     case Qt::Key_Return:
     case Qt::Key_Enter: tecla = QLatin1Char('\r'); break;
     case Qt::Key_Backspace: tecla = QLatin1Char('\b'); break;
+    case Qt::Key_Period:
+    case Qt::Key_Comma:
+        // The keypad's decimal key writes "." or "," by keyboard layout; on
+        // the keypad either one means the separator.
+        if (evento->modifiers() & Qt::KeypadModifier) {
+            tecla = QLatin1Char('.');
+            break;
+        }
+        [[fallthrough]];
     default:
         if (evento->text().isEmpty()) {
             QDialog::keyPressEvent(evento);
