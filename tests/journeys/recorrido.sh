@@ -21,7 +21,7 @@ if [ -z "${ZZ_RECORRIDO_DENTRO:-}" ]; then
     temporal="$(mktemp -d)"
     xvfb_pid=""
     limpiar() {
-        [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+        if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
         rm -rf "$temporal"
     }
     trap limpiar EXIT
@@ -47,9 +47,11 @@ nombre="$(basename "$recorrido" .py)"
 openbox_pid=""
 programa_pid=""
 terminar() {
-    [ -n "$programa_pid" ] && kill "$programa_pid" 2>/dev/null && wait "$programa_pid" 2>/dev/null
-    [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null && wait "$openbox_pid" 2>/dev/null
-    return 0
+    local pid
+    for pid in $programa_pid $openbox_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
 }
 trap terminar EXIT
 
