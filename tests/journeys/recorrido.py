@@ -187,6 +187,24 @@ def resultado(raiz, nombre, limite=LIMITE):
     return resultados(raiz, {nombre}, limite)[nombre]
 
 
+def junto_a(caja, nombre, roles=BOTON):
+    """The control named `nombre` at the right of a box, on its row (the
+    calculator and date buttons share one name on every row)."""
+    marco = caja.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    medio = marco.y + marco.height // 2
+
+    def buscar():
+        candidatos = []
+        for nodo in descendientes(caja.parent):
+            if sin_acelerador(nodo.name) != nombre or nodo.getRole() not in roles:
+                continue
+            otro = nodo.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            if otro.x >= marco.x + marco.width and otro.y <= medio <= otro.y + otro.height:
+                candidatos.append((otro.x, nodo))
+        return min(candidatos, key=lambda c: c[0])[1] if candidatos else None
+    return esperar(buscar, f"«{nombre}» junto a «{caja.name}»")
+
+
 def texto(nodo):
     """What a control shows: its text, else its value, else its name."""
     interfaces = nodo.get_interfaces()
@@ -278,6 +296,20 @@ def titulo_activa():
     """The title of the active window as the window manager shows it."""
     salida = subprocess.run(["xdotool", "getactivewindow", "getwindowname"], capture_output=True, text=True)
     return salida.stdout.rstrip("\n")
+
+
+def esperar_titulo(esperado, limite=LIMITE):
+    """Waits until the active window is the one titled exactly `esperado`,
+    as the window manager shows it."""
+    visto = [None]
+
+    def igual():
+        visto[0] = titulo_activa()
+        return visto[0] == esperado
+    try:
+        esperar(igual, "", limite)
+    except Fallo:
+        raise Fallo(f"la ventana activa se titula {visto[0]!r} en lugar de {esperado!r}") from None
 
 
 # --- The program's process ------------------------------------------------------
