@@ -5,6 +5,7 @@
 #include "app/form_acerca_de.h"
 #include "app/identidad.h"
 #include "app/informe_errores.h"
+#include "app/lista_accesible.h"
 #include "app/panel_resultado.h"
 #include "schedules/accion_desarrollar.h"
 #include "util/utilidades_campos.h"
@@ -32,6 +33,7 @@ TFormCalculosFinancieros::TFormCalculosFinancieros(QWidget* parent) : QMainWindo
     FormCalculosFinancieros = this;
     CalculoActual = 0;
     TPanelResultado::RegistrarAccesibilidad();
+    RegistrarListaAccesible();
     CrearAcciones();
     CrearMarco();
     FormCreate();
