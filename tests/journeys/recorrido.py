@@ -94,13 +94,20 @@ def aplicacion():
     return _aplicacion
 
 
+# Tables are read through their Table interface, not cell by cell.
+SIN_RECORRER = {pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE}
+
+
 def descendientes(nodo, profundidad=0):
     """The node and everything inside it that is on the screen (hidden pages
-    and closed lists are skipped: every read is a round trip on the bus)."""
+    and closed lists are skipped: every read is a round trip on the bus).
+    The cells of a table are not visited."""
     if nodo is None or profundidad > 40:
         return
     yield nodo
     try:
+        if profundidad and nodo.getRole() in SIN_RECORRER:
+            return
         hijos = [nodo.getChildAtIndex(i) for i in range(nodo.childCount)]
     except Exception:
         return
@@ -133,7 +140,14 @@ def ventana(titulo, limite=LIMITE):
 
 
 def es_principal(nodo):
-    return any(n.getRole() == pyatspi.ROLE_PAGE_TAB_LIST for n in descendientes(nodo))
+    """The main window is the one with page tabs, a few levels down."""
+    nivel = [nodo]
+    for _ in range(4):
+        nivel = [hijo for padre in nivel if padre.getRole() not in SIN_RECORRER
+                 for hijo in padre if hijo is not None and visible(hijo)]
+        if any(n.getRole() == pyatspi.ROLE_PAGE_TAB_LIST for n in nivel):
+            return True
+    return False
 
 
 def ventana_principal(limite=30):
@@ -265,10 +279,19 @@ def centro(nodo):
     return caja.x + caja.width // 2, caja.y + caja.height // 2
 
 
+def puntero():
+    salida = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True, text=True).stdout
+    valores = dict(linea.split("=", 1) for linea in salida.split())
+    return int(valores["X"]), int(valores["Y"])
+
+
 def clic(nodo, boton=1, veces=1):
     """A real click on the centre of a control."""
     x, y = centro(nodo)
-    xdotool("mousemove", "--sync", str(x), str(y))
+    # --sync waits for the pointer to move, which it never does when it is
+    # already there.
+    if puntero() != (x, y):
+        xdotool("mousemove", "--sync", str(x), str(y))
     xdotool("click", "--repeat", str(veces), str(boton))
 
 
