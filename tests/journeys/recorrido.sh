@@ -25,10 +25,11 @@ if [ -z "${ZZ_RECORRIDO_DENTRO:-}" ]; then
         rm -rf "$temporal"
     }
     trap limpiar EXIT
+    trap 'exit 143' TERM INT  # a timeout cleans up too
     mkdir -m 700 "$temporal/home" "$temporal/runtime"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$temporal/pantalla" 2>"$temporal/xvfb.log" &
     xvfb_pid=$!
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         [ -s "$temporal/pantalla" ] && break
         sleep 0.05
     done
@@ -54,6 +55,7 @@ terminar() {
     done
 }
 trap terminar EXIT
+trap 'exit 143' TERM INT
 
 openbox --sm-disable >/dev/null 2>&1 &
 openbox_pid=$!
