@@ -73,7 +73,7 @@ env -u LC_ALL -u LC_NUMERIC -u LC_TIME LANG=es_ES.UTF-8 LANGUAGE=es "$programa" 
 programa_pid=$!
 
 estado=0
-ZZ_PROGRAMA_PID="$programa_pid" PYTHONPATH="$aqui${PYTHONPATH:+:$PYTHONPATH}" \
+ZZ_PROGRAMA_PID="$programa_pid" PYTHONDONTWRITEBYTECODE=1 PYTHONPATH="$aqui${PYTHONPATH:+:$PYTHONPATH}" \
     /usr/bin/python3 "$recorrido" || estado=$?
 
 # Running unless it is gone or a zombie waiting to be reaped.
