@@ -22,7 +22,8 @@ action on a button that opens a modal window only after that window closes.
     r.ejecutar(recorrer)
 
 What the module offers:
-- windows: `ventana_principal()`, `ventana(titulo)`, `ventanas()`,
+- windows: `ventana_principal()`, `ventana(titulo)`, `ventana_activa(titulo)`
+  (wait for it before pressing keys in a new window), `ventanas()`,
   `esperar_titulo(titulo)` (the active window's title as the window manager
   shows it), `esperar_cierre(ventana)`, `programa_terminado()`;
 - controls: `control(raiz, nombre, roles)` by accessible name (without "&")
@@ -164,6 +165,14 @@ def ventana(titulo, limite=LIMITE):
     accessibility bus."""
     return esperar(lambda: next((v for v in ventanas() if v.name == titulo), None),
                    f"la ventana «{titulo}»", limite)
+
+
+def ventana_activa(titulo, limite=LIMITE):
+    """Waits for a window of the program with this title to be on the bus
+    and to be the active one, so that keys go to it."""
+    nodo = ventana(titulo, limite)
+    esperar_titulo(titulo, limite)
+    return nodo
 
 
 def es_principal(nodo):
