@@ -69,7 +69,7 @@ xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 # Spanish settings for the program alone; Qt reads them from LANG even where
 # the C library lacks that locale.
-env -u LC_ALL -u LC_NUMERIC -u LC_TIME LANG=es_ES.UTF-8 LANGUAGE=es "$programa" &
+env -u LC_ALL -u LC_NUMERIC -u LC_TIME -u LC_MONETARY -u LC_MESSAGES LANG=es_ES.UTF-8 LANGUAGE=es "$programa" &
 programa_pid=$!
 
 estado=0
@@ -78,8 +78,8 @@ ZZ_PROGRAMA_PID="$programa_pid" PYTHONDONTWRITEBYTECODE=1 PYTHONPATH="$aqui${PYT
 
 # Running unless it is gone or a zombie waiting to be reaped.
 vivo() { [ -r "/proc/$1/stat" ] && [ "$(cut -d' ' -f3 "/proc/$1/stat")" != Z ]; }
-if [ "$estado" -eq 0 ] && ! vivo "$programa_pid"; then
-    # The journey saw the program end; it must have ended by itself, cleanly.
+if ! vivo "$programa_pid"; then
+    # The program ended during the journey: it must have ended cleanly.
     salida=0
     wait "$programa_pid" || salida=$?
     programa_pid=""
