@@ -31,6 +31,8 @@ private slots:
         QTest::newRow("negativo que se queda corto") << -170447.56499999983 << "-170447,57" << "-170.447,57";
         QTest::newRow("a más de una millonésima del medio") << 0.004999989 << "0,00" << "0,00";
         QTest::newRow("a una millonésima del medio") << 0.00499999 << "0,01" << "0,01";
+        QTest::newRow("diminuto") << 5e-324 << "0,00" << "0,00";
+        QTest::newRow("diminuto negativo") << -1e-300 << "0,00" << "0,00";
         QTest::newRow("máximo") << -1e15 << "-1000000000000000,00" << "-1.000.000.000.000.000,00";
     }
     void importes() {

@@ -57,6 +57,12 @@ QString Componer(double valor, bool agrupar) {
 bool ImporteMostrable(double valor) { return std::isfinite(valor) && std::fabs(valor) <= kImporteMaximo; }
 
 Centimos RedondearCentimos(double valor, char (&cifras)[kMaxCifrasCentimos]) {
+    // Below a tenth of a cent nothing shows, and the digits of the tiniest
+    // doubles run to hundreds of places.
+    if (std::fabs(valor) < 0.001) {
+        std::fill_n(cifras, 3, '0');
+        return {3, false};
+    }
     char texto[kMaxCifrasCentimos];
     const char* fin = std::to_chars(texto, texto + sizeof texto, std::fabs(valor), std::chars_format::fixed).ptr;
     const char* punto = std::find(static_cast<const char*>(texto), fin, '.');
