@@ -133,8 +133,8 @@ private slots:
         // Pasted negative counts are refused like zero.
         QTest::newRow("vida útil negativa") << Lineal << Entrada("10000", "1000", "-5", "-10") << vida;
         QTest::newRow("años a calcular negativos") << Lineal << Entrada("10000", "1000", "5", "-3") << anios;
-        QTest::newRow("depreciación que desborda")
-            << Lineal << Entrada("1e308", "-1e308", "5", "3")
+        QTest::newRow("depreciación que no se puede mostrar entera")
+            << Lineal << Entrada("1e15", "-1e15", "5", "3")
             << "No se ha podido calcular la depreciación con estos datos.";
     }
     void avisos() {
@@ -161,7 +161,8 @@ private slots:
 
     void textoNoNumerico_data() {
         QTest::addColumn<EntradaDepreciacion>("entrada");
-        QTest::newRow("valor inicial") << Entrada("10.000", "1000", "5", "3");
+        QTest::newRow("valor inicial mal agrupado") << Entrada("10.00", "1000", "5", "3");
+        QTest::newRow("valor inicial que no se puede mostrar") << Entrada("1e16", "1000", "5", "3");
         QTest::newRow("valor final") << Entrada("10000", ",", "5", "3");
         QTest::newRow("años con decimales") << Entrada("10000", "1000", "5,5", "3");
         QTest::newRow("años demasiados") << Entrada("10000", "1000", "5", "2147483648");

@@ -57,6 +57,35 @@ private slots:
         QTest::newRow("interés")
             << 5 << Entrada("100", "", "120", "20000", "1000", Inicio) << CampoInversion::Interes << "7,49"
             << QStringList{"100,00", "7,49", "120", "20.000,00", "1.000,00", "13.000,00", "7.000,00", "35,00"};
+        // A final capital of the initial one plus n + 1 instalments has a
+        // rate; plus n instalments it earns 0 %, also with cents.
+        QTest::newRow("interés con n + 1 cuotas, inicio")
+            << 5 << Entrada("100", "", "12", "1300", "0", Inicio) << CampoInversion::Interes << "14,70"
+            << QStringList{"100,00", "14,70", "12", "1.300,00", "0,00", "1.200,00", "100,00", "7,69"};
+        QTest::newRow("interés con n + 1 cuotas, final")
+            << 5 << Entrada("100", "", "12", "1300", "0", Final) << CampoInversion::Interes << "17,32"
+            << QStringList{"100,00", "17,32", "12", "1.300,00", "0,00", "1.200,00", "100,00", "7,69"};
+        QTest::newRow("interés con n + 1 cuotas y capital inicial")
+            << 5 << Entrada("100", "", "12", "1800", "500", Inicio) << CampoInversion::Interes << "8,43"
+            << QStringList{"100,00", "8,43", "12", "1.800,00", "500,00", "1.700,00", "100,00", "5,56"};
+        QTest::newRow("interés con n + 1 cuotas de 250")
+            << 5 << Entrada("250", "", "24", "6250", "0", Final) << CampoInversion::Interes << "4,24"
+            << QStringList{"250,00", "4,24", "24", "6.250,00", "0,00", "6.000,00", "250,00", "4,00"};
+        QTest::newRow("interés nulo con n cuotas")
+            << 5 << Entrada("100", "", "12", "1700", "500", Inicio) << CampoInversion::Interes << "0,00"
+            << QStringList{"100,00", "0,00", "12", "1.700,00", "500,00", "1.700,00", "0,00", "0,00"};
+        QTest::newRow("interés nulo con n cuotas de céntimos")
+            << 5 << Entrada("0,1", "", "12", "1,2", "0", Final) << CampoInversion::Interes << "0,00"
+            << QStringList{"0,10", "0,00", "12", "1,20", "0,00", "1,20", "0,00", "0,00"};
+        QTest::newRow("interés con un capital final muy grande")
+            << 5 << Entrada("100", "", "360", "250.000.000.000.000", "0", Inicio) << CampoInversion::Interes
+            << "89,44"
+            << QStringList{"100,00", "89,44", "360", "250.000.000.000.000,00", "0,00", "36.000,00",
+                           "249.999.999.964.000,00", "100,00"};
+        QTest::newRow("interés de importes pegados")
+            << 5 << Entrada(" 100 €", "", "1.200", "€ 1.000.000", "1 000,50", Inicio) << CampoInversion::Interes
+            << "3,33"
+            << QStringList{"100,00", "3,33", "1200", "1.000.000,00", "1.000,50", "121.000,50", "878.999,50", "87,90"};
         QTest::newRow("número de cuotas, redondeado hacia arriba")
             << 6 << Entrada("100", "6", "", "20000", "1000", Inicio) << CampoInversion::NumCuotas << "129"
             << QStringList{"100,00", "6,00", "129", "20.000,00", "1.000,00", "13.900,00", "6.100,00", "30,50"};
@@ -126,6 +155,13 @@ private slots:
         QTest::newRow("interés sin cuotas")
             << 5 << Entrada("100", "6", "0", "20000", "0", Inicio) << interes
             << "No se ha podido calcular el interés con estos datos." << CampoInversion::Interes << "6,00" << nada;
+        QTest::newRow("interés que no se puede mostrar entero")
+            << 5 << Entrada("0,01", "", "1", "1e15", "0", Inicio) << interes
+            << "No se ha podido calcular el interés con estos datos." << CampoInversion::Interes << "0,00" << nada;
+        QTest::newRow("capital final que no se puede mostrar entero")
+            << 7 << Entrada("1e15", "0", "2", "", "0", Inicio) << capital
+            << "No se ha podido calcular el capital final con estos datos." << CampoInversion::Capital << "0,00"
+            << nada;
         QTest::newRow("capital final más allá del límite de crecimiento")
             << 7 << Entrada("100", "6", "2147483647", "5", "0", Inicio) << capital
             << "No se ha podido calcular el capital final con estos datos." << CampoInversion::Capital << "5,00"
@@ -196,7 +232,8 @@ private slots:
         QTest::newRow("interés") << Entrada("100", "6%", "120", "20000", "1000", Inicio);
         QTest::newRow("número con decimales") << Entrada("100", "6", "12,5", "20000", "1000", Inicio);
         QTest::newRow("número demasiado grande") << Entrada("100", "6", "2147483648", "20000", "1000", Inicio);
-        QTest::newRow("capital agrupado") << Entrada("100", "6", "120", "20.000", "1000", Inicio);
+        QTest::newRow("capital mal agrupado") << Entrada("100", "6", "120", "20.00", "1000", Inicio);
+        QTest::newRow("capital que no se puede mostrar") << Entrada("100", "6", "120", "2e15", "1000", Inicio);
         QTest::newRow("capital inicial en blanco") << Entrada("100", "6", "120", "20000", " ", Inicio);
     }
     void textoNoNumerico() {

@@ -53,12 +53,19 @@ private slots:
             << 0 << QStringList{"10000", "6", "0", "860,66"} << int(kFinal) << CampoPrestamo::Ninguno << ""
             << "10.000,00|6,00|0|860,66|0,00|0,00|0,00" << tituloCuota
             << "El número de cuotas debe ser mayor que cero." << CampoPrestamo::Ninguno;
+        // A total beyond 1.000.000.000.000.000 cannot be shown whole: refused.
         QTest::newRow("grandes cantidades")
             << 0 << QStringList{"1000000000000000", "6", "100000", ""} << int(kFinal) << CampoPrestamo::Cuota
-            << "5000000000000,00"
-            << "1.000.000.000.000.000,00|6,00|100000|5.000.000.000.000,00|500.000.000.000.000.000,00|"
-               "499.000.000.000.000.000,00|99,80"
-            << sinAviso << sinAviso << CampoPrestamo::Ninguno;
+            << "0,00" << "1.000.000.000.000.000,00|6,00|100000|0,00|0,00|0,00|0,00" << tituloCuota
+            << "No se ha podido calcular la cuota con estos datos." << CampoPrestamo::Ninguno;
+        QTest::newRow("capital que no se puede mostrar entero")
+            << 3 << QStringList{"", "0", "2000000", "999999999"} << int(kFinal) << CampoPrestamo::Capital
+            << "0,00" << "0,00|0,00|2000000|999.999.999,00|0,00|0,00|0,00" << "Cálculo del capital de un préstamo"
+            << "No se ha podido calcular el capital con estos datos." << CampoPrestamo::Ninguno;
+        QTest::newRow("cuota de importes pegados")
+            << 0 << QStringList{QStringLiteral("10.000,00 €"), " 6 ", "12", ""} << int(kFinal) << CampoPrestamo::Cuota
+            << "860,66" << "10.000,00|6,00|12|860,66|10.327,97|327,97|3,18" << sinAviso << sinAviso
+            << CampoPrestamo::Ninguno;
         QTest::newRow("número de cuotas máximo")
             << 0 << QStringList{"1000000000000000", "6", "2147483647", ""} << int(kFinal) << CampoPrestamo::Cuota
             << "0,00" << "1.000.000.000.000.000,00|6,00|2147483647|0,00|0,00|0,00|0,00" << tituloCuota
@@ -126,10 +133,12 @@ private slots:
         QCOMPARE(r.foco, foco);
     }
 
-    // Totals too large for a double make a failed calculation with a
-    // warning, never "inf" in a panel.
+    // Totals too large to be shown whole make a failed calculation with a
+    // warning, never a cut or infinite number in a panel; an amount beyond
+    // them is refused as it is read.
     void cuotaFueraDeRango() {
-        const auto r = ResolverPrestamo(0, {"1e308", "6", "1200", ""});
+        QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverPrestamo(0, {"1e308", "6", "1200", ""}));
+        const auto r = ResolverPrestamo(0, {"1e15", "6", "1200", ""});
         QVERIFY(r.estado.CalculoFallido);
         QVERIFY(r.aviso);
         QCOMPARE(r.aviso->texto, QStringLiteral("No se ha podido calcular la cuota con estos datos."));

@@ -74,7 +74,8 @@ private slots:
         QTest::newRow("vacío") << "" << "" << "";
         QTest::newRow("cero") << "0" << "" << "";
         QTest::newRow("letras") << "12abc" << "" << "El número \"12abc\" no es correcto";
-        QTest::newRow("agrupado") << "1.000,00" << "" << "El número \"1.000,00\" no es correcto";
+        QTest::newRow("agrupado") << "1.000,00 €" << "1000" << "";
+        QTest::newRow("mal agrupado") << "1.00,0" << "" << "El número \"1.00,0\" no es correcto";
     }
     void abreConElNumeroDelCampo() {
         QFETCH(QString, texto);

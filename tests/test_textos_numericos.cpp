@@ -23,6 +23,17 @@ private slots:
         QTest::newRow("billones") << 1e15 << "1000000000000000,00" << "1.000.000.000.000.000,00";
         QTest::newRow("pequeno") << 0.015 << "0,02" << "0,02";
         QTest::newRow("tres cifras") << -860.6637 << "-860,66" << "-860,66";
+        // Sums that drift below an exact half cent still round as the half.
+        QTest::newRow("suma exacta de medio céntimo")
+            << 1000 * 1.005 * 1.005 + 100 * 1.005 + 100 << "1210,53" << "1.210,53";
+        QTest::newRow("total acumulado que se queda corto") << 170447.56499999983 << "170447,57" << "170.447,57";
+        QTest::newRow("diferencia a medias") << (134015.87 - 25245.82) / 2 << "54385,03" << "54.385,03";
+        QTest::newRow("negativo que se queda corto") << -170447.56499999983 << "-170447,57" << "-170.447,57";
+        QTest::newRow("a más de una millonésima del medio") << 0.004999989 << "0,00" << "0,00";
+        QTest::newRow("a una millonésima del medio") << 0.00499999 << "0,01" << "0,01";
+        QTest::newRow("diminuto") << 5e-324 << "0,00" << "0,00";
+        QTest::newRow("diminuto negativo") << -1e-300 << "0,00" << "0,00";
+        QTest::newRow("máximo") << -1e15 << "-1000000000000000,00" << "-1.000.000.000.000.000,00";
     }
     void importes() {
         QFETCH(double, valor);
@@ -65,6 +76,62 @@ private slots:
         } catch (const EConvertError& e) {
             QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("\"%1\" no es un número válido").arg(texto));
         }
+    }
+
+    // Amounts as people paste them into a field.
+    void importePegado_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("valor");
+        QTest::newRow("puntos de miles") << "1.000,50" << 1000.5;
+        QTest::newRow("millones") << "-1.234.567,89" << -1234567.89;
+        QTest::newRow("miles sin decimales") << "1.000" << 1000.0;
+        QTest::newRow("espacio de miles") << "1 000,50" << 1000.5;
+        QTest::newRow("espacio duro de miles") << QStringLiteral("1\u00a0000,50") << 1000.5;
+        QTest::newRow("espacio fino de miles") << QStringLiteral("12\u202f345\u202f678") << 12345678.0;
+        QTest::newRow("euro detrás") << QStringLiteral("1000 €") << 1000.0;
+        QTest::newRow("euro delante") << QStringLiteral("€ 1.000") << 1000.0;
+        QTest::newRow("euro pegado con blancos duros") << QStringLiteral("\u00a01.000,5€ ") << 1000.5;
+        QTest::newRow("blancos alrededor") << "  42,5 " << 42.5;
+        QTest::newRow("lo de siempre") << "1,5e3" << 1500.0;
+        QTest::newRow("límite") << "1e15" << 1e15;
+        QTest::newRow("límite negativo") << "-1.000.000.000.000.000" << -1e15;
+    }
+    void importePegado() {
+        QFETCH(QString, texto);
+        QFETCH(double, valor);
+        QCOMPARE(LeerImporte(texto), valor);
+    }
+
+    // Anything still unreadable keeps the clear message naming the text; a
+    // number too large to be shown whole says so.
+    void importeIlegible_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("mensaje");
+        const QString malo = QStringLiteral("\"%1\" no es un número válido");
+        for (const char* t : {"1.5", "1.50", "1000.000", "1.0000", ".000", "1.000.00", "1.000 000", "1,000.5",
+                              "1.000,5e3", "1.000,5x", "€", "€€ 1", "1 €€", "- 1.000", "1. 000", "12abc", ""})
+            QTest::newRow(t) << QString::fromUtf8(t) << malo.arg(QString::fromUtf8(t));
+        const QString grande = QStringLiteral("\"%1\" es un número demasiado grande: no puede pasar de "
+                                              "1.000.000.000.000.000");
+        for (const char* t : {"1000000000000000,2", "-1.000.000.000.000.001", "1e308"})
+            QTest::newRow(t) << QString::fromUtf8(t) << grande.arg(QString::fromUtf8(t));
+    }
+    void importeIlegible() {
+        QFETCH(QString, texto);
+        QFETCH(QString, mensaje);
+        try {
+            LeerImporte(texto);
+            QFAIL("se esperaba un error de conversión");
+        } catch (const EConvertError& e) {
+            QCOMPARE(QString::fromUtf8(e.what()), mensaje);
+        }
+    }
+
+    void cantidadPegada() {
+        QCOMPARE(LeerCantidad(" 1.200 "), 1200);
+        QCOMPARE(LeerCantidad(QStringLiteral("2\u00a0147\u00a0483\u00a0647")), 2147483647);
+        for (const char* t : {"12,5", "1.2", "2.147.483.648", "12 €", "1e3"})
+            QVERIFY_THROWS_EXCEPTION(EConvertError, LeerCantidad(QString::fromUtf8(t)));
     }
 
     void enteros() {

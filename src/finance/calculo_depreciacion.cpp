@@ -68,11 +68,11 @@ public:
     CalculoDepreciacion(const EntradaDepreciacion& entrada) { Leer(entrada); }
 
     ResultadoDepreciacion Resolver(int calculoActual) {
-        const bool vidaFinita = EjecutarGuardado([this] { e().DepVidaUtil = e().ValorInicial - e().ValorFinal; },
+        const bool vidaFinita = EjecutarMostrable([this] { e().DepVidaUtil = e().ValorInicial - e().ValorFinal; },
                                                  {&e().DepVidaUtil});
         if (!DatosAdmisibles())
             return r_;
-        const bool ok = vidaFinita && EjecutarGuardado([&] { e().DepCalculada = Acumulada(calculoActual, e()); },
+        const bool ok = vidaFinita && EjecutarMostrable([&] { e().DepCalculada = Acumulada(calculoActual, e()); },
                                                        {&e().DepCalculada});
         if (!ok) {
             e().DepCalculada = 0;
@@ -94,10 +94,10 @@ private:
         const QString final_ = ConCero(entrada.valorFinal, CampoDepreciacion::ValorFinal);
         const QString util = ConCero(entrada.aniosUtil, CampoDepreciacion::AniosUtil);
         const QString calculo = ConCero(entrada.aniosCalculo, CampoDepreciacion::AniosCalculo);
-        e().ValorInicial = LeerNumero(inicial);
-        e().ValorFinal = LeerNumero(final_);
-        e().AniosUtil = LeerEntero(util);
-        e().AniosCalculo = LeerEntero(calculo);
+        e().ValorInicial = LeerImporte(inicial);
+        e().ValorFinal = LeerImporte(final_);
+        e().AniosUtil = LeerCantidad(util);
+        e().AniosCalculo = LeerCantidad(calculo);
     }
 
     EstadoDepreciacion& e() { return r_.estado; }

@@ -4,6 +4,7 @@
 #include "util/textos_numericos.h"
 
 #include <climits>
+#include <cmath>
 #include <functional>
 
 namespace finance {
@@ -25,8 +26,23 @@ void Totales(EstadoInversion& e) {
     e.Porcentaje = e.Beneficio == 0 ? 0 : e.Beneficio / e.Capital * 100;
 }
 
+// A failed step leaves no totals behind: a result refused for its size must
+// not leave the others beside it.
 bool Guardado(EstadoInversion& e, const std::function<void()>& paso) {
-    return EjecutarGuardado(paso, {&e.Capital, &e.Interes, &e.Cuota, &e.Invertido, &e.Beneficio, &e.Porcentaje});
+    const bool ok =
+        EjecutarMostrable(paso, {&e.Capital, &e.Interes, &e.Cuota, &e.Invertido, &e.Beneficio, &e.Porcentaje});
+    if (!ok)
+        e.Invertido = e.Beneficio = e.Porcentaje = 0;
+    return ok;
+}
+
+// The instalments and the initial capital add up to more than the final
+// capital, beyond the rounding of binary fractions: 12 × 0,10 is
+// 1,2000000000000002 in doubles and still equals a final capital of 1,20,
+// which earns 0 %.
+bool SumaSuperaAlFinal(const EstadoInversion& e) {
+    const long double suma = static_cast<long double>(e.NumCuotas) * e.Cuota + e.CapInicial;
+    return suma - e.Capital > 1e-15L * std::fmax(std::fabs(e.Capital), std::fabs(static_cast<double>(suma)));
 }
 
 // The next whole number of contributions. A count beyond 32 bits, or a
@@ -67,11 +83,11 @@ private:
         const QString numero = ConCero(entrada.numCuotas, CampoInversion::NumCuotas);
         const QString capital = ConCero(entrada.capital, CampoInversion::Capital);
         const QString inicial = ConCero(entrada.capInicial, CampoInversion::CapInicial);
-        e().Cuota = LeerNumero(cuota);
-        e().Interes = LeerNumero(interes);
-        e().Capital = LeerNumero(capital);
-        e().CapInicial = LeerNumero(inicial);
-        e().NumCuotas = LeerEntero(numero);
+        e().Cuota = LeerImporte(cuota);
+        e().Interes = LeerImporte(interes);
+        e().Capital = LeerImporte(capital);
+        e().CapInicial = LeerImporte(inicial);
+        e().NumCuotas = LeerCantidad(numero);
     }
 
     EstadoInversion& e() { return r_.estado; }
@@ -142,7 +158,7 @@ private:
             Fallo({kTituloInteres, kCapitalFinalMenor});
             return;
         }
-        if (e().NumCuotas * e().Cuota + e().CapInicial > e().Capital) {
+        if (SumaSuperaAlFinal(e())) {
             Fallo({kTituloInteres, QStringLiteral("El capital final debe ser mayor o igual que la\r"
                                                   "suma total de las cuotas más el capital inicial.")});
             return;
@@ -165,10 +181,13 @@ private:
             Fallo({kTituloNumero, kCapitalFinalMenor});
             return;
         }
+        const int leido = e().NumCuotas;
         const bool ok = Guardado(e(), [this] {
             e().NumCuotas = NumeroEntero(NumberOfPeriods(Tasa(), e().Cuota, e().CapInicial, -e().Capital, timing_));
             Totales(e());
         });
+        if (!ok)
+            e().NumCuotas = leido;
         if (!ok && e().Capital > 0) {
             Fallo({kTituloNumero, QStringLiteral("Debe aumentar el importe de la cuota para\r"
                                                  "poder alcanzar el capital final indicado.")});

@@ -23,9 +23,14 @@ void Totales(EstadoPrestamo& e) {
     e.Porcentaje = e.TotalPagado == 0 ? 0 : e.TotalIntereses / e.TotalPagado * 100;
 }
 
+// A failed step leaves no totals behind: a result refused for its size must
+// not leave the others beside it.
 bool Guardado(EstadoPrestamo& e, const std::function<void()>& paso) {
-    return EjecutarGuardado(paso, {&e.Capital, &e.Interes, &e.Cuota, &e.TotalPagado, &e.TotalIntereses,
-                                   &e.Porcentaje});
+    const bool ok = EjecutarMostrable(paso, {&e.Capital, &e.Interes, &e.Cuota, &e.TotalPagado, &e.TotalIntereses,
+                                             &e.Porcentaje});
+    if (!ok)
+        e.TotalPagado = e.TotalIntereses = e.Porcentaje = 0;
+    return ok;
 }
 
 class CalculoPrestamo {
@@ -56,10 +61,10 @@ private:
         const QString interes = ConCero(entrada.interes, CampoPrestamo::Interes);
         const QString numero = ConCero(entrada.numCuotas, CampoPrestamo::NumCuotas);
         const QString cuota = ConCero(entrada.cuota, CampoPrestamo::Cuota);
-        e().Capital = LeerNumero(capital);
-        e().Interes = LeerNumero(interes);
-        e().NumCuotas = LeerEntero(numero);
-        e().Cuota = LeerNumero(cuota);
+        e().Capital = LeerImporte(capital);
+        e().Interes = LeerImporte(interes);
+        e().NumCuotas = LeerCantidad(numero);
+        e().Cuota = LeerImporte(cuota);
     }
 
     EstadoPrestamo& e() { return r_.estado; }
@@ -80,12 +85,15 @@ private:
             Fallo({kTituloCuota, QStringLiteral("El número de cuotas debe ser mayor que cero.")});
             return;
         }
+        const double leida = e().Cuota;
         const bool ok = Guardado(e(), [this] {
             e().Cuota = static_cast<double>(-Payment(Tasa(), e().NumCuotas, e().Capital, 0, timing_));
             Totales(e());
         });
-        if (!ok)
+        if (!ok) {
+            e().Cuota = leida;
             Fallo(NoCalculado(kTituloCuota, QStringLiteral("la cuota")));
+        }
         Escribir(CampoPrestamo::Cuota, TextoDosDecimales(e().Cuota));
     }
 
@@ -126,18 +134,23 @@ private:
         } else {
             e().NumCuotas = leido;
         }
-        if (!e().CalculoFallido && !Guardado(e(), [this] { Totales(e()); }))
+        if (!e().CalculoFallido && !Guardado(e(), [this] { Totales(e()); })) {
+            e().NumCuotas = leido;
             Fallo(NoCalculado(kTituloNumero, QStringLiteral("el número de cuotas")));
+        }
         Escribir(CampoPrestamo::NumCuotas, TextoEntero(e().NumCuotas));
     }
 
     void Capital() {
+        const double leido = e().Capital;
         const bool ok = Guardado(e(), [this] {
             e().Capital = static_cast<double>(-PresentValue(Tasa(), e().NumCuotas, e().Cuota, 0, timing_));
             Totales(e());
         });
-        if (!ok)
+        if (!ok) {
+            e().Capital = leido;
             Fallo(NoCalculado(kTituloCapital, QStringLiteral("el capital")));
+        }
         Escribir(CampoPrestamo::Capital, TextoDosDecimales(e().Capital));
     }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "finance/tasa_interes.h"
 #include "finance/tvm_real.h"
 
 namespace finance {
@@ -23,7 +24,6 @@ constexpr long double kTasaPequena = 6.1e-5L;
 // Above this compound factor a payment is a perpetuity and a future value is
 // refused.
 constexpr long double kFactorMaximo = 1e16L;
-constexpr int kIteracionesMaximas = 15;
 
 // The helpers below are forced inline: a call passes each long double through
 // memory, which costs more than the arithmetic of the short ones.
@@ -101,10 +101,6 @@ Real AjusteInicio(Real rate, PaymentTiming timing) {
     return a;
 }
 
-bool RelativelySmall(Real a, Real b) {
-    return Abs(a) < 1e-15L + 1e-12L * Abs(b).v;
-}
-
 // What the principal and the interest of one period share: the compound
 // factor up to the start of the period and the annuity factor of the term.
 struct Periodo {
@@ -128,48 +124,6 @@ void ExigirPeriodo(const char* funcion, Real rate, int period, int n) {
 // already paid, which the common formula gives for both timings.
 bool PrimeraCuotaSinInteres(int period, PaymentTiming timing) {
     return timing == PaymentTiming::StartOfPeriod && period == 1;
-}
-
-// The limit of the solver when e^(n t) has outgrown the mantissa: the
-// cash flow is a perpetuity whose rate is -P / first.
-Real TasaPerpetua(Real P, Real first, bool reverse) {
-    Real resultado = -P / first;
-    if (reverse)
-        resultado = Exp(-LnOnePlus(resultado)) - 1;
-    return resultado;
-}
-
-// Newton's method on t = ln(1 + rate) for the normalised cash flow
-// first + P * (e^t + ... + e^((n-1)t)) + last * e^(nt) = 0.
-Real ResolverTasa(int n, Real P, Real first, Real last, bool reverse) {
-    Real t = 0;
-    for (int iteracion = 0; iteracion < kIteracionesMaximas; ++iteracion) {
-        // e^(nt) as (e^t)^n: a power is cheaper than a second exponential.
-        // Neither can fault here: an overflow of e^t makes e^(nt) infinite,
-        // which the precision test below takes as the perpetuity limit.
-        const Real E(std::exp(t.v));
-        const Real En(PotenciaSinControl(E.v, n));
-        if (En + 1 == En)
-            return TasaPerpetua(P, first, reverse);
-        const Real E1 = E - 1;
-        Real X, Y;
-        if (E1 != 0) {
-            X = (En - E) / E1;
-            Y = (Real(n) * En - E - X * E) / E1;
-        } else {
-            X = n;
-            Y = Real(n) * (Real(n) - 1) / 2;
-        }
-        const Real Z = P * X + last * En;
-        const Real step = Ln(Z / -first) * Z / (P * Y + last * Real(n) * En);
-        t = t - step;
-        if (RelativelySmall(step, t)) {
-            if (!reverse)
-                t = -t;
-            return ExpMenosUno(t);
-        }
-    }
-    throw EInvalidArgument("InterestRate");
 }
 
 }  // namespace
@@ -220,7 +174,7 @@ long double InterestRate(int n, long double payment, long double pv, long double
     }
     if (first == 0 || last < 0)
         throw EInvalidArgument("InterestRate");
-    return ResolverTasa(n, P, first, last, reverse).v;
+    return tvm_detalle::TasaDelFlujo(n, P.v, first.v, last.v, reverse);
 }
 
 long double NumberOfPeriods(long double rate, long double payment, long double pv, long double fv,

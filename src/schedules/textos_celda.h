@@ -1,8 +1,8 @@
 #pragma once
-// The texts of a long table's cells, built fast: the same amounts as
-// TextoImporte ("%.2n") and the same short dates as TextoFecha, written into a
-// small buffer with the regional separators read once, so that a table of a
-// million rows is formatted in well under a second.
+// The texts of a long table's cells, built fast: the amounts of TextoImporte
+// ("%.2n"), and the same short dates as TextoFecha written into a small
+// buffer with the date order read once, so that a table of a million rows is
+// formatted in well under a second.
 #include <QDate>
 #include <QString>
 
@@ -11,15 +11,13 @@ public:
     // Reads the regional settings in force.
     TTextosCelda();
 
-    // Two decimals, halves away from zero, thousands grouped; empty when the
-    // value is not finite.
+    // TextoImporte: two decimals, halves away from zero, thousands grouped;
+    // empty when the value is not finite.
     QString Importe(double valor) const;
     // The program's short date text; empty for an invalid date.
     QString Fecha(const QDate& fecha) const;
 
 private:
-    char16_t decimal_;
-    char16_t miles_;
     // 0: dd/MM/yyyy, 1: MM/dd/yyyy, -1: another format, left to TextoFecha.
     int ordenFecha_;
 };

@@ -1,6 +1,34 @@
 #pragma once
-// Number texts with the user's decimal and thousands separators.
+// Number texts with the user's decimal and thousands separators, both ways.
 #include <QString>
+
+#include <cstddef>
+
+// The largest magnitude of an amount, a percentage or a result: 1e15 shows
+// whole as 1.000.000.000.000.000,00; anything beyond it is refused on input
+// and a calculation whose result passes it is refused with its warning.
+constexpr double kImporteMaximo = 1e15;
+
+// True for a finite value of magnitude up to kImporteMaximo.
+bool ImporteMostrable(double valor);
+
+// Room for the cents of any finite double (309 integer digits, a carry and
+// two decimals).
+constexpr std::size_t kMaxCifrasCentimos = 320;
+
+struct Centimos {
+    std::size_t largo = 0;  // digits written: the integer part (at least "0") and two decimals
+    bool negativo = false;  // false for a value that rounds to zero: never -0,00
+};
+
+// The one rounding of every amount and percentage the program shows: the
+// shortest decimal digits that read back as the same double, rounded to
+// cents with halves away from zero, as a person rounds money by hand (1,125
+// gives 1,13). Sums and differences drift by a few units in the last binary
+// place, so a value within a millionth of a cent of a half cent counts as the
+// half cent: 170447,56499999983 is 170447,565 and gives 170447,57. Writes the
+// digits of |valor| in cents into `cifras`; valor must be finite.
+Centimos RedondearCentimos(double valor, char (&cifras)[kMaxCifrasCentimos]);
 
 // "%.2f": two decimals, no grouping (values written back into edit boxes).
 QString TextoDosDecimales(double valor);
@@ -20,3 +48,16 @@ double LeerNumero(const QString& texto);
 // Reads a whole number that fits in 32 bits (optional sign, digits, blanks
 // around). Anything else throws EConvertError.
 int LeerEntero(const QString& texto);
+
+// Reads an amount or a percentage from a field, as a person means it when
+// pasting: besides what LeerNumero takes, a euro sign before or after the
+// number ("1000 €", "€ 1.000") and thousands grouped by the regional
+// separator or by blanks (also no-break spaces) in well-formed groups of
+// three ("1.000,50", "1 000,50"). Grouped numbers take no exponent. A text
+// still unreadable throws LeerNumero's EConvertError; a magnitude above
+// kImporteMaximo throws EConvertError saying so.
+double LeerImporte(const QString& texto);
+
+// Reads a whole count from a field: LeerEntero, plus thousands grouped as in
+// LeerImporte ("1.200").
+int LeerCantidad(const QString& texto);

@@ -85,7 +85,7 @@ void tBotonCalculadora::AbrirParaEdit(QLineEdit* edit) {
         calculadora.setWindowTitle(Titulo);
     const QString texto = edit->text();
     try {
-        calculadora.MostrarValor(LeerNumero(texto));
+        calculadora.MostrarValor(LeerImporte(texto));
     } catch (const Exception&) {
         if (!texto.isEmpty())
             Avisar(QString(), QStringLiteral("El número \"%1\" no es correcto").arg(texto), AvisoError);
