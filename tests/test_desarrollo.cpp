@@ -75,6 +75,21 @@ std::unique_ptr<Ventana> Depreciacion(int metodo, int aniosCalculo, QDate inicio
     return v;
 }
 
+// Builds a table of the given kind (0 loan, 1 savings plan, 2 depreciation)
+// with that many periods from the first date.
+void Desarrollar(Ventana& v, int tipo, int periodos, QDate primera) {
+    if (tipo == 0)
+        DesarrollarPrestamo({{1000, 12, periodos, 10, PaymentTiming::EndOfPeriod, primera}, "12",
+                             QString::number(periodos)},
+                            v);
+    else if (tipo == 1)
+        DesarrollarInversion({{0, 0, 0, periodos, 10, PaymentTiming::EndOfPeriod, primera}, "0",
+                              QString::number(periodos)},
+                             v);
+    else
+        DesarrollarDepreciacion({{10000, 1000, periodos, 3, 9000, 8, primera}}, v);
+}
+
 QString Posiciones(const QList<QWidget*>& controles) {
     QStringList xs;
     for (const QWidget* c : controles)
@@ -322,16 +337,7 @@ private slots:
         QFETCH(int, periodos);
         Ventana v;
         try {
-            if (tipo == 0)
-                DesarrollarPrestamo({{1000, 12, periodos, 10, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}, "12",
-                                     QString::number(periodos)},
-                                    v);
-            else if (tipo == 1)
-                DesarrollarInversion({{0, 0, 1, periodos, 10, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}, "1",
-                                      QString::number(periodos)},
-                                     v);
-            else
-                DesarrollarDepreciacion({{10000, 1000, periodos, 3, 9000, 8, QDate(2024, 1, 1)}}, v);
+            Desarrollar(v, tipo, periodos, QDate(2024, 1, 1));
             QFAIL("se esperaba que la tabla se rechazara");
         } catch (const EDesarrolloExcesivo& e) {
             QVERIFY2(QString::fromUtf8(e.what()).contains(QStringLiteral("no puede tener más de 1.048.576")),
@@ -341,17 +347,66 @@ private slots:
         QCOMPARE(v.PnlInfoDesarrollo->text(), QStringLiteral(" Desarrollo del cálculo"));
     }
 
+    // Dates end on 31/12/9999, so the longest monthly table runs from
+    // January of year 1 to December 9999.
     void tablaEnElLimite() {
+        constexpr int kMeses = 9999 * 12;
         Ventana v;
-        DesarrollarPrestamo({{double(kMaxFilasDesarrollo), 0, kMaxFilasDesarrollo, 1, PaymentTiming::EndOfPeriod,
-                              QDate(2024, 1, 31)},
-                             "0", QString::number(kMaxFilasDesarrollo)},
+        DesarrollarPrestamo({{double(kMeses), 0, kMeses, 1, PaymentTiming::EndOfPeriod, QDate(1, 1, 31)}, "0",
+                             QString::number(kMeses)},
                             v);
         const TAttributeGrid& g = *v.GridDesarrollo;
-        QCOMPARE(g.RowCount(), kMaxFilasDesarrollo + 1);
-        QCOMPARE(g.Cells(0, kMaxFilasDesarrollo), "1048576");
-        QCOMPARE(g.Cells(5, kMaxFilasDesarrollo), "1.048.576,00");
-        QCOMPARE(g.Cells(6, kMaxFilasDesarrollo), "0,00");
+        QCOMPARE(g.RowCount(), kMeses + 1);
+        QCOMPARE(g.Cells(0, kMeses), "119988");
+        QCOMPARE(g.Cells(1, kMeses), "31/12/9999");
+        QCOMPARE(g.Cells(5, kMeses), "119.988,00");
+        QCOMPARE(g.Cells(6, kMeses), "0,00");
+    }
+
+    // A table whose last date would fall after 31/12/9999 is refused before
+    // the grid is touched, with the last date and the last row that fit; the
+    // table that ends within the year 9999 is built whole.
+    void fechasHastaElAnio9999_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("periodos");
+        QTest::addColumn<QDate>("primera");
+        QTest::addColumn<QString>("ultimaFecha");  // empty when refused
+        QTest::addColumn<QString>("ultimaFila");   // in the refusal
+        QTest::newRow("préstamo hasta diciembre de 9999") << 0 << 95712 << QDate(2024, 1, 31) << "31/12/9999" << "";
+        QTest::newRow("préstamo, un mes más") << 0 << 95713 << QDate(2024, 1, 31) << "" << "95.712";
+        QTest::newRow("inversión hasta diciembre de 9999") << 1 << 95712 << QDate(2024, 1, 15) << "15/12/9999" << "";
+        QTest::newRow("inversión, un mes más") << 1 << 95713 << QDate(2024, 1, 15) << "" << "95.712";
+        QTest::newRow("inversión desde el último mes") << 1 << 2 << QDate(9999, 12, 1) << "" << "1";
+        QTest::newRow("depreciación hasta 9999") << 2 << 7976 << QDate(2024, 2, 29) << "28/02/9999" << "";
+        QTest::newRow("depreciación, un año más") << 2 << 7977 << QDate(2024, 1, 1) << "" << "7.976";
+    }
+    void fechasHastaElAnio9999() {
+        QFETCH(int, tipo);
+        QFETCH(int, periodos);
+        QFETCH(QDate, primera);
+        QFETCH(QString, ultimaFecha);
+        QFETCH(QString, ultimaFila);
+        Ventana v;
+        if (!ultimaFecha.isEmpty()) {
+            Desarrollar(v, tipo, periodos, primera);
+            QCOMPARE(v.GridDesarrollo->RowCount(), periodos + 1);
+            QCOMPARE(v.GridDesarrollo->Cells(1, periodos), ultimaFecha);
+            return;
+        }
+        try {
+            Desarrollar(v, tipo, periodos, primera);
+            QFAIL("se esperaba que la tabla se rechazara");
+        } catch (const EDesarrolloExcesivo& e) {
+            const QString mensaje = QString::fromUtf8(e.what());
+            QVERIFY2(mensaje.startsWith(QStringLiteral("Las fechas de la tabla de desarrollo pasarían del 31/12/9999, "
+                                                       "la última fecha que se puede mostrar")),
+                     e.what());
+            QVERIFY2(mensaje.contains(QStringLiteral("empezando el %1, la última fila posible es la %2.")
+                                          .arg(TextoFecha(primera), ultimaFila)),
+                     e.what());
+        }
+        QCOMPARE(v.GridDesarrollo->RowCount(), 2);
+        QCOMPARE(v.PnlInfoDesarrollo->text(), QStringLiteral(" Desarrollo del cálculo"));
     }
 
     void navegacion() {

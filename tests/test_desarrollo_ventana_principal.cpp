@@ -178,18 +178,67 @@ private slots:
         QTEST(vista.ayuda, "ayuda");
     }
 
+    // A refused calculation ends the action: its warning is the only message,
+    // and no schedule window is made, however long the table would be.
+    void calculoRechazadoNoDesarrolla_data() {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("calculo");
+        QTest::addColumn<QStringList>("cajas");
+        QTest::addColumn<QStringList>("textos");
+        const QStringList pres{"EditPresCapital", "EditPresNum", "EditPresCuota", "EditPresFecha"};
+        QTest::newRow("préstamo con demasiadas cuotas")
+            << 0 << 1 << pres << QStringList{"1000000000", "2000000", "1", "31/01/2024"};
+        QTest::newRow("préstamo con fechas después de 9999")
+            << 0 << 1 << pres << QStringList{"1000000000", "100000", "1", "31/01/2024"};
+        QTest::newRow("inversión con demasiadas cuotas")
+            << 1 << 1 << QStringList{"EditInvCapital", "EditInvNum", "EditInvCuota", "EditInvCapInicial"}
+            << QStringList{"0", "2000000", "1", "0"};
+        QTest::newRow("depreciación con demasiados años")
+            << 2 << 0 << QStringList{"EditDepValorInicial", "EditDepValorFinal", "EditDepAniosUtil", "EditDepAniosCalculo"}
+            << QStringList{"1000", "2000", "2000000", "3"};
+    }
+    void calculoRechazadoNoDesarrolla() {
+        QFETCH(int, pagina);
+        QFETCH(int, calculo);
+        QFETCH(QStringList, cajas);
+        QFETCH(QStringList, textos);
+        RegistroDialogos registro;
+        bool ventanaDuranteElAviso = false;
+        registro.ResponderCon([&](QDialog&) { ventanaDuranteElAviso = FormDesarrolloCalculos != nullptr; });
+        auto p = AbrirPrincipal();
+        p->pcCalculos->setCurrentIndex(pagina);
+        QComboBox* listas[] = {p->CbPresCalculos, p->CbInvCalculos, p->CbDepCalculos};
+        listas[pagina]->setCurrentIndex(calculo);
+        for (int i = 0; i < cajas.size(); ++i)
+            p->findChild<QLineEdit*>(cajas[i])->setText(textos[i]);
+        p->AccDesarrollar->trigger();
+        QVERIFY(p->CalculoFallido);
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QCOMPARE(registro.Mostrados()[0].tipo, 2);
+        QVERIFY(!ventanaDuranteElAviso);
+        QCOMPARE(FormDesarrolloCalculos, nullptr);
+    }
+
     // Errors of the build reach the person as Spanish messages and no table
     // is shown.
     void erroresDelDesarrollo_data() {
+        QTest::addColumn<QString>("interes");
         QTest::addColumn<QString>("numCuotas");
         QTest::addColumn<QString>("fecha");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("demasiadas cuotas") << "2000000" << "31/01/2024"
+        // Without interest the instalment of so many months can be computed.
+        QTest::newRow("demasiadas cuotas") << "0" << "2000000" << "31/01/2024"
                                            << "La tabla de desarrollo tendría 2.000.000 filas y no puede tener más "
                                               "de 1.048.576.\rReduzca el número de cuotas.";
-        QTest::newRow("fecha imposible") << "12" << "31/02/2024" << "La fecha \"31/02/2024\" no es correcta";
+        QTest::newRow("fecha imposible") << "12" << "12" << "31/02/2024" << "La fecha \"31/02/2024\" no es correcta";
+        QTest::newRow("fechas después de 9999")
+            << "12" << "95713" << "31/01/2024"
+            << "Las fechas de la tabla de desarrollo pasarían del 31/12/9999, la última fecha que se puede mostrar: "
+               "empezando el 31/01/2024, la última fila posible es la 95.712.\rReduzca el número de cuotas o elija "
+               "una primera fecha anterior.";
     }
     void erroresDelDesarrollo() {
+        QFETCH(QString, interes);
         QFETCH(QString, numCuotas);
         QFETCH(QString, fecha);
         RegistroDialogos registro;
@@ -197,12 +246,12 @@ private slots:
         LeerAlMostrar(registro, vista);
         auto p = AbrirPrincipal();
         p->EditPresCapital->setText(QStringLiteral("1000"));
-        p->EditPresInteres->setText(QStringLiteral("12"));
+        p->EditPresInteres->setText(interes);
         p->EditPresNum->setText(numCuotas);
         p->EditPresFecha->setText(fecha);
         p->AccDesarrollar->trigger();
         QVERIFY(!vista.mostrada);
-        QVERIFY(!registro.Mostrados().isEmpty());
+        QCOMPARE(registro.Mostrados().size(), 1);
         QCOMPARE(registro.Mostrados().last().titulo, "Error");
         QTEST(registro.Mostrados().last().mensaje, "mensaje");
         QCOMPARE(FormDesarrolloCalculos, nullptr);

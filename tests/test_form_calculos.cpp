@@ -12,11 +12,14 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <functional>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -50,6 +53,26 @@ void Escribir(QLineEdit* campo, const QString& texto) {
 }
 
 QLineEdit* Campo(Ventana& v, const char* nombre) { return v.findChild<QLineEdit*>(QLatin1String(nombre)); }
+
+const QString kResultadosVigentes = QStringLiteral(" Resultados del último cálculo realizado");
+const QString kResultadosAnteriores =
+    QStringLiteral(" Resultados (de los datos anteriores: pulse Intro para recalcular)");
+
+// The results heading as a person reads it: its words and its colours.
+struct Cabecera {
+    QString texto;
+    QColor fondo, letra;
+};
+
+Cabecera LeerCabecera(const QLabel* cabecera) {
+    return {cabecera->text(), cabecera->palette().color(QPalette::Window),
+            cabecera->palette().color(QPalette::WindowText)};
+}
+
+// Sum of the colour differences, enough to tell two colours apart at a glance.
+int Distancia(const QColor& a, const QColor& b) {
+    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+}
 
 }  // namespace
 
@@ -389,6 +412,136 @@ private slots:
         QTest::keyClick(v->EditPresCapital, Qt::Key_Return);
         QCOMPARE(v->EditPresCuota->text(), QStringLiteral("860,66"));
         QCOMPARE(registro.Mostrados().size(), 1);
+    }
+
+    // Once a box changes after a calculation, the heading says that the
+    // results belong to the previous data, until the next calculation or
+    // Ctrl+N restores it.
+    void resultadosDeDatosAnteriores_data() {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<QStringList>("campos");
+        QTest::addColumn<QStringList>("textos");
+        QTest::addColumn<QString>("cambiado");
+        QTest::addColumn<QString>("nuevo");
+        const QStringList pres{"EditPresCapital", "EditPresInteres", "EditPresNum"};
+        const QStringList datosPres{"10000", "6", "12"};
+        QTest::newRow("préstamo, capital tecleado") << 0 << pres << datosPres << "EditPresCapital" << "20000";
+        QTest::newRow("préstamo, forma de pago") << 0 << pres << datosPres << "cbPresAportacion" << "";
+        QTest::newRow("inversión, capital inicial puesto desde fuera")
+            << 1 << QStringList{"EditInvInteres", "EditInvNum", "EditInvCapital"}
+            << QStringList{"6", "120", "20000"} << "EditInvCapInicial" << "500";
+        QTest::newRow("depreciación, años a calcular")
+            << 2 << QStringList{"EditDepValorInicial", "EditDepValorFinal", "EditDepAniosUtil", "EditDepAniosCalculo"}
+            << QStringList{"10000", "1000", "5", "3"} << "EditDepAniosCalculo" << "4";
+    }
+    void resultadosDeDatosAnteriores() {
+        QFETCH(int, pagina);
+        QFETCH(QStringList, campos);
+        QFETCH(QStringList, textos);
+        QFETCH(QString, cambiado);
+        QFETCH(QString, nuevo);
+        RegistroDialogos registro;
+        auto v = AbrirVentana();
+        v->pcCalculos->setCurrentIndex(pagina);
+        QLabel* cabecera = QList<QLabel*>{v->PnlPresInfo, v->PnlInvInfo, v->PnlDepInfo}[pagina];
+        const Cabecera normal = LeerCabecera(cabecera);
+        QCOMPARE(normal.texto, kResultadosVigentes);
+        auto cambiar = [&] {
+            if (auto* lista = v->findChild<QComboBox*>(cambiado)) {
+                lista->setCurrentIndex(1 - lista->currentIndex());
+                return;
+            }
+            QLineEdit* campo = Campo(*v, qPrintable(cambiado));
+            if (cambiado.startsWith(QLatin1String("EditInv")))  // as the calculator button writes it
+                campo->setText(campo->text() == nuevo ? nuevo + '0' : nuevo);
+            else
+                Escribir(campo, nuevo);
+        };
+
+        // Before any calculation there are no results to be stale.
+        for (int i = 0; i < campos.size(); ++i)
+            Escribir(Campo(*v, qPrintable(campos[i])), textos[i]);
+        QCOMPARE(cabecera->text(), kResultadosVigentes);
+        QTest::keyClick(Campo(*v, qPrintable(campos[1])), Qt::Key_Return);
+        QCOMPARE(cabecera->text(), kResultadosVigentes);
+
+        cambiar();
+        const Cabecera anterior = LeerCabecera(cabecera);
+        QCOMPARE(anterior.texto, kResultadosAnteriores);
+        QVERIFY(Distancia(anterior.fondo, normal.fondo) > 100);
+        QVERIFY(Distancia(anterior.letra, anterior.fondo) > 300);
+
+        QTest::keyClick(Campo(*v, qPrintable(campos[1])), Qt::Key_Return);
+        const Cabecera otraVez = LeerCabecera(cabecera);
+        QCOMPARE(otraVez.texto, kResultadosVigentes);
+        QCOMPARE(otraVez.fondo, normal.fondo);
+        QCOMPARE(otraVez.letra, normal.letra);
+
+        cambiar();
+        QCOMPARE(cabecera->text(), kResultadosAnteriores);
+        QTest::keyClick(Campo(*v, qPrintable(campos[1])), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(LeerCabecera(cabecera).texto, kResultadosVigentes);
+        QCOMPARE(LeerCabecera(cabecera).fondo, normal.fondo);
+        QVERIFY(registro.Mostrados().isEmpty());
+    }
+
+    // Each page keeps its own heading; a refused depreciation leaves the old
+    // panels, so their heading still says they belong to the previous data.
+    void resultadosAnterioresPorPagina() {
+        RegistroDialogos registro;
+        auto v = AbrirVentana();
+        v->EditPresCapital->setText(QStringLiteral("10000"));
+        v->EditPresNum->setText(QStringLiteral("12"));
+        v->AccCalcular->trigger();
+        v->pcCalculos->setCurrentWidget(v->tsDep);
+        v->EditDepValorInicial->setText(QStringLiteral("10000"));
+        v->EditDepValorFinal->setText(QStringLiteral("1000"));
+        v->EditDepAniosUtil->setText(QStringLiteral("5"));
+        v->EditDepAniosCalculo->setText(QStringLiteral("3"));
+        v->AccCalcular->trigger();
+        v->EditDepValorFinal->setText(QStringLiteral("20000"));
+        v->AccCalcular->trigger();
+        QVERIFY(v->CalculoFallido);
+        QCOMPARE(v->PnlDepInfo->text(), kResultadosAnteriores);
+        QCOMPARE(v->PnlPresInfo->text(), kResultadosVigentes);
+        v->pcCalculos->setCurrentWidget(v->tsPres);
+        v->EditPresInteres->setText(QStringLiteral("5"));
+        QCOMPARE(v->PnlPresInfo->text(), kResultadosAnteriores);
+        QCOMPARE(v->PnlInvInfo->text(), kResultadosVigentes);
+        v->AccDesarrollar->trigger();  // the table's calculation is a calculation too
+        QCOMPARE(v->PnlPresInfo->text(), kResultadosVigentes);
+    }
+
+    // After a change of page the control with the caret shows the focus
+    // colour, and no other control keeps it. A page given back its focus
+    // returns it to the box that last had it.
+    void focoTrasCambiarDePagina() {
+        auto v = AbrirVentana();
+        v->EditPresCapital->setFocus();
+        QTabBar* pestanas = v->pcCalculos->tabBar();
+        auto tecla = [](Qt::Key k) { return [k] { QTest::keyClick(QApplication::focusWidget(), k, Qt::AltModifier); }; };
+        auto clic = [pestanas](int i) {
+            return [pestanas, i] { QTest::mouseClick(pestanas, Qt::LeftButton, {}, pestanas->tabRect(i).center()); };
+        };
+        const QList<std::tuple<QString, std::function<void()>, QWidget*>> cambios{
+            {"Alt+I", tecla(Qt::Key_I), v->CbInvCalculos},
+            {"un clic en el número de cuotas", [&] { QTest::mouseClick(v->EditInvNum, Qt::LeftButton); }, v->EditInvNum},
+            {"Alt+P", tecla(Qt::Key_P), v->EditPresCapital},
+            {"Alt+D", tecla(Qt::Key_D), v->CbDepCalculos},
+            {"Alt+I de vuelta", tecla(Qt::Key_I), v->EditInvNum},
+            {"clic en Préstamos", clic(0), v->EditPresCapital},
+            {"clic en Inversiones", clic(1), v->EditInvNum},
+        };
+        for (const auto& [nombre, cambiar, esperado] : cambios) {
+            cambiar();
+            QWidget* foco = QApplication::focusWidget();
+            QVERIFY2(foco == esperado, qPrintable(nombre + ": " + (foco ? foco->objectName() : QStringLiteral("nadie"))));
+            QVERIFY2(ColorFondo(foco) == ColorResaltado, qPrintable(nombre));
+            for (QWidget* control : v->pcCalculos->findChildren<QWidget*>()) {
+                if ((qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control)) && control != foco)
+                    QVERIFY2(ColorFondo(control) != ColorResaltado, qPrintable(nombre + ": " + control->objectName()));
+            }
+        }
     }
 
     // Escape asks before leaving; "No" keeps the program running.

@@ -10,6 +10,7 @@
 #include "util/fechas.h"
 
 #include <QComboBox>
+#include <QScopedValueRollback>
 #include <QLineEdit>
 
 namespace {
@@ -46,6 +47,7 @@ finance::PaymentTiming Momento(const QComboBox* lista) {
 }  // namespace
 
 void TFormCalculosFinancieros::CalcularPrestamo() {
+    const QScopedValueRollback<bool> escribiendo(calculando_, true);
     using finance::CampoPrestamo;
     NumCuotas = 0;
     Cuota = TotalPagado = TotalIntereses = Porcentaje = 0;
@@ -85,9 +87,11 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
     PnlPresIntereses->setText(p.intereses);
     PnlPresPorcentaje->setText(p.porcentaje);
     PnlPresNumRes->setText(p.numCuotas);
+    ResultadosAlDia(PnlPresInfo, true);
 }
 
 void TFormCalculosFinancieros::CalcularInversion() {
+    const QScopedValueRollback<bool> escribiendo(calculando_, true);
     using finance::CampoInversion;
     NumCuotas = 0;
     Capital = Invertido = Beneficio = Porcentaje = 0;
@@ -132,9 +136,11 @@ void TFormCalculosFinancieros::CalcularInversion() {
     PnlInvRendimiento->setText(p.rendimiento);
     PnlInvPorcentaje->setText(p.porcentaje);
     PnlInvNumRes->setText(p.numCuotas);
+    ResultadosAlDia(PnlInvInfo, true);
 }
 
 void TFormCalculosFinancieros::CalcularDepreciacion() {
+    const QScopedValueRollback<bool> escribiendo(calculando_, true);
     DepVidaUtil = DepCalculada = 0;
     CerosEnBlanco({EditDepValorInicial, EditDepValorFinal, EditDepAniosUtil, EditDepAniosCalculo});
     FechaDeHoySiVacia(EditDepFecha);
@@ -153,6 +159,7 @@ void TFormCalculosFinancieros::CalcularDepreciacion() {
 
     if (r.aviso)
         MostrarAvisoCalculo(r.aviso->titulo, r.aviso->texto);
+    // A refused depreciation keeps the panels, and with them their heading.
     if (r.conservarPaneles)
         return;
     const finance::PanelesDepreciacion p = finance::TextosPanelesDepreciacion(e);
@@ -160,4 +167,5 @@ void TFormCalculosFinancieros::CalcularDepreciacion() {
     PnlDepValorFinalUtil->setText(p.valorFinalUtil);
     PnlDepDepreciacionCalculada->setText(p.depreciacionCalculada);
     PnlDepValorFinalCalculado->setText(p.valorFinalCalculado);
+    ResultadosAlDia(PnlDepInfo, true);
 }

@@ -56,6 +56,11 @@ void TFormCalculosFinancieros::FormCreate() {
     PrepararPaginaPrestamos();
     PrepararPaginaInversiones();
     PrepararPaginaDepreciaciones();
+    VigilarDatos(PnlPresInfo, {EditPresCuota, EditPresInteres, EditPresNum, EditPresCapital}, cbPresAportacion);
+    VigilarDatos(PnlInvInfo, {EditInvCuota, EditInvInteres, EditInvNum, EditInvCapital, EditInvCapInicial},
+                 CbInvAportacion);
+    VigilarDatos(PnlDepInfo, {EditDepValorInicial, EditDepValorFinal, EditDepAniosUtil, EditDepAniosCalculo},
+                 nullptr);
     pcCalculos->setCurrentWidget(tsPres);
 
     connect(pcCalculos, &QTabWidget::currentChanged, this, &TFormCalculosFinancieros::pcCalculosChange);
@@ -157,7 +162,9 @@ void TFormCalculosFinancieros::DesbloquearEdits(QWidget* panel) {
     for (QLineEdit* campo : panel->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
         if (!campo->inputMask().isEmpty())
             continue;
-        FijarColorFondo(campo, ColorEditable);
+        // A change of page gives the focus back to the page's box before its
+        // unknown is prepared: that box keeps its focus colour.
+        FijarColorFondo(campo, campo->hasFocus() ? ColorResaltado : ColorEditable);
         campo->setReadOnly(false);
         campo->setFocusPolicy(Qt::StrongFocus);
         campo->setEnabled(true);
@@ -191,12 +198,16 @@ void TFormCalculosFinancieros::AccCalcularExecute() {
 void TFormCalculosFinancieros::AccInicializarExecute() {
     EjecutarProtegido([this] {
         QWidget* pagina = pcCalculos->currentWidget();
-        if (pagina == tsPres)
+        if (pagina == tsPres) {
             InicializarPrestamo();
-        else if (pagina == tsInv)
+            ResultadosAlDia(PnlPresInfo, false);
+        } else if (pagina == tsInv) {
             InicializarInversion();
-        else if (pagina == tsDep)
+            ResultadosAlDia(PnlInvInfo, false);
+        } else if (pagina == tsDep) {
             InicializarDepreciacion();
+            ResultadosAlDia(PnlDepInfo, false);
+        }
     });
 }
 

@@ -165,7 +165,15 @@ private:
 
     void MostrarAvisoCalculo(const QString& titulo, const QString& texto);
 
+    // The results heading of each page says whether its panels still belong
+    // to the boxes as they are: see form_calculos_financieros_resultados.cpp.
+    void VigilarDatos(QLabel* cabecera, std::initializer_list<QLineEdit*> campos, QComboBox* aportacion);
+    void DatosCambiados(QLabel* cabecera);
+    void ResultadosAlDia(QLabel* cabecera, bool hayResultados);
+
     bool pintado_ = false;
+    // True while a calculation writes into the boxes it reads.
+    bool calculando_ = false;
 };
 
 // The program's main window, while it exists.

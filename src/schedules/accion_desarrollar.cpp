@@ -2,13 +2,13 @@
 
 #include "app/form_calculos_financieros.h"
 #include "app/informe_errores.h"
+#include "schedules/desarrollo_comun.h"
 #include "schedules/desarrollo_depreciacion.h"
 #include "schedules/desarrollo_inversion.h"
 #include "schedules/desarrollo_prestamo.h"
 #include "schedules/form_desarrollo_calculos.h"
 #include "util/fechas.h"
 #include "util/puertas.h"
-#include "widgets/grid/attribute_grid.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,46 +29,65 @@ finance::PaymentTiming Momento(const QComboBox* lista) {
     return lista->currentIndex() == 1 ? finance::PaymentTiming::StartOfPeriod : finance::PaymentTiming::EndOfPeriod;
 }
 
-void DesarrollarPaginaPrestamos(TFormCalculosFinancieros& p, TFormDesarrolloCalculos& ventana) {
+// Makes the schedule window, lets the builder fill it and shows it; the
+// window lives for this one use.
+template <typename Construir>
+void MostrarDesarrollo(TFormCalculosFinancieros& principal, Construir construir) {
+    auto ventana = std::make_unique<TFormDesarrolloCalculos>(&principal);
+    construir(*ventana);
+    puertas::EjecutarModal(*ventana);
+}
+
+// Each page first runs its calculation. A refused one has told the person
+// why, and its table would never be shown, so nothing more is done; a table
+// too long to build is refused before any window exists.
+void DesarrollarPaginaPrestamos(TFormCalculosFinancieros& p) {
     FechaDeHoySiEnBlanco(p.EditPresFecha);
     p.CalcularPrestamo();
-    const DatosFilasPrestamo datos{p.Capital, p.Interes, p.NumCuotas, p.Cuota, Momento(p.cbPresAportacion),
-                                   PrimeraFecha(p.EditPresFecha)};
-    DesarrollarPrestamo({datos, p.EditPresInteres->text(), p.EditPresNum->text()}, ventana);
+    if (p.CalculoFallido)
+        return;
+    const EntradaDesarrolloPrestamo entrada{
+        {p.Capital, p.Interes, p.NumCuotas, p.Cuota, Momento(p.cbPresAportacion), PrimeraFecha(p.EditPresFecha)},
+        p.EditPresInteres->text(),
+        p.EditPresNum->text()};
+    ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha);
+    MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarPrestamo(entrada, v); });
 }
 
-void DesarrollarPaginaInversiones(TFormCalculosFinancieros& p, TFormDesarrolloCalculos& ventana) {
+void DesarrollarPaginaInversiones(TFormCalculosFinancieros& p) {
     FechaDeHoySiEnBlanco(p.EditInvFecha);
-    ventana.GridDesarrollo->SetColCount(6);
     p.CalcularInversion();
-    const DatosFilasInversion datos{p.Capital,   p.CapInicial, p.Interes, p.NumCuotas,
-                                    p.Cuota,     Momento(p.CbInvAportacion), PrimeraFecha(p.EditInvFecha)};
-    DesarrollarInversion({datos, p.EditInvInteres->text(), p.EditInvNum->text()}, ventana);
+    if (p.CalculoFallido)
+        return;
+    const EntradaDesarrolloInversion entrada{{p.Capital, p.CapInicial, p.Interes, p.NumCuotas, p.Cuota,
+                                              Momento(p.CbInvAportacion), PrimeraFecha(p.EditInvFecha)},
+                                             p.EditInvInteres->text(),
+                                             p.EditInvNum->text()};
+    ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha);
+    MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarInversion(entrada, v); });
 }
 
-void DesarrollarPaginaDepreciaciones(TFormCalculosFinancieros& p, TFormDesarrolloCalculos& ventana) {
+void DesarrollarPaginaDepreciaciones(TFormCalculosFinancieros& p) {
     FechaDeHoySiEnBlanco(p.EditDepFecha);
-    ventana.GridDesarrollo->SetColCount(6);
     p.CalcularDepreciacion();
-    const DatosFilasDepreciacion datos{p.ValorInicial, p.ValorFinal,  p.AniosUtil,
-                                       p.AniosCalculo, p.DepVidaUtil, CalculoActual,
-                                       PrimeraFecha(p.EditDepFecha)};
-    DesarrollarDepreciacion({datos}, ventana);
+    if (p.CalculoFallido)
+        return;
+    const EntradaDesarrolloDepreciacion entrada{{p.ValorInicial, p.ValorFinal, p.AniosUtil, p.AniosCalculo,
+                                                 p.DepVidaUtil, CalculoActual, PrimeraFecha(p.EditDepFecha)}};
+    ComprobarDesarrolloAnual(entrada.datos.AniosUtil, entrada.datos.primeraFecha);
+    MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarDepreciacion(entrada, v); });
 }
 
 }  // namespace
 
 void EjecutarDesarrollo(TFormCalculosFinancieros& principal) {
     EjecutarProtegido([&principal] {
-        auto ventana = std::make_unique<TFormDesarrolloCalculos>(&principal);
         QWidget* pagina = principal.pcCalculos->currentWidget();
         if (pagina == principal.tsPres)
-            DesarrollarPaginaPrestamos(principal, *ventana);
+            DesarrollarPaginaPrestamos(principal);
         else if (pagina == principal.tsInv)
-            DesarrollarPaginaInversiones(principal, *ventana);
+            DesarrollarPaginaInversiones(principal);
         else if (pagina == principal.tsDep)
-            DesarrollarPaginaDepreciaciones(principal, *ventana);
-        if (!principal.CalculoFallido)
-            puertas::EjecutarModal(*ventana);
+            DesarrollarPaginaDepreciaciones(principal);
     });
 }

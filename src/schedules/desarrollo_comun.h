@@ -4,6 +4,7 @@
 #include "util/excepcion.h"
 #include "widgets/grid/grid_types.h"
 
+#include <QDate>
 #include <QString>
 #include <initializer_list>
 
@@ -14,7 +15,8 @@ class TAttributeGrid;
 // refused before anything is allocated.
 inline constexpr int kMaxFilasDesarrollo = 1048576;
 
-// A table with more periods than kMaxFilasDesarrollo; the message is Spanish.
+// A table too long to build: more periods than kMaxFilasDesarrollo, or dates
+// past the last one the program can show. The message is Spanish.
 class EDesarrolloExcesivo : public Exception {
 public:
     using Exception::Exception;
@@ -23,6 +25,20 @@ public:
 // Throws EDesarrolloExcesivo when the table would have more periods than the
 // limit. "consejo" ends the message, telling what to reduce.
 void ComprobarTamanoDesarrollo(long long periodos, const QString& consejo);
+
+// The date of period k + 1 of a table, k periods after the first one;
+// invalid past 31/12/9999.
+using FechaDePeriodo = QDate (*)(int k, const QDate& primera);
+
+// Throws EDesarrolloExcesivo when the date of the last of `periodos` periods
+// would fall after 31/12/9999, the last date the program shows; the message
+// names that date and the last row that fits. "consejo" ends it.
+void ComprobarFechasDesarrollo(int periodos, const QDate& primera, FechaDePeriodo fecha, const QString& consejo);
+
+// Both checks for a table of monthly instalments (loans and savings plans)
+// and for one of years (depreciation), run before anything is built.
+void ComprobarDesarrolloMensual(int cuotas, const QDate& primera);
+void ComprobarDesarrolloAnual(int anios, const QDate& primera);
 
 // Colours of the schedule grids.
 inline constexpr TColor kFondoClaro = 0xE0E0E0;   // RGB 224, 224, 224

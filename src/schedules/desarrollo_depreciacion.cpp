@@ -73,7 +73,7 @@ void EscribirInformacion(const DatosFilasDepreciacion& d, TFormDesarrolloCalculo
 
 void DesarrollarDepreciacion(const EntradaDesarrolloDepreciacion& entrada, TFormDesarrolloCalculos& ventana) {
     const DatosFilasDepreciacion& d = entrada.datos;
-    ComprobarTamanoDesarrollo(d.AniosUtil, QStringLiteral("Reduzca los años de vida útil."));
+    ComprobarDesarrolloAnual(d.AniosUtil, d.primeraFecha);
     EscribirTabla(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = 2;

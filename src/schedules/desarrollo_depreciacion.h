@@ -11,5 +11,5 @@ struct EntradaDesarrolloDepreciacion {
 };
 
 // Throws EDesarrolloExcesivo, before writing anything, when the useful life
-// has more years than a table may have.
+// has more years than a table may have or its dates would pass 31/12/9999.
 void DesarrollarDepreciacion(const EntradaDesarrolloDepreciacion& entrada, TFormDesarrolloCalculos& ventana);

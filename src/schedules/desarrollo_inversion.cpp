@@ -35,7 +35,7 @@ void EscribirTabla(const DatosFilasInversion& datos, TAttributeGrid& grid) {
 
 void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarrolloCalculos& ventana) {
     const DatosFilasInversion& d = entrada.datos;
-    ComprobarTamanoDesarrollo(d.NumCuotas, QStringLiteral("Reduzca el número de cuotas."));
+    ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha);
     EscribirTabla(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = 1;

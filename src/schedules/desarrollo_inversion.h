@@ -15,6 +15,7 @@ struct EntradaDesarrolloInversion {
 };
 
 // Throws EDesarrolloExcesivo, before writing anything, when the plan has
-// more contributions than a table may have, and EDesarrolloInversion when a
-// row's capital grows beyond what can be computed.
+// more contributions than a table may have or its dates would pass
+// 31/12/9999, and EDesarrolloInversion when a row's capital grows beyond
+// what can be computed.
 void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarrolloCalculos& ventana);

@@ -40,7 +40,7 @@ void EscribirTabla(const DatosFilasPrestamo& datos, TAttributeGrid& grid) {
 
 void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrolloCalculos& ventana) {
     const DatosFilasPrestamo& d = entrada.datos;
-    ComprobarTamanoDesarrollo(d.NumCuotas, QStringLiteral("Reduzca el número de cuotas."));
+    ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha);
     EscribirTabla(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = 0;

@@ -14,5 +14,5 @@ struct EntradaDesarrolloPrestamo {
 };
 
 // Throws EDesarrolloExcesivo, before writing anything, when the loan has
-// more instalments than a table may have.
+// more instalments than a table may have or its dates would pass 31/12/9999.
 void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrolloCalculos& ventana);

@@ -1,0 +1,49 @@
+// The results heading of each page tells whether the result panels belong to
+// the boxes as they are now. Once a box that feeds the calculation changes,
+// the panels show the figures of the previous data: the heading says so, in
+// words and colour, until the next calculation writes the panels again or the
+// page is cleared.
+#include "app/controles_pagina.h"
+#include "app/form_calculos_financieros.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const char* const kHayResultados = "zzHayResultados";
+
+// Amber with dark red letters: unlike the lilac of the other headings, and
+// as easy to read.
+const QColor kFondoAnteriores{255, 214, 140};
+const QColor kLetraAnteriores{128, 0, 0};
+
+void MostrarCabecera(QLabel* cabecera, bool anteriores) {
+    cabecera->setText(anteriores ? QStringLiteral(" Resultados (de los datos anteriores: pulse Intro para recalcular)")
+                                 : QStringLiteral(" Resultados del último cálculo realizado"));
+    QPalette paleta = cabecera->palette();
+    paleta.setColor(QPalette::Window, anteriores ? kFondoAnteriores : ColorCabecera);
+    paleta.setColor(QPalette::WindowText, anteriores ? kLetraAnteriores : QColor(Qt::black));
+    cabecera->setPalette(paleta);
+}
+
+}  // namespace
+
+void TFormCalculosFinancieros::VigilarDatos(QLabel* cabecera, std::initializer_list<QLineEdit*> campos,
+                                            QComboBox* aportacion) {
+    for (QLineEdit* campo : campos)
+        connect(campo, &QLineEdit::textChanged, this, [this, cabecera] { DatosCambiados(cabecera); });
+    if (aportacion)
+        connect(aportacion, &QComboBox::currentIndexChanged, this, [this, cabecera] { DatosCambiados(cabecera); });
+}
+
+void TFormCalculosFinancieros::DatosCambiados(QLabel* cabecera) {
+    if (!calculando_ && cabecera->property(kHayResultados).toBool())
+        MostrarCabecera(cabecera, true);
+}
+
+void TFormCalculosFinancieros::ResultadosAlDia(QLabel* cabecera, bool hayResultados) {
+    cabecera->setProperty(kHayResultados, hayResultados);
+    MostrarCabecera(cabecera, false);
+}
