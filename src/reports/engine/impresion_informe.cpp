@@ -35,7 +35,9 @@ QString MotivoSinInicio(const QPrinter& impresora) {
 }  // namespace
 
 QStringList ImpresorasDelSistema() { return Consulta()(); }
-void FijarConsultaImpresoras(ConsultaImpresoras consulta) { Consulta() = std::move(consulta); }
+void FijarConsultaImpresoras(ConsultaImpresoras consulta) {
+    Consulta() = consulta ? std::move(consulta) : ImpresorasInstaladas;
+}
 
 bool ImprimirPaginas(const InformePreparado& informe, QPrinter& impresora, QWidget* padre, QString* fallo) {
     Fallar(fallo, QString());

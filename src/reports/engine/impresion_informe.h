@@ -22,7 +22,8 @@ bool ImprimirPaginas(const InformePreparado& informe, QPrinter& impresora, QWidg
 bool ConfigurarImpresora(QPrinter& impresora, int paginas, QWidget* padre = nullptr);
 
 // The names of the printers installed on the system. Tests replace the
-// query to stand for a machine with or without printers.
+// query to stand for a machine with or without printers; an empty function
+// brings back the system's own.
 using ConsultaImpresoras = std::function<QStringList()>;
 QStringList ImpresorasDelSistema();
 void FijarConsultaImpresoras(ConsultaImpresoras consulta);
