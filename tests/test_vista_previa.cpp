@@ -155,6 +155,7 @@ private slots:
     void carpetaRestauradaTrasLaVistaPrevia();
     void vistaModalSobreLaTabla();
     void menuEmergente();
+    void ctrlPNoPideLaPagina();
     void imprimirSinImpresoras();
     void imprimirConFalloAvisa();
     void cajaDePaginaParaInformesLargos();
@@ -507,6 +508,20 @@ void TestVistaPrevia::vistaModalSobreLaTabla() {
     });
     QVERIFY(VistasAbiertas().isEmpty());
     QVERIFY(tabla.ventana.isVisible());
+}
+
+// Ctrl+P pressed in the table window ends (its release) in the preview, and a
+// second Ctrl+P may reach it whole: neither is the P key.
+void TestVistaPrevia::ctrlPNoPideLaPagina() {
+    ConVistaPrevia(100, [](TFormVistaPrevia& v) {
+        v.activateWindow();
+        v.BtnCerrar->setFocus();
+        QTest::keyRelease(v.BtnCerrar, Qt::Key_P);
+        Teclear(v, Qt::Key_P, Qt::ControlModifier);
+        QApplication::processEvents();
+        QVERIFY(!v.PaginaPedida);
+        QVERIFY(QApplication::focusWidget() != v.sePage);
+    });
 }
 
 void TestVistaPrevia::menuEmergente() {

@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -736,14 +737,19 @@ bool TFormVistaPrevia::eventFilter(QObject* objeto, QEvent* evento) {
         const bool navegacion = tecla->key() != Qt::Key_Space && tecla->key() != Qt::Key_Return &&
                                 tecla->key() != Qt::Key_Enter && tecla->key() != Qt::Key_Escape &&
                                 tecla->key() != Qt::Key_Tab && tecla->key() != Qt::Key_Backtab;
-        if (tipo == QEvent::KeyRelease && !tecla->isAutoRepeat() && BtnCerrar->isEnabled()) {
+        // A key acts when it is released, and only when it was pressed here
+        // on its own: the release of Ctrl+P, whether it began in the table
+        // window or here, is not the P key.
+        if (tipo == QEvent::KeyPress && !tecla->isAutoRepeat())
+            teclaPulsada_ = tecla->modifiers() & (Qt::ControlModifier | Qt::MetaModifier) ? 0 : tecla->key();
+        if (tipo == QEvent::KeyRelease && !tecla->isAutoRepeat() && BtnCerrar->isEnabled() &&
+            std::exchange(teclaPulsada_, 0) == tecla->key()) {
             if (tecla->modifiers() & Qt::KeypadModifier) {
                 if (tecla->key() == Qt::Key_Minus)
                     BtnZoomOutClick();
                 else if (tecla->key() == Qt::Key_Plus)
                     BtnZoomInClick();
-            } else if (navegacion && !(tecla->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
-                // Ctrl+P and the like are not the bare keys of the table.
+            } else if (navegacion) {
                 BtnCerrarKeyUp(tecla->key());
             }
         }

@@ -127,6 +127,7 @@ private:
     std::unique_ptr<InformePreparado> paginas_;
     TGeneradorInforme generador_;
     std::unique_ptr<QPrinter> impresora_;
+    int teclaPulsada_ = 0;  // the key pressed on BtnCerrar, until released
     bool cerrada_ = false;
     bool cursorCambiado_ = false;
 };
