@@ -110,9 +110,21 @@ def caja_con_texto(ventana, final):
     return r.esperar(buscar, f"una caja que acabe en «{final}» en «{ventana.name}»")
 
 
+def arriba_del_todo():
+    """The active window is the top of the window manager's stacking order."""
+    activa = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
+    pila = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"], capture_output=True, text=True).stdout
+    ventanas = [int(v, 16) for v in pila.split("#", 1)[-1].replace(",", " ").split()]
+    return bool(activa) and bool(ventanas) and ventanas[-1] == int(activa)
+
+
 def dialogo(titulo):
-    """Waits for a dialog that is the active window, above the preview."""
+    """Waits for a dialog that is the active window, above the preview, and
+    stays so (the preview must not raise itself over it)."""
     r.esperar_titulo(titulo)
+    r.esperar(arriba_del_todo, f"«{titulo}» encima de la vista previa")
+    time.sleep(0.5)
+    r.comprobar(arriba_del_todo() and r.titulo_activa() == titulo, f"«{titulo}» quedó debajo de la vista previa")
     return r.ventana(titulo)
 
 
