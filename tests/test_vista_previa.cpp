@@ -634,8 +634,9 @@ void TestVistaPrevia::dialogosDeFicheroEmpiezanEnDocumentos() {
         }
     });
     responder.start(10);
-    const QString elegido = puertas::PedirNombreFichero(nullptr, QStringLiteral("Guardar"), QStringLiteral("*.zrp"), true);
-    puertas::PedirNombreFichero(nullptr, QStringLiteral("Cargar"), QStringLiteral("*.zrp"), false);
+    const QString filtro = QStringLiteral("*.zrp");
+    const QString elegido = puertas::PedirNombreFichero(nullptr, QStringLiteral("Guardar"), filtro, true);
+    puertas::PedirNombreFichero(nullptr, QStringLiteral("Cargar"), filtro, false);
     puertas::FijarMostrarModal([](QDialog&) { return int(QDialog::Rejected); });
     puertas::FijarPitido([] {});
     puertas::FijarAbrirUrl([](const QUrl&) {});

@@ -363,13 +363,11 @@ void TFormVistaPrevia::AjustarCajaPagina() {
     const QString ultima = QString::number(VistaPrevia->NumeroPaginas());
     const int cifras = std::max(kCifrasPagina, int(ultima.size()));
     sePage->setMaxLength(cifras);
-    const QFontMetrics cifrasCaja(sePage->font());
+    const int anchoCifras = QFontMetrics(sePage->font()).horizontalAdvance(QString(cifras, QLatin1Char('0')));
     const int margen = sePage->textMargins().left() + sePage->textMargins().right() + 12;
-    sePage->setFixedWidth(std::max(kAnchoCajaPagina, cifrasCaja.horizontalAdvance(QString(cifras, QLatin1Char('0'))) + margen));
-    const QString mayor = QString(cifras, QLatin1Char('9'));
-    const QFontMetrics estado(PanelNumPag->font());
-    PanelNumPag->setFixedWidth(
-        std::max(kAnchoNumPag, estado.horizontalAdvance(QStringLiteral(" Página %1 de %1").arg(mayor)) + 8));
+    sePage->setFixedWidth(std::max(kAnchoCajaPagina, anchoCifras + margen));
+    const QString mayor = QStringLiteral(" Página %1 de %1").arg(QString(cifras, QLatin1Char('9')));
+    PanelNumPag->setFixedWidth(std::max(kAnchoNumPag, QFontMetrics(PanelNumPag->font()).horizontalAdvance(mayor) + 8));
 }
 
 void TFormVistaPrevia::ActualizarNumPagina() {
