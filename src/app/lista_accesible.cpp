@@ -58,8 +58,9 @@ QAccessibleInterface* Fabrica(const QString& clase, QObject* objeto) {
 }  // namespace
 
 void RegistrarListaAccesible() {
-    static bool registrada = false;
-    if (!registrada)
+    static const bool instalada = [] {
         QAccessible::installFactory(Fabrica);
-    registrada = true;
+        return true;
+    }();
+    Q_UNUSED(instalada);
 }

@@ -14,8 +14,7 @@ def calculadora(principal):
     boton = r.junto_a(capital, "Abrir la calculadora")
 
     r.clic(boton)
-    ventana = r.ventana("Calculadora")
-    r.esperar_titulo("Calculadora")
+    ventana = r.ventana_activa("Calculadora")
     r.escribir("1250*4")
     r.teclas("Return")  # equals, not send
     r.esperar_texto(pantalla(ventana), "5000")
@@ -25,7 +24,7 @@ def calculadora(principal):
 
     # Opened again it starts from the box's number; Escape sends nothing.
     r.clic(boton)
-    ventana = r.ventana("Calculadora")
+    ventana = r.ventana_activa("Calculadora")
     r.esperar_texto(pantalla(ventana), "5000")
     r.escribir("/8")
     r.teclas("Return")
@@ -49,8 +48,7 @@ def selector_de_fecha(principal):
     r.esperar_texto(fecha, "15/03/2024")
 
     r.clic(r.junto_a(fecha, "Seleccionar una fecha"))
-    ventana = r.ventana("Seleccionar una fecha")
-    r.esperar_titulo("Seleccionar una fecha")
+    ventana = r.ventana_activa("Seleccionar una fecha")
     elegida = fecha_elegida(ventana)
     r.esperar_texto(elegida, "15 de Marzo de 2024")
     r.teclas("Right", "Down")  # a day on, then a week on

@@ -58,8 +58,8 @@ def listas(principal):
 
 def tabla(principal):
     r.teclas("ctrl+t")
-    ventana = r.esperar(lambda: next((v for v in r.ventanas() if not r.es_principal(v)), None),
-                        "la ventana de la tabla")
+    ventana = r.esperar(lambda: next((v for v in r.ventanas() if r.activa(v) and not r.es_principal(v)), None),
+                        "la ventana de la tabla activa")
     r.control(ventana, "Tabla de desarrollo", {pyatspi.ROLE_TABLE})
     nombres = botones_con_nombre(ventana)
     r.comprobar("Imprimir" in " ".join(nombres), f"la barra de la tabla no tiene «Imprimir»: {nombres}")

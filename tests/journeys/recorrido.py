@@ -12,12 +12,32 @@ action on a button that opens a modal window only after that window closes.
 
     def recorrer():
         principal = r.ventana_principal()           # waits for the splash to go
-        r.clic(r.control(principal, "Capital", r.CAJA))
-        r.escribir("100000")
+        r.clic(r.control(principal, "Interés", r.CAJA))
+        r.escribir("5\t360\t100000")                # Tab moves to the next box
         r.teclas("Return")
-        r.esperar_textos(principal, {"Cuota": "536,82"}, rol=r.RESULTADO)
+        r.esperar_textos(principal, {"Cuota": "536,82"})
+        r.teclas("ctrl+t")
+        ...
 
     r.ejecutar(recorrer)
+
+What the module offers:
+- windows: `ventana_principal()`, `ventana(titulo)`, `ventana_activa(titulo)`
+  (wait for it before pressing keys in a new window), `ventanas()`,
+  `esperar_titulo(titulo)` (the active window's title as the window manager
+  shows it), `esperar_cierre(ventana)`, `programa_terminado()`;
+- controls: `control(raiz, nombre, roles)` by accessible name (without "&")
+  and role (CAJA, BOTON, LISTA, RESULTADO, PESTANA or any pyatspi roles),
+  `junto_a(caja, nombre)` for the calculator or date button beside a box,
+  `resultado(raiz, nombre)` and `resultados(...)` for result panels,
+  `enfocado(raiz)`;
+- reading: `texto(nodo)`, `esperar_texto(nodo, esperado)`,
+  `esperar_textos(raiz, {nombre: esperado})`; a table through
+  `nodo.queryTable()` (its cells are not walked one by one);
+- input: `clic(nodo, boton=1, veces=1)` on the control's centre,
+  `teclas("Return", "ctrl+t", "alt+s", "F1")`, `escribir(texto)`,
+  `escribir_en(caja, texto)`;
+- checks: `comprobar(condicion, mensaje)`, `esperar(condicion, que)`.
 
 - Everything that finds or reads waits with a time limit (`esperar`); never
   sleep where something on the screen can be waited for.
@@ -25,8 +45,11 @@ action on a button that opens a modal window only after that window closes.
   and what was seen; `ejecutar` prints it and ends with status 1, and
   recorrido.sh saves a screenshot.
 - Start the program once per journey: one script walks a whole path.
-- Register the journey in tests/CMakeLists.txt (the list of journeys there)
-  and keep it under about a minute.
+- Every tests/journeys/*.py but this module is a CTest entry named
+  recorrido_<file> with the label "journey" (re-run cmake to pick up a new
+  one). Keep each under about a minute.
+- Run one by hand with
+  tests/journeys/recorrido.sh build/zuzidaduve tests/journeys/<file>.py
 """
 import os
 import subprocess
@@ -45,7 +68,6 @@ BOTON = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON}
 LISTA = {pyatspi.ROLE_COMBO_BOX}
 RESULTADO = {pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC}
 PESTANA = {pyatspi.ROLE_PAGE_TAB}
-VENTANA = {pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW}
 
 
 class Fallo(Exception):
@@ -64,9 +86,7 @@ def esperar(condicion, que, limite=LIMITE):
     while True:
         try:
             resultado = condicion()
-        except (Fallo, LookupError):
-            resultado = None
-        except Exception:  # a node that vanished from the bus while read
+        except Exception:  # not there yet, or a node that vanished while read
             resultado = None
         if resultado:
             return resultado
@@ -116,11 +136,19 @@ def descendientes(nodo, profundidad=0):
             yield from descendientes(hijo, profundidad + 1)
 
 
-def visible(nodo):
+def tiene_estado(nodo, estado):
     try:
-        return nodo.getState().contains(pyatspi.STATE_SHOWING)
+        return nodo.getState().contains(estado)
     except Exception:
         return False
+
+
+def visible(nodo):
+    return tiene_estado(nodo, pyatspi.STATE_SHOWING)
+
+
+def activa(nodo):
+    return tiene_estado(nodo, pyatspi.STATE_ACTIVE)
 
 
 def sin_acelerador(texto):
@@ -139,6 +167,14 @@ def ventana(titulo, limite=LIMITE):
                    f"la ventana «{titulo}»", limite)
 
 
+def ventana_activa(titulo, limite=LIMITE):
+    """Waits for a window of the program with this title to be on the bus
+    and to be the active one, so that keys go to it."""
+    nodo = ventana(titulo, limite)
+    esperar_titulo(titulo, limite)
+    return nodo
+
+
 def es_principal(nodo):
     """The main window is the one with page tabs, a few levels down."""
     nivel = [nodo]
@@ -152,7 +188,8 @@ def es_principal(nodo):
 
 def ventana_principal(limite=30):
     """The main window, once the start-up splash has gone and the main
-    window is the active one (so keys reach it)."""
+    window is the active one (so keys reach it). Call it at the start; later
+    keep the node it returned."""
     def lista():
         abiertas = ventanas()
         principal = next((v for v in abiertas if es_principal(v)), None)
@@ -160,13 +197,6 @@ def ventana_principal(limite=30):
             return None
         return principal
     return esperar(lista, "la ventana principal sola y activa (sin la presentación)", limite)
-
-
-def activa(nodo):
-    try:
-        return nodo.getState().contains(pyatspi.STATE_ACTIVE)
-    except Exception:
-        return False
 
 
 def control(raiz, nombre, roles, limite=LIMITE):
@@ -229,16 +259,22 @@ def texto(nodo):
     return nodo.name
 
 
-def esperar_texto(nodo, esperado, limite=LIMITE):
+def esperar_igual(leer, esperado, que, limite=LIMITE):
+    """Waits until `leer()` gives `esperado`; the failure says what was seen
+    last, after `que`."""
     visto = [None]
 
     def igual():
-        visto[0] = texto(nodo)
+        visto[0] = leer()
         return visto[0] == esperado
     try:
         esperar(igual, "", limite)
     except Fallo:
-        raise Fallo(f"«{nodo.name}» muestra {visto[0]!r} en lugar de {esperado!r}") from None
+        raise Fallo(f"{que} {visto[0]!r} en lugar de {esperado!r}") from None
+
+
+def esperar_texto(nodo, esperado, limite=LIMITE):
+    esperar_igual(lambda: texto(nodo), esperado, f"«{nodo.name}» muestra", limite)
 
 
 def esperar_textos(raiz, esperados, limite=LIMITE):
@@ -262,7 +298,7 @@ def esperar_cierre(nodo, limite=LIMITE):
 def enfocado(raiz):
     """The control that holds the keyboard focus inside `raiz`, if any."""
     for nodo in descendientes(raiz):
-        if nodo.getState().contains(pyatspi.STATE_FOCUSED):
+        if tiene_estado(nodo, pyatspi.STATE_FOCUSED):
             return nodo
     return None
 
@@ -309,7 +345,7 @@ def escribir(texto_escrito):
 def escribir_en(nodo, texto_escrito):
     """Clicks a box, selects what it holds and types over it."""
     clic(nodo)
-    esperar(lambda: nodo.getState().contains(pyatspi.STATE_FOCUSED), f"el foco en «{nodo.name}»")
+    esperar(lambda: tiene_estado(nodo, pyatspi.STATE_FOCUSED), f"el foco en «{nodo.name}»")
     teclas("ctrl+a")
     escribir(texto_escrito)
     esperar_texto(nodo, texto_escrito)
@@ -324,15 +360,7 @@ def titulo_activa():
 def esperar_titulo(esperado, limite=LIMITE):
     """Waits until the active window is the one titled exactly `esperado`,
     as the window manager shows it."""
-    visto = [None]
-
-    def igual():
-        visto[0] = titulo_activa()
-        return visto[0] == esperado
-    try:
-        esperar(igual, "", limite)
-    except Fallo:
-        raise Fallo(f"la ventana activa se titula {visto[0]!r} en lugar de {esperado!r}") from None
+    esperar_igual(titulo_activa, esperado, "la ventana activa se titula", limite)
 
 
 # --- The program's process ------------------------------------------------------
