@@ -26,15 +26,18 @@ def ventana_desarrollo(limite=15.0):
     """The program window that holds a table."""
     fin = time.time() + limite
     while time.time() < fin:
-        for aplicacion in pyatspi.Registry.getDesktop(0):
-            if aplicacion is None:
-                continue
-            for ventana in aplicacion:
-                if ventana is None or not ventana.name.startswith(NOMBRE_PROGRAMA):
+        try:
+            for aplicacion in pyatspi.Registry.getDesktop(0):
+                if aplicacion is None:
                     continue
-                for nodo in descendientes(ventana):
-                    if nodo.getRole() == pyatspi.ROLE_TABLE:
-                        return ventana, nodo
+                for ventana in aplicacion:
+                    if ventana is None or not ventana.name.startswith(NOMBRE_PROGRAMA):
+                        continue
+                    for nodo in descendientes(ventana):
+                        if nodo.getRole() == pyatspi.ROLE_TABLE:
+                            return ventana, nodo
+        except Exception:  # a window went away while it was read: look again
+            pass
         time.sleep(0.3)
     return None, None
 

@@ -37,7 +37,11 @@ def descendientes(nodo, profundidad=0):
     if nodo is None or profundidad > 40:
         return
     yield nodo
-    for i in range(nodo.childCount):
+    try:
+        hijos = nodo.childCount
+    except Exception:  # the node went away while it was read (a window closing)
+        return
+    for i in range(hijos):
         try:
             hijo = nodo.getChildAtIndex(i)
         except Exception:
@@ -48,14 +52,16 @@ def descendientes(nodo, profundidad=0):
 def ventana_principal(limite=30.0):
     fin = time.time() + limite
     while time.time() < fin:
-        escritorio = pyatspi.Registry.getDesktop(0)
-        for aplicacion in escritorio:
-            if aplicacion is None:
-                continue
-            for ventana in aplicacion:
-                if ventana is not None and ventana.name.startswith(NOMBRE_PROGRAMA) and \
-                        any(n.getRole() == pyatspi.ROLE_PAGE_TAB_LIST for n in descendientes(ventana)):
-                    return ventana
+        try:
+            for aplicacion in pyatspi.Registry.getDesktop(0):
+                if aplicacion is None:
+                    continue
+                for ventana in aplicacion:
+                    if ventana is not None and ventana.name.startswith(NOMBRE_PROGRAMA) and \
+                            any(n.getRole() == pyatspi.ROLE_PAGE_TAB_LIST for n in descendientes(ventana)):
+                        return ventana
+        except Exception:  # a window went away while it was read: look again
+            pass
         time.sleep(0.3)
     return None
 
