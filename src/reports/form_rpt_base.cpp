@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -20,6 +21,10 @@ constexpr float kFinNombre = 178.4f;
 constexpr float kAnchoNombre = 120.0f;
 constexpr float kGrosorSeparador = 2;
 constexpr float kSeparacionValor = 1.5f;  // between a summary caption and its value
+constexpr float kPuntosTexto = 8;
+constexpr float kAireTexto = 0.5f;  // kept clear at either side of a figure
+// The detail band's place among the bands FormCreate builds.
+constexpr std::size_t kBandaDetalle = 6;
 
 EstiloTexto Estilo(float puntos, bool negrita, QRgb color = 0xff000000) {
     EstiloTexto e;
@@ -40,6 +45,31 @@ float AnchoTextoMm(const QString& texto, const EstiloTexto& estilo) {
     fuente.setPixelSize(kPixeles);
     const double emMm = estilo.puntos * 25.4 / 72.0;
     return float(QFontMetricsF(fuente).horizontalAdvance(texto) / kPixeles * emMm);
+}
+
+// Text widths in millimetres from the advance of each character, measured
+// once, so that measuring every row of a long table stays cheap.
+class MedidorTexto {
+public:
+    explicit MedidorTexto(const EstiloTexto& estilo) : estilo_(estilo) {
+        for (int ch = 0; ch < int(avances_.size()); ++ch)
+            avances_[std::size_t(ch)] = AnchoTextoMm(QString(QChar(ch)), estilo);
+    }
+    float Ancho(const QString& texto) const {
+        float ancho = 0;
+        for (QChar ch : texto)
+            ancho += ch.unicode() < avances_.size() ? avances_[ch.unicode()] : AnchoTextoMm(QString(ch), estilo_);
+        return ancho;
+    }
+
+private:
+    EstiloTexto estilo_;
+    std::array<float, 128> avances_{};
+};
+
+// The points that make a text of the given width at full size fit the room.
+float PuntosQueCaben(float ancho, float hueco) {
+    return ancho <= hueco || ancho <= 0 ? kPuntosTexto : kPuntosTexto * hueco / ancho * 0.999f;
 }
 
 EtiquetaInforme Etiqueta(const QString& texto, float izquierda, float arriba, float ancho, const EstiloTexto& estilo,
@@ -96,7 +126,11 @@ void TFormRptBase::FormCreate(const Diseno& diseno) {
         if (e.texto.isEmpty())
             valores_.push_back(&e);
 
-    informe_.antesDeImprimir = [this] { FilaActual = 1; };
+    separadoresResumen_ = diseno.separadoresResumen;
+    informe_.antesDeImprimir = [this] {
+        FilaActual = 1;
+        AjustarFuentes();
+    };
     informe_.necesitaDatos = [this] { return FilaActual < FilasInforme; };
 }
 
@@ -132,21 +166,10 @@ void TFormRptBase::CrearResumen(const Diseno& diseno) {
 void TFormRptBase::CrearColumnas(const Diseno& diseno) {
     BandaInforme titulos = Banda(TipoBanda::CabeceraColumnas, kAltoFila, kGris, -1, MarcoAbajo | MarcoDerecha);
     const EstiloTexto negrita = Estilo(8, true);
-    // A title is centred in the cell its separators mark off around its
-    // column, so that a title wider than the column's figures stays clear of
-    // the lines.
-    for (const Columna& c : diseno.columnas) {
-        const float centro = c.izquierda + c.ancho / 2;
-        float desde = 0, hasta = informe_.AnchoBandas();
-        for (float x : diseno.separadoresColumnas) {
-            if (x <= centro)
-                desde = std::max(desde, x);
-            else
-                hasta = std::min(hasta, x);
-        }
+    // A title stands centred over its column's figures.
+    for (const Columna& c : diseno.columnas)
         titulos.etiquetas.push_back(
-            Etiqueta(c.titulo, desde, kArribaTexto, hasta - desde, negrita, AlineacionTexto::Centro));
-    }
+            Etiqueta(c.titulo, c.izquierda, kArribaTexto, c.ancho, negrita, AlineacionTexto::Centro));
     for (float x : diseno.separadoresColumnas)
         titulos.lineas.push_back(Vertical(x, kAltoFila));
     informe_.bandas.push_back(std::move(titulos));
@@ -190,6 +213,35 @@ void TFormRptBase::CrearPie() {
     pagina.alineacion = AlineacionTexto::Derecha;
     pie.campos = {fecha, pagina};
     informe_.bandas.push_back(std::move(pie));
+}
+
+void TFormRptBase::AjustarFuentes() {
+    AjustarResumen();
+    AjustarColumnas(informe_.bandas[kBandaDetalle]);
+}
+
+void TFormRptBase::AjustarColumnas(BandaInforme& detalle) const {
+    const MedidorTexto medidor(Estilo(kPuntosTexto, false));
+    for (std::size_t c = 0; c < detalle.etiquetas.size(); ++c) {
+        float ancho = 0;
+        for (int fila = 1; fuente_ && fila < FilasInforme; ++fila)
+            ancho = std::max(ancho, medidor.Ancho(fuente_->Celda(int(c), fila)));
+        EtiquetaInforme& e = detalle.etiquetas[c];
+        e.estilo.puntos = PuntosQueCaben(ancho, e.ancho - 2 * kAireTexto);
+    }
+}
+
+void TFormRptBase::AjustarResumen() {
+    for (EtiquetaInforme* valor : valores_) {
+        // A value runs from its caption to the next separator or the band's end.
+        float fin = informe_.AnchoBandas();
+        for (float x : separadoresResumen_)
+            if (x > valor->izquierda)
+                fin = std::min(fin, x);
+        valor->estilo.puntos = kPuntosTexto;
+        valor->estilo.puntos =
+            PuntosQueCaben(AnchoTextoMm(valor->texto, valor->estilo), fin - kAireTexto - valor->izquierda);
+    }
 }
 
 void TFormRptBase::DetalleBeforePrint(BandaInforme& banda) {

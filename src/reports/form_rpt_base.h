@@ -70,8 +70,15 @@ private:
     void CrearDetalle(const Diseno& diseno);
     void CrearPie();
     void DetalleBeforePrint(BandaInforme& banda);
+    // Shrinks the font of a detail column whose widest text is wider than
+    // the column, and of a summary value wider than its cell, so that every
+    // figure prints whole and clear of the next one.
+    void AjustarFuentes();
+    void AjustarColumnas(BandaInforme& detalle) const;
+    void AjustarResumen();
 
     DefinicionInforme informe_;
+    std::vector<float> separadoresResumen_;
     std::vector<EtiquetaInforme*> valores_;
     const FuenteFilas* fuente_ = nullptr;
 };
