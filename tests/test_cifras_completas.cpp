@@ -190,7 +190,7 @@ private slots:
         QTest::addColumn<double>("importe");
         QTest::newRow("préstamo de 1.500.000") << 0 << 1500000.0;
         QTest::newRow("préstamo de 9.999.999.999") << 0 << 9999999999.0;
-        QTest::newRow("inversión de 2.000.000.000 al mes") << 1 << 2000000000.0;
+        QTest::newRow("inversión de 200.000.000.000 al mes") << 1 << 200000000000.0;
         QTest::newRow("depreciación de 999.999.999.999.999") << 2 << 999999999999999.0;
     }
     void columnasDeLasTablas() {
