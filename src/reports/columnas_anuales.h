@@ -11,8 +11,8 @@
 template <typename ColumnaT>
 std::vector<ColumnaT> ColumnasSeis(const std::array<QString, 6>& titulos) {
     using A = AlineacionTexto;
-    constexpr float izquierdas[6] = {13.25f, 36.4f, 62.4f, 91.7f, 122.1f, 152.0f};
-    constexpr float anchos[6] = {12.2f, 17.1f, 21.2f, 21.2f, 21.2f, 21.2f};
+    constexpr float izquierdas[6] = {13.05f, 36.4f, 62.4f, 91.7f, 122.1f, 152.0f};
+    constexpr float anchos[6] = {12.6f, 17.1f, 21.2f, 21.2f, 21.2f, 21.2f};
     std::vector<ColumnaT> columnas;
     for (std::size_t i = 0; i < titulos.size(); ++i)
         columnas.push_back({titulos[i], izquierdas[i], anchos[i], i < 2 ? A::Centro : A::Derecha});

@@ -5,8 +5,10 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -47,30 +49,53 @@ float AnchoTextoMm(const QString& texto, const EstiloTexto& estilo) {
     return float(QFontMetricsF(fuente).horizontalAdvance(texto) / kPixeles * emMm);
 }
 
-// Text widths in millimetres from the advance of each character, measured
-// once, so that measuring every row of a long table stays cheap.
+// A text's width in millimetres as the page painter lays it out: with the
+// font sized in millimetres on a device, where its size is rounded to whole
+// units, so that the printed text can be wider than its nominal size gives.
+float AnchoPintadoMm(const QString& texto, const EstiloTexto& estilo) {
+    static const QImage dispositivo(1, 1, QImage::Format_RGB32);
+    QFont fuente(estilo.familia);
+    fuente.setBold(estilo.negrita);
+    fuente.setItalic(estilo.cursiva);
+    fuente.setHintingPreference(QFont::PreferNoHinting);
+    fuente.setPointSizeF(estilo.puntos * 25.4 / dispositivo.logicalDpiY());
+    return float(QFontMetricsF(fuente, &dispositivo).horizontalAdvance(texto));
+}
+
+// The points, from the report's 8 down, at which a text fits the room.
+float PuntosQueCaben(const QString& texto, EstiloTexto estilo, float hueco) {
+    constexpr float kPaso = 0.5f, kMinimo = 2;
+    estilo.puntos = kPuntosTexto;
+    while (estilo.puntos > kMinimo && AnchoPintadoMm(texto, estilo) > hueco)
+        estilo.puntos -= kPaso;
+    return estilo.puntos;
+}
+
+// Picks a column's widest text by the advance of each character, measured
+// once, so that a long table costs a few additions per text.
 class MedidorTexto {
 public:
     explicit MedidorTexto(const EstiloTexto& estilo) : estilo_(estilo) {
         for (int ch = 0; ch < int(avances_.size()); ++ch)
             avances_[std::size_t(ch)] = AnchoTextoMm(QString(QChar(ch)), estilo);
     }
-    float Ancho(const QString& texto) const {
+    void Anotar(const QString& texto) {
         float ancho = 0;
         for (QChar ch : texto)
             ancho += ch.unicode() < avances_.size() ? avances_[ch.unicode()] : AnchoTextoMm(QString(ch), estilo_);
-        return ancho;
+        if (ancho > maximo_) {
+            maximo_ = ancho;
+            masAncho_ = texto;
+        }
     }
+    const QString& MasAncho() const { return masAncho_; }
 
 private:
     EstiloTexto estilo_;
     std::array<float, 128> avances_{};
+    float maximo_ = -1;
+    QString masAncho_;
 };
-
-// The points that make a text of the given width at full size fit the room.
-float PuntosQueCaben(float ancho, float hueco) {
-    return ancho <= hueco || ancho <= 0 ? kPuntosTexto : kPuntosTexto * hueco / ancho * 0.999f;
-}
 
 EtiquetaInforme Etiqueta(const QString& texto, float izquierda, float arriba, float ancho, const EstiloTexto& estilo,
                          AlineacionTexto alineacion = AlineacionTexto::Izquierda) {
@@ -166,10 +191,18 @@ void TFormRptBase::CrearResumen(const Diseno& diseno) {
 void TFormRptBase::CrearColumnas(const Diseno& diseno) {
     BandaInforme titulos = Banda(TipoBanda::CabeceraColumnas, kAltoFila, kGris, -1, MarcoAbajo | MarcoDerecha);
     const EstiloTexto negrita = Estilo(8, true);
-    // A title stands centred over its column's figures.
-    for (const Columna& c : diseno.columnas)
+    // A title stands centred over its column's figures; its box reaches as
+    // far as the nearer separator allows, so that a title wider than the
+    // figures still prints whole.
+    for (const Columna& c : diseno.columnas) {
+        const float centro = c.izquierda + c.ancho / 2;
+        float mitad = std::min(centro, informe_.AnchoBandas() - centro);
+        for (float x : diseno.separadoresColumnas)
+            mitad = std::min(mitad, std::fabs(x - centro));
+        const float ancho = std::max(c.ancho, 2 * (mitad - kAireTexto));
         titulos.etiquetas.push_back(
-            Etiqueta(c.titulo, c.izquierda, kArribaTexto, c.ancho, negrita, AlineacionTexto::Centro));
+            Etiqueta(c.titulo, centro - ancho / 2, kArribaTexto, ancho, negrita, AlineacionTexto::Centro));
+    }
     for (float x : diseno.separadoresColumnas)
         titulos.lineas.push_back(Vertical(x, kAltoFila));
     informe_.bandas.push_back(std::move(titulos));
@@ -221,13 +254,12 @@ void TFormRptBase::AjustarFuentes() {
 }
 
 void TFormRptBase::AjustarColumnas(BandaInforme& detalle) const {
-    const MedidorTexto medidor(Estilo(kPuntosTexto, false));
     for (std::size_t c = 0; c < detalle.etiquetas.size(); ++c) {
-        float ancho = 0;
-        for (int fila = 1; fuente_ && fila < FilasInforme; ++fila)
-            ancho = std::max(ancho, medidor.Ancho(fuente_->Celda(int(c), fila)));
         EtiquetaInforme& e = detalle.etiquetas[c];
-        e.estilo.puntos = PuntosQueCaben(ancho, e.ancho - 2 * kAireTexto);
+        MedidorTexto medidor(e.estilo);
+        for (int fila = 1; fuente_ && fila < FilasInforme; ++fila)
+            medidor.Anotar(fuente_->Celda(int(c), fila));
+        e.estilo.puntos = PuntosQueCaben(medidor.MasAncho(), e.estilo, e.ancho - 2 * kAireTexto);
     }
 }
 
@@ -238,9 +270,7 @@ void TFormRptBase::AjustarResumen() {
         for (float x : separadoresResumen_)
             if (x > valor->izquierda)
                 fin = std::min(fin, x);
-        valor->estilo.puntos = kPuntosTexto;
-        valor->estilo.puntos =
-            PuntosQueCaben(AnchoTextoMm(valor->texto, valor->estilo), fin - kAireTexto - valor->izquierda);
+        valor->estilo.puntos = PuntosQueCaben(valor->texto, valor->estilo, fin - kAireTexto - valor->izquierda);
     }
 }
 
