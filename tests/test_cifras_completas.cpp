@@ -55,6 +55,22 @@ void ComprobarColumnas(const TAttributeGrid& g) {
     }
 }
 
+// The information strip of a schedule window: every value panel shows its
+// figure whole, and no caption or panel runs into the next one.
+void ComprobarInformacion(const TFormDesarrolloCalculos& v) {
+    QList<QWidget*> controles;
+    for (QWidget* w : v.PnlInfoPrestamo->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!w->isHidden())
+            controles << w;
+    std::sort(controles.begin(), controles.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    for (qsizetype i = 0; i < controles.size(); ++i) {
+        if (const auto* p = qobject_cast<TPanelResultado*>(controles[i]))
+            QVERIFY2(QFontMetrics(p->font()).horizontalAdvance(p->text()) <= HuecoPanel(*p), qPrintable(p->text()));
+        if (i > 0)
+            QVERIFY2(controles[i - 1]->geometry().right() < controles[i]->x(), qPrintable(controles[i]->objectName()));
+    }
+}
+
 // Report rows: the first holds the widest texts a schedule can give, unless
 // only ordinary amounts are wanted.
 class FilasAnchas : public FuenteFilas {
@@ -213,6 +229,7 @@ private slots:
             DesarrollarDepreciacion({{importe, 0, 10, 10, importe, 8, inicio}}, v);
         }
         ComprobarColumnas(*v.GridDesarrollo);
+        ComprobarInformacion(v);
         if (tipo == 0 && importe == 1500000.0)
             QCOMPARE(v.GridDesarrollo->Cells(8, 360), QStringLiteral("1.737.572,84"));
     }

@@ -94,6 +94,11 @@ int TPanelResultado::AnchoUtil() const {
 
 bool TPanelResultado::TextoCabe() const { return fontMetrics().horizontalAdvance(text()) <= AnchoUtil(); }
 
+int TPanelResultado::AnchoNecesario() const {
+    // What the frame, margins and indent take, plus the text itself.
+    return width() - AnchoUtil() + fontMetrics().horizontalAdvance(text());
+}
+
 QString TPanelResultado::ImporteMasAncho() {
     const AjustesRegionales& a = Ajustes();
     QString texto = QStringLiteral("-999");
@@ -106,8 +111,7 @@ int TPanelResultado::AnchoParaImportes(const QFont& fuente) {
     TPanelResultado muestra;
     muestra.setFont(fuente);
     muestra.setText(ImporteMasAncho());
-    // What the frame, margins and indent take, plus the figure itself.
-    return muestra.width() - muestra.AnchoUtil() + muestra.fontMetrics().horizontalAdvance(muestra.text()) + 1;
+    return muestra.AnchoNecesario() + 1;
 }
 
 bool TPanelResultado::event(QEvent* evento) {

@@ -14,6 +14,8 @@ public:
 
     // Whether the text fits the panel as it stands.
     bool TextoCabe() const;
+    // The width the panel needs to show its text whole.
+    int AnchoNecesario() const;
 
     // The widest amount the program shows: the largest it accepts, negative,
     // with the regional separators ("-999.999.999.999.999,99").

@@ -1,5 +1,7 @@
 #include "schedules/desarrollo_comun.h"
 
+#include "app/panel_resultado.h"
+#include "schedules/form_desarrollo_calculos.h"
 #include "util/ajustes_regionales.h"
 #include "widgets/grid/attribute_grid.h"
 
@@ -92,6 +94,26 @@ void TEscrituraTabla::AjustarAnchos() {
         if (grid_.ColWidths(c) < necesario)
             grid_.SetColWidths(c, necesario);
     }
+}
+
+void EnsancharPanelesInformacion(TFormDesarrolloCalculos& v) {
+    for (TPanelResultado* panel : {v.PnlDato1, v.PnlDato2, v.PnlDato3, v.PnlDato4, v.PnlDato5}) {
+        const int falta = panel->AnchoNecesario() - panel->width();
+        if (panel->isHidden() || falta <= 0)
+            continue;
+        for (QWidget* otro : v.PnlInfoPrestamo->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (otro->x() > panel->x())
+                otro->move(otro->x() + falta, otro->y());
+        panel->resize(panel->width() + falta, panel->height());
+    }
+    // The window opens wide enough to show the whole strip.
+    int derecha = 0;
+    for (QWidget* w : v.PnlInfoPrestamo->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!w->isHidden())
+            derecha = std::max(derecha, w->geometry().right() + 1);
+    constexpr int kMargen = 8;
+    if (derecha + kMargen > v.width())
+        v.resize(derecha + kMargen, v.height());
 }
 
 void EnsancharColumnas(TAttributeGrid& grid, int primera, int pixeles) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 class TAttributeGrid;
+class TFormDesarrolloCalculos;
 
 // The most periods a development table may have: 1,048,576 (a spreadsheet's
 // row limit). The grid of such a table takes about 150 MB; a larger one is
@@ -69,6 +70,10 @@ private:
     TAttributeGrid& grid_;
     std::vector<Medida> medidas_;
 };
+
+// Widens each value panel of the schedule window's information strip that is
+// too narrow for its figure, moving the pairs to its right along.
+void EnsancharPanelesInformacion(TFormDesarrolloCalculos& ventana);
 
 // Widens the columns from "primera" to the last by the same amount.
 void EnsancharColumnas(TAttributeGrid& grid, int primera, int pixeles);

@@ -85,5 +85,6 @@ void DesarrollarDepreciacion(const EntradaDesarrolloDepreciacion& entrada, TForm
     if (!titulo.isEmpty())
         ventana.PnlInfoDesarrollo->setText(titulo);
     EscribirInformacion(d, ventana);
+    EnsancharPanelesInformacion(ventana);
     ventana.ActualizarEstado();
 }

@@ -54,5 +54,6 @@ void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarr
     ventana.LblDato5->show();
     ventana.PnlDato5->show();
     ventana.PnlDato5->setText(TextoImporte(d.Capital));
+    EnsancharPanelesInformacion(ventana);
     ventana.ActualizarEstado();
 }

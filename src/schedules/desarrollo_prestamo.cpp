@@ -53,5 +53,6 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
     ventana.PnlDato4->setText(TextoImporte(d.Capital));
     ventana.LblDato5->hide();
     ventana.PnlDato5->hide();
+    EnsancharPanelesInformacion(ventana);
     ventana.ActualizarEstado();
 }
