@@ -100,8 +100,12 @@ void TAttributeGrid::DrawCell(int c, int r, const QRect& rect, TGridDrawState st
         const qsizetype fin = resto.indexOf(QLatin1Char('\r'));
         if (fin < 0)
             break;
-        const QString linea = FittedCellLine(resto.left(fin), fm, rect.width());
-        const int w = linea.isEmpty() ? 0 : fm.horizontalAdvance(linea);
+        QString linea = resto.left(fin).toString();
+        int w = linea.isEmpty() ? 0 : fm.horizontalAdvance(linea);
+        if (!CellLineFits(w, rect.width()) && IsFigureLine(linea)) {
+            linea = CellEllipsis;
+            w = fm.horizontalAdvance(linea);
+        }
         const int h = fm.height();
         int x;
         switch (alineacion) {

@@ -3,14 +3,6 @@
 #include <QFontMetrics>
 #include <QList>
 
-namespace {
-
-bool LineFits(QStringView line, const QFontMetrics& fm, int cellWidth) {
-    return line.isEmpty() || fm.horizontalAdvance(line.toString()) <= cellWidth - 2 * kCellTextMargin;
-}
-
-}  // namespace
-
 bool IsFigureLine(QStringView line) {
     bool digit = false;
     for (QChar ch : line) {
@@ -21,17 +13,11 @@ bool IsFigureLine(QStringView line) {
     return digit;
 }
 
-QString FittedCellLine(QStringView line, const QFontMetrics& fm, int cellWidth) {
-    if (LineFits(line, fm, cellWidth) || !IsFigureLine(line))
-        return line.toString();
-    return QStringLiteral("\u2026");
-}
-
 bool CellTextCut(const QString& text, const QFontMetrics& fm, int cellWidth) {
     for (QStringView line : QStringView(text).split(QLatin1Char('\r'))) {
         if (line.startsWith(QLatin1Char('\n')))
             line = line.mid(1);
-        if (!LineFits(line, fm, cellWidth))
+        if (!line.isEmpty() && !CellLineFits(fm.horizontalAdvance(line.toString()), cellWidth))
             return true;
     }
     return false;

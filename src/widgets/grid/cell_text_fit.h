@@ -14,9 +14,11 @@ inline constexpr int kCellTextMargin = 2;
 // an amount, a count, a percentage or a date.
 bool IsFigureLine(QStringView line);
 
-// What a cell line draws in a cell of the given width: the line itself, or,
-// for a figure too wide to fit, an ellipsis.
-QString FittedCellLine(QStringView line, const QFontMetrics& fm, int cellWidth);
+// Whether a line of the given width fits a cell of the given width.
+inline bool CellLineFits(int lineWidth, int cellWidth) { return lineWidth <= cellWidth - 2 * kCellTextMargin; }
+
+// What a cell shows in place of a figure too wide for it.
+inline const QString CellEllipsis = QStringLiteral("\u2026");
 
 // Whether some line of a cell text (lines end at CR or CR LF) is wider than a
 // cell of the given width shows.
