@@ -71,21 +71,21 @@ void ComprobarInformacion(const TFormDesarrolloCalculos& v) {
     }
 }
 
-// Report rows: the first holds the widest texts a schedule can give, unless
-// only ordinary amounts are wanted.
+// Report rows of ordinary amounts, but for one row (none when 0) that holds
+// the widest texts a schedule can give.
 class FilasAnchas : public FuenteFilas {
 public:
-    explicit FilasAnchas(bool anchas) : anchas_(anchas) {}
+    explicit FilasAnchas(int ancha) : ancha_(ancha) {}
     QString Celda(int columna, int fila) const override {
         if (columna == 0)
-            return QString::number(fila == 1 ? 1000000 : fila);
+            return QString::number(fila == ancha_ ? 1000000 : fila);
         if (columna == 1)
             return QStringLiteral("31/12/9999");
-        return fila == 1 && anchas_ ? kMasAncho : QStringLiteral("1.737.572,84");
+        return fila == ancha_ ? kMasAncho : QStringLiteral("1.737.572,84");
     }
 
 private:
-    bool anchas_;
+    int ancha_;
 };
 
 std::unique_ptr<TFormRptBase> Informe(int tipo) {
@@ -96,9 +96,9 @@ std::unique_ptr<TFormRptBase> Informe(int tipo) {
     return std::make_unique<TFormRptDepreciaciones>();
 }
 
-InformePreparado Generar(TFormRptBase& rpt, const FuenteFilas& filas) {
+InformePreparado Generar(TFormRptBase& rpt, const FuenteFilas& filas, int filasDatos = 3) {
     rpt.FijarFuente(&filas);
-    rpt.FilasInforme = 4;
+    rpt.FilasInforme = filasDatos + 1;
     InformePreparado paginas;
     TGeneradorInforme generador;
     generador.FijarAtenderEventos(false);
@@ -264,7 +264,7 @@ private slots:
                 for (EtiquetaInforme& e : banda.etiquetas)
                     if (e.texto.isEmpty())
                         e.texto = kMasAncho;
-        const FilasAnchas filas(true);
+        const FilasAnchas filas(1);
         const InformePreparado paginas = Generar(*rpt, filas);
         QCOMPARE(paginas.paginas.size(), std::size_t(1));
         const std::vector<Primitiva>& prims = paginas.paginas.front().primitivas;
@@ -303,11 +303,24 @@ private slots:
         }
 
         // Ordinary amounts keep the report's 8-point font.
-        const FilasAnchas ordinarias(false);
+        const FilasAnchas ordinarias(0);
         const std::unique_ptr<TFormRptBase> otro = Informe(tipo);
         const InformePreparado normales = Generar(*otro, ordinarias);
         for (const EstiloTexto& estilo : normales.estilos)
             QVERIFY(estilo.puntos >= 8.0f);
+
+        // A wide figure deep inside a long report fits as well.
+        const FilasAnchas enMedio(700);
+        const std::unique_ptr<TFormRptBase> largo = Informe(tipo);
+        const InformePreparado largas = Generar(*largo, enMedio, 1400);
+        bool vista = false;
+        for (const PaginaPreparada& pagina : largas.paginas)
+            for (const Primitiva& p : pagina.primitivas)
+                if (p.tipo == Primitiva::Texto && p.texto == kMasAncho && p.alineacion == AlineacionTexto::Derecha) {
+                    QVERIFY(AnchoMm(p.texto, largas.estilos[p.estilo]) <= p.ancho);
+                    vista = true;
+                }
+        QVERIFY(vista);
     }
 };
 

@@ -2,12 +2,9 @@
 
 #include "app/identidad.h"
 #include "reports/fuente_filas.h"
+#include "reports/medidor_texto.h"
 
-#include <QFont>
-#include <QFontMetricsF>
-#include <QImage>
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
@@ -23,7 +20,6 @@ constexpr float kFinNombre = 178.4f;
 constexpr float kAnchoNombre = 120.0f;
 constexpr float kGrosorSeparador = 2;
 constexpr float kSeparacionValor = 1.5f;  // between a summary caption and its value
-constexpr float kPuntosTexto = 8;
 constexpr float kAireTexto = 0.5f;  // kept clear at either side of a figure
 // The detail band's place among the bands FormCreate builds.
 constexpr std::size_t kBandaDetalle = 6;
@@ -35,67 +31,6 @@ EstiloTexto Estilo(float puntos, bool negrita, QRgb color = 0xff000000) {
     e.color = color;
     return e;
 }
-
-// The width of a text in millimetres, measured on a large font so that no
-// screen resolution or hinting enters the figure.
-float AnchoTextoMm(const QString& texto, const EstiloTexto& estilo) {
-    constexpr int kPixeles = 1000;
-    QFont fuente(estilo.familia);
-    fuente.setBold(estilo.negrita);
-    fuente.setItalic(estilo.cursiva);
-    fuente.setHintingPreference(QFont::PreferNoHinting);
-    fuente.setPixelSize(kPixeles);
-    const double emMm = estilo.puntos * 25.4 / 72.0;
-    return float(QFontMetricsF(fuente).horizontalAdvance(texto) / kPixeles * emMm);
-}
-
-// A text's width in millimetres as the page painter lays it out: with the
-// font sized in millimetres on a device, where its size is rounded to whole
-// units, so that the printed text can be wider than its nominal size gives.
-float AnchoPintadoMm(const QString& texto, const EstiloTexto& estilo) {
-    static const QImage dispositivo(1, 1, QImage::Format_RGB32);
-    QFont fuente(estilo.familia);
-    fuente.setBold(estilo.negrita);
-    fuente.setItalic(estilo.cursiva);
-    fuente.setHintingPreference(QFont::PreferNoHinting);
-    fuente.setPointSizeF(estilo.puntos * 25.4 / dispositivo.logicalDpiY());
-    return float(QFontMetricsF(fuente, &dispositivo).horizontalAdvance(texto));
-}
-
-// The points, from the report's 8 down, at which a text fits the room.
-float PuntosQueCaben(const QString& texto, EstiloTexto estilo, float hueco) {
-    constexpr float kPaso = 0.5f, kMinimo = 2;
-    estilo.puntos = kPuntosTexto;
-    while (estilo.puntos > kMinimo && AnchoPintadoMm(texto, estilo) > hueco)
-        estilo.puntos -= kPaso;
-    return estilo.puntos;
-}
-
-// Picks a column's widest text by the advance of each character, measured
-// once, so that a long table costs a few additions per text.
-class MedidorTexto {
-public:
-    explicit MedidorTexto(const EstiloTexto& estilo) : estilo_(estilo) {
-        for (int ch = 0; ch < int(avances_.size()); ++ch)
-            avances_[std::size_t(ch)] = AnchoTextoMm(QString(QChar(ch)), estilo);
-    }
-    void Anotar(const QString& texto) {
-        float ancho = 0;
-        for (QChar ch : texto)
-            ancho += ch.unicode() < avances_.size() ? avances_[ch.unicode()] : AnchoTextoMm(QString(ch), estilo_);
-        if (ancho > maximo_) {
-            maximo_ = ancho;
-            masAncho_ = texto;
-        }
-    }
-    const QString& MasAncho() const { return masAncho_; }
-
-private:
-    EstiloTexto estilo_;
-    std::array<float, 128> avances_{};
-    float maximo_ = -1;
-    QString masAncho_;
-};
 
 EtiquetaInforme Etiqueta(const QString& texto, float izquierda, float arriba, float ancho, const EstiloTexto& estilo,
                          AlineacionTexto alineacion = AlineacionTexto::Izquierda) {
@@ -253,13 +188,22 @@ void TFormRptBase::AjustarFuentes() {
     AjustarColumnas(informe_.bandas[kBandaDetalle]);
 }
 
-void TFormRptBase::AjustarColumnas(BandaInforme& detalle) const {
+void TFormRptBase::AjustarColumnas(BandaInforme& detalle) {
+    // The figures of a schedule grow or shrink along it, so its widest
+    // texts lie among the first and last rows; a wider one in between is
+    // caught as its row is printed.
+    constexpr int kFilasExtremo = 500;
+    medidores_.clear();
     for (std::size_t c = 0; c < detalle.etiquetas.size(); ++c) {
         EtiquetaInforme& e = detalle.etiquetas[c];
-        MedidorTexto medidor(e.estilo);
-        for (int fila = 1; fuente_ && fila < FilasInforme; ++fila)
-            medidor.Anotar(fuente_->Celda(int(c), fila));
-        e.estilo.puntos = PuntosQueCaben(medidor.MasAncho(), e.estilo, e.ancho - 2 * kAireTexto);
+        e.estilo.puntos = kPuntosTexto;
+        medidores_.emplace_back(e.estilo);
+        for (int fila = 1; fuente_ && fila < FilasInforme; ++fila) {
+            if (fila == kFilasExtremo && FilasInforme - kFilasExtremo > fila)
+                fila = FilasInforme - kFilasExtremo;
+            medidores_.back().Anotar(fuente_->Celda(int(c), fila));
+        }
+        e.estilo.puntos = PuntosQueCaben(medidores_.back().MasAncho(), e.estilo, e.ancho - 2 * kAireTexto);
     }
 }
 
@@ -275,8 +219,12 @@ void TFormRptBase::AjustarResumen() {
 }
 
 void TFormRptBase::DetalleBeforePrint(BandaInforme& banda) {
-    for (std::size_t c = 0; c < banda.etiquetas.size(); ++c)
-        banda.etiquetas[c].texto = fuente_ ? fuente_->Celda(int(c), FilaActual) : QString();
+    for (std::size_t c = 0; c < banda.etiquetas.size(); ++c) {
+        EtiquetaInforme& e = banda.etiquetas[c];
+        e.texto = fuente_ ? fuente_->Celda(int(c), FilaActual) : QString();
+        if (c < medidores_.size() && medidores_[c].Anotar(e.texto))
+            e.estilo.puntos = std::min(e.estilo.puntos, PuntosQueCaben(e.texto, e.estilo, e.ancho - 2 * kAireTexto));
+    }
     banda.lineas.front().visible = LineaVisible();
     if (!AvanzarTrasImprimir())
         ++FilaActual;
