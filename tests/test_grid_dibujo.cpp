@@ -94,6 +94,44 @@ private slots:
         QVERIFY(l.Tinta(QRect(celda.right() + 2, celda.top() + 1, 9, celda.height() - 2)).isEmpty());
     }
 
+    // A figure wider than its cell is drawn as an ellipsis, never as its
+    // right-hand digits, and the cell's hint gives it whole (before the
+    // cell's own hint, if it has one). A cell that fits shows its own hint.
+    void cifraQueNoCabeMuestraPuntosSuspensivos() {
+        Lienzo l;
+        l.g.SetColWidths(1, 40);
+        l.g.Attributes().AlignColList.Put(1, alRight);
+        l.g.SetCells(1, 1, QStringLiteral("1.737.572,84"));
+        l.g.SetCells(1, 2, QStringLiteral("1000000"));
+        l.g.SetCells(1, 3, QStringLiteral("8"));
+        l.g.Attributes().HintCellList.Put(1, 2, QStringLiteral("pista"));
+        l.g.Attributes().HintCellList.Put(1, 3, QStringLiteral("pista"));
+        l.Pintar();
+        const QFontMetrics fm(l.g.Font().QtFont());
+        const int puntos = fm.horizontalAdvance(QStringLiteral("\u2026"));
+        for (int r : {1, 2}) {
+            const QRect celda = l.g.CellRect(1, r);
+            const QRect tinta = l.Tinta(celda.adjusted(1, 1, -1, -1));
+            QVERIFY2(!tinta.isEmpty() && tinta.width() <= puntos, qPrintable(QString::number(tinta.width())));
+            QVERIFY(qAbs(tinta.right() - (celda.right() - 2)) <= 2);
+        }
+
+        QWidget* v = l.g.viewport();
+        auto ayuda = [&](int r) {
+            const QPoint p = l.g.CellRect(1, r).center();
+            QHelpEvent e(QEvent::ToolTip, p, v->mapToGlobal(p));
+            QApplication::sendEvent(v, &e);
+        };
+        const QStringList esperadas{QStringLiteral("1.737.572,84"), QStringLiteral("1000000\npista"),
+                                    QStringLiteral("pista")};
+        for (int r = 1; r <= 3; ++r) {
+            ayuda(r);
+            QTRY_VERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), esperadas[r - 1]);
+        }
+        QToolTip::hideText();
+    }
+
     void alineacionFueraDeRangoYTextoVacio() {
         Lienzo l;
         l.g.Attributes().AlignCellList.Put(1, 2, 7);

@@ -40,3 +40,12 @@ tecla Tab; teclear "5"   # the accelerator of "Años de vida útil" is Alt+Ú
 tecla alt+c; teclear "3"
 tecla Return
 capturar depreciaciones.png
+
+# Loans with the largest figures: 9.999.999.999 at 6 % over 360 months; every
+# result panel shows its figure whole.
+tecla alt+p
+tecla alt+e; tecla ctrl+a; teclear "6"
+tecla alt+n; tecla ctrl+a; teclear "360"
+tecla alt+c; tecla ctrl+a; teclear "9999999999"
+tecla Return
+capturar prestamo_importes_grandes.png

@@ -2,6 +2,7 @@
 
 #include "app/panel_resultado.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -42,6 +43,8 @@ QString SinAcelerador(QString caption) {
     }
     return caption;
 }
+
+int AnchoResultado() { return std::max(kAnchoNumero, TPanelResultado::AnchoParaImportes(QApplication::font())); }
 
 QGridLayout* RejillaDeDatos(QWidget* panel) {
     auto* rejilla = new QGridLayout(panel);

@@ -22,6 +22,10 @@ inline constexpr int kAnchoFecha = 80;
 inline constexpr int kAnchoLista = 110;
 inline constexpr int kAnchoBoton = 22;    // the calculator or date button beside a box
 
+// Result panels are wide enough for the widest amount in the application's
+// font, and never narrower than the input boxes.
+int AnchoResultado();
+
 // A hint is "short|long": the short part is the tooltip, the long part the
 // status tip and the accessible description. Without "|" both are the hint.
 void AplicarPista(QWidget* control, const QString& pista);

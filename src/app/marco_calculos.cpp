@@ -80,7 +80,6 @@ void TFormCalculosFinancieros::CrearMarco() {
     auto* cliente = new QWidget(this);
     cliente->setObjectName(QStringLiteral("PnlCliente"));
     setCentralWidget(cliente);
-    setFixedSize(kAnchoCliente, kAltoCliente);
     auto* columna = new QVBoxLayout(cliente);
     columna->setContentsMargins(0, 0, 0, 0);
     columna->setSpacing(0);
@@ -125,6 +124,8 @@ void TFormCalculosFinancieros::CrearMarco() {
     columna->addWidget(pcCalculos, 1);
 
     columna->addWidget(CrearPromocion());
+    // The design width, or more where the result panels need it.
+    setFixedSize(std::max(kAnchoCliente, cliente->sizeHint().width()), kAltoCliente);
 }
 
 QWidget* TFormCalculosFinancieros::CrearPromocion() {

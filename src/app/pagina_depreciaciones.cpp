@@ -41,6 +41,7 @@ QWidget* TFormCalculosFinancieros::CrearPaginaDepreciaciones() {
     QWidget::setTabOrder(EditDepAniosUtil, EditDepAniosCalculo);
     QWidget::setTabOrder(EditDepAniosCalculo, EditDepFecha);
 
+    const int ancho = AnchoResultado();
     // One column: the captions are long sentences.
     auto* resul = new QGridLayout(PnlDepResul);
     resul->setContentsMargins(10, 8, 10, 8);
@@ -49,17 +50,17 @@ QWidget* TFormCalculosFinancieros::CrearPaginaDepreciaciones() {
     PnlDepDepreciacionVidaUtil =
         CrearResultado(resul, 0, 0, QStringLiteral("PnlDepDepreciacionVidaUtil"),
                        QStringLiteral("Depreciación total durante los años de vida útil"),
-                       QStringLiteral("Depreciación total durante los años de vida útil"), kAnchoNumero);
+                       QStringLiteral("Depreciación total durante los años de vida útil"), ancho);
     PnlDepValorFinalUtil = CrearResultado(resul, 1, 0, QStringLiteral("PnlDepValorFinalUtil"),
                                           QStringLiteral("Valor al final de los años de vida útil"),
-                                          QStringLiteral("Valor al final de la vida útil"), kAnchoNumero);
+                                          QStringLiteral("Valor al final de la vida útil"), ancho);
     PnlDepDepreciacionCalculada =
         CrearResultado(resul, 2, 0, QStringLiteral("PnlDepDepreciacionCalculada"),
                        QStringLiteral("Depreciación total durante los años calculados"),
-                       QStringLiteral("Depreciación total durante los años calculados"), kAnchoNumero);
+                       QStringLiteral("Depreciación total durante los años calculados"), ancho);
     PnlDepValorFinalCalculado = CrearResultado(resul, 3, 0, QStringLiteral("PnlDepValorFinalCalculado"),
                                                QStringLiteral("Valor al final de los años calculados"),
-                                               QStringLiteral("Valor al final de los años calculados"), kAnchoNumero);
+                                               QStringLiteral("Valor al final de los años calculados"), ancho);
     return tsDep;
 }
 

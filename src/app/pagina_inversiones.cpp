@@ -48,24 +48,25 @@ QWidget* TFormCalculosFinancieros::CrearPaginaInversiones() {
     QWidget::setTabOrder(EditInvCapInicial, EditInvFecha);
     QWidget::setTabOrder(EditInvFecha, CbInvAportacion);
 
+    const int ancho = AnchoResultado();
     QGridLayout* resul = RejillaDeResultados(PnlInvResul);
     PnlInvCuotaRes = CrearResultado(resul, 0, 0, QStringLiteral("PnlInvCuotaRes"), QStringLiteral("Cuota"),
-                                    QStringLiteral("Cuota aportada en cada período"), kAnchoNumero);
+                                    QStringLiteral("Cuota aportada en cada período"), ancho);
     PnlInvIntRes = CrearResultado(resul, 1, 0, QStringLiteral("PnlInvIntRes"), QStringLiteral("Interés"),
-                                  QStringLiteral("Interés anual de la inversión"), kAnchoNumero);
+                                  QStringLiteral("Interés anual de la inversión"), ancho);
     PnlInvNumRes = CrearResultado(resul, 2, 0, QStringLiteral("PnlInvNumRes"), QStringLiteral("Nº Cuotas"),
-                                  QStringLiteral("Número de cuotas mensuales"), kAnchoNumero);
+                                  QStringLiteral("Número de cuotas mensuales"), ancho);
     PnlInvCapInicialRes = CrearResultado(resul, 3, 0, QStringLiteral("PnlInvCapInicialRes"),
                                          QStringLiteral("Cap. Inicial"), QStringLiteral("Capital inicial de la inversión"),
-                                         kAnchoNumero);
+                                         ancho);
     PnlInvInvertido = CrearResultado(resul, 0, 3, QStringLiteral("PnlInvInvertido"), QStringLiteral("Capital Invertido"),
-                                     QStringLiteral("Capital total invertido"), kAnchoNumero);
+                                     QStringLiteral("Capital total invertido"), ancho);
     PnlInvCapitalRes = CrearResultado(resul, 1, 3, QStringLiteral("PnlInvCapitalRes"), QStringLiteral("Capital Final"),
-                                      QStringLiteral("Capital final de la inversión"), kAnchoNumero);
+                                      QStringLiteral("Capital final de la inversión"), ancho);
     PnlInvRendimiento = CrearResultado(resul, 2, 3, QStringLiteral("PnlInvRendimiento"), QStringLiteral("Beneficio"),
-                                       QStringLiteral("Beneficio de la inversión"), kAnchoNumero);
+                                       QStringLiteral("Beneficio de la inversión"), ancho);
     PnlInvPorcentaje = CrearResultado(resul, 3, 3, QStringLiteral("PnlInvPorcentaje"), QStringLiteral("% Beneficio"),
-                                      QStringLiteral("Porcentaje del beneficio sobre el capital final"), kAnchoNumero);
+                                      QStringLiteral("Porcentaje del beneficio sobre el capital final"), ancho);
     return tsInv;
 }
 

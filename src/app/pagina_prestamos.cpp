@@ -45,23 +45,24 @@ QWidget* TFormCalculosFinancieros::CrearPaginaPrestamos() {
     QWidget::setTabOrder(EditPresCapital, EditPresFecha);
     QWidget::setTabOrder(EditPresFecha, cbPresAportacion);
 
+    const int ancho = AnchoResultado();
     QGridLayout* resul = RejillaDeResultados(PnlPresResul);
     PnlPresCuotaRes = CrearResultado(resul, 0, 0, QStringLiteral("PnlPresCuotaRes"), QStringLiteral("Cuota"),
-                                     QStringLiteral("Cuota a pagar en cada período"), kAnchoNumero);
+                                     QStringLiteral("Cuota a pagar en cada período"), ancho);
     PnlPresIntRes = CrearResultado(resul, 1, 0, QStringLiteral("PnlPresIntRes"), QStringLiteral("Interés"),
-                                   QStringLiteral("Interés anual del préstamo"), kAnchoNumero);
+                                   QStringLiteral("Interés anual del préstamo"), ancho);
     PnlPresNumRes = CrearResultado(resul, 2, 0, QStringLiteral("PnlPresNumRes"), QStringLiteral("Nº Cuotas"),
-                                   QStringLiteral("Número de cuotas mensuales"), kAnchoNumero);
+                                   QStringLiteral("Número de cuotas mensuales"), ancho);
     PnlPresCapitalRes = CrearResultado(resul, 3, 0, QStringLiteral("PnlPresCapitalRes"), QStringLiteral("Capital"),
-                                       QStringLiteral("Capital del préstamo solicitado"), kAnchoNumero);
+                                       QStringLiteral("Capital del préstamo solicitado"), ancho);
     PnlPresPagado = CrearResultado(resul, 0, 3, QStringLiteral("PnlPresPagado"), QStringLiteral("Total pagado"),
-                                   QStringLiteral("Cantidad total pagada"), kAnchoNumero);
+                                   QStringLiteral("Cantidad total pagada"), ancho);
     PnlPresIntereses = CrearResultado(resul, 1, 3, QStringLiteral("PnlPresIntereses"),
                                       QStringLiteral("Total intereses"),
-                                      QStringLiteral("Cantidad correspondiente a intereses"), kAnchoNumero);
+                                      QStringLiteral("Cantidad correspondiente a intereses"), ancho);
     PnlPresPorcentaje = CrearResultado(resul, 2, 3, QStringLiteral("PnlPresPorcentaje"), QStringLiteral("% Intereses"),
                                        QStringLiteral("Porcentaje de los intereses sobre el total pagado"),
-                                       kAnchoNumero);
+                                       ancho);
     return tsPres;
 }
 

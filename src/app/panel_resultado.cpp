@@ -1,8 +1,14 @@
 #include "app/panel_resultado.h"
 
 #include "app/texto_accesible.h"
+#include "util/ajustes_regionales.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QToolTip>
 
 namespace {
 
@@ -46,6 +52,60 @@ void TPanelResultado::setText(const QString& texto) {
     QLabel::setText(texto);
     QAccessibleTextUpdateEvent cambio(this, 0, QString(), texto);
     QAccessible::updateAccessibility(&cambio);
+}
+
+int TPanelResultado::AnchoUtil() const {
+    // A framed label with no indent of its own keeps half an "x" clear of the
+    // frame on the side its text is aligned to.
+    int sangria = indent();
+    if (sangria < 0)
+        sangria = frameWidth() > 0 ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+    return contentsRect().width() - 2 * margin() - sangria;
+}
+
+bool TPanelResultado::TextoCabe() const { return fontMetrics().horizontalAdvance(text()) <= AnchoUtil(); }
+
+int TPanelResultado::AnchoNecesario() const {
+    // What the frame, margins and indent take, plus the text itself.
+    return width() - AnchoUtil() + fontMetrics().horizontalAdvance(text());
+}
+
+QString TPanelResultado::ImporteMasAncho() {
+    const AjustesRegionales& a = Ajustes();
+    QString texto = QStringLiteral("-999");
+    for (int grupo = 0; grupo < 4; ++grupo)
+        texto += a.separadorMiles + QStringLiteral("999");
+    return texto + a.separadorDecimal + QStringLiteral("99");
+}
+
+int TPanelResultado::AnchoParaImportes(const QFont& fuente) {
+    TPanelResultado muestra;
+    muestra.setFont(fuente);
+    muestra.setText(ImporteMasAncho());
+    return muestra.AnchoNecesario() + 1;
+}
+
+bool TPanelResultado::event(QEvent* evento) {
+    if (evento->type() == QEvent::ToolTip && !TextoCabe()) {
+        const auto* ayuda = static_cast<QHelpEvent*>(evento);
+        const QString pista = toolTip().isEmpty() ? text() : text() + QLatin1Char('\n') + toolTip();
+        QToolTip::showText(ayuda->globalPos(), pista, this);
+        return true;
+    }
+    return QLabel::event(evento);
+}
+
+void TPanelResultado::paintEvent(QPaintEvent* evento) {
+    if (TextoCabe()) {
+        QLabel::paintEvent(evento);
+        return;
+    }
+    // Part of a figure would read as another figure: only the ellipsis shows.
+    QFrame::paintEvent(evento);
+    QPainter pintor(this);
+    const QRect caja = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    style()->drawItemText(&pintor, caja, int(alignment()), palette(), isEnabled(), QStringLiteral("\u2026"),
+                          foregroundRole());
 }
 
 void TPanelResultado::RegistrarAccesibilidad() {

@@ -1,7 +1,7 @@
 #pragma once
 // The six-column layout that the investment and depreciation reports share:
 // number, date and four amounts, at the same positions under the same
-// separators; only the titles differ.
+// separators; only the titles differ. The number column holds seven digits.
 #include "reports/engine/pagina_preparada.h"
 
 #include <QString>
@@ -11,8 +11,8 @@
 template <typename ColumnaT>
 std::vector<ColumnaT> ColumnasSeis(const std::array<QString, 6>& titulos) {
     using A = AlineacionTexto;
-    constexpr float izquierdas[6] = {14.6f, 36.4f, 62.4f, 91.7f, 122.1f, 152.0f};
-    constexpr float anchos[6] = {9.5f, 17.1f, 21.2f, 21.2f, 21.2f, 21.2f};
+    constexpr float izquierdas[6] = {13.05f, 36.4f, 62.4f, 91.7f, 122.1f, 152.0f};
+    constexpr float anchos[6] = {12.6f, 17.1f, 21.2f, 21.2f, 21.2f, 21.2f};
     std::vector<ColumnaT> columnas;
     for (std::size_t i = 0; i < titulos.size(); ++i)
         columnas.push_back({titulos[i], izquierdas[i], anchos[i], i < 2 ? A::Centro : A::Derecha});

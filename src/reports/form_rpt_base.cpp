@@ -2,10 +2,10 @@
 
 #include "app/identidad.h"
 #include "reports/fuente_filas.h"
+#include "reports/medidor_texto.h"
 
-#include <QFont>
-#include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -20,6 +20,9 @@ constexpr float kFinNombre = 178.4f;
 constexpr float kAnchoNombre = 120.0f;
 constexpr float kGrosorSeparador = 2;
 constexpr float kSeparacionValor = 1.5f;  // between a summary caption and its value
+constexpr float kAireTexto = 0.5f;  // kept clear at either side of a figure
+// The detail band's place among the bands FormCreate builds.
+constexpr std::size_t kBandaDetalle = 6;
 
 EstiloTexto Estilo(float puntos, bool negrita, QRgb color = 0xff000000) {
     EstiloTexto e;
@@ -27,19 +30,6 @@ EstiloTexto Estilo(float puntos, bool negrita, QRgb color = 0xff000000) {
     e.negrita = negrita;
     e.color = color;
     return e;
-}
-
-// The width of a text in millimetres, measured on a large font so that no
-// screen resolution or hinting enters the figure.
-float AnchoTextoMm(const QString& texto, const EstiloTexto& estilo) {
-    constexpr int kPixeles = 1000;
-    QFont fuente(estilo.familia);
-    fuente.setBold(estilo.negrita);
-    fuente.setItalic(estilo.cursiva);
-    fuente.setHintingPreference(QFont::PreferNoHinting);
-    fuente.setPixelSize(kPixeles);
-    const double emMm = estilo.puntos * 25.4 / 72.0;
-    return float(QFontMetricsF(fuente).horizontalAdvance(texto) / kPixeles * emMm);
 }
 
 EtiquetaInforme Etiqueta(const QString& texto, float izquierda, float arriba, float ancho, const EstiloTexto& estilo,
@@ -96,7 +86,11 @@ void TFormRptBase::FormCreate(const Diseno& diseno) {
         if (e.texto.isEmpty())
             valores_.push_back(&e);
 
-    informe_.antesDeImprimir = [this] { FilaActual = 1; };
+    separadoresResumen_ = diseno.separadoresResumen;
+    informe_.antesDeImprimir = [this] {
+        FilaActual = 1;
+        AjustarFuentes();
+    };
     informe_.necesitaDatos = [this] { return FilaActual < FilasInforme; };
 }
 
@@ -132,20 +126,17 @@ void TFormRptBase::CrearResumen(const Diseno& diseno) {
 void TFormRptBase::CrearColumnas(const Diseno& diseno) {
     BandaInforme titulos = Banda(TipoBanda::CabeceraColumnas, kAltoFila, kGris, -1, MarcoAbajo | MarcoDerecha);
     const EstiloTexto negrita = Estilo(8, true);
-    // A title is centred in the cell its separators mark off around its
-    // column, so that a title wider than the column's figures stays clear of
-    // the lines.
+    // A title stands centred over its column's figures; its box reaches as
+    // far as the nearer separator allows, so that a title wider than the
+    // figures still prints whole.
     for (const Columna& c : diseno.columnas) {
         const float centro = c.izquierda + c.ancho / 2;
-        float desde = 0, hasta = informe_.AnchoBandas();
-        for (float x : diseno.separadoresColumnas) {
-            if (x <= centro)
-                desde = std::max(desde, x);
-            else
-                hasta = std::min(hasta, x);
-        }
+        float mitad = std::min(centro, informe_.AnchoBandas() - centro);
+        for (float x : diseno.separadoresColumnas)
+            mitad = std::min(mitad, std::fabs(x - centro));
+        const float ancho = std::max(c.ancho, 2 * (mitad - kAireTexto));
         titulos.etiquetas.push_back(
-            Etiqueta(c.titulo, desde, kArribaTexto, hasta - desde, negrita, AlineacionTexto::Centro));
+            Etiqueta(c.titulo, centro - ancho / 2, kArribaTexto, ancho, negrita, AlineacionTexto::Centro));
     }
     for (float x : diseno.separadoresColumnas)
         titulos.lineas.push_back(Vertical(x, kAltoFila));
@@ -192,9 +183,48 @@ void TFormRptBase::CrearPie() {
     informe_.bandas.push_back(std::move(pie));
 }
 
+void TFormRptBase::AjustarFuentes() {
+    AjustarResumen();
+    AjustarColumnas(informe_.bandas[kBandaDetalle]);
+}
+
+void TFormRptBase::AjustarColumnas(BandaInforme& detalle) {
+    // The figures of a schedule grow or shrink along it, so its widest
+    // texts lie among the first and last rows; a wider one in between is
+    // caught as its row is printed.
+    constexpr int kFilasExtremo = 500;
+    medidores_.clear();
+    for (std::size_t c = 0; c < detalle.etiquetas.size(); ++c) {
+        EtiquetaInforme& e = detalle.etiquetas[c];
+        e.estilo.puntos = kPuntosTexto;
+        medidores_.emplace_back(e.estilo);
+        for (int fila = 1; fuente_ && fila < FilasInforme; ++fila) {
+            if (fila == kFilasExtremo && FilasInforme - kFilasExtremo > fila)
+                fila = FilasInforme - kFilasExtremo;
+            medidores_.back().Anotar(fuente_->Celda(int(c), fila));
+        }
+        e.estilo.puntos = PuntosQueCaben(medidores_.back().MasAncho(), e.estilo, e.ancho - 2 * kAireTexto);
+    }
+}
+
+void TFormRptBase::AjustarResumen() {
+    for (EtiquetaInforme* valor : valores_) {
+        // A value runs from its caption to the next separator or the band's end.
+        float fin = informe_.AnchoBandas();
+        for (float x : separadoresResumen_)
+            if (x > valor->izquierda)
+                fin = std::min(fin, x);
+        valor->estilo.puntos = PuntosQueCaben(valor->texto, valor->estilo, fin - kAireTexto - valor->izquierda);
+    }
+}
+
 void TFormRptBase::DetalleBeforePrint(BandaInforme& banda) {
-    for (std::size_t c = 0; c < banda.etiquetas.size(); ++c)
-        banda.etiquetas[c].texto = fuente_ ? fuente_->Celda(int(c), FilaActual) : QString();
+    for (std::size_t c = 0; c < banda.etiquetas.size(); ++c) {
+        EtiquetaInforme& e = banda.etiquetas[c];
+        e.texto = fuente_ ? fuente_->Celda(int(c), FilaActual) : QString();
+        if (c < medidores_.size() && medidores_[c].Anotar(e.texto))
+            e.estilo.puntos = std::min(e.estilo.puntos, PuntosQueCaben(e.texto, e.estilo, e.ancho - 2 * kAireTexto));
+    }
     banda.lineas.front().visible = LineaVisible();
     if (!AvanzarTrasImprimir())
         ++FilaActual;

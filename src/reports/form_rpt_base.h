@@ -5,6 +5,7 @@
 // the data loop that prints grid rows 1 to FilasInforme - 1. Each report
 // gives its summary captions, columns and the rule for the line under a row.
 #include "reports/engine/definicion_informe.h"
+#include "reports/medidor_texto.h"
 
 #include <QString>
 #include <vector>
@@ -70,8 +71,16 @@ private:
     void CrearDetalle(const Diseno& diseno);
     void CrearPie();
     void DetalleBeforePrint(BandaInforme& banda);
+    // Shrinks the font of a detail column whose widest text is wider than
+    // the column, and of a summary value wider than its cell, so that every
+    // figure prints whole and clear of the next one.
+    void AjustarFuentes();
+    void AjustarColumnas(BandaInforme& detalle);
+    void AjustarResumen();
 
     DefinicionInforme informe_;
+    std::vector<float> separadoresResumen_;
+    std::vector<MedidorTexto> medidores_;  // one per detail column
     std::vector<EtiquetaInforme*> valores_;
     const FuenteFilas* fuente_ = nullptr;
 };

@@ -21,13 +21,17 @@ void EscribirTabla(const DatosFilasDepreciacion& datos, TAttributeGrid& grid) {
                      {QStringLiteral("Valor Final"), kFondoOscuro, clRed},
                      {QStringLiteral("Dep. Acumulada"), kFondoOscuro, clRed}},
                     filas.Cantidad());
+    // The four amount columns are wider than in a loan table.
+    EnsancharColumnas(grid, 2, 50);
     const TTextosCelda t;
+    TEscrituraTabla tabla(grid);
     trDepreciacion f;
     while (filas.Siguiente(f)) {
-        EscribirFila(grid, f.anio,
-                     {TextoEntero(f.anio), t.Fecha(f.fecha), t.Importe(f.valorInicial),
-                      t.Importe(f.depPeriodo), t.Importe(f.valorFinal), t.Importe(f.depAcumulada)});
+        tabla.Fila(f.anio,
+                   {TextoEntero(f.anio), t.Fecha(f.fecha), t.Importe(f.valorInicial),
+                    t.Importe(f.depPeriodo), t.Importe(f.valorFinal), t.Importe(f.depAcumulada)});
     }
+    tabla.AjustarAnchos();
 }
 
 QString Titulo(int calculo) {
@@ -77,10 +81,10 @@ void DesarrollarDepreciacion(const EntradaDesarrolloDepreciacion& entrada, TForm
     EscribirTabla(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = 2;
-    EnsancharColumnas(*ventana.GridDesarrollo, 2, 50);
     const QString titulo = Titulo(d.CalculoActual);
     if (!titulo.isEmpty())
         ventana.PnlInfoDesarrollo->setText(titulo);
     EscribirInformacion(d, ventana);
+    EnsancharPanelesInformacion(ventana);
     ventana.ActualizarEstado();
 }

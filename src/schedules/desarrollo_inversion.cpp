@@ -21,14 +21,18 @@ void EscribirTabla(const DatosFilasInversion& datos, TAttributeGrid& grid) {
                      {QStringLiteral("Acumulado"), kFondoOscuro, clRed},
                      {QStringLiteral("Beneficio"), kFondoOscuro, clRed}},
                     filas.Cantidad());
+    // The four amount columns are wider than in a loan table.
+    EnsancharColumnas(grid, 2, 50);
     const TTextosCelda t;
+    TEscrituraTabla tabla(grid);
     const QString cuota = t.Importe(datos.Cuota);
     trInversion f;
     while (filas.Siguiente(f)) {
-        EscribirFila(grid, f.numero,
-                     {TextoEntero(f.numero), t.Fecha(f.fecha), cuota, t.Importe(f.invertido),
-                      t.Importe(f.acumulado), t.Importe(f.beneficio)});
+        tabla.Fila(f.numero,
+                   {TextoEntero(f.numero), t.Fecha(f.fecha), cuota, t.Importe(f.invertido),
+                    t.Importe(f.acumulado), t.Importe(f.beneficio)});
     }
+    tabla.AjustarAnchos();
 }
 
 }  // namespace
@@ -39,7 +43,6 @@ void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarr
     EscribirTabla(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = 1;
-    EnsancharColumnas(*ventana.GridDesarrollo, 2, 50);
     ventana.PnlInfoDesarrollo->setText(QStringLiteral(" Inversiones, tabla de desarrollo"));
     ventana.PnlDato1->setText(TextoImporte(d.Cuota));
     ventana.PnlDato2->setText(entrada.textoInteres + QStringLiteral(" %"));
@@ -51,5 +54,6 @@ void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarr
     ventana.LblDato5->show();
     ventana.PnlDato5->show();
     ventana.PnlDato5->setText(TextoImporte(d.Capital));
+    EnsancharPanelesInformacion(ventana);
     ventana.ActualizarEstado();
 }

@@ -25,15 +25,17 @@ void EscribirTabla(const DatosFilasPrestamo& datos, TAttributeGrid& grid) {
                      {QStringLiteral("Intereses"), kFondoClaro, clRed}},
                     filas.Cantidad());
     const TTextosCelda t;
+    TEscrituraTabla tabla(grid);
     // Every row has the same instalment.
     const QString cuota = t.Importe(datos.Cuota);
     trPrestamo f;
     while (filas.Siguiente(f)) {
-        EscribirFila(grid, f.numero,
-                     {TextoEntero(f.numero), t.Fecha(f.fecha), cuota, t.Importe(f.capital),
-                      t.Importe(f.interes), t.Importe(f.amortizado), t.Importe(f.pendiente),
-                      t.Importe(f.pagado), t.Importe(f.intereses)});
+        tabla.Fila(f.numero,
+                   {TextoEntero(f.numero), t.Fecha(f.fecha), cuota, t.Importe(f.capital),
+                    t.Importe(f.interes), t.Importe(f.amortizado), t.Importe(f.pendiente),
+                    t.Importe(f.pagado), t.Importe(f.intereses)});
     }
+    tabla.AjustarAnchos();
 }
 
 }  // namespace
@@ -51,5 +53,6 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
     ventana.PnlDato4->setText(TextoImporte(d.Capital));
     ventana.LblDato5->hide();
     ventana.PnlDato5->hide();
+    EnsancharPanelesInformacion(ventana);
     ventana.ActualizarEstado();
 }

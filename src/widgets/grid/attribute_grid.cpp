@@ -1,6 +1,7 @@
 #include "widgets/grid/attribute_grid.h"
 
 #include "widgets/grid/cell_editor.h"
+#include "widgets/grid/cell_text_fit.h"
 #include "widgets/grid/grid_colors.h"
 #include "widgets/grid/grid_names.h"
 #include "widgets/grid/layout_filer.h"
@@ -99,8 +100,12 @@ void TAttributeGrid::DrawCell(int c, int r, const QRect& rect, TGridDrawState st
         const qsizetype fin = resto.indexOf(QLatin1Char('\r'));
         if (fin < 0)
             break;
-        const QStringView linea = resto.left(fin);
-        const int w = linea.isEmpty() ? 0 : fm.horizontalAdvance(linea.toString());
+        QString linea = resto.left(fin).toString();
+        int w = linea.isEmpty() ? 0 : fm.horizontalAdvance(linea);
+        if (!CellLineFits(w, rect.width()) && IsFigureLine(linea)) {
+            linea = CellEllipsis;
+            w = fm.horizontalAdvance(linea);
+        }
         const int h = fm.height();
         int x;
         switch (alineacion) {
@@ -114,7 +119,7 @@ void TAttributeGrid::DrawCell(int c, int r, const QRect& rect, TGridDrawState st
                 painter.setClipRect(rect, Qt::IntersectClip);
                 recortado = true;
             }
-            painter.drawText(x, y + fm.ascent(), linea.toString());
+            painter.drawText(x, y + fm.ascent(), linea);
         }
         resto = resto.mid(fin + 1);
         if (resto.startsWith(QLatin1Char('\n')))
@@ -210,7 +215,7 @@ bool TAttributeGrid::viewportEvent(QEvent* event) {
         int c = -1, r = -1;
         MouseToCell(ayuda->pos().x(), ayuda->pos().y(), c, r);
         lastHintCell_ = QPoint(c, r);
-        const QString& texto = c >= 0 ? attrs_.HintCell(c, r) : QString();
+        const QString texto = c >= 0 ? CellHintText(c, r) : QString();
         if (texto.isEmpty())
             QToolTip::hideText();
         else
@@ -218,6 +223,18 @@ bool TAttributeGrid::viewportEvent(QEvent* event) {
         return true;
     }
     return TStringGrid::viewportEvent(event);
+}
+
+QString TAttributeGrid::CellHintText(int c, int r) const {
+    const QString& hint = attrs_.HintCell(c, r);
+    const QString text = Cells(c, r);
+    if (!CellTextCut(text, QFontMetrics(attrs_.CellFont(c, r).QtFont()), ColWidths(c)))
+        return hint;
+    // A text the cell cannot show whole is given whole in the hint, above the
+    // cell's own hint.
+    QString whole = text;
+    whole.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return hint.isEmpty() ? whole : whole + QLatin1Char('\n') + hint;
 }
 
 void TAttributeGrid::MouseMove(QMouseEvent* event) {

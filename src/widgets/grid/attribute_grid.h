@@ -93,6 +93,9 @@ public:
     QPoint LastHintCell() const { return lastHintCell_; }
     // Where a cell's hint shows: the cell's left edge, 6 pixels below it (screen).
     QPoint HintPosition(int c, int r) const;
+    // The hint a cell shows: its HintCell text, preceded by the whole cell
+    // text when the cell is too narrow to show it.
+    QString CellHintText(int c, int r) const;
 
 protected:
     void DrawCell(int c, int r, const QRect& rect, TGridDrawState state, QPainter& painter) override;
