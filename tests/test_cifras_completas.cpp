@@ -29,7 +29,8 @@ using finance::PaymentTiming;
 
 namespace {
 
-const QString kMasAncho = QStringLiteral("-999.999.999.999.999,99");
+// The widest amount the program accepts and shows.
+const QString kMasAncho = QStringLiteral("-1.000.000.000.000.000,00");
 
 // The room a panel gives its text: what a framed, right-aligned label keeps.
 int HuecoPanel(const TPanelResultado& p) {
@@ -208,7 +209,7 @@ private slots:
         QTest::newRow("préstamo de 1.500.000") << 0 << 1500000.0;
         QTest::newRow("préstamo de 9.999.999.999") << 0 << 9999999999.0;
         QTest::newRow("inversión de 200.000.000.000 al mes") << 1 << 200000000000.0;
-        QTest::newRow("depreciación de 999.999.999.999.999") << 2 << 999999999999999.0;
+        QTest::newRow("depreciación de 1.000.000.000.000.000") << 2 << 1e15;
     }
     void columnasDeLasTablas() {
         QFETCH(int, tipo);

@@ -1,7 +1,7 @@
 #include "app/panel_resultado.h"
 
 #include "app/texto_accesible.h"
-#include "util/ajustes_regionales.h"
+#include "util/textos_numericos.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -70,13 +70,7 @@ int TPanelResultado::AnchoNecesario() const {
     return width() - AnchoUtil() + fontMetrics().horizontalAdvance(text());
 }
 
-QString TPanelResultado::ImporteMasAncho() {
-    const AjustesRegionales& a = Ajustes();
-    QString texto = QStringLiteral("-999");
-    for (int grupo = 0; grupo < 4; ++grupo)
-        texto += a.separadorMiles + QStringLiteral("999");
-    return texto + a.separadorDecimal + QStringLiteral("99");
-}
+QString TPanelResultado::ImporteMasAncho() { return TextoImporte(-kImporteMaximo); }
 
 int TPanelResultado::AnchoParaImportes(const QFont& fuente) {
     TPanelResultado muestra;

@@ -18,7 +18,7 @@ public:
     int AnchoNecesario() const;
 
     // The widest amount the program shows: the largest it accepts, negative,
-    // with the regional separators ("-999.999.999.999.999,99").
+    // with the regional separators ("-1.000.000.000.000.000,00").
     static QString ImporteMasAncho();
     // The width a panel with this font needs to show any amount whole.
     static int AnchoParaImportes(const QFont& fuente);
