@@ -48,9 +48,10 @@ TFormCalculosFinancieros::~TFormCalculosFinancieros() {
 
 void TFormCalculosFinancieros::FormCreate() {
     setWindowTitle(TextoNombrePrograma() + QLatin1Char(' ') + TextoVersion());
-    // A fixed-size window with the system menu and the minimise button only.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // A fixed-size window with the system menu and the minimise button only;
+    // without CustomizeWindowHint an X11 window manager adds a maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     HabilitarCampos(pcCalculos, true, true);
     ResaltarCampos(this);
     PrepararPaginaPrestamos();

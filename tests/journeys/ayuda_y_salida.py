@@ -1,5 +1,6 @@
-"""Help and leaving: F1 opens help on the page's topic, the about window
-opens from its tool button, and Escape asks before the program ends (Enter
+"""The main window's title bar offers no maximise button. Help and leaving:
+F1 opens help on the page's topic, the about window opens from its tool
+button, and Escape asks before the program ends (Enter
 answers no, a click on "Sí" ends the program)."""
 import pyatspi
 
@@ -39,9 +40,17 @@ def salir(principal):
     r.programa_terminado()
 
 
+def botones_principal():
+    # A fixed-size window: minimise and close, never maximise.
+    botones = r.botones_titulo_activa()
+    r.comprobar("minimizar" in botones and "maximizar" not in botones,
+                f"la ventana principal pide los botones {sorted(botones)}")
+
+
 def recorrer():
     principal = r.ventana_principal()
     r.esperar_titulo(principal.name)
+    botones_principal()
     ayuda(principal)
     acerca_de(principal)
     salir(principal)

@@ -25,7 +25,7 @@ What the module offers:
 - windows: `ventana_principal()`, `ventana(titulo)`, `ventana_activa(titulo)`
   (wait for it before pressing keys in a new window), `ventanas()`,
   `esperar_titulo(titulo)` (the active window's title as the window manager
-  shows it), `esperar_cierre(ventana)`, `programa_terminado()`;
+  shows it), `botones_titulo_activa()` (the title-bar functions it asks for), `esperar_cierre(ventana)`, `programa_terminado()`;
 - controls: `control(raiz, nombre, roles)` by accessible name (without "&")
   and role (CAJA, BOTON, LISTA, RESULTADO, PESTANA or any pyatspi roles),
   `junto_a(caja, nombre)` for the calculator or date button beside a box,
@@ -355,6 +355,21 @@ def titulo_activa():
     """The title of the active window as the window manager shows it."""
     salida = subprocess.run(["xdotool", "getactivewindow", "getwindowname"], capture_output=True, text=True)
     return salida.stdout.rstrip("\n")
+
+
+def botones_titulo_activa():
+    """The title-bar functions the active window asks the window manager for
+    (its Motif hints), as a set of "minimizar", "maximizar", "cerrar"…; an
+    empty set when it asks for none in particular (the manager decides)."""
+    ventana = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
+    salida = subprocess.run(["xprop", "-id", ventana, "_MOTIF_WM_HINTS"], capture_output=True, text=True).stdout
+    if "=" not in salida:
+        return set()
+    flags, funciones = (int(v, 0) for v in salida.split("=", 1)[1].split(",")[:2])
+    if not flags & 1 or funciones & 1:  # no functions given, or "all of them"
+        return set()
+    nombres = {2: "redimensionar", 4: "mover", 8: "minimizar", 16: "maximizar", 32: "cerrar"}
+    return {nombre for bit, nombre in nombres.items() if funciones & bit}
 
 
 def esperar_titulo(esperado, limite=LIMITE):
