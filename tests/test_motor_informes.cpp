@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <bit>
 
 namespace {
 
@@ -79,6 +80,23 @@ int LineasHorizontalesLargas(const PaginaPreparada& pagina) {
         if (p.tipo == Primitiva::Linea && p.alto == 0 && p.ancho > 170 && p.ancho < 176)
             ++n;
     return n;
+}
+
+// Every field of every primitive equal, floats bit for bit.
+bool MismasPrimitivas(const PaginaPreparada& a, const PaginaPreparada& b) {
+    const auto bits = [](float f) { return std::bit_cast<quint32>(f); };
+    if (bits(a.anchoMm) != bits(b.anchoMm) || bits(a.altoMm) != bits(b.altoMm) ||
+        a.primitivas.size() != b.primitivas.size())
+        return false;
+    for (std::size_t i = 0; i < a.primitivas.size(); ++i) {
+        const Primitiva& p = a.primitivas[i];
+        const Primitiva& q = b.primitivas[i];
+        if (p.tipo != q.tipo || p.alineacion != q.alineacion || p.estilo != q.estilo || bits(p.x) != bits(q.x) ||
+            bits(p.y) != bits(q.y) || bits(p.ancho) != bits(q.ancho) || bits(p.alto) != bits(q.alto) ||
+            bits(p.grosor) != bits(q.grosor) || p.color != q.color || p.texto != q.texto)
+            return false;
+    }
+    return true;
 }
 
 InformePreparado Generado(int filas) {
@@ -159,6 +177,64 @@ private slots:
         QCOMPARE(leido.titulo, informe.titulo);
         QCOMPARE(leido.paginas.size(), informe.paginas.size());
         QCOMPARE(EscribirInforme(leido), EscribirInforme(informe));
+    }
+
+    // A file written by the first format of report files still loads, to
+    // the very pages that the same report generates today.
+    void leeFicheroDelPrimerFormato() {
+        InformePreparado leido;
+        QString motivo;
+        QVERIFY2(CargarInforme(QStringLiteral(ZZ_TEST_DATA_DIR "/informe_v1.zrp"), leido, &motivo), qPrintable(motivo));
+        const InformePreparado hoy = Generado(60);
+        QCOMPARE(leido.titulo, hoy.titulo);
+        QCOMPARE(leido.estilos, hoy.estilos);
+        QCOMPARE(leido.paginas.size(), hoy.paginas.size());
+        for (std::size_t i = 0; i < hoy.paginas.size(); ++i)
+            QVERIFY(MismasPrimitivas(leido.paginas[i], hoy.paginas[i]));
+        QCOMPARE(EscribirInforme(leido), EscribirInforme(hoy));
+    }
+
+    // Pages come back from their compact form bit for bit, whatever their
+    // texts and positions.
+    void paginaCompactaExacta() {
+        PaginaPreparada pagina;
+        const QString largo = QString(300, QChar(0x00f1));  // needs a two-byte count
+        const QStringList textos{QString(), QStringLiteral("Página: 1"), largo,
+                                 QString::fromUtf8("ð y mÃ¡s"), QStringLiteral("1.234,56")};
+        float y = -0.0f;
+        for (const QString& t : textos) {
+            Primitiva p;
+            p.tipo = Primitiva::Texto;
+            p.alineacion = AlineacionTexto::Derecha;
+            p.estilo = 1;
+            p.x = 1.3f;
+            p.y = y;
+            p.ancho = 21.2f;
+            p.alto = 3.5277777f;
+            p.texto = t;
+            pagina.primitivas.push_back(p);
+            y += 4.7f;
+        }
+        Primitiva linea;
+        linea.tipo = Primitiva::Linea;
+        linea.y = y;
+        linea.ancho = 175.7f;
+        linea.grosor = 0.4f;
+        linea.color = qRgb(1, 2, 3);
+        pagina.primitivas.push_back(linea);
+        pagina.primitivas.push_back(linea);
+        pagina.anchoMm = 297;
+        pagina.altoMm = 210;
+        InformePreparado informe;
+        informe.estilos.resize(2);
+        informe.paginas.push_back(pagina);
+        informe.paginas.push_back(PaginaPreparada());
+        QVERIFY(MismasPrimitivas(informe.paginas[0], pagina));
+        QCOMPARE(informe.paginas[1].primitivas.size(), std::size_t(0));
+        InformePreparado leido;
+        QVERIFY(LeerInforme(EscribirInforme(informe), leido));
+        QVERIFY(MismasPrimitivas(leido.paginas[0], pagina));
+        QCOMPARE(leido.paginas.Tamano(0), QSizeF(297, 210));
     }
 
     // Damaged files are refused with a reason and leave the pages as they were.
