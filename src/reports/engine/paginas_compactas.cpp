@@ -1,6 +1,7 @@
 #include "reports/engine/paginas_compactas.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -16,46 +17,46 @@ constexpr float kMaximoMm = 10000.0f;
 
 std::uint32_t Bits(float valor) { return std::bit_cast<std::uint32_t>(valor); }
 
-void AnadirVarint(QByteArray& destino, std::uint32_t valor) {
+// Writers into a buffer that has room enough; each returns the end.
+char* EscribirVarint(char* p, std::uint32_t valor) {
     while (valor >= 0x80) {
-        destino.append(char((valor & 0x7f) | 0x80));
+        *p++ = char((valor & 0x7f) | 0x80);
         valor >>= 7;
     }
-    destino.append(char(valor));
+    *p++ = char(valor);
+    return p;
 }
 
-void AnadirMedida(QByteArray& destino, float valor) {
-    char bytes[4];
-    qToBigEndian(Bits(valor), bytes);
-    destino.append(bytes, 4);
-}
+constexpr int kMaximoVarint = 5;
 
-// UTF-8 straight from the string's UTF-16, without a temporary array.
-void AnadirUtf8(QByteArray& destino, const QString& texto) {
+// UTF-8 straight from the string's UTF-16, at most three bytes a unit.
+char* EscribirUtf8(char* destino, const QString& texto) {
+    auto* d = reinterpret_cast<unsigned char*>(destino);
     const char16_t* p = reinterpret_cast<const char16_t*>(texto.utf16());
     const char16_t* fin = p + texto.size();
     while (p < fin) {
         char32_t c = *p++;
+        if (c < 0x80) {
+            *d++ = static_cast<unsigned char>(c);
+            continue;
+        }
         if (c >= 0xd800 && c < 0xdc00 && p < fin && *p >= 0xdc00 && *p < 0xe000)
             c = 0x10000 + ((c - 0xd800) << 10) + (*p++ - 0xdc00);
         else if (c >= 0xd800 && c < 0xe000)
             c = 0xfffd;  // a lone surrogate
-        if (c < 0x80) {
-            destino.append(char(c));
-        } else if (c < 0x800) {
-            destino.append(char(0xc0 | (c >> 6)));
-            destino.append(char(0x80 | (c & 0x3f)));
+        if (c < 0x800) {
+            *d++ = static_cast<unsigned char>(0xc0 | (c >> 6));
         } else if (c < 0x10000) {
-            destino.append(char(0xe0 | (c >> 12)));
-            destino.append(char(0x80 | ((c >> 6) & 0x3f)));
-            destino.append(char(0x80 | (c & 0x3f)));
+            *d++ = static_cast<unsigned char>(0xe0 | (c >> 12));
+            *d++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3f));
         } else {
-            destino.append(char(0xf0 | (c >> 18)));
-            destino.append(char(0x80 | ((c >> 12) & 0x3f)));
-            destino.append(char(0x80 | ((c >> 6) & 0x3f)));
-            destino.append(char(0x80 | (c & 0x3f)));
+            *d++ = static_cast<unsigned char>(0xf0 | (c >> 18));
+            *d++ = static_cast<unsigned char>(0x80 | ((c >> 12) & 0x3f));
+            *d++ = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3f));
         }
+        *d++ = static_cast<unsigned char>(0x80 | (c & 0x3f));
     }
+    return reinterpret_cast<char*>(d);
 }
 
 // Walks the records of a page; every read is bounded by the bytes left.
@@ -134,14 +135,21 @@ void PaginasCompactas::resize(std::size_t cuantas) {
 }
 
 std::uint32_t PaginasCompactas::IndiceForma(const FormaPrimitiva& forma) {
+    // The labels of a band come in the same order on every row, so the shape
+    // after the last one is usually the next.
+    if (siguiente_ < formas_.size() && formas_[siguiente_] == forma)
+        return siguiente_++;
     const auto encontrada = indices_.constFind(forma);
-    if (encontrada != indices_.constEnd())
+    if (encontrada != indices_.constEnd()) {
+        siguiente_ = encontrada.value() + 1;
         return encontrada.value();
+    }
     if (formas_.size() >= kMaximoFormas)
         throw std::length_error("demasiadas formas distintas en el informe");
     formas_.push_back(forma);
     const auto indice = std::uint32_t(formas_.size() - 1);
     indices_.insert(forma, indice);
+    siguiente_ = indice + 1;
     return indice;
 }
 
@@ -154,7 +162,7 @@ bool PaginasCompactas::AnadirForma(const FormaPrimitiva& forma) {
 }
 
 void PaginasCompactas::push_back(const PaginaPreparada& pagina) {
-    borrador_.clear();
+    qsizetype usado = 0;
     float y = 0;
     for (const Primitiva& p : pagina.primitivas) {
         FormaPrimitiva forma;
@@ -166,28 +174,30 @@ void PaginasCompactas::push_back(const PaginaPreparada& pagina) {
         forma.alto = p.alto;
         forma.grosor = p.grosor;
         forma.color = p.color;
+        const std::uint32_t indice = IndiceForma(forma);
+        const qsizetype hueco = 2 * kMaximoVarint + 4 + 3 * p.texto.size();
+        if (borrador_.size() < usado + hueco)
+            borrador_.resize(std::max(2 * borrador_.size(), usado + hueco));
+        char* inicio = borrador_.data() + usado;
         const bool nuevaY = Bits(p.y) != Bits(y);
-        AnadirVarint(borrador_, IndiceForma(forma) << 1 | std::uint32_t(nuevaY));
+        char* q = EscribirVarint(inicio, indice << 1 | std::uint32_t(nuevaY));
         if (nuevaY) {
-            AnadirMedida(borrador_, p.y);
+            qToBigEndian(Bits(p.y), q);
+            q += 4;
             y = p.y;
         }
         if (p.tipo == Primitiva::Texto) {
-            const qsizetype inicio = borrador_.size();
-            AnadirVarint(borrador_, 0);
-            AnadirUtf8(borrador_, p.texto);
-            const qsizetype bytes = borrador_.size() - inicio - 1;
-            if (bytes >= 0x80) {  // rare: the count needs more than one byte
-                const QByteArray utf8 = borrador_.mid(inicio + 1);
-                borrador_.truncate(inicio);
-                AnadirVarint(borrador_, std::uint32_t(utf8.size()));
-                borrador_.append(utf8);
-            } else {
-                borrador_[inicio] = char(bytes);
-            }
+            // The text goes after room for the longest count, then moves
+            // back next to its count.
+            char* texto = q + kMaximoVarint;
+            const auto bytes = std::uint32_t(EscribirUtf8(texto, p.texto) - texto);
+            q = EscribirVarint(q, bytes);
+            std::memmove(q, texto, bytes);
+            q += bytes;
         }
+        usado = q - borrador_.constData();
     }
-    paginas_.push_back({pagina.anchoMm, pagina.altoMm, QByteArray(borrador_.constData(), borrador_.size())});
+    paginas_.push_back({pagina.anchoMm, pagina.altoMm, QByteArray(borrador_.constData(), usado)});
 }
 
 bool PaginasCompactas::RegistrosValidos(const QByteArray& registros, QString* motivo) const {

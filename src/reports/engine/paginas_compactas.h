@@ -95,7 +95,8 @@ private:
     std::vector<FormaPrimitiva> formas_;
     QHash<FormaPrimitiva, std::uint32_t> indices_;
     std::vector<Pagina> paginas_;
-    QByteArray borrador_;  // reused while a page is encoded
+    QByteArray borrador_;          // reused while a page is encoded
+    std::uint32_t siguiente_ = 0;  // the shape expected next
     mutable std::size_t indiceDecodificada_ = kNinguna;
     mutable PaginaPreparada decodificada_;
 };
