@@ -7,7 +7,6 @@
 #include "reports/engine/fichero_informe.h"
 #include "reports/engine/fichero_sistema.h"
 
-#include <QDataStream>
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
@@ -56,17 +55,6 @@ InformePreparado UnaPagina() {
     pagina.primitivas.push_back(texto);
     informe.paginas.push_back(pagina);
     return informe;
-}
-
-// A file of the first format with the given payload, header and checksum right.
-QByteArray FicheroVersion1(const QByteArray& contenido) {
-    QByteArray f;
-    QDataStream s(&f, QIODevice::WriteOnly);
-    s << quint32(0x5A525046) << quint16(1) << quint16(0) << quint32(contenido.size());
-    const QByteArray resumen = QCryptographicHash::hash(contenido, QCryptographicHash::Sha256);
-    s.writeRawData(resumen.constData(), int(resumen.size()));
-    s.writeRawData(contenido.constData(), int(contenido.size()));
-    return f;
 }
 
 void Escribir(const QString& ruta, const QByteArray& datos) {
@@ -119,22 +107,6 @@ private slots:
             return !CargarInforme(ruta, destino, &motivo) &&
                    motivo == QStringLiteral("el fichero es demasiado grande para mostrarlo (más de 256 MB)");
         }));
-    }
-
-    // More pages than any report has are refused even when the file holds
-    // them all (a million-row table gives about 22.000).
-    void demasiadasPaginas() {
-        QByteArray contenido;
-        QDataStream s(&contenido, QIODevice::WriteOnly);
-        const quint32 paginas = PaginasCompactas::kMaximoPaginas + 1;
-        s << quint32(0) << quint32(0) << paginas;
-        s.setFloatingPointPrecision(QDataStream::SinglePrecision);
-        for (quint32 i = 0; i < paginas; ++i)
-            s << 210.0f << 297.0f << quint32(0);
-        InformePreparado destino;
-        QString motivo;
-        QVERIFY(!LeerInforme(FicheroVersion1(contenido), destino, &motivo));
-        QCOMPARE(motivo, QStringLiteral("el número de páginas no es válido"));
     }
 
     void cancelarLaCarga() {

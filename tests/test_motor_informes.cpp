@@ -99,6 +99,18 @@ bool MismasPrimitivas(const PaginaPreparada& a, const PaginaPreparada& b) {
     return true;
 }
 
+// A file of the first format around the given payload, header and
+// checksum right.
+QByteArray FicheroVersion1(const QByteArray& contenido) {
+    QByteArray f;
+    QDataStream s(&f, QIODevice::WriteOnly);
+    s << quint32(0x5A525046) << quint16(1) << quint16(0) << quint32(contenido.size());
+    const QByteArray resumen = QCryptographicHash::hash(contenido, QCryptographicHash::Sha256);
+    s.writeRawData(resumen.constData(), int(resumen.size()));
+    s.writeRawData(contenido.constData(), int(contenido.size()));
+    return f;
+}
+
 InformePreparado Generado(int filas) {
     InformeDePrueba prueba(filas);
     InformePreparado informe;
@@ -268,15 +280,6 @@ private slots:
     // A file with a correct checksum whose counts promise more than it holds
     // is refused before anything is allocated for them.
     void cuentasHostiles() {
-        const auto conResumen = [](const QByteArray& contenido) {
-            QByteArray f;
-            QDataStream s(&f, QIODevice::WriteOnly);
-            s << quint32(0x5A525046) << quint16(1) << quint16(0) << quint32(contenido.size());
-            const QByteArray resumen = QCryptographicHash::hash(contenido, QCryptographicHash::Sha256);
-            s.writeRawData(resumen.constData(), int(resumen.size()));
-            s.writeRawData(contenido.constData(), int(contenido.size()));
-            return f;
-        };
         QByteArray paginas;
         {
             QDataStream s(&paginas, QIODevice::WriteOnly);
@@ -289,10 +292,26 @@ private slots:
         }
         InformePreparado destino;
         QString motivo;
-        QVERIFY(!LeerInforme(conResumen(paginas), destino, &motivo));
+        QVERIFY(!LeerInforme(FicheroVersion1(paginas), destino, &motivo));
         QCOMPARE(motivo, QStringLiteral("el número de páginas no es válido"));
-        QVERIFY(!LeerInforme(conResumen(texto), destino, &motivo));
+        QVERIFY(!LeerInforme(FicheroVersion1(texto), destino, &motivo));
         QCOMPARE(motivo, QStringLiteral("un texto es más largo que el fichero"));
+    }
+
+    // More pages than any report has are refused even when the file holds
+    // them all (a million-row table gives about 22.000).
+    void demasiadasPaginas() {
+        QByteArray contenido;
+        QDataStream s(&contenido, QIODevice::WriteOnly);
+        const quint32 paginas = PaginasCompactas::kMaximoPaginas + 1;
+        s << quint32(0) << quint32(0) << paginas;
+        s.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        for (quint32 i = 0; i < paginas; ++i)
+            s << 210.0f << 297.0f << quint32(0);
+        InformePreparado destino;
+        QString motivo;
+        QVERIFY(!LeerInforme(FicheroVersion1(contenido), destino, &motivo));
+        QCOMPARE(motivo, QStringLiteral("el número de páginas no es válido"));
     }
 
     void pintarEnImagen() {
