@@ -162,6 +162,14 @@ bool PaginasCompactas::AnadirForma(const FormaPrimitiva& forma) {
 }
 
 void PaginasCompactas::push_back(const PaginaPreparada& pagina) {
+    // Room for a whole page of a schedule report, and for its shapes, from
+    // the start: the first page is the one the person waits for.
+    constexpr qsizetype kBorradorInicial = 16 * 1024;
+    constexpr qsizetype kFormasIniciales = 128;
+    if (borrador_.isEmpty()) {
+        borrador_.resize(kBorradorInicial);
+        indices_.reserve(kFormasIniciales);
+    }
     qsizetype usado = 0;
     float y = 0;
     for (const Primitiva& p : pagina.primitivas) {
