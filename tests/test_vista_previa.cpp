@@ -3,6 +3,7 @@
 
 #include "reports/accion_imprimir.h"
 #include "reports/engine/fichero_informe.h"
+#include "reports/engine/impresion_informe.h"
 #include "reports/engine/superficie_vista_previa.h"
 #include "reports/form_rpt_prestamos.h"
 #include "reports/form_vista_previa.h"
@@ -11,7 +12,12 @@
 #include "util/puertas.h"
 #include "widgets/grid/attribute_grid.h"
 
+#include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QStandardPaths>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -67,6 +73,59 @@ InformePreparado UnaPagina(const QString& titulo) {
     return p;
 }
 
+// A loan table window of `periodos` rows, shown modally as the main window
+// shows it; 48 rows fill a report page.
+struct TablaModal {
+    TFormDesarrolloCalculos ventana;
+    explicit TablaModal(int periodos) {
+        ventana.TipoDesarrollo = 0;
+        ventana.GridDesarrollo->SetRowCount(periodos + 1);
+        ventana.setWindowModality(Qt::ApplicationModal);
+        ventana.show();
+    }
+};
+
+QList<TFormVistaPrevia*> VistasAbiertas() {
+    QList<TFormVistaPrevia*> abiertas;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* v = qobject_cast<TFormVistaPrevia*>(w); v && v->isVisible())
+            abiertas << v;
+    return abiertas;
+}
+
+// Runs the table's print action and `accion` on its preview once every page
+// is ready; the action closes the preview (or the test fails on its timer).
+void ConVistaDeLaTabla(TFormDesarrolloCalculos& tabla, const std::function<void(TFormVistaPrevia&)>& accion) {
+    bool visto = false;
+    QTimer espera;
+    QObject::connect(&espera, &QTimer::timeout, &tabla, [&] {
+        const QList<TFormVistaPrevia*> abiertas = VistasAbiertas();
+        if (abiertas.isEmpty() || !abiertas.first()->BtnSave->isEnabled())
+            return;
+        espera.stop();
+        visto = true;
+        accion(*abiertas.first());
+        if (abiertas.first()->isVisible())  // a failed check left it open
+            abiertas.first()->BtnCerrar->click();
+    });
+    espera.start(0);
+    tabla.AccImprimir->trigger();
+    QVERIFY(visto);
+}
+
+// Answers the printer set-up dialog by printing to `pdf`, after checking
+// what it offers on a system without printers.
+std::function<void(QDialog&)> ElegirPdf(const QString& pdf) {
+    return [pdf](QDialog& d) {
+        auto* dialogo = qobject_cast<QPrintDialog*>(&d);
+        QVERIFY(dialogo);
+        QCOMPARE(dialogo->printer()->outputFormat(), QPrinter::PdfFormat);
+        QCOMPARE(QFileInfo(dialogo->printer()->outputFileName()).absolutePath(), puertas::CarpetaFicheros());
+        d.done(QDialog::Accepted);
+        dialogo->printer()->setOutputFileName(pdf);
+    };
+}
+
 }  // namespace
 
 class TestVistaPrevia : public QObject {
@@ -94,6 +153,13 @@ private slots:
     void escalaPantalla();
     void imprimirTablaVacia();
     void carpetaRestauradaTrasLaVistaPrevia();
+    void vistaModalSobreLaTabla();
+    void menuEmergente();
+    void ctrlPNoPideLaPagina();
+    void imprimirSinImpresoras();
+    void imprimirConFalloAvisa();
+    void cajaDePaginaParaInformesLargos();
+    void dialogosDeFicheroEmpiezanEnDocumentos();
 };
 
 void TestVistaPrevia::estadoAlTerminar() {
@@ -424,6 +490,160 @@ void TestVistaPrevia::carpetaRestauradaTrasLaVistaPrevia() {
     QVERIFY(visto);
     QVERIFY(QFile::exists(otra.filePath(QStringLiteral("guardado.zrp"))));
     QCOMPARE(QDir::currentPath(), QDir(QCoreApplication::applicationDirPath()).canonicalPath());
+}
+
+// The preview opened from a modal table window takes the mouse and the keys,
+// blocks the table, cannot be opened twice, and Escape closes only it.
+void TestVistaPrevia::vistaModalSobreLaTabla() {
+    TablaModal tabla(150);
+    ConVistaDeLaTabla(tabla.ventana, [&](TFormVistaPrevia& v) {
+        QCOMPARE(QApplication::activeModalWidget(), static_cast<QWidget*>(&v));
+        QCOMPARE(v.parentWidget(), static_cast<QWidget*>(&tabla.ventana));
+        QTest::mouseClick(v.sbNextPage, Qt::LeftButton);
+        QCOMPARE(v.VistaPrevia->Pagina(), 2);
+        tabla.ventana.AccImprimir->trigger();
+        QCOMPARE(VistasAbiertas().size(), 1);
+        QTest::keyClick(v.BtnCerrar, Qt::Key_Escape);
+        QVERIFY(!v.isVisible());
+    });
+    QVERIFY(VistasAbiertas().isEmpty());
+    QVERIFY(tabla.ventana.isVisible());
+}
+
+// Ctrl+P pressed in the table window ends (its release) in the preview, and a
+// second Ctrl+P may reach it whole: neither is the P key.
+void TestVistaPrevia::ctrlPNoPideLaPagina() {
+    ConVistaPrevia(100, [](TFormVistaPrevia& v) {
+        v.activateWindow();
+        v.BtnCerrar->setFocus();
+        QTest::keyRelease(v.BtnCerrar, Qt::Key_P);
+        Teclear(v, Qt::Key_P, Qt::ControlModifier);
+        QApplication::processEvents();
+        QVERIFY(!v.PaginaPedida);
+        QVERIFY(QApplication::focusWidget() != v.sePage);
+    });
+}
+
+void TestVistaPrevia::menuEmergente() {
+    ConVistaPrevia(10, [](TFormVistaPrevia& v) {
+        QWidget* superficie = v.VistaPrevia->viewport();
+        QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(100, 100), superficie->mapToGlobal(QPoint(100, 100)));
+        QApplication::sendEvent(superficie, &clic);
+        QVERIFY(v.ppMenu->isVisible());
+        QVERIFY(v.opAjustarAnchoPagina->isChecked() && !v.opVerHojaEntera->isChecked());
+        QVERIFY(v.opImprimir->isEnabled());
+        v.ppMenu->hide();
+    });
+}
+
+// Without printers, printing asks where the PDF file goes and writes it; a
+// cancelled set-up leaves the printer usable for "Configurar impresora".
+void TestVistaPrevia::imprimirSinImpresoras() {
+    FijarConsultaImpresoras([] { return QStringList(); });
+    RegistroDialogos registro;
+    QTemporaryDir carpeta;
+    const QString pdf = carpeta.filePath(QStringLiteral("tabla.pdf"));
+    const QString otro = carpeta.filePath(QStringLiteral("otra.pdf"));
+    ConVistaPrevia(100, [&](TFormVistaPrevia& v) {
+        registro.Responder(true);
+        registro.ResponderCon(ElegirPdf(pdf));
+        v.BtnPrint->click();
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QCOMPARE(registro.Mostrados().size(), 2);
+        QCOMPARE(registro.Mostrados().at(1).titulo, QStringLiteral("Configurar impresora"));
+    });
+    registro.Limpiar();
+    ConVistaPrevia(100, [&](TFormVistaPrevia& v) {
+        registro.Responder(true);  // set-up cancelled: nothing printed, nothing said
+        v.BtnPrint->click();
+        QCOMPARE(registro.Mostrados().size(), 2);
+        registro.ResponderCon(ElegirPdf(otro));
+        v.BtnPrintSetup->click();
+        QVERIFY(QFileInfo(otro).size() > 0);
+        QCOMPARE(registro.Mostrados().size(), 3);
+    });
+    FijarConsultaImpresoras(nullptr);
+}
+
+void TestVistaPrevia::imprimirConFalloAvisa() {
+    RegistroDialogos registro;
+    QTemporaryDir carpeta;
+    const QString pdf = carpeta.filePath(QStringLiteral("no/existe/tabla.pdf"));
+    ConVistaPrevia(100, [&](TFormVistaPrevia& v) {
+        v.Impresora().setOutputFileName(pdf);
+        registro.Responder(true);
+        v.BtnPrint->click();
+        QCOMPARE(registro.Mostrados().size(), 2);
+        const DialogoMostrado& aviso = registro.Mostrados().at(1);
+        QCOMPARE(aviso.tipo, 0);
+        QCOMPARE(aviso.mensaje, QStringLiteral("No se ha podido imprimir el informe: no se puede escribir el "
+                                               "fichero PDF «%1».").arg(pdf));
+        // The next print works on a printer that is not left half started.
+        const QString bueno = carpeta.filePath(QStringLiteral("tabla.pdf"));
+        v.Impresora().setOutputFileName(bueno);
+        registro.Responder(true);
+        v.BtnPrint->click();
+        QVERIFY(QFileInfo(bueno).size() > 0);
+        QVERIFY(v.BtnPrint->isEnabled());
+    });
+}
+
+void TestVistaPrevia::cajaDePaginaParaInformesLargos() {
+    QTemporaryDir carpeta;
+    const QString ruta = carpeta.filePath(QStringLiteral("largo.zrp"));
+    InformePreparado largo = UnaPagina(QStringLiteral("Largo"));
+    largo.paginas.resize(123456);
+    QVERIFY(GuardarInforme(largo, ruta));
+    puertas::FijarPedirFichero([&](QWidget*, const QString&, const QString&, bool) { return ruta; });
+    ConVistaPrevia(10, [&](TFormVistaPrevia& v) {
+        v.BtnLoad->click();
+        QCOMPARE(v.VistaPrevia->NumeroPaginas(), 123456);
+        v.sePage->clear();
+        QTest::keyClicks(v.sePage, QStringLiteral("123456"));
+        QCOMPARE(v.VistaPrevia->Pagina(), 123456);
+        QCOMPARE(v.PanelNumPag->text(), QStringLiteral(" Página 123456 de 123456"));
+        const QFontMetrics cifras(v.sePage->font());
+        QVERIFY(v.sePage->width() > cifras.horizontalAdvance(v.sePage->text()) + 4);
+        QVERIFY(v.PanelNumPag->width() >= QFontMetrics(v.PanelNumPag->font()).horizontalAdvance(v.PanelNumPag->text()));
+    });
+}
+
+// The real save dialog opens in the documents folder (or home), not in the
+// program's folder that the print action makes current, then in the folder
+// of the last file chosen.
+void TestVistaPrevia::dialogosDeFicheroEmpiezanEnDocumentos() {
+    puertas::RestaurarPuertas();
+    puertas::OlvidarCarpetaFicheros();
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(documentos).exists())
+        documentos = QDir::homePath();
+    QStringList vistas;
+    QTemporaryDir otra;
+    QTimer responder;
+    connect(&responder, &QTimer::timeout, this, [&] {
+        auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialogo)
+            return;
+        vistas << dialogo->directory().absolutePath();
+        if (vistas.size() == 1) {
+            dialogo->selectFile(otra.filePath(QStringLiteral("elegido.zrp")));
+            static_cast<QDialog*>(dialogo)->accept();
+        } else {
+            dialogo->reject();
+        }
+    });
+    responder.start(10);
+    const QString filtro = QStringLiteral("*.zrp");
+    const QString elegido = puertas::PedirNombreFichero(nullptr, QStringLiteral("Guardar"), filtro, true);
+    puertas::PedirNombreFichero(nullptr, QStringLiteral("Cargar"), filtro, false);
+    puertas::FijarMostrarModal([](QDialog&) { return int(QDialog::Rejected); });
+    puertas::FijarPitido([] {});
+    puertas::FijarAbrirUrl([](const QUrl&) {});
+    QCOMPARE(vistas.size(), 2);
+    QCOMPARE(vistas.at(0), QDir(documentos).absolutePath());
+    QCOMPARE(QFileInfo(elegido).absolutePath(), QDir(otra.path()).absolutePath());
+    QCOMPARE(vistas.at(1), QDir(otra.path()).absolutePath());
 }
 
 ZZ_TEST_MAIN(TestVistaPrevia)

@@ -8,7 +8,7 @@ paquetes=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   libbenchmark-dev
   fonts-liberation2
-  xvfb xauth xdotool imagemagick poppler-utils
+  xvfb xauth xdotool imagemagick poppler-utils openbox xclip x11-utils
   python3-pyatspi at-spi2-core dbus dbus-x11
 )
 

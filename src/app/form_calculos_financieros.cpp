@@ -5,14 +5,17 @@
 #include "app/form_acerca_de.h"
 #include "app/identidad.h"
 #include "app/informe_errores.h"
+#include "app/lista_accesible.h"
 #include "app/panel_resultado.h"
 #include "schedules/accion_desarrollar.h"
 #include "util/utilidades_campos.h"
 #include "util/utilidades_ventana.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTabWidget>
@@ -32,6 +35,7 @@ TFormCalculosFinancieros::TFormCalculosFinancieros(QWidget* parent) : QMainWindo
     FormCalculosFinancieros = this;
     CalculoActual = 0;
     TPanelResultado::RegistrarAccesibilidad();
+    RegistrarListaAccesible();
     CrearAcciones();
     CrearMarco();
     FormCreate();
@@ -58,6 +62,8 @@ void TFormCalculosFinancieros::FormCreate() {
     connect(CbPresCalculos, &QComboBox::currentIndexChanged, this, &TFormCalculosFinancieros::CbPresCalculosClick);
     connect(CbInvCalculos, &QComboBox::currentIndexChanged, this, &TFormCalculosFinancieros::CbInvCalculosClick);
     connect(CbDepCalculos, &QComboBox::currentIndexChanged, this, &TFormCalculosFinancieros::CbDepCalculosClick);
+    for (QComboBox* lista : pcCalculos->findChildren<QComboBox*>())
+        lista->view()->installEventFilter(this);
     SituarVentana(this, 0);
 }
 
@@ -210,7 +216,26 @@ void TFormCalculosFinancieros::LblDescargaZelvarMoneyClick() {
     EjecutarProtegido([] { AbrirDireccion(QStringLiteral("http://") + TextoWeb()); });
 }
 
+namespace {
+
+// Enter and Escape in an open drop-down list belong to the list (choose,
+// close). The window's shortcuts for those keys are asked first unless the
+// list's pop-up claims the keys, which Qt's own pop-up does not do.
+bool TeclaDeListaAbierta(QObject* objeto, QEvent* evento) {
+    if (evento->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* vista = qobject_cast<QAbstractItemView*>(objeto);
+    if (!vista || !vista->isVisible())
+        return false;
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    return tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Escape;
+}
+
+}  // namespace
+
 bool TFormCalculosFinancieros::eventFilter(QObject* objeto, QEvent* evento) {
+    if (TeclaDeListaAbierta(objeto, evento))
+        evento->accept();  // and the list goes on to handle the key itself
     if (objeto == LblDescargaZelvarMoney && evento->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
         LblDescargaZelvarMoneyClick();

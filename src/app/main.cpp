@@ -40,8 +40,9 @@ int main(int argc, char* argv[]) {
     reloj.start();
     TAplicacion app(argc, argv);
     PrepararAplicacion(app);
+    // The name only: a display name would be appended by Qt to every window
+    // title, and each window's title is exactly the text it sets.
     QCoreApplication::setApplicationName(TextoNombrePrograma());
-    QApplication::setApplicationDisplayName(TextoNombrePrograma());
 
     TInstanciaUnica instancia(TextoNombrePrograma());
     if (!instancia.EsPrimera()) {

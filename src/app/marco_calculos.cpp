@@ -1,5 +1,6 @@
 // The frame of the main window: its actions, the title strip, the tool bar,
 // the page control and the promotional strip.
+#include "app/barra_accesible.h"
 #include "app/controles_pagina.h"
 #include "app/form_calculos_financieros.h"
 #include "app/form_comun.h"
@@ -103,9 +104,13 @@ void TFormCalculosFinancieros::CrearMarco() {
     BtnDesarrollar = BotonDeBarra(ToolBarCalculos, AccDesarrollar, QStringLiteral("BtnDesarrollar"));
     BtnAyuda = BotonDeBarra(ToolBarCalculos, AccAyuda, QStringLiteral("BtnAyuda"));
     BtnAcercade = BotonDeBarra(ToolBarCalculos, AccAcercade, QStringLiteral("BtnAcercade"));
+    // The action's caption runs the two words together; a screen reader
+    // would read one unknown word.
+    BtnAcercade->setAccessibleName(QStringLiteral("Acerca de"));
     ToolBarCalculos->addSeparator();
     BtnSalir = BotonDeBarra(ToolBarCalculos, AccSalir, QStringLiteral("BtnSalir"));
     ToolBarCalculos->addSeparator();
+    NombrarBotonExtension(ToolBarCalculos);
     columna->addWidget(ToolBarCalculos);
 
     pcCalculos = new QTabWidget(cliente);

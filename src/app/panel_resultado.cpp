@@ -1,28 +1,17 @@
 #include "app/panel_resultado.h"
 
+#include "app/texto_accesible.h"
+
 #include <QAccessible>
-#include <QAccessibleWidget>
 
 namespace {
 
 // The panel as static text whose Text interface returns the shown figure;
 // Qt's own label interface only offers the text as the name, which is taken
 // by the caption here.
-class PanelAccesible : public QAccessibleWidget, public QAccessibleTextInterface {
+class PanelAccesible : public TAccesibleConTexto {
 public:
-    explicit PanelAccesible(TPanelResultado* panel) : QAccessibleWidget(panel, QAccessible::StaticText) {}
-
-    void* interface_cast(QAccessible::InterfaceType tipo) override {
-        if (tipo == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(tipo);
-    }
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value)
-            return Texto();
-        return QAccessibleWidget::text(t);
-    }
+    explicit PanelAccesible(TPanelResultado* panel) : TAccesibleConTexto(panel, QAccessible::StaticText) {}
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -30,26 +19,8 @@ public:
         return s;
     }
 
-    void selection(int, int* inicio, int* fin) const override { *inicio = *fin = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int inicio, int fin) const override { return Texto().mid(inicio, fin - inicio); }
-    int characterCount() const override { return int(Texto().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* inicio, int* fin) const override {
-        *inicio = 0;
-        *fin = characterCount();
-        return {};
-    }
-
-private:
-    QString Texto() const { return static_cast<const QLabel*>(widget())->text(); }
+protected:
+    QString TextoMostrado() const override { return static_cast<const QLabel*>(widget())->text(); }
 };
 
 QAccessibleInterface* Fabrica(const QString& clase, QObject* objeto) {

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QScopedValueRollback>
 #include <memory>
 
 namespace {
@@ -59,6 +60,11 @@ std::unique_ptr<TFormRptBase> CrearInforme(const TFormDesarrolloCalculos& v) {
 }  // namespace
 
 void ImprimirDesarrollo(TFormDesarrolloCalculos& ventana) {
+    // One preview at a time: a print asked for while one is open does nothing.
+    static bool abierta = false;
+    if (abierta)
+        return;
+    const QScopedValueRollback<bool> mientras(abierta, true);
     const TAttributeGrid* rejilla = ventana.GridDesarrollo;
     if (!rejilla || rejilla->RowCount() <= 1) {
         Avisar(QStringLiteral("Cálculos financieros"), QStringLiteral("No hay registros de datos disponibles."),
@@ -72,7 +78,7 @@ void ImprimirDesarrollo(TFormDesarrolloCalculos& ventana) {
     informe->FijarFuente(&filas);
     informe->FilasInforme = rejilla->RowCount();
     informe->LblTitulo->texto = ventana.TextoTitulo();
-    MostrarPreliminar(informe->Informe(), true, true);
+    MostrarPreliminar(informe->Informe(), true, true, &ventana);
 
     ventana.repaint();
     informe.reset();

@@ -13,6 +13,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -27,6 +28,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -35,6 +37,9 @@ constexpr int kLadoBoton = 26;
 constexpr int kAnchoCerrar = 77;
 constexpr int kPantallaPequena = 700;
 constexpr int kLineasPorTecla = 30;
+constexpr int kCifrasPagina = 5;   // the page box holds at least 99999
+constexpr int kAnchoCajaPagina = 48;
+constexpr int kAnchoNumPag = 150;
 const QColor kMarino(0, 0, 128);
 
 QString Icono(const QString& nombre) { return QStringLiteral(":/icons/vp_%1.svg").arg(nombre); }
@@ -55,7 +60,10 @@ void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion
 
 TFormVistaPrevia::TFormVistaPrevia(QWidget* parent)
     : tFormBase(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      impresora_(QPrinter::HighResolution) {
+      impresora_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    // The window that opened the preview waits until it closes, and takes no
+    // input meanwhile (a second print of the same table cannot stack).
+    setWindowModality(Qt::ApplicationModal);
     FormCreate();
 }
 
@@ -96,9 +104,12 @@ void TFormVistaPrevia::FormCreate() {
     VistaPrevia->setFocusPolicy(Qt::NoFocus);
     Nombrar(VistaPrevia, QStringLiteral("Vista preliminar"), QStringLiteral("La página del informe"));
     VistaPrevia->viewport()->installEventFilter(this);
-    VistaPrevia->viewport()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(VistaPrevia->viewport(), &QWidget::customContextMenuRequested, this, &TFormVistaPrevia::ppMenuPopup);
+    // A scroll area answers its viewport's context-menu requests itself, so
+    // the policy belongs on the area; the point is in viewport coordinates.
+    VistaPrevia->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(VistaPrevia, &QWidget::customContextMenuRequested, this, &TFormVistaPrevia::ppMenuPopup);
     raiz->addWidget(VistaPrevia, 1);
+    AjustarCajaPagina();
     CrearMenu();
     connect(&generador_, &TGeneradorInforme::PaginaDisponible, this, &TFormVistaPrevia::VistaPreviaPageAvailable);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* ahora) {
@@ -124,9 +135,7 @@ void TFormVistaPrevia::CrearBotones() {
     fila->addWidget(Label1);
     sePage = new QLineEdit(PanelBotones);
     sePage->setObjectName(QStringLiteral("sePage"));
-    sePage->setMaxLength(5);
-    sePage->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), sePage));
-    sePage->setFixedWidth(48);
+    sePage->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), sePage));
     sePage->setFont(FuenteMarino(font()));
     QPalette paleta = sePage->palette();
     paleta.setColor(QPalette::Text, kMarino);
@@ -160,7 +169,6 @@ void TFormVistaPrevia::CrearBotones() {
 
     PanelNumPag = new QLabel(QStringLiteral(" Página 9999 de 9999"), PanelBotones);
     PanelNumPag->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    PanelNumPag->setFixedWidth(150);
     PanelNumPag->setFont(FuenteMarino(font()));
     paleta = PanelNumPag->palette();
     paleta.setColor(QPalette::WindowText, kMarino);
@@ -233,11 +241,15 @@ void TFormVistaPrevia::changeEvent(QEvent* evento) {
         FormDeactivate();
 }
 
-// Keeps the preview in front of the other windows of the program; its own
-// message, file and progress dialogs belong to it and stay above it.
+// Keeps the preview in front of the other windows of the program. A dialog
+// opened from the preview (a question, a file or printer dialog, the print
+// progress) takes the activation while it is open: raising then would bury it.
 void TFormVistaPrevia::FormDeactivate() {
     if (Imprimiendo)
         QCoreApplication::processEvents();
+    const QWidget* modal = QApplication::activeModalWidget();
+    if ((modal && modal != this) || QApplication::activeWindow())
+        return;
     raise();
 }
 
@@ -316,6 +328,7 @@ void TFormVistaPrevia::VistaPreviaPageAvailable(int pagina) {
         estado = QStringLiteral("(procesando la página %1)").arg(pagina);
     setWindowTitle(TextoTitulo() + estado);
     if (generador_.Estado() == EstadoGeneracion::Terminado) {
+        AjustarCajaPagina();
         ActualizarNumPagina();
         PanelNumPag->setVisible(true);
         FijarBotonesTerminado(true);
@@ -343,6 +356,19 @@ void TFormVistaPrevia::Init() {
     BtnCerrar->setEnabled(true);
     sePage->setEnabled(true);
     BtnCerrar->setFocus();
+}
+
+// The page box and the page status are wide enough for the last page number
+// of the report, however long it is.
+void TFormVistaPrevia::AjustarCajaPagina() {
+    const QString ultima = QString::number(VistaPrevia->NumeroPaginas());
+    const int cifras = std::max(kCifrasPagina, int(ultima.size()));
+    sePage->setMaxLength(cifras);
+    const int anchoCifras = QFontMetrics(sePage->font()).horizontalAdvance(QString(cifras, QLatin1Char('0')));
+    const int margen = sePage->textMargins().left() + sePage->textMargins().right() + 12;
+    sePage->setFixedWidth(std::max(kAnchoCajaPagina, anchoCifras + margen));
+    const QString mayor = QStringLiteral(" Página %1 de %1").arg(QString(cifras, QLatin1Char('9')));
+    PanelNumPag->setFixedWidth(std::max(kAnchoNumPag, QFontMetrics(PanelNumPag->font()).horizontalAdvance(mayor) + 8));
 }
 
 void TFormVistaPrevia::ActualizarNumPagina() {
@@ -525,18 +551,40 @@ bool TFormVistaPrevia::BtnCerrarKeyUp(int tecla) {
     }
 }
 
+// The printer set-up dialog; true when confirmed. On a system without
+// printers it can only print to a PDF file, offered in the documents folder
+// (or the last folder used); cancelling leaves the printer as it was.
+bool TFormVistaPrevia::ConfigurarSalida() {
+    const QString antes = impresora_->outputFileName();
+    if (antes.isEmpty() && ImpresorasDelSistema().isEmpty()) {
+        impresora_->setOutputFormat(QPrinter::PdfFormat);
+        impresora_->setOutputFileName(QDir(puertas::CarpetaFicheros()).filePath(QStringLiteral("informe.pdf")));
+    }
+    if (ConfigurarImpresora(*impresora_, int(paginas_->paginas.size()), this))
+        return true;
+    impresora_->setOutputFileName(antes);
+    return false;
+}
+
 void TFormVistaPrevia::ImprimirInforme() {
     if (!paginas_)
         return;
-    // Without a printer the set-up dialog comes first; it offers a PDF file.
-    if (impresora_.outputFormat() == QPrinter::NativeFormat && !impresora_.isValid() &&
-        !ConfigurarImpresora(impresora_, int(paginas_->paginas.size()), this))
+    // Without a printer, the person first chooses where the PDF file goes.
+    if (impresora_->outputFileName().isEmpty() && ImpresorasDelSistema().isEmpty() && !ConfigurarSalida())
         return;
     FijarBotonesTerminado(false);
     Imprimiendo = true;
-    ImprimirPaginas(*paginas_, impresora_, this);
+    QString fallo;
+    const bool impreso = ImprimirPaginas(*paginas_, *impresora_, this, &fallo);
     Imprimiendo = false;
     FijarBotonesTerminado(true);
+    // A printer that failed to start may refuse every later change: the next
+    // print starts from a new one.
+    if (impresora_->printerState() == QPrinter::Active || impresora_->printerState() == QPrinter::Error)
+        impresora_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!impreso && !fallo.isEmpty())
+        Avisar(QStringLiteral("Imprimir"), QStringLiteral("No se ha podido imprimir el informe: %1.").arg(fallo),
+               AvisoError);
 }
 
 void TFormVistaPrevia::BtnPrintClick() {
@@ -549,7 +597,7 @@ void TFormVistaPrevia::BtnPrintClick() {
 
 void TFormVistaPrevia::BtnPrintSetupClick() {
     EnfocarSiHabilitado(BtnCerrar);
-    if (paginas_ && ConfigurarImpresora(impresora_, int(paginas_->paginas.size()), this))
+    if (paginas_ && ConfigurarSalida())
         ImprimirInforme();
 }
 
@@ -602,6 +650,7 @@ void TFormVistaPrevia::BtnLoadClick() {
         const QSignalBlocker bloqueo(sePage);
         Init();
     }
+    AjustarCajaPagina();
     ActualizarNumPagina();
 }
 
@@ -690,7 +739,13 @@ bool TFormVistaPrevia::eventFilter(QObject* objeto, QEvent* evento) {
         const bool navegacion = tecla->key() != Qt::Key_Space && tecla->key() != Qt::Key_Return &&
                                 tecla->key() != Qt::Key_Enter && tecla->key() != Qt::Key_Escape &&
                                 tecla->key() != Qt::Key_Tab && tecla->key() != Qt::Key_Backtab;
-        if (tipo == QEvent::KeyRelease && !tecla->isAutoRepeat() && BtnCerrar->isEnabled()) {
+        // A key acts when it is released, and only when it was pressed here
+        // on its own: the release of Ctrl+P, whether it began in the table
+        // window or here, is not the P key.
+        if (tipo == QEvent::KeyPress && !tecla->isAutoRepeat())
+            teclaPulsada_ = tecla->modifiers() & (Qt::ControlModifier | Qt::MetaModifier) ? 0 : tecla->key();
+        if (tipo == QEvent::KeyRelease && !tecla->isAutoRepeat() && BtnCerrar->isEnabled() &&
+            std::exchange(teclaPulsada_, 0) == tecla->key()) {
             if (tecla->modifiers() & Qt::KeypadModifier) {
                 if (tecla->key() == Qt::Key_Minus)
                     BtnZoomOutClick();
@@ -725,8 +780,8 @@ bool TFormVistaPrevia::eventFilter(QObject* objeto, QEvent* evento) {
     return tFormBase::eventFilter(objeto, evento);
 }
 
-void MostrarPreliminar(DefinicionInforme& informe, bool permitirImprimir, bool permitirGuardar) {
-    TFormVistaPrevia ventana;
+void MostrarPreliminar(DefinicionInforme& informe, bool permitirImprimir, bool permitirGuardar, QWidget* padre) {
+    TFormVistaPrevia ventana(padre);
     ventana.PermitirImprimir = permitirImprimir;
     ventana.PermitirGuardar = permitirGuardar;
     ventana.Informe = &informe;

@@ -53,7 +53,7 @@ public:
     // The pages shown (generated or loaded); null before generation.
     const InformePreparado* Paginas() const { return paginas_.get(); }
     EstadoGeneracion Estado() const { return generador_.Estado(); }
-    QPrinter& Impresora() { return impresora_; }
+    QPrinter& Impresora() { return *impresora_; }
 
     // (a × b / c) rounded, at most a; 0 when c is 0.
     static int PosicionProporcional(int a, int b, int c);
@@ -121,14 +121,19 @@ private:
     void VistaPreviaMouseMove(const QPoint& punto);
     void VistaPreviaMouseUp();
     void FijarBotonesTerminado(bool habilitar);
+    void AjustarCajaPagina();
+    bool ConfigurarSalida();
 
     std::unique_ptr<InformePreparado> paginas_;
     TGeneradorInforme generador_;
-    QPrinter impresora_;
+    std::unique_ptr<QPrinter> impresora_;
+    int teclaPulsada_ = 0;  // the key pressed on BtnCerrar, until released
     bool cerrada_ = false;
     bool cursorCambiado_ = false;
 };
 
-// Shows the report in a new preview window and returns when it has been
-// closed, after any printing or saving done from it.
-void MostrarPreliminar(DefinicionInforme& informe, bool permitirImprimir, bool permitirGuardar);
+// Shows the report in a new preview window, modal and stacked above `padre`
+// (the window that asked for it), and returns when it has been closed, after
+// any printing or saving done from it.
+void MostrarPreliminar(DefinicionInforme& informe, bool permitirImprimir, bool permitirGuardar,
+                       QWidget* padre = nullptr);

@@ -1,6 +1,7 @@
 #include "schedules/form_desarrollo_calculos.h"
 
 #include "app/ayuda.h"
+#include "app/barra_accesible.h"
 #include "app/controles_pagina.h"
 #include "app/form_comun.h"
 #include "app/identidad.h"
@@ -169,6 +170,7 @@ void TFormDesarrolloCalculos::CrearBarra() {
     ToolBarDesarrollo->addSeparator();
     BtnSalir = BotonDeBarra(ToolBarDesarrollo, AccSalir, "BtnSalir");
     ToolBarDesarrollo->addSeparator();
+    NombrarBotonExtension(ToolBarDesarrollo);
 }
 
 void TFormDesarrolloCalculos::CrearPanelInformacion() {

@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QScreen>
+#include <QStandardPaths>
 
 namespace puertas {
 namespace {
@@ -17,9 +20,15 @@ void AbrirUrlDelSistema(const QUrl& url) { QDesktopServices::openUrl(url); }
 void VisorAyudaDelPrograma(int contexto, QWidget* padre) { TVentanaAyuda::Abrir(contexto, padre); }
 QString PedirFicheroDelSistema(QWidget* padre, const QString& titulo, const QString& filtro, bool guardar) {
     if (guardar)
-        return QFileDialog::getSaveFileName(padre, titulo, QString(), filtro, nullptr,
+        return QFileDialog::getSaveFileName(padre, titulo, CarpetaFicheros(), filtro, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
-    return QFileDialog::getOpenFileName(padre, titulo, QString(), filtro);
+    return QFileDialog::getOpenFileName(padre, titulo, CarpetaFicheros(), filtro);
+}
+
+// The folder of the last file chosen during this run; empty before the first.
+QString& UltimaCarpeta() {
+    static QString carpeta;
+    return carpeta;
 }
 QSize PantallaDelSistema() {
     const QScreen* pantalla = QGuiApplication::primaryScreen();
@@ -67,8 +76,22 @@ void AbrirVisorAyuda(int contexto, QWidget* padre) { PuertaAyuda()(contexto, pad
 void FijarVisorAyuda(VisorAyuda puerta) { PuertaAyuda() = std::move(puerta); }
 
 QString PedirNombreFichero(QWidget* padre, const QString& titulo, const QString& filtro, bool guardar) {
-    return PuertaFichero()(padre, titulo, filtro, guardar);
+    const QString nombre = PuertaFichero()(padre, titulo, filtro, guardar);
+    if (!nombre.isEmpty())
+        UltimaCarpeta() = QFileInfo(nombre).absolutePath();
+    return nombre;
 }
+
+QString CarpetaFicheros() {
+    if (!UltimaCarpeta().isEmpty() && QDir(UltimaCarpeta()).exists())
+        return UltimaCarpeta();
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documentos.isEmpty() && QDir(documentos).exists())
+        return documentos;
+    return QDir::homePath();
+}
+
+void OlvidarCarpetaFicheros() { UltimaCarpeta().clear(); }
 void FijarPedirFichero(PedirFichero puerta) { PuertaFichero() = std::move(puerta); }
 
 QSize TamanoPantalla() { return PuertaPantalla()(); }

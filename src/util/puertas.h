@@ -38,12 +38,20 @@ void FijarVisorAyuda(VisorAyuda puerta);
 
 // Asks the person for the name of a file to save (`guardar`) or to open,
 // offering the file types of `filtro` (Qt's "Descripción (*.ext)" form).
-// Returns the chosen path, empty when cancelled. Default: QFileDialog; saving
-// replaces an existing file without asking.
+// Returns the chosen path, empty when cancelled. Default: QFileDialog opened
+// in CarpetaFicheros(); saving replaces an existing file without asking.
+// The folder of a chosen file becomes the next CarpetaFicheros().
 using PedirFichero =
     std::function<QString(QWidget* padre, const QString& titulo, const QString& filtro, bool guardar)>;
 QString PedirNombreFichero(QWidget* padre, const QString& titulo, const QString& filtro, bool guardar);
 void FijarPedirFichero(PedirFichero puerta);
+
+// Where file dialogs start: the last folder a file was chosen in during this
+// run; before that the user's documents folder, or home when there is none.
+// Never the program's own folder, which is read-only once installed.
+QString CarpetaFicheros();
+// Forgets the last folder used (tests start from a clean run).
+void OlvidarCarpetaFicheros();
 
 // The size of the screen windows are shown on. Default: the primary screen.
 using Pantalla = std::function<QSize()>;

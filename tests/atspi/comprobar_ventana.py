@@ -23,7 +23,7 @@ RESULTADOS = {
     "Depreciaciones": ["Depreciación total durante los años de vida útil", "Valor al final de los años de vida útil",
                        "Depreciación total durante los años calculados", "Valor al final de los años calculados"],
 }
-BOTONES = ["Calcular", "Inicializar", "Desarrollar", "Ayuda", "Acercade", "Salir"]
+BOTONES = ["Calcular", "Inicializar", "Desarrollar", "Ayuda", "Acerca de", "Salir"]
 
 fallos = []
 

@@ -7,25 +7,67 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProgressDialog>
 #include <algorithm>
 
-bool ImprimirPaginas(const InformePreparado& informe, QPrinter& impresora, QWidget* padre) {
+namespace {
+
+QStringList ImpresorasInstaladas() { return QPrinterInfo::availablePrinterNames(); }
+
+ConsultaImpresoras& Consulta() {
+    static ConsultaImpresoras consulta = ImpresorasInstaladas;
+    return consulta;
+}
+
+void Fallar(QString* fallo, const QString& motivo) {
+    if (fallo)
+        *fallo = motivo;
+}
+
+// Why the printer cannot start, in words for the person.
+QString MotivoSinInicio(const QPrinter& impresora) {
+    if (impresora.outputFormat() == QPrinter::PdfFormat)
+        return QStringLiteral("no se puede escribir el fichero PDF «%1»").arg(impresora.outputFileName());
+    return QStringLiteral("la impresora «%1» no responde").arg(impresora.printerName());
+}
+
+}  // namespace
+
+QStringList ImpresorasDelSistema() { return Consulta()(); }
+void FijarConsultaImpresoras(ConsultaImpresoras consulta) {
+    Consulta() = consulta ? std::move(consulta) : ImpresorasInstaladas;
+}
+
+bool ImprimirPaginas(const InformePreparado& informe, QPrinter& impresora, QWidget* padre, QString* fallo) {
+    Fallar(fallo, QString());
     const int total = static_cast<int>(informe.paginas.size());
-    if (total == 0)
+    if (total == 0) {
+        Fallar(fallo, QStringLiteral("el informe no tiene páginas"));
         return false;
+    }
     int desde = 1, hasta = total;
     if (impresora.printRange() == QPrinter::PageRange && impresora.fromPage() > 0) {
         desde = std::max(1, impresora.fromPage());
         hasta = std::min(total, impresora.toPage() > 0 ? impresora.toPage() : total);
     }
-    if (desde > hasta)
+    if (desde > hasta) {
+        Fallar(fallo, QStringLiteral("las páginas pedidas (%1 a %2) no están en el informe").arg(desde).arg(hasta));
         return false;
+    }
+    // A PDF printer without a file name cannot start, and trying would leave
+    // it unusable for the rest of the run.
+    if (impresora.outputFormat() == QPrinter::PdfFormat && impresora.outputFileName().isEmpty()) {
+        Fallar(fallo, QStringLiteral("no se ha elegido ni una impresora ni un fichero PDF"));
+        return false;
+    }
     impresora.setDocName(informe.titulo);
     impresora.setFullPage(true);
     QPainter painter;
-    if (!painter.begin(&impresora))
+    if (!painter.begin(&impresora)) {
+        Fallar(fallo, MotivoSinInicio(impresora));
         return false;
+    }
 
     QProgressDialog progreso(QStringLiteral("Imprimiendo el informe..."), QStringLiteral("&Cancelar"), desde - 1,
                              hasta, padre);
@@ -46,7 +88,11 @@ bool ImprimirPaginas(const InformePreparado& informe, QPrinter& impresora, QWidg
             return false;
         }
     }
-    return painter.end();
+    if (!painter.end()) {
+        Fallar(fallo, MotivoSinInicio(impresora));
+        return false;
+    }
+    return true;
 }
 
 bool ConfigurarImpresora(QPrinter& impresora, int paginas, QWidget* padre) {
