@@ -32,8 +32,9 @@ public:
     // Limits that no report of the program comes near (its largest table,
     // 1.048.576 rows at 48 a page, gives 21.846 pages of about 480
     // primitives and a few dozen shapes, texts of a few dozen characters);
-    // they bound what a hostile file can make the program hold.
-    static constexpr std::size_t kMaximoPaginas = 100000;
+    // they bound what a hostile file can make the program hold: a million
+    // empty pages take some 32 MB.
+    static constexpr std::size_t kMaximoPaginas = 1000000;
     static constexpr std::size_t kMaximoFormas = 65536;
     static constexpr int kMaximoElementos = 16384;     // primitives on one page
     static constexpr int kMaximoBytesPagina = 1 << 20; // records of one page
