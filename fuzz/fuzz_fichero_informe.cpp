@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the report-file loader. The first byte chooses how:
 // even, the bytes are a whole file as read from disk; odd, the rest is the
 // content and gets a correct header and checksum, so the fuzzer reaches the
-// field checks behind the checksum. A report that loads must save and load
-// back to the same bytes.
+// field checks behind the checksum (bit 1 then picks the format: clear for
+// the first version, set for the current one). A report that loads must save
+// and load back to the same bytes, and every page must decode.
 #include "reports/engine/fichero_informe.h"
 
 #include <QCryptographicHash>
@@ -13,11 +14,11 @@
 
 namespace {
 
-QByteArray ConCabecera(const QByteArray& contenido) {
+QByteArray ConCabecera(const QByteArray& contenido, quint16 version) {
     QByteArray fichero;
     QDataStream s(&fichero, QIODevice::WriteOnly);
     s.setByteOrder(QDataStream::BigEndian);
-    s << quint32(0x5A525046) << quint16(1) << quint16(0) << quint32(contenido.size());
+    s << quint32(0x5A525046) << version << quint16(0) << quint32(contenido.size());
     const QByteArray resumen = QCryptographicHash::hash(contenido, QCryptographicHash::Sha256);
     s.writeRawData(resumen.constData(), int(resumen.size()));
     s.writeRawData(contenido.constData(), int(contenido.size()));
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
     const QByteArray resto(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
-    const QByteArray fichero = (data[0] & 1) ? ConCabecera(resto) : resto;
+    const QByteArray fichero = (data[0] & 1) ? ConCabecera(resto, (data[0] & 2) ? 2 : 1) : resto;
     InformePreparado informe;
     QString motivo;
     if (!LeerInforme(fichero, informe, &motivo)) {
@@ -38,6 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
         return 0;
     }
+    for (const PaginaPreparada& pagina : informe.paginas)
+        if (pagina.primitivas.size() > std::size_t(PaginasCompactas::kMaximoElementos))
+            std::abort();
     const QByteArray primera = EscribirInforme(informe);
     InformePreparado otra;
     if (!LeerInforme(primera, otra) || EscribirInforme(otra) != primera)

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <bit>
 
 namespace {
 
@@ -79,6 +80,35 @@ int LineasHorizontalesLargas(const PaginaPreparada& pagina) {
         if (p.tipo == Primitiva::Linea && p.alto == 0 && p.ancho > 170 && p.ancho < 176)
             ++n;
     return n;
+}
+
+// Every field of every primitive equal, floats bit for bit.
+bool MismasPrimitivas(const PaginaPreparada& a, const PaginaPreparada& b) {
+    const auto bits = [](float f) { return std::bit_cast<quint32>(f); };
+    if (bits(a.anchoMm) != bits(b.anchoMm) || bits(a.altoMm) != bits(b.altoMm) ||
+        a.primitivas.size() != b.primitivas.size())
+        return false;
+    for (std::size_t i = 0; i < a.primitivas.size(); ++i) {
+        const Primitiva& p = a.primitivas[i];
+        const Primitiva& q = b.primitivas[i];
+        if (p.tipo != q.tipo || p.alineacion != q.alineacion || p.estilo != q.estilo || bits(p.x) != bits(q.x) ||
+            bits(p.y) != bits(q.y) || bits(p.ancho) != bits(q.ancho) || bits(p.alto) != bits(q.alto) ||
+            bits(p.grosor) != bits(q.grosor) || p.color != q.color || p.texto != q.texto)
+            return false;
+    }
+    return true;
+}
+
+// A file of the first format around the given payload, header and
+// checksum right.
+QByteArray FicheroVersion1(const QByteArray& contenido) {
+    QByteArray f;
+    QDataStream s(&f, QIODevice::WriteOnly);
+    s << quint32(0x5A525046) << quint16(1) << quint16(0) << quint32(contenido.size());
+    const QByteArray resumen = QCryptographicHash::hash(contenido, QCryptographicHash::Sha256);
+    s.writeRawData(resumen.constData(), int(resumen.size()));
+    s.writeRawData(contenido.constData(), int(contenido.size()));
+    return f;
 }
 
 InformePreparado Generado(int filas) {
@@ -161,6 +191,64 @@ private slots:
         QCOMPARE(EscribirInforme(leido), EscribirInforme(informe));
     }
 
+    // A file written by the first format of report files still loads, to
+    // the very pages that the same report generates today.
+    void leeFicheroDelPrimerFormato() {
+        InformePreparado leido;
+        QString motivo;
+        QVERIFY2(CargarInforme(QStringLiteral(ZZ_TEST_DATA_DIR "/informe_v1.zrp"), leido, &motivo), qPrintable(motivo));
+        const InformePreparado hoy = Generado(60);
+        QCOMPARE(leido.titulo, hoy.titulo);
+        QCOMPARE(leido.estilos, hoy.estilos);
+        QCOMPARE(leido.paginas.size(), hoy.paginas.size());
+        for (std::size_t i = 0; i < hoy.paginas.size(); ++i)
+            QVERIFY(MismasPrimitivas(leido.paginas[i], hoy.paginas[i]));
+        QCOMPARE(EscribirInforme(leido), EscribirInforme(hoy));
+    }
+
+    // Pages come back from their compact form bit for bit, whatever their
+    // texts and positions.
+    void paginaCompactaExacta() {
+        PaginaPreparada pagina;
+        const QString largo = QString(300, QChar(0x00f1));  // needs a two-byte count
+        const QStringList textos{QString(), QStringLiteral("Página: 1"), largo,
+                                 QString::fromUtf8("ð y mÃ¡s"), QStringLiteral("1.234,56")};
+        float y = -0.0f;
+        for (const QString& t : textos) {
+            Primitiva p;
+            p.tipo = Primitiva::Texto;
+            p.alineacion = AlineacionTexto::Derecha;
+            p.estilo = 1;
+            p.x = 1.3f;
+            p.y = y;
+            p.ancho = 21.2f;
+            p.alto = 3.5277777f;
+            p.texto = t;
+            pagina.primitivas.push_back(p);
+            y += 4.7f;
+        }
+        Primitiva linea;
+        linea.tipo = Primitiva::Linea;
+        linea.y = y;
+        linea.ancho = 175.7f;
+        linea.grosor = 0.4f;
+        linea.color = qRgb(1, 2, 3);
+        pagina.primitivas.push_back(linea);
+        pagina.primitivas.push_back(linea);
+        pagina.anchoMm = 297;
+        pagina.altoMm = 210;
+        InformePreparado informe;
+        informe.estilos.resize(2);
+        informe.paginas.push_back(pagina);
+        informe.paginas.push_back(PaginaPreparada());
+        QVERIFY(MismasPrimitivas(informe.paginas[0], pagina));
+        QCOMPARE(informe.paginas[1].primitivas.size(), std::size_t(0));
+        InformePreparado leido;
+        QVERIFY(LeerInforme(EscribirInforme(informe), leido));
+        QVERIFY(MismasPrimitivas(leido.paginas[0], pagina));
+        QCOMPARE(leido.paginas.Tamano(0), QSizeF(297, 210));
+    }
+
     // Damaged files are refused with a reason and leave the pages as they were.
     void ficherosDanados_data() {
         QTest::addColumn<QByteArray>("datos");
@@ -192,15 +280,6 @@ private slots:
     // A file with a correct checksum whose counts promise more than it holds
     // is refused before anything is allocated for them.
     void cuentasHostiles() {
-        const auto conResumen = [](const QByteArray& contenido) {
-            QByteArray f;
-            QDataStream s(&f, QIODevice::WriteOnly);
-            s << quint32(0x5A525046) << quint16(1) << quint16(0) << quint32(contenido.size());
-            const QByteArray resumen = QCryptographicHash::hash(contenido, QCryptographicHash::Sha256);
-            s.writeRawData(resumen.constData(), int(resumen.size()));
-            s.writeRawData(contenido.constData(), int(contenido.size()));
-            return f;
-        };
         QByteArray paginas;
         {
             QDataStream s(&paginas, QIODevice::WriteOnly);
@@ -213,10 +292,26 @@ private slots:
         }
         InformePreparado destino;
         QString motivo;
-        QVERIFY(!LeerInforme(conResumen(paginas), destino, &motivo));
+        QVERIFY(!LeerInforme(FicheroVersion1(paginas), destino, &motivo));
         QCOMPARE(motivo, QStringLiteral("el número de páginas no es válido"));
-        QVERIFY(!LeerInforme(conResumen(texto), destino, &motivo));
+        QVERIFY(!LeerInforme(FicheroVersion1(texto), destino, &motivo));
         QCOMPARE(motivo, QStringLiteral("un texto es más largo que el fichero"));
+    }
+
+    // More pages than any report has are refused even when the file holds
+    // them all (a million-row table gives about 22.000).
+    void demasiadasPaginas() {
+        QByteArray contenido;
+        QDataStream s(&contenido, QIODevice::WriteOnly);
+        const quint32 paginas = PaginasCompactas::kMaximoPaginas + 1;
+        s << quint32(0) << quint32(0) << paginas;
+        s.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        for (quint32 i = 0; i < paginas; ++i)
+            s << 210.0f << 297.0f << quint32(0);
+        InformePreparado destino;
+        QString motivo;
+        QVERIFY(!LeerInforme(FicheroVersion1(contenido), destino, &motivo));
+        QCOMPARE(motivo, QStringLiteral("el número de páginas no es válido"));
     }
 
     void pintarEnImagen() {

@@ -2,6 +2,7 @@
 
 #include "app/avisos.h"
 #include "app/imagen_svg.h"
+#include "reports/engine/carga_con_progreso.h"
 #include "reports/engine/fichero_informe.h"
 #include "reports/engine/impresion_informe.h"
 #include "reports/engine/superficie_vista_previa.h"
@@ -628,7 +629,10 @@ void TFormVistaPrevia::BtnLoadClick() {
     }
     InformePreparado leido;
     QString motivo;
-    if (!CargarInforme(nombre, leido, &motivo) ||
+    const bool cargado = CargarInformeConProgreso(nombre, leido, &motivo, this);
+    if (!cargado && motivo.isEmpty())
+        return;  // cancelled by the person
+    if (!cargado ||
         (leido.paginas.empty() && !(motivo = QStringLiteral("el fichero no contiene páginas")).isEmpty())) {
         Avisar(titulo, texto + QStringLiteral(" (") + motivo + QLatin1Char(')'), AvisoError);
         return;

@@ -9,6 +9,10 @@ namespace {
 constexpr float kMmPorPunto = 25.4f / 72.0f;
 constexpr float kGrosorMarco = 0.25f;   // black frame lines of a band, in mm
 constexpr float kMmPorGrosor = 0.2f;    // a line's pen width unit, in mm
+// How long generation goes on between two turns of the event loop. Every
+// page gives the preview a repaint, so a turn per page would spend more time
+// drawing than generating on a long report.
+constexpr qint64 kMsEntreEventos = 40;
 
 float AltoTexto(const EstiloTexto& estilo) { return estilo.puntos * kMmPorPunto * 1.25f; }
 
@@ -48,6 +52,7 @@ bool TGeneradorInforme::Generar(DefinicionInforme& definicion, InformePreparado&
     estado_ = EstadoGeneracion::Ocupado;
     destino.titulo = definicion.titulo;
     destino.paginas.clear();
+    desdeEventos_.invalidate();
 
     if (def_->antesDeImprimir)
         def_->antesDeImprimir();
@@ -89,11 +94,9 @@ float TGeneradorInforme::AltoConHijas(int indice) const {
 }
 
 void TGeneradorInforme::NuevaPagina() {
-    PaginaPreparada pagina;
-    pagina.anchoMm = def_->anchoPagina;
-    pagina.altoMm = def_->altoPagina;
-    destino_->paginas.push_back(std::move(pagina));
-    pagina_ = &destino_->paginas.back();
+    pagina_.anchoMm = def_->anchoPagina;
+    pagina_.altoMm = def_->altoPagina;
+    pagina_.primitivas.clear();
     y_ = def_->margenArriba;
     for (TipoBanda tipo : {TipoBanda::CabeceraPagina, TipoBanda::CabeceraColumnas}) {
         const int indice = BuscarBanda(tipo);
@@ -108,10 +111,17 @@ void TGeneradorInforme::TerminarPagina() {
         y_ = def_->altoPagina - def_->margenAbajo - AltoConHijas(pie);
         ImprimirConHijas(pie);
     }
+    destino_->paginas.push_back(pagina_);
     ++paginas_;
     emit PaginaDisponible(paginas_);
-    if (atenderEventos_)
-        QCoreApplication::processEvents();
+    AtenderEventos();
+}
+
+void TGeneradorInforme::AtenderEventos() {
+    if (!atenderEventos_ || (desdeEventos_.isValid() && desdeEventos_.elapsed() < kMsEntreEventos))
+        return;
+    QCoreApplication::processEvents();
+    desdeEventos_.start();
 }
 
 void TGeneradorInforme::ImprimirConHijas(int indice) {
@@ -138,7 +148,7 @@ QString TGeneradorInforme::TextoCampo(const CampoSistemaInforme& campo) const {
 }
 
 void TGeneradorInforme::Dibujar(const BandaInforme& banda, float y) {
-    auto& prims = pagina_->primitivas;
+    auto& prims = pagina_.primitivas;
     const float x0 = def_->margenIzquierdo;
     const float ancho = def_->AnchoBandas();
     if (banda.fondo != 0xffffffff)

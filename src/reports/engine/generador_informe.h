@@ -1,10 +1,12 @@
 #pragma once
 // Generates a report definition into prepared pages. Generation lets the
-// event loop run after every page, so a preview can show the first pages
+// event loop run after the first page and then every few hundredths of a
+// second, so a preview shows the first page at once and stays responsive
 // while the rest are prepared, and can be cancelled.
 #include "reports/engine/definicion_informe.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QObject>
 
 enum class EstadoGeneracion { Preparado, Ocupado, Terminado };
@@ -32,6 +34,7 @@ signals:
 private:
     void NuevaPagina();
     void TerminarPagina();
+    void AtenderEventos();
     void ImprimirBanda(int indice);
     void ImprimirConHijas(int indice);
     float AltoConHijas(int indice) const;
@@ -41,11 +44,12 @@ private:
 
     DefinicionInforme* def_ = nullptr;
     InformePreparado* destino_ = nullptr;
-    PaginaPreparada* pagina_ = nullptr;
+    PaginaPreparada pagina_;  // the page being laid out
     QDate fecha_;
     float y_ = 0;
     int paginas_ = 0;
     bool cancelado_ = false;
     bool atenderEventos_ = true;
+    QElapsedTimer desdeEventos_;
     EstadoGeneracion estado_ = EstadoGeneracion::Preparado;
 };

@@ -1,47 +1,17 @@
 #pragma once
-// Prepared pages: what the report engine generates and the preview, the
-// printer and report files use. A page is a device-independent list of
-// drawing primitives measured in millimetres from the top left corner of the
-// sheet; text styles are kept once per report and referred to by index.
-#include <QColor>
+// A prepared report: what the report engine generates and the preview, the
+// printer and report files use. Its pages are kept compactly and given back
+// one at a time as lists of primitives.
+#include "reports/engine/paginas_compactas.h"
+#include "reports/engine/primitiva_pagina.h"
+
 #include <QString>
-#include <cstdint>
 #include <vector>
-
-enum class AlineacionTexto : std::uint8_t { Izquierda = 0, Centro = 1, Derecha = 2 };
-
-struct EstiloTexto {
-    QString familia = QStringLiteral("Arial");
-    float puntos = 8;
-    bool negrita = false;
-    bool cursiva = false;
-    QRgb color = 0xff000000;
-
-    bool operator==(const EstiloTexto&) const = default;
-};
-
-struct Primitiva {
-    enum Tipo : std::uint8_t { Rectangulo = 0, Linea = 1, Texto = 2 };
-    Tipo tipo = Rectangulo;
-    AlineacionTexto alineacion = AlineacionTexto::Izquierda;
-    std::uint16_t estilo = 0;  // text: index into the report's styles
-    // Rectangle and text: the box. Line: from (x, y) to (x + ancho, y + alto).
-    float x = 0, y = 0, ancho = 0, alto = 0;
-    float grosor = 0;          // line: pen width in millimetres
-    QRgb color = 0xff000000;   // rectangle: fill; line: pen
-    QString texto;
-};
-
-struct PaginaPreparada {
-    float anchoMm = 210;
-    float altoMm = 297;
-    std::vector<Primitiva> primitivas;
-};
 
 struct InformePreparado {
     QString titulo;
     std::vector<EstiloTexto> estilos;
-    std::vector<PaginaPreparada> paginas;
+    PaginasCompactas paginas;
 
     // Index of the style, added when it is new.
     std::uint16_t IndiceEstilo(const EstiloTexto& estilo);

@@ -35,7 +35,7 @@ void PintarPagina(QPainter& painter, const InformePreparado& informe, int indice
                   QPointF origen) {
     if (indice < 0 || indice >= static_cast<int>(informe.paginas.size()) || pixelesPorMm <= 0)
         return;
-    const PaginaPreparada& pagina = informe.paginas[static_cast<std::size_t>(indice)];
+    const PaginaPreparada pagina = informe.paginas[static_cast<std::size_t>(indice)];
     painter.save();
     painter.translate(origen);
     painter.scale(pixelesPorMm, pixelesPorMm);
