@@ -42,10 +42,7 @@ def fecha_elegida(selector):
 
 def selector_de_fecha(principal):
     fecha = r.control(principal, "Primer pago", r.CAJA)
-    r.clic(fecha)
-    r.teclas("Home")
-    r.escribir("15032024")
-    r.esperar_texto(fecha, "15/03/2024")
+    r.escribir_fecha(fecha, "15/03/2024")
 
     r.clic(r.junto_a(fecha, "Seleccionar una fecha"))
     ventana = r.ventana_activa("Seleccionar una fecha")

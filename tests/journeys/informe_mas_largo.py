@@ -14,11 +14,7 @@ TITULO_INFORME = "Zelvar Zuzidaduve 1.0"
 
 
 def calcular(principal):
-    fecha = r.control(principal, "Primer pago", r.CAJA)
-    r.clic(fecha)
-    r.teclas("Home")
-    r.escribir("31010001")
-    r.esperar_texto(fecha, "31/01/0001")
+    r.escribir_fecha(r.control(principal, "Primer pago", r.CAJA), "31/01/0001")
     r.clic(r.control(principal, "Interés", r.CAJA))
     r.escribir(f"6\t{CUOTAS}\t150000")
     r.teclas("Return")

@@ -36,7 +36,7 @@ What the module offers:
   `nodo.queryTable()` (its cells are not walked one by one);
 - input: `clic(nodo, boton=1, veces=1)` on the control's centre,
   `teclas("Return", "ctrl+t", "alt+s", "F1")`, `escribir(texto)`,
-  `escribir_en(caja, texto)`;
+  `escribir_en(caja, texto)`, `escribir_fecha(caja, "dd/mm/aaaa")`;
 - checks: `comprobar(condicion, mensaje)`, `esperar(condicion, que)`.
 
 - Everything that finds or reads waits with a time limit (`esperar`); never
@@ -349,6 +349,15 @@ def escribir_en(nodo, texto_escrito):
     teclas("ctrl+a")
     escribir(texto_escrito)
     esperar_texto(nodo, texto_escrito)
+
+
+def escribir_fecha(nodo, fecha):
+    """Types a date "dd/mm/aaaa" into a masked date box: the caret goes to
+    the start and the digits fill the mask."""
+    clic(nodo)
+    teclas("Home")
+    escribir(fecha.replace("/", ""))
+    esperar_texto(nodo, fecha)
 
 
 def titulo_activa():
