@@ -3,11 +3,19 @@
 #include "util/instancia_unica.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
+#include <optional>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +38,30 @@ int EjecutarInstancia(int argc, char** argv) {
     std::fflush(stdout);
     return app.exec();
 }
+
+// Sets an environment variable (a null value unsets it) until the end of
+// the scope.
+class VariableDeEntorno {
+public:
+    VariableDeEntorno(const char* nombre, const QByteArray& valor)
+        : nombre_(nombre), habia_(qEnvironmentVariableIsSet(nombre)), antes_(qgetenv(nombre)) {
+        Fijar(valor.isNull() ? std::nullopt : std::optional(valor));
+    }
+    ~VariableDeEntorno() { Fijar(habia_ ? std::optional(antes_) : std::nullopt); }
+    VariableDeEntorno(const VariableDeEntorno&) = delete;
+    VariableDeEntorno& operator=(const VariableDeEntorno&) = delete;
+
+private:
+    void Fijar(const std::optional<QByteArray>& valor) const {
+        if (valor)
+            qputenv(nombre_, *valor);
+        else
+            qunsetenv(nombre_);
+    }
+    const char* nombre_;
+    bool habia_;
+    QByteArray antes_;
+};
 
 bool EsperarLinea(QProcess& proceso, const QByteArray& linea) {
     QByteArray leido;
@@ -62,9 +94,9 @@ private:
     QTemporaryDir carpeta_;
     QString nombre_ = QStringLiteral("Zelvar Zuzidaduve prueba");
 
-    void Arrancar(QProcess& proceso) {
+    void Arrancar(QProcess& proceso, const QString& carpeta = {}) {
         proceso.start(QCoreApplication::applicationFilePath(),
-                      {QString::fromLatin1(kModoInstancia), nombre_, carpeta_.path()});
+                      {QString::fromLatin1(kModoInstancia), nombre_, carpeta.isEmpty() ? carpeta_.path() : carpeta});
         QVERIFY(proceso.waitForStarted());
     }
 
@@ -122,6 +154,97 @@ private slots:
         QVERIFY(instancia.EsPrimera());
         QVERIFY(!instancia.Activa());
         QVERIFY(!instancia.ActivarAnterior());
+    }
+
+    // A folder others may write into is no place for the lock: whoever
+    // created it there first would keep every start from opening.
+    void carpetaCompartidaNoSirve() {
+        QTemporaryDir compartida;
+        QVERIFY(QFile::setPermissions(compartida.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                             | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+        TInstanciaUnica instancia(nombre_, compartida.path());
+        QVERIFY(instancia.EsPrimera());
+        QVERIFY(!instancia.Activa());
+        QVERIFY(!QFile::exists(instancia.RutaBloqueo()));
+    }
+
+    // With no runtime folder of the user's own, and a temporary folder that
+    // everyone writes into, the guard makes a private folder of its own there.
+    void sinCarpetaDeEjecucionUsaUnaPrivada() {
+        QTemporaryDir temporal;
+        QVERIFY(QFile::setPermissions(temporal.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                           | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+        // What another user could leave where Qt would make its runtime folder.
+        const passwd* usuario = ::getpwuid(::geteuid());
+        QVERIFY(usuario);
+        QFile ocupado(QDir(temporal.path()).filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(usuario->pw_name)));
+        QVERIFY(ocupado.open(QIODevice::WriteOnly));
+        ocupado.close();
+
+        QString carpeta;
+        {
+            const VariableDeEntorno runtime("XDG_RUNTIME_DIR", {});
+            const VariableDeEntorno tmpdir("TMPDIR", QFile::encodeName(temporal.path()));
+            TInstanciaUnica instancia(QStringLiteral("zz prueba"));
+            carpeta = QFileInfo(instancia.RutaBloqueo()).absolutePath();
+        }
+
+        QVERIFY(carpeta.startsWith(temporal.path() + QLatin1Char('/')));
+        struct stat datos {};
+        QCOMPARE(::lstat(QFile::encodeName(carpeta).constData(), &datos), 0);
+        QVERIFY(S_ISDIR(datos.st_mode));
+        QCOMPARE(datos.st_uid, ::geteuid());
+        QCOMPARE(datos.st_mode & 0777, 0700u);
+    }
+
+    // Something at the lock's place that is not a regular file of the user's
+    // is not another instance: the program starts, without a guard.
+    void cerrojoAjenoNoImpideArrancar_data() {
+        QTest::addColumn<QString>("clase");
+        QTest::newRow("FIFO") << QStringLiteral("fifo");
+        QTest::newRow("fichero de otro usuario") << QStringLiteral("ajeno");
+    }
+    void cerrojoAjenoNoImpideArrancar() {
+        QFETCH(QString, clase);
+        QTemporaryDir carpeta;
+        const QByteArray bloqueo = QFile::encodeName(TInstanciaUnica(nombre_, carpeta.path()).RutaBloqueo());
+        QVERIFY(QFile::remove(QString::fromLocal8Bit(bloqueo)));
+        if (clase == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(bloqueo.constData(), 0600), 0);
+        } else {
+            if (::geteuid() != 0)
+                QSKIP("only root can give a file to another user");
+            QFile f(QString::fromLocal8Bit(bloqueo));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.close();
+            QCOMPARE(::chown(bloqueo.constData(), 65534, 65534), 0);
+        }
+        // Held as another user's instance would hold it.
+        const int fd = ::open(bloqueo.constData(), O_RDWR | O_NONBLOCK);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::flock(fd, LOCK_EX | LOCK_NB), 0);
+        TInstanciaUnica instancia(nombre_, carpeta.path());
+        ::close(fd);
+        QVERIFY(instancia.EsPrimera());
+        QVERIFY(!instancia.Activa());
+    }
+
+    // A folder where the socket goes: the first instance listens elsewhere
+    // and a second start still reaches it.
+    void socketOcupadoPorUnaCarpeta() {
+        QTemporaryDir carpeta;
+        const QString socket = TInstanciaUnica(nombre_, carpeta.path()).NombreSocket();
+        QVERIFY(QDir().mkdir(socket));
+        QProcess primera;
+        Arrancar(primera, carpeta.path());
+        QVERIFY(EsperarLinea(primera, "primera"));
+        QProcess segunda;
+        Arrancar(segunda, carpeta.path());
+        QVERIFY(Terminado(segunda));
+        QCOMPARE(segunda.readAllStandardOutput().trimmed(), QByteArray("segunda avisada"));
+        QVERIFY(EsperarLinea(primera, "activado"));
+        primera.kill();
+        QVERIFY(Terminado(primera));
     }
 
     void traerAlFrenteRestaura() {

@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
     TFormCalculosFinancieros ventana;
     FormComun();
     QObject::connect(&instancia, &TInstanciaUnica::Activar, &ventana,
-                     [&ventana] { TInstanciaUnica::TraerAlFrente(&ventana); });
+                     [&app, &ventana] { app.TraerVentanaEnUso(&ventana); });
     MedirArranque(ventana, reloj);
     ventana.show();
     MostrarPresentacion(&ventana);

@@ -767,7 +767,7 @@ bool TFormVistaPrevia::eventFilter(QObject* objeto, QEvent* evento) {
     } else if (objeto == Label1 && tipo == QEvent::MouseButtonRelease) {
         Label1Click();
     } else if (objeto == VistaPrevia->viewport()) {
-        auto* raton = static_cast<QMouseEvent*>(evento);
+        auto* raton = dynamic_cast<QMouseEvent*>(evento);  // null for the viewport's other events
         if (tipo == QEvent::MouseButtonPress && raton->button() == Qt::LeftButton)
             VistaPreviaMouseDown(raton->position().toPoint());
         else if (tipo == QEvent::MouseMove)

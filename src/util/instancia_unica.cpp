@@ -1,6 +1,7 @@
 #include "util/instancia_unica.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -11,13 +12,18 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const QByteArray kPeticionActivar = QByteArrayLiteral("activar\n");
+// Written into the lock file by a first instance that could not listen on
+// any socket: nobody can ask it to come to the front.
+const QByteArray kSinServidor = QByteArrayLiteral("-\n");
 constexpr int kIntentosConexion = 20;
 constexpr int kEsperaConexionMs = 100;
+constexpr qint64 kMaximoContenidoBloqueo = 4096;
 
 QString Usuario() {
     const uid_t uid = ::getuid();
@@ -37,23 +43,94 @@ QString NombreDeFichero(const QString& texto) {
     return resultado;
 }
 
-QString CarpetaDelUsuario() {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
-}
-
-int AbrirBloqueo(const QString& ruta) {
+int AbrirSinSeguirEnlaces(const QString& ruta, int modo) {
     int fd;
     do
-        fd = ::open(QFile::encodeName(ruta).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        fd = ::open(QFile::encodeName(ruta).constData(), modo | O_CLOEXEC | O_NOFOLLOW, 0600);
     while (fd < 0 && errno == EINTR);
     return fd;
+}
+
+bool EsDelUsuario(const struct stat& datos) { return datos.st_uid == ::geteuid(); }
+
+// A real folder (not a link) of this user that no one else may enter or write.
+bool EsCarpetaPrivada(const QString& ruta) {
+    struct stat datos {};
+    return ::lstat(QFile::encodeName(ruta).constData(), &datos) == 0 && S_ISDIR(datos.st_mode)
+           && EsDelUsuario(datos) && (datos.st_mode & 077) == 0;
+}
+
+// The program's own folder in the temporary folder, for when there is no
+// private runtime folder. Made with mode 0700; one of the user's own that
+// has wider rights is narrowed. One that belongs to someone else is left
+// alone, and then the guard is not set up.
+QString CarpetaPropia(const QString& nombre) {
+    const QString ruta = QDir(QDir::tempPath()).filePath(NombreDeFichero(nombre) + QLatin1Char('-')
+                                                          + QString::number(::geteuid()));
+    ::mkdir(QFile::encodeName(ruta).constData(), 0700);
+    const int fd = AbrirSinSeguirEnlaces(ruta, O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        struct stat datos {};
+        if (::fstat(fd, &datos) == 0 && EsDelUsuario(datos) && (datos.st_mode & 077) != 0)
+            ::fchmod(fd, 0700);
+        ::close(fd);
+    }
+    return ruta;
+}
+
+QString CarpetaDelUsuario(const QString& nombre) {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return !runtime.isEmpty() && EsCarpetaPrivada(runtime) ? runtime : CarpetaPropia(nombre);
+}
+
+// The lock file, opened only when it is a regular file of this user: anything
+// else there (a FIFO, a device, someone else's file) is not our lock.
+int AbrirBloqueo(const QString& ruta, int modo) {
+    const int fd = AbrirSinSeguirEnlaces(ruta, modo | O_NONBLOCK);
+    if (fd < 0)
+        return fd;
+    struct stat datos {};
+    if (::fstat(fd, &datos) != 0 || !S_ISREG(datos.st_mode) || !EsDelUsuario(datos)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// What the first instance wrote into the lock file: a socket name, the mark
+// that it has none, or nothing yet while it is still starting.
+QByteArray LeerBloqueo(const QString& ruta) {
+    const int fd = AbrirBloqueo(ruta, O_RDONLY);
+    if (fd < 0)
+        return {};
+    QByteArray contenido(kMaximoContenidoBloqueo, Qt::Uninitialized);
+    ssize_t leidos;
+    do
+        leidos = ::pread(fd, contenido.data(), contenido.size(), 0);
+    while (leidos < 0 && errno == EINTR);
+    ::close(fd);
+    contenido.resize(leidos > 0 ? leidos : 0);
+    return contenido.endsWith('\n') ? contenido : QByteArray();
+}
+
+void EscribirBloqueo(int fd, const QByteArray& contenido) {
+    if (::ftruncate(fd, 0) != 0)
+        return;
+    qsizetype escritos = 0;
+    while (escritos < contenido.size()) {
+        const ssize_t n = ::pwrite(fd, contenido.constData() + escritos, contenido.size() - escritos, escritos);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        escritos += n;
+    }
 }
 
 }  // namespace
 
 TInstanciaUnica::TInstanciaUnica(const QString& nombre, QObject* parent) : QObject(parent) {
-    Crear(nombre, CarpetaDelUsuario());
+    Crear(nombre, CarpetaDelUsuario(nombre));
 }
 
 TInstanciaUnica::TInstanciaUnica(const QString& nombre, const QString& carpeta, QObject* parent)
@@ -70,37 +147,51 @@ TInstanciaUnica::~TInstanciaUnica() {
 }
 
 void TInstanciaUnica::Crear(const QString& nombre, const QString& carpeta) {
-    const QString base = QDir(carpeta).filePath(NombreDeFichero(nombre + QLatin1Char('-') + Usuario()));
+    carpeta_ = QDir(carpeta).absolutePath();
+    const QString base = QDir(carpeta_).filePath(NombreDeFichero(nombre + QLatin1Char('-') + Usuario()));
     rutaBloqueo_ = base + QStringLiteral(".lock");
     nombreSocket_ = base + QStringLiteral(".socket");
-    const int fd = AbrirBloqueo(rutaBloqueo_);
-    if (fd < 0)
+    if (!EsCarpetaPrivada(carpeta_))
         return;  // no guard: the program runs normally
+    const int fd = AbrirBloqueo(rutaBloqueo_, O_RDWR | O_CREAT);
+    if (fd < 0)
+        return;
     int resultado;
     do
         resultado = ::flock(fd, LOCK_EX | LOCK_NB);
     while (resultado != 0 && errno == EINTR);
     if (resultado != 0) {
-        yaExiste_ = errno == EWOULDBLOCK;
+        // A holder that cannot be reached does not keep this start from
+        // running: it would only end with no window.
+        yaExiste_ = errno == EWOULDBLOCK && LeerBloqueo(rutaBloqueo_) != kSinServidor;
         ::close(fd);
         return;
     }
     descriptor_ = fd;
-    Escuchar();
+    EscribirBloqueo(fd, {});  // whatever a killed holder left there is stale
+    Escuchar(base);
 }
 
-// Only the holder of the lock gets here, so a socket name left by an instance
-// that was killed can be removed safely.
-void TInstanciaUnica::Escuchar() {
+// Only the holder of the lock gets here, so socket names left by an instance
+// that was killed can be removed safely. When the usual name is taken by
+// something that is not a socket (a folder, say), a second name with the
+// process id serves; the lock file tells later starts which one listens.
+void TInstanciaUnica::Escuchar(const QString& base) {
     servidor_ = new QLocalServer(this);
     servidor_->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(nombreSocket_);
-    if (!servidor_->listen(nombreSocket_)) {
-        delete servidor_;
-        servidor_ = nullptr;
-        return;
+    const QString alternativo = base + QLatin1Char('-') + QString::number(::getpid()) + QStringLiteral(".socket");
+    for (const QString& candidato : {nombreSocket_, alternativo}) {
+        QLocalServer::removeServer(candidato);
+        if (servidor_->listen(candidato)) {
+            nombreSocket_ = candidato;
+            EscribirBloqueo(descriptor_, QFile::encodeName(candidato) + '\n');
+            connect(servidor_, &QLocalServer::newConnection, this, &TInstanciaUnica::AtenderConexion);
+            return;
+        }
     }
-    connect(servidor_, &QLocalServer::newConnection, this, &TInstanciaUnica::AtenderConexion);
+    delete servidor_;
+    servidor_ = nullptr;
+    EscribirBloqueo(descriptor_, kSinServidor);
 }
 
 void TInstanciaUnica::AtenderConexion() {
@@ -117,17 +208,30 @@ void TInstanciaUnica::AtenderConexion() {
     }
 }
 
+// The socket the first instance listens on, as its lock file names it; empty
+// while it has not said yet, or when it names a place outside our folder.
+QString TInstanciaUnica::SocketDeLaPrimera() const {
+    const QByteArray contenido = LeerBloqueo(rutaBloqueo_);
+    if (contenido.isEmpty() || contenido == kSinServidor)
+        return {};
+    const QString ruta = QFile::decodeName(contenido.chopped(1));
+    return QFileInfo(ruta).absolutePath() == carpeta_ ? ruta : QString();
+}
+
 bool TInstanciaUnica::ActivarAnterior() {
     if (!yaExiste_)
         return false;
-    // The first instance listens right after taking the lock; a start at the
-    // same moment may have to wait for it briefly.
+    // The first instance names its socket right after taking the lock; a
+    // start at the same moment may have to wait for it briefly.
     QLocalSocket conexion;
     for (int intento = 0; intento < kIntentosConexion; ++intento) {
-        conexion.connectToServer(nombreSocket_);
-        if (conexion.waitForConnected(kEsperaConexionMs))
-            break;
-        conexion.abort();
+        const QString socket = SocketDeLaPrimera();
+        if (!socket.isEmpty()) {
+            conexion.connectToServer(socket);
+            if (conexion.waitForConnected(kEsperaConexionMs))
+                break;
+            conexion.abort();
+        }
         QThread::msleep(kEsperaConexionMs);
     }
     if (conexion.state() != QLocalSocket::ConnectedState)

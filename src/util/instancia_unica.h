@@ -1,12 +1,14 @@
 #pragma once
 // Keeps the program to one running instance per user.
 //
-// The first instance holds an exclusive flock on a file in the user's runtime
-// folder (QStandardPaths::RuntimeLocation, or the temporary folder); the
-// kernel releases it however the process ends, so after a crash or kill -9 the
-// next start is a first instance again. The first instance also listens on a
-// local socket beside the lock file; a later start connects to it and asks it
-// to come to the front. Both names carry the program name and the user.
+// The first instance holds an exclusive flock on a file in a folder that only
+// the user can enter: the runtime folder when it is the user's with mode
+// 0700, otherwise a folder of the program's own in the temporary folder,
+// made with mode 0700 and checked to be the user's. The kernel releases the
+// lock however the process ends, so after a crash or kill -9 the next start
+// is a first instance again. The first instance also listens on a local
+// socket in the same folder and writes its name into the lock file; a later
+// start reads it, connects, and asks the first to come to the front.
 //
 // Use at start-up, before any window is shown:
 //
@@ -17,10 +19,11 @@
 //     }
 //     TFormCalculosFinancieros ventana;
 //     QObject::connect(&instancia, &TInstanciaUnica::Activar, &ventana,
-//                      [&ventana] { TInstanciaUnica::TraerAlFrente(&ventana); });
+//                      [&ventana] { /* bring the window in use to the front */ });
 //
-// When the guard cannot be set up (the folder is not writable, the lock file
-// belongs to someone else), EsPrimera() is true and the program runs normally.
+// When the guard cannot be set up (no private folder, a lock that is not a
+// regular file of the user's) or the instance holding it cannot be reached,
+// EsPrimera() is true and the program runs normally.
 #include <QObject>
 #include <QString>
 
@@ -60,11 +63,13 @@ signals:
 
 private:
     void Crear(const QString& nombre, const QString& carpeta);
-    void Escuchar();
+    void Escuchar(const QString& base);
     void AtenderConexion();
+    QString SocketDeLaPrimera() const;
 
     bool yaExiste_ = false;
     int descriptor_ = -1;
+    QString carpeta_;
     QString rutaBloqueo_;
     QString nombreSocket_;
     QLocalServer* servidor_ = nullptr;

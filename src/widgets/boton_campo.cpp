@@ -12,6 +12,7 @@ void TBotonCampo::FijarEditComp(QLineEdit* edit) {
     if (editComp_)
         editComp_->removeEventFilter(this);
     editComp_ = edit;
+    vigilado_ = edit;
     colocado_ = false;
     if (edit) {
         edit->installEventFilter(this);
@@ -54,7 +55,7 @@ void TBotonCampo::paintEvent(QPaintEvent* evento) {
 }
 
 bool TBotonCampo::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == editComp_) {
+    if (objeto == vigilado_) {
         switch (evento->type()) {
         case QEvent::Move:
         case QEvent::Resize: Colocar(); break;

@@ -36,4 +36,9 @@ private:
     void ActualizarEstado();
 
     bool colocado_ = false;
+    // The same box as editComp_, seen as a plain object: the event filter
+    // compares with this one, because reading editComp_ converts to
+    // QLineEdit*, which is wrong once the box is being destroyed and only
+    // its QWidget part is left (the last events it sends come from there).
+    QPointer<QObject> vigilado_;
 };
