@@ -268,7 +268,8 @@ private slots:
         const FilasAnchas filas(1);
         const InformePreparado paginas = Generar(*rpt, filas);
         QCOMPARE(paginas.paginas.size(), std::size_t(1));
-        const std::vector<Primitiva>& prims = paginas.paginas.front().primitivas;
+        const PaginaPreparada primera = paginas.paginas[0];
+        const std::vector<Primitiva>& prims = primera.primitivas;
 
         QList<const Primitiva*> titulos;
         for (const Primitiva& p : prims) {
