@@ -623,8 +623,10 @@ void TestVistaPrevia::dialogosDeFicheroEmpiezanEnDocumentos() {
     QTimer responder;
     connect(&responder, &QTimer::timeout, this, [&] {
         auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialogo)
+        // A dialog already answered may still be up at the next tick.
+        if (!dialogo || dialogo->property("respondido").toBool())
             return;
+        dialogo->setProperty("respondido", true);
         vistas << dialogo->directory().absolutePath();
         if (vistas.size() == 1) {
             dialogo->selectFile(otra.filePath(QStringLiteral("elegido.zrp")));
