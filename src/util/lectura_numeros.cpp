@@ -15,6 +15,20 @@ namespace {
     throw EConvertError(QStringLiteral("\"%1\" no es un %2 válido").arg(texto, QString::fromUtf8(que)).toStdString());
 }
 
+// Copies an optional sign at `i` into `c`.
+void CopiarSigno(const QString& t, qsizetype& i, std::string& c) {
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+')))
+        c += static_cast<char>(t[i++].unicode());
+}
+
+// Copies the ASCII digits from `i` on into `c`; returns how many there were.
+int CopiarCifras(const QString& t, qsizetype& i, std::string& c) {
+    int cifras = 0;
+    for (; i < t.size() && t[i].isDigit() && t[i].unicode() < 128; ++i, ++cifras)
+        c += static_cast<char>(t[i].unicode());
+    return cifras;
+}
+
 // Turns the user's text into the C form "-12.5e3", or an empty string when
 // the text is not a number of that shape.
 std::string FormaC(const QString& texto, bool admiteDecimales) {
@@ -22,34 +36,20 @@ std::string FormaC(const QString& texto, bool admiteDecimales) {
     std::string c;
     qsizetype i = 0;
     const qsizetype n = limpio.size();
-    if (i < n && (limpio[i] == QLatin1Char('-') || limpio[i] == QLatin1Char('+')))
-        c += static_cast<char>(limpio[i++].unicode());
-    int cifras = 0;
-    while (i < n && limpio[i].isDigit() && limpio[i].unicode() < 128) {
-        c += static_cast<char>(limpio[i++].unicode());
-        ++cifras;
-    }
+    CopiarSigno(limpio, i, c);
+    int cifras = CopiarCifras(limpio, i, c);
     if (admiteDecimales && i < n && limpio[i] == Ajustes().separadorDecimal) {
         c += '.';
         ++i;
-        while (i < n && limpio[i].isDigit() && limpio[i].unicode() < 128) {
-            c += static_cast<char>(limpio[i++].unicode());
-            ++cifras;
-        }
+        cifras += CopiarCifras(limpio, i, c);
     }
     if (cifras == 0)
         return {};
     if (admiteDecimales && i < n && (limpio[i] == QLatin1Char('e') || limpio[i] == QLatin1Char('E'))) {
         c += 'e';
         ++i;
-        if (i < n && (limpio[i] == QLatin1Char('-') || limpio[i] == QLatin1Char('+')))
-            c += static_cast<char>(limpio[i++].unicode());
-        int exponente = 0;
-        while (i < n && limpio[i].isDigit() && limpio[i].unicode() < 128) {
-            c += static_cast<char>(limpio[i++].unicode());
-            ++exponente;
-        }
-        if (exponente == 0)
+        CopiarSigno(limpio, i, c);
+        if (CopiarCifras(limpio, i, c) == 0)
             return {};
     }
     return i == n ? c : std::string();
