@@ -74,7 +74,7 @@ void BM_FirstPageMillion(benchmark::State& state) {
         InformePreparado paginas;
         QElapsedTimer reloj;
         double ms = 0;
-        QObject::connect(&generador, &TGeneradorInforme::PaginaDisponible, [&](int pagina) {
+        QObject::connect(&generador, &TGeneradorInforme::PaginaDisponible, &generador, [&](int pagina) {
             if (pagina == 1) {
                 ms = double(reloj.nsecsElapsed()) / 1e6;
                 generador.Cancelar();

@@ -1,8 +1,8 @@
 #include "prueba_comun.h"
 
-#include "app/ayuda.h"
+#include "ui/ayuda.h"
 #include "app/form_acerca_de.h"
-#include "app/identidad.h"
+#include "util/identidad.h"
 #include "app/presentacion.h"
 #include "registro_dialogos.h"
 #include "util/ajustes_regionales.h"

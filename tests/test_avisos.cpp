@@ -1,8 +1,8 @@
 #include "prueba_comun.h"
 #include "registro_dialogos.h"
 
-#include "app/avisos.h"
-#include "app/form_avisos.h"
+#include "ui/avisos.h"
+#include "ui/form_avisos.h"
 
 #include <QAccessible>
 #include <QFrame>

@@ -1,8 +1,8 @@
 #include "prueba_comun.h"
 
-#include "app/ayuda.h"
+#include "ui/ayuda.h"
 #include "app/form_acerca_de.h"
-#include "app/ventana_ayuda.h"
+#include "ui/ventana_ayuda.h"
 #include "util/puertas.h"
 
 #include <QDialog>

@@ -3,7 +3,7 @@
 #include "registro_dialogos.h"
 #include "app/form_calculos_financieros.h"
 #include "util/fechas.h"
-#include "util/utilidades_campos.h"
+#include "ui/utilidades_campos.h"
 #include "widgets/boton_fecha.h"
 #include "widgets/boton_repeticion.h"
 #include "widgets/form_calendario.h"

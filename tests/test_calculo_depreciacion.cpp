@@ -1,4 +1,4 @@
-#include "prueba_comun.h"
+#include "prueba_nucleo.h"
 
 #include "finance/calculo_depreciacion.h"
 #include "finance/tvm.h"
@@ -28,7 +28,7 @@ QStringList Textos(const PanelesDepreciacion& p) {
 
 }  // namespace
 
-class TestCalculoDepreciacion : public QObject {
+class TestCalculoDepreciacion : public PruebaNucleo {
     Q_OBJECT
 private slots:
     // The four panels: depreciation over the life and the value left, then
@@ -174,5 +174,5 @@ private slots:
     }
 };
 
-ZZ_TEST_MAIN(TestCalculoDepreciacion)
+QTEST_GUILESS_MAIN(TestCalculoDepreciacion)
 #include "test_calculo_depreciacion.moc"

@@ -1,4 +1,4 @@
-#include "prueba_comun.h"
+#include "prueba_nucleo.h"
 
 #include "finance/calculo_inversion.h"
 #include "util/excepcion.h"
@@ -27,7 +27,7 @@ QStringList Textos(const PanelesInversion& p) {
 
 }  // namespace
 
-class TestCalculoInversion : public QObject {
+class TestCalculoInversion : public PruebaNucleo {
     Q_OBJECT
 private slots:
     // Each unknown from worked examples: the text written back and the eight
@@ -271,5 +271,5 @@ private slots:
     }
 };
 
-ZZ_TEST_MAIN(TestCalculoInversion)
+QTEST_GUILESS_MAIN(TestCalculoInversion)
 #include "test_calculo_inversion.moc"

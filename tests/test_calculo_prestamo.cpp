@@ -1,4 +1,4 @@
-#include "prueba_comun.h"
+#include "prueba_nucleo.h"
 
 #include "finance/calculo_prestamo.h"
 #include "util/excepcion.h"
@@ -15,7 +15,7 @@ const PaymentTiming kFinal = PaymentTiming::EndOfPeriod;
 const PaymentTiming kInicio = PaymentTiming::StartOfPeriod;
 }  // namespace
 
-class TestCalculoPrestamo : public QObject {
+class TestCalculoPrestamo : public PruebaNucleo {
     Q_OBJECT
 private slots:
     // Each row: the unknown, the four field texts and the timing; then what is
@@ -170,5 +170,5 @@ private slots:
     }
 };
 
-ZZ_TEST_MAIN(TestCalculoPrestamo)
+QTEST_GUILESS_MAIN(TestCalculoPrestamo)
 #include "test_calculo_prestamo.moc"

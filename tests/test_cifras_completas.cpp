@@ -6,7 +6,7 @@
 #include "registro_dialogos.h"
 
 #include "app/form_calculos_financieros.h"
-#include "app/panel_resultado.h"
+#include "ui/panel_resultado.h"
 #include "reports/engine/generador_informe.h"
 #include "reports/form_rpt_depreciaciones.h"
 #include "reports/form_rpt_inversiones.h"

@@ -1,7 +1,7 @@
 #include "prueba_comun.h"
 #include "registro_dialogos.h"
 
-#include "app/ayuda.h"
+#include "ui/ayuda.h"
 #include "app/form_calculos_financieros.h"
 #include "schedules/form_desarrollo_calculos.h"
 #include "util/fechas.h"

@@ -1,4 +1,4 @@
-#include "prueba_comun.h"
+#include "prueba_nucleo.h"
 
 #include "util/ajustes_regionales.h"
 #include "util/excepcion.h"
@@ -20,7 +20,7 @@ void AjustesConMesPrimero() {
 
 }  // namespace
 
-class TestFechas : public QObject {
+class TestFechas : public PruebaNucleo {
     Q_OBJECT
 private slots:
     void cleanup() { LeerAjustesRegionales(QLocale()); }
@@ -191,5 +191,5 @@ private slots:
     }
 };
 
-ZZ_TEST_MAIN(TestFechas)
+QTEST_GUILESS_MAIN(TestFechas)
 #include "test_fechas.moc"

@@ -1,8 +1,8 @@
-#include "prueba_comun.h"
+#include "prueba_nucleo.h"
 
-#include "schedules/filas_depreciacion.h"
-#include "schedules/filas_inversion.h"
-#include "schedules/filas_prestamo.h"
+#include "finance/filas_depreciacion.h"
+#include "finance/filas_inversion.h"
+#include "finance/filas_prestamo.h"
 #include "util/textos_numericos.h"
 
 using finance::PaymentTiming;
@@ -41,7 +41,7 @@ DatosFilasDepreciacion DepreciacionDeDiezMil(int metodo, int aniosCalculo) {
 
 }  // namespace
 
-class TestFilasDesarrollo : public QObject {
+class TestFilasDesarrollo : public PruebaNucleo {
     Q_OBJECT
 private slots:
     void prestamoAlFinal() {
@@ -170,5 +170,5 @@ private slots:
     }
 };
 
-ZZ_TEST_MAIN(TestFilasDesarrollo)
+QTEST_GUILESS_MAIN(TestFilasDesarrollo)
 #include "test_filas_desarrollo.moc"

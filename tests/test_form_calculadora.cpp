@@ -2,7 +2,7 @@
 #include "registro_dialogos.h"
 
 #include "app/form_calculos_financieros.h"
-#include "app/panel_resultado.h"
+#include "ui/panel_resultado.h"
 #include "widgets/info_calculadora.h"
 #include "widgets/boton_calculadora.h"
 #include "widgets/form_calculadora.h"

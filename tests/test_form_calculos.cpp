@@ -1,12 +1,12 @@
 #include "prueba_comun.h"
 #include "registro_dialogos.h"
 
-#include "app/avisos.h"
-#include "app/ayuda.h"
-#include "app/controles_pagina.h"
+#include "ui/avisos.h"
+#include "ui/ayuda.h"
+#include "ui/controles_pagina.h"
 #include "app/form_calculos_financieros.h"
-#include "app/panel_resultado.h"
-#include "util/colores_campos.h"
+#include "ui/panel_resultado.h"
+#include "ui/colores_campos.h"
 #include "util/fechas.h"
 #include "util/puertas.h"
 

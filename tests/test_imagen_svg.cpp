@@ -1,7 +1,7 @@
 #include "prueba_comun.h"
 
-#include "app/form_comun.h"
-#include "app/imagen_svg.h"
+#include "ui/form_comun.h"
+#include "ui/imagen_svg.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,7 +2,7 @@
 #include "registro_dialogos.h"
 
 #include "app/aplicacion.h"
-#include "app/informe_errores.h"
+#include "ui/informe_errores.h"
 #include "finance/excepciones_matematicas.h"
 #include "util/textos_numericos.h"
 
@@ -72,7 +72,7 @@ private slots:
         lanzador.accion = [] { LeerNumero(QStringLiteral("1,2,3")); };
         QCoreApplication::postEvent(&lanzador, new QEvent(QEvent::User));
         QPushButton boton;
-        QObject::connect(&boton, &QPushButton::clicked, [] { throw EInvalidArgument("TASA"); });
+        QObject::connect(&boton, &QPushButton::clicked, &boton, [] { throw EInvalidArgument("TASA"); });
         boton.show();
         QVERIFY(QTest::qWaitForWindowExposed(&boton));
         QTest::mouseClick(&boton, Qt::LeftButton);

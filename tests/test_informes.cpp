@@ -1,6 +1,6 @@
 #include "prueba_comun.h"
 
-#include "app/identidad.h"
+#include "util/identidad.h"
 #include "reports/engine/generador_informe.h"
 #include "reports/engine/impresion_informe.h"
 #include "reports/form_rpt_depreciaciones.h"

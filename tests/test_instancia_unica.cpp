@@ -1,5 +1,6 @@
 #include "prueba_comun.h"
 
+#include "ui/utilidades_ventana.h"
 #include "util/instancia_unica.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,7 @@ int EjecutarInstancia(int argc, char** argv) {
         std::printf(instancia.ActivarAnterior() ? "segunda avisada\n" : "segunda sin aviso\n");
         return 3;
     }
-    QObject::connect(&instancia, &TInstanciaUnica::Activar, [] {
+    QObject::connect(&instancia, &TInstanciaUnica::Activar, &instancia, [] {
         std::printf("activado\n");
         std::fflush(stdout);
     });
@@ -251,7 +252,7 @@ private slots:
         QWidget ventana;
         ventana.showMinimized();
         QVERIFY(ventana.isMinimized());
-        TInstanciaUnica::TraerAlFrente(&ventana);
+        TraerAlFrente(&ventana);
         QVERIFY(!ventana.isMinimized());
         QVERIFY(ventana.isVisible());
     }

@@ -1,7 +1,7 @@
 // InterestRate checked against a root worked out independently: the
 // polynomial pv·u^n + payment·(1 + u + … + u^(n-1))·(u or 1) + fv = 0 in
 // 113-bit floats, solved by bisection with a final Newton polish.
-#include "prueba_comun.h"
+#include "prueba_nucleo.h"
 
 #include <cmath>
 #include <random>
@@ -78,7 +78,7 @@ QString Caso(int n, double cuota, double pv, double fv, PaymentTiming timing) {
 
 }  // namespace
 
-class TestTasaInteres : public QObject {
+class TestTasaInteres : public PruebaNucleo {
     Q_OBJECT
 private slots:
     // Savings plans with the annual rate a person expects to read, and the
@@ -166,5 +166,5 @@ private slots:
     }
 };
 
-ZZ_TEST_MAIN(TestTasaInteres)
+QTEST_GUILESS_MAIN(TestTasaInteres)
 #include "test_tasa_interes.moc"

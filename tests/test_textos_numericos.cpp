@@ -1,9 +1,9 @@
-#include "prueba_comun.h"
+#include "prueba_nucleo.h"
 
 #include "util/excepcion.h"
 #include "util/textos_numericos.h"
 
-class TestTextosNumericos : public QObject {
+class TestTextosNumericos : public PruebaNucleo {
     Q_OBJECT
 private slots:
     void importes_data() {
@@ -144,5 +144,5 @@ private slots:
     }
 };
 
-ZZ_TEST_MAIN(TestTextosNumericos)
+QTEST_GUILESS_MAIN(TestTextosNumericos)
 #include "test_textos_numericos.moc"

@@ -1,4 +1,4 @@
-#include "prueba_comun.h"
+#include "prueba_nucleo.h"
 
 #include <cfloat>
 #include <climits>
@@ -117,7 +117,7 @@ void AnadirOraculos(const QString& nombre) {
 
 }  // namespace
 
-class TestTvm : public QObject {
+class TestTvm : public PruebaNucleo {
     Q_OBJECT
 private slots:
     // The worked examples: amounts to the cent, rates to the digits shown.
@@ -441,5 +441,5 @@ private slots:
     }
 };
 
-ZZ_TEST_MAIN(TestTvm)
+QTEST_GUILESS_MAIN(TestTvm)
 #include "test_tvm.moc"

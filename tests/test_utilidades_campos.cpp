@@ -2,7 +2,7 @@
 #include "registro_dialogos.h"
 
 #include "util/filtro_numerico.h"
-#include "util/utilidades_campos.h"
+#include "ui/utilidades_campos.h"
 
 #include <QClipboard>
 #include <QComboBox>

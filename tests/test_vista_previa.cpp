@@ -1,7 +1,7 @@
 #include "prueba_comun.h"
 #include "registro_dialogos.h"
 
-#include "reports/accion_imprimir.h"
+#include "schedules/accion_imprimir.h"
 #include "reports/engine/fichero_informe.h"
 #include "reports/engine/impresion_informe.h"
 #include "reports/engine/superficie_vista_previa.h"

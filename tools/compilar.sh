@@ -14,6 +14,7 @@ if [ ! -f build/CMakeCache.txt ]; then
   # A compiler cache, where the machine has one, makes rebuilds of other
   # checkouts of the same sources cheap.
   command -v ccache >/dev/null && lanzador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lanzador[@]}"
+  # ZZ_WERROR=ON in the environment (CI sets it) makes warnings errors.
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZZ_WERROR="${ZZ_WERROR:-OFF}" "${lanzador[@]}"
 fi
 cmake --build build -j"$(nproc)" "${objetivos[@]}"

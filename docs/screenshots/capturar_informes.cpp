@@ -1,16 +1,12 @@
 // Takes the preview pictures and the PDF reports shown in the README: builds
 // the three development tables with the program's own builders, opens each
 // report's preview as the print action does, grabs the window and prints the
-// pages to PDF. Build against the core library and run under a virtual X
-// server, from the repository folder:
-//   tools/compilar.sh zzcore
-//   g++ -std=c++20 -fPIC -Isrc $(pkg-config --cflags Qt6Widgets Qt6PrintSupport) \
-//       docs/screenshots/capturar_informes.cpp \
-//       build/CMakeFiles/zzcore_resources_1.dir/build/.rcc/qrc_zzrecursos.cpp.o build/libzzcore.a \
-//       $(pkg-config --libs Qt6Widgets Qt6PrintSupport Qt6Network) -o /tmp/capturar_informes
-//   xvfb-run -a -s "-screen 0 1024x768x24" /tmp/capturar_informes
+// pages to PDF. Built by the CMake option BUILD_DOC_TOOLS; run under a
+// virtual X server, from the repository folder:
+//   cmake -S . -B build -DBUILD_DOC_TOOLS=ON && cmake --build build --target capturar_informes
+//   xvfb-run -a -s "-screen 0 1024x768x24" build/docs/screenshots/capturar_informes
 #include "app/arranque.h"
-#include "reports/accion_imprimir.h"
+#include "schedules/accion_imprimir.h"
 #include "reports/engine/impresion_informe.h"
 #include "reports/engine/superficie_vista_previa.h"
 #include "reports/form_vista_previa.h"
@@ -38,7 +34,7 @@ static QString& Raiz() {
 
 static void Capturar(TFormDesarrolloCalculos& v, const QString& nombre, const std::function<void(TFormVistaPrevia&)>& antes) {
     QTimer t;
-    QObject::connect(&t, &QTimer::timeout, [&] {
+    QObject::connect(&t, &QTimer::timeout, &t, [&] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* p = qobject_cast<TFormVistaPrevia*>(w); p && p->isVisible() && p->BtnSave->isEnabled()) {
                 t.stop();

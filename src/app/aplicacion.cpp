@@ -1,6 +1,7 @@
 #include "app/aplicacion.h"
 
-#include "app/informe_errores.h"
+#include "ui/informe_errores.h"
+#include "ui/utilidades_ventana.h"
 #include "util/instancia_unica.h"
 
 #include <QWidget>
@@ -39,7 +40,7 @@ QWidget* TAplicacion::VentanaEnUso() const {
 
 void TAplicacion::TraerVentanaEnUso(QWidget* principal) {
     if (principal && principal->isMinimized())
-        TInstanciaUnica::TraerAlFrente(principal);
+        TraerAlFrente(principal);
     QWidget* destino = VentanaEnUso();
     if (!destino)
         destino = principal;
@@ -54,5 +55,5 @@ void TAplicacion::TraerVentanaEnUso(QWidget* principal) {
     for (QWidget* ventana : cadena)
         if (ventana != destino && ventana->isVisible())
             ventana->raise();
-    TInstanciaUnica::TraerAlFrente(destino);
+    TraerAlFrente(destino);
 }

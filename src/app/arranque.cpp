@@ -1,5 +1,6 @@
 #include "app/arranque.h"
 
+#include "ui/puertas_sistema.h"
 #include "util/ajustes_regionales.h"
 #include "widgets/info_calculadora.h"
 
@@ -11,6 +12,7 @@
 
 void PrepararAplicacion(QApplication& app) {
     std::setlocale(LC_NUMERIC, "C");
+    puertas::InstalarPuertasDelSistema();
     LeerAjustesRegionales();
     ReiniciarInfoCalculadora();
     QFont fuente(QStringLiteral("Arial"), 9);

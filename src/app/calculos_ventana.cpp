@@ -3,7 +3,7 @@
 // they return, and write back the unknown, the warning, the focus and the
 // result panels.
 #include "app/form_calculos_financieros.h"
-#include "app/panel_resultado.h"
+#include "ui/panel_resultado.h"
 #include "finance/calculo_depreciacion.h"
 #include "finance/calculo_inversion.h"
 #include "finance/calculo_prestamo.h"

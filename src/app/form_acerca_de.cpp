@@ -1,12 +1,12 @@
 #include "app/form_acerca_de.h"
 
-#include "app/ayuda.h"
-#include "app/identidad.h"
-#include "app/imagen_svg.h"
-#include "app/informe_errores.h"
+#include "ui/ayuda.h"
+#include "util/identidad.h"
+#include "ui/imagen_svg.h"
+#include "ui/informe_errores.h"
 #include "util/fechas.h"
 #include "util/puertas.h"
-#include "util/utilidades_ventana.h"
+#include "ui/utilidades_ventana.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,15 +1,15 @@
 #include "app/form_calculos_financieros.h"
 
-#include "app/avisos.h"
-#include "app/ayuda.h"
+#include "ui/avisos.h"
+#include "ui/ayuda.h"
 #include "app/form_acerca_de.h"
-#include "app/identidad.h"
-#include "app/informe_errores.h"
-#include "app/lista_accesible.h"
-#include "app/panel_resultado.h"
-#include "schedules/accion_desarrollar.h"
-#include "util/utilidades_campos.h"
-#include "util/utilidades_ventana.h"
+#include "util/identidad.h"
+#include "ui/informe_errores.h"
+#include "ui/lista_accesible.h"
+#include "ui/panel_resultado.h"
+#include "app/accion_desarrollar.h"
+#include "ui/utilidades_campos.h"
+#include "ui/utilidades_ventana.h"
 
 #include <QAbstractItemView>
 #include <QAction>

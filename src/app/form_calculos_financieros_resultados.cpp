@@ -3,7 +3,7 @@
 // the panels show the figures of the previous data: the heading says so, in
 // words and colour, until the next calculation writes the panels again or the
 // page is cleared.
-#include "app/controles_pagina.h"
+#include "ui/controles_pagina.h"
 #include "app/form_calculos_financieros.h"
 
 #include <QComboBox>

@@ -2,10 +2,10 @@
 // event loop until the person confirms leaving.
 #include "app/aplicacion.h"
 #include "app/arranque.h"
-#include "app/ayuda.h"
+#include "ui/ayuda.h"
 #include "app/form_calculos_financieros.h"
-#include "app/form_comun.h"
-#include "app/identidad.h"
+#include "ui/form_comun.h"
+#include "util/identidad.h"
 #include "app/presentacion.h"
 #include "util/instancia_unica.h"
 

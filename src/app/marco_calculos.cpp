@@ -1,11 +1,11 @@
 // The frame of the main window: its actions, the title strip, the tool bar,
 // the page control and the promotional strip.
-#include "app/barra_accesible.h"
-#include "app/controles_pagina.h"
+#include "ui/barra_accesible.h"
+#include "ui/controles_pagina.h"
 #include "app/form_calculos_financieros.h"
-#include "app/form_comun.h"
-#include "app/identidad.h"
-#include "app/imagen_svg.h"
+#include "ui/form_comun.h"
+#include "util/identidad.h"
+#include "ui/imagen_svg.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // The investments page: its controls, their set-up at creation, and clearing it.
-#include "app/controles_pagina.h"
+#include "ui/controles_pagina.h"
 #include "app/form_calculos_financieros.h"
-#include "app/panel_resultado.h"
+#include "ui/panel_resultado.h"
 #include "util/fechas.h"
-#include "util/utilidades_campos.h"
+#include "ui/utilidades_campos.h"
 #include "widgets/boton_calculadora.h"
 #include "widgets/boton_fecha.h"
 

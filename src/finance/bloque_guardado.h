@@ -14,7 +14,7 @@ bool EjecutarGuardadoSi(Paso&& paso, std::initializer_list<double*> resultados, 
     try {
         paso();
     } catch (const std::exception&) {
-        return false;
+        return false;  // the caller warns: the step has no result
     }
     bool admitidos = true;
     for (double* valor : resultados) {

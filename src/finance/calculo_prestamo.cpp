@@ -123,7 +123,7 @@ private:
         try {
             calculado = CeilToInt(NumberOfPeriods(Tasa(), e().Cuota, -e().Capital, 0, timing_));
         } catch (const std::exception&) {
-            ok = false;
+            ok = false;  // the instalment never repays the capital: warned below
         }
         if (ok) {
             e().NumCuotas = calculado;

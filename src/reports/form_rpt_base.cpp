@@ -1,6 +1,6 @@
 #include "reports/form_rpt_base.h"
 
-#include "app/identidad.h"
+#include "util/identidad.h"
 #include "reports/fuente_filas.h"
 #include "reports/medidor_texto.h"
 

@@ -1,13 +1,13 @@
 #include "reports/form_vista_previa.h"
 
-#include "app/avisos.h"
-#include "app/imagen_svg.h"
+#include "ui/avisos.h"
+#include "ui/imagen_svg.h"
 #include "reports/engine/carga_con_progreso.h"
 #include "reports/engine/fichero_informe.h"
 #include "reports/engine/impresion_informe.h"
 #include "reports/engine/superficie_vista_previa.h"
 #include "util/puertas.h"
-#include "util/utilidades_ventana.h"
+#include "ui/utilidades_ventana.h"
 
 #include <QAction>
 #include <QActionGroup>

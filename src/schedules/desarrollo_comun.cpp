@@ -1,6 +1,6 @@
 #include "schedules/desarrollo_comun.h"
 
-#include "app/panel_resultado.h"
+#include "ui/panel_resultado.h"
 #include "schedules/form_desarrollo_calculos.h"
 #include "util/ajustes_regionales.h"
 #include "util/fechas.h"

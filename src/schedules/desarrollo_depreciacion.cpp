@@ -1,9 +1,9 @@
 #include "schedules/desarrollo_depreciacion.h"
 
-#include "app/panel_resultado.h"
+#include "ui/panel_resultado.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/form_desarrollo_calculos.h"
-#include "schedules/textos_celda.h"
+#include "util/textos_celda.h"
 #include "util/textos_numericos.h"
 #include "widgets/grid/attribute_grid.h"
 

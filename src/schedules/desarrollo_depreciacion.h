@@ -2,7 +2,7 @@
 // Builds a depreciation's development table into the schedule window: one
 // row per year of useful life by the chosen method, and the information
 // panel with both values and both counts of years.
-#include "schedules/filas_depreciacion.h"
+#include "finance/filas_depreciacion.h"
 
 class TFormDesarrolloCalculos;
 

@@ -2,7 +2,7 @@
 // Builds a savings plan's development table into the schedule window: one
 // row per monthly contribution, and the information panel with the plan's
 // figures, both capitals included.
-#include "schedules/filas_inversion.h"
+#include "finance/filas_inversion.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Builds a loan's development table into the schedule window: one row per
 // monthly instalment, and the information panel with the loan's figures.
-#include "schedules/filas_prestamo.h"
+#include "finance/filas_prestamo.h"
 
 #include <QString>
 

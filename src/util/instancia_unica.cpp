@@ -6,7 +6,6 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
-#include <QWidget>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -242,14 +241,4 @@ bool TInstanciaUnica::ActivarAnterior() {
     if (conexion.state() != QLocalSocket::UnconnectedState)
         conexion.waitForDisconnected(1000);
     return enviado;
-}
-
-void TInstanciaUnica::TraerAlFrente(QWidget* ventana) {
-    if (!ventana)
-        return;
-    if (ventana->isMinimized())
-        ventana->setWindowState((ventana->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    ventana->show();
-    ventana->raise();
-    ventana->activateWindow();
 }

@@ -28,7 +28,6 @@
 #include <QString>
 
 class QLocalServer;
-class QWidget;
 
 class TInstanciaUnica : public QObject {
     Q_OBJECT
@@ -50,9 +49,6 @@ public:
     // Asks the first instance to come to the front; true when the request was
     // delivered. Only meaningful when !EsPrimera().
     bool ActivarAnterior();
-
-    // Brings a window to the front: restored if minimised, raised, activated.
-    static void TraerAlFrente(QWidget* ventana);
 
     QString RutaBloqueo() const { return rutaBloqueo_; }
     QString NombreSocket() const { return nombreSocket_; }

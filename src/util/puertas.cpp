@@ -1,63 +1,54 @@
 #include "util/puertas.h"
 
-#include "app/ventana_ayuda.h"
-
-#include <QApplication>
-#include <QDesktopServices>
-#include <QDialog>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QScreen>
 #include <QStandardPaths>
 
 namespace puertas {
 namespace {
 
-int MostrarModalDelSistema(QDialog& dialogo) { return dialogo.exec(); }
-void PitidoDelSistema() { QApplication::beep(); }
-void AbrirUrlDelSistema(const QUrl& url) { QDesktopServices::openUrl(url); }
-void VisorAyudaDelPrograma(int contexto, QWidget* padre) { TVentanaAyuda::Abrir(contexto, padre); }
-QString PedirFicheroDelSistema(QWidget* padre, const QString& titulo, const QString& filtro, bool guardar) {
-    if (guardar)
-        return QFileDialog::getSaveFileName(padre, titulo, CarpetaFicheros(), filtro, nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
-    return QFileDialog::getOpenFileName(padre, titulo, CarpetaFicheros(), filtro);
-}
+// What a door does before the system's are installed: nothing shown,
+// everything cancelled (0 is QDialog::Rejected).
+int MostrarModalNeutro(QDialog&) { return 0; }
+void PitidoNeutro() {}
+void AbrirUrlNeutro(const QUrl&) {}
+void VisorAyudaNeutro(int, QWidget*) {}
+QString PedirFicheroNeutro(QWidget*, const QString&, const QString&, bool) { return {}; }
+QSize PantallaNeutra() { return {1024, 768}; }
 
 // The folder of the last file chosen during this run; empty before the first.
 QString& UltimaCarpeta() {
     static QString carpeta;
     return carpeta;
 }
-QSize PantallaDelSistema() {
-    const QScreen* pantalla = QGuiApplication::primaryScreen();
-    return pantalla ? pantalla->geometry().size() : QSize(1024, 768);
+std::function<void()>& Restaurador() {
+    static std::function<void()> instalar;
+    return instalar;
 }
 
 MostrarModal& PuertaModal() {
-    static MostrarModal puerta = MostrarModalDelSistema;
+    static MostrarModal puerta = MostrarModalNeutro;
     return puerta;
 }
 Pitido& PuertaPitido() {
-    static Pitido puerta = PitidoDelSistema;
+    static Pitido puerta = PitidoNeutro;
     return puerta;
 }
 AbrirUrl& PuertaUrl() {
-    static AbrirUrl puerta = AbrirUrlDelSistema;
+    static AbrirUrl puerta = AbrirUrlNeutro;
     return puerta;
 }
 VisorAyuda& PuertaAyuda() {
-    static VisorAyuda puerta = VisorAyudaDelPrograma;
+    static VisorAyuda puerta = VisorAyudaNeutro;
     return puerta;
 }
 
 PedirFichero& PuertaFichero() {
-    static PedirFichero puerta = PedirFicheroDelSistema;
+    static PedirFichero puerta = PedirFicheroNeutro;
     return puerta;
 }
 Pantalla& PuertaPantalla() {
-    static Pantalla puerta = PantallaDelSistema;
+    static Pantalla puerta = PantallaNeutra;
     return puerta;
 }
 
@@ -97,13 +88,19 @@ void FijarPedirFichero(PedirFichero puerta) { PuertaFichero() = std::move(puerta
 QSize TamanoPantalla() { return PuertaPantalla()(); }
 void FijarTamanoPantalla(Pantalla puerta) { PuertaPantalla() = std::move(puerta); }
 
+void FijarRestaurador(std::function<void()> instalar) { Restaurador() = std::move(instalar); }
+
 void RestaurarPuertas() {
-    PuertaModal() = MostrarModalDelSistema;
-    PuertaPitido() = PitidoDelSistema;
-    PuertaUrl() = AbrirUrlDelSistema;
-    PuertaAyuda() = VisorAyudaDelPrograma;
-    PuertaFichero() = PedirFicheroDelSistema;
-    PuertaPantalla() = PantallaDelSistema;
+    if (Restaurador()) {
+        Restaurador()();
+        return;
+    }
+    PuertaModal() = MostrarModalNeutro;
+    PuertaPitido() = PitidoNeutro;
+    PuertaUrl() = AbrirUrlNeutro;
+    PuertaAyuda() = VisorAyudaNeutro;
+    PuertaFichero() = PedirFicheroNeutro;
+    PuertaPantalla() = PantallaNeutra;
 }
 
 }  // namespace puertas

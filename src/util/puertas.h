@@ -1,8 +1,9 @@
 #pragma once
 // Doors: every place where the program waits for the person or hands
-// something to the system goes through one of these functions. The program
-// uses the default behaviour; tests replace it to answer for the person and to
-// see what was shown.
+// something to the system goes through one of these functions. The window kit
+// installs the system's behaviour at start-up (ui/puertas_sistema.h); tests
+// replace it to answer for the person and to see what was shown. Until the
+// system's doors are installed, every door answers as if the person cancelled.
 #include <QSize>
 #include <QString>
 #include <QUrl>
@@ -14,7 +15,7 @@ class QWidget;
 namespace puertas {
 
 // Shows a dialog modally and returns its result code (QDialog::Accepted or
-// QDialog::Rejected). Default: QDialog::exec().
+// QDialog::Rejected). System: QDialog::exec().
 using MostrarModal = std::function<int(QDialog&)>;
 int EjecutarModal(QDialog& dialogo);
 void FijarMostrarModal(MostrarModal puerta);
@@ -24,13 +25,13 @@ using Pitido = std::function<void()>;
 void Pitar();
 void FijarPitido(Pitido puerta);
 
-// Hands an address (web or mail) to the system. Default: QDesktopServices.
+// Hands an address (web or mail) to the system. System: QDesktopServices.
 using AbrirUrl = std::function<void(const QUrl&)>;
 void AbrirEnSistema(const QUrl& url);
 void FijarAbrirUrl(AbrirUrl puerta);
 
 // Opens the help viewer on a topic, or on its table of contents when the
-// topic is 0, for the given window (which may be null). Default: the
+// topic is 0, for the given window (which may be null). System: the
 // program's own help window.
 using VisorAyuda = std::function<void(int contexto, QWidget* padre)>;
 void AbrirVisorAyuda(int contexto, QWidget* padre);
@@ -38,7 +39,7 @@ void FijarVisorAyuda(VisorAyuda puerta);
 
 // Asks the person for the name of a file to save (`guardar`) or to open,
 // offering the file types of `filtro` (Qt's "Descripción (*.ext)" form).
-// Returns the chosen path, empty when cancelled. Default: QFileDialog opened
+// Returns the chosen path, empty when cancelled. System: QFileDialog opened
 // in CarpetaFicheros(); saving replaces an existing file without asking.
 // The folder of a chosen file becomes the next CarpetaFicheros().
 using PedirFichero =
@@ -53,12 +54,14 @@ QString CarpetaFicheros();
 // Forgets the last folder used (tests start from a clean run).
 void OlvidarCarpetaFicheros();
 
-// The size of the screen windows are shown on. Default: the primary screen.
+// The size of the screen windows are shown on. System: the primary screen.
 using Pantalla = std::function<QSize()>;
 QSize TamanoPantalla();
 void FijarTamanoPantalla(Pantalla puerta);
 
-// Restores every door to the program's own behaviour.
+// Restores every door to the program's own behaviour: the installer given
+// here runs again (the window kit gives its own at start-up).
 void RestaurarPuertas();
+void FijarRestaurador(std::function<void()> instalar);
 
 }  // namespace puertas

@@ -1,7 +1,7 @@
 #include "widgets/boton_calculadora.h"
 
-#include "app/avisos.h"
-#include "app/imagen_svg.h"
+#include "ui/avisos.h"
+#include "ui/imagen_svg.h"
 #include "util/excepcion.h"
 #include "util/puertas.h"
 #include "util/texto_calculadora.h"

@@ -2,11 +2,10 @@
 // A small button that serves an edit box: it sits at the box's right,
 // follows it when the layout moves or resizes it, and is enabled only while
 // the box can be written. The calculator and date buttons derive from it.
+#include <QLineEdit>
 #include <QPointer>
 #include <QRect>
 #include <QToolButton>
-
-class QLineEdit;
 
 class TBotonCampo : public QToolButton {
     Q_OBJECT

@@ -1,9 +1,9 @@
 #include "widgets/boton_fecha.h"
 
-#include "app/avisos.h"
-#include "app/controles_pagina.h"
-#include "app/imagen_svg.h"
-#include "app/informe_errores.h"
+#include "ui/avisos.h"
+#include "ui/controles_pagina.h"
+#include "ui/imagen_svg.h"
+#include "ui/informe_errores.h"
 #include "util/excepcion.h"
 #include "util/fechas.h"
 #include "util/puertas.h"
@@ -32,7 +32,7 @@ QDate FechaInicial(const QString& texto) {
     try {
         fecha = LeerFecha(texto);
     } catch (const EConvertError&) {
-        leida = false;
+        leida = false;  // warned below unless the field is blank
     }
     if (fecha && fecha->year() >= kPrimerAnio && fecha->year() <= kUltimoAnio)
         return *fecha;

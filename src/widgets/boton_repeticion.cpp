@@ -1,6 +1,6 @@
 #include "widgets/boton_repeticion.h"
 
-#include "app/informe_errores.h"
+#include "ui/informe_errores.h"
 
 #include <QMouseEvent>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "widgets/calculadora_motor.h"
 
-#include "app/avisos.h"
+#include "ui/avisos.h"
 #include "util/ajustes_regionales.h"
 #include "util/texto_calculadora.h"
 #include "util/textos_numericos.h"

@@ -1,9 +1,9 @@
 #include "widgets/form_calculadora.h"
 
-#include "app/controles_pagina.h"
-#include "app/imagen_svg.h"
-#include "app/informe_errores.h"
-#include "app/panel_resultado.h"
+#include "ui/controles_pagina.h"
+#include "ui/imagen_svg.h"
+#include "ui/informe_errores.h"
+#include "ui/panel_resultado.h"
 
 #include <QFrame>
 #include <QKeyEvent>

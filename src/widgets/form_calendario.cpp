@@ -1,8 +1,8 @@
 #include "widgets/form_calendario.h"
 
-#include "app/controles_pagina.h"
-#include "app/imagen_svg.h"
-#include "app/informe_errores.h"
+#include "ui/controles_pagina.h"
+#include "ui/imagen_svg.h"
+#include "ui/informe_errores.h"
 #include "util/fechas.h"
 #include "widgets/boton_repeticion.h"
 #include "widgets/calendario.h"

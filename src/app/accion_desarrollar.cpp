@@ -1,0 +1,93 @@
+#include "app/accion_desarrollar.h"
+
+#include "app/form_calculos_financieros.h"
+#include "ui/informe_errores.h"
+#include "schedules/desarrollo_comun.h"
+#include "schedules/desarrollo_depreciacion.h"
+#include "schedules/desarrollo_inversion.h"
+#include "schedules/desarrollo_prestamo.h"
+#include "schedules/form_desarrollo_calculos.h"
+#include "util/fechas.h"
+#include "util/puertas.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <memory>
+
+namespace {
+
+void FechaDeHoySiEnBlanco(QLineEdit* campo) {
+    if (FechaEnBlanco(campo->text()))
+        campo->setText(TextoFecha(QDate::currentDate()));
+}
+
+// The first date of the table; an unreadable text throws EConvertError.
+QDate PrimeraFecha(const QLineEdit* campo) { return LeerFecha(campo->text()).value_or(QDate()); }
+
+finance::PaymentTiming Momento(const QComboBox* lista) {
+    return lista->currentIndex() == 1 ? finance::PaymentTiming::StartOfPeriod : finance::PaymentTiming::EndOfPeriod;
+}
+
+// Makes the schedule window, lets the builder fill it and shows it; the
+// window lives for this one use.
+template <typename Construir>
+void MostrarDesarrollo(TFormCalculosFinancieros& principal, Construir construir) {
+    auto ventana = std::make_unique<TFormDesarrolloCalculos>(&principal);
+    construir(*ventana);
+    puertas::EjecutarModal(*ventana);
+}
+
+// Each page first runs its calculation. A refused one has told the person
+// why, and its table would never be shown, so nothing more is done; a table
+// too long to build is refused before any window exists.
+void DesarrollarPaginaPrestamos(TFormCalculosFinancieros& p) {
+    FechaDeHoySiEnBlanco(p.EditPresFecha);
+    p.CalcularPrestamo();
+    if (p.CalculoFallido)
+        return;
+    const EntradaDesarrolloPrestamo entrada{
+        {p.Capital, p.Interes, p.NumCuotas, p.Cuota, Momento(p.cbPresAportacion), PrimeraFecha(p.EditPresFecha)},
+        p.EditPresInteres->text(),
+        p.EditPresNum->text()};
+    ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha);
+    MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarPrestamo(entrada, v); });
+}
+
+void DesarrollarPaginaInversiones(TFormCalculosFinancieros& p) {
+    FechaDeHoySiEnBlanco(p.EditInvFecha);
+    p.CalcularInversion();
+    if (p.CalculoFallido)
+        return;
+    const EntradaDesarrolloInversion entrada{{p.Capital, p.CapInicial, p.Interes, p.NumCuotas, p.Cuota,
+                                              Momento(p.CbInvAportacion), PrimeraFecha(p.EditInvFecha)},
+                                             p.EditInvInteres->text(),
+                                             p.EditInvNum->text()};
+    ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha);
+    MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarInversion(entrada, v); });
+}
+
+void DesarrollarPaginaDepreciaciones(TFormCalculosFinancieros& p) {
+    FechaDeHoySiEnBlanco(p.EditDepFecha);
+    p.CalcularDepreciacion();
+    if (p.CalculoFallido)
+        return;
+    const EntradaDesarrolloDepreciacion entrada{{p.ValorInicial, p.ValorFinal, p.AniosUtil, p.AniosCalculo,
+                                                 p.DepVidaUtil, CalculoActual, PrimeraFecha(p.EditDepFecha)}};
+    ComprobarDesarrolloAnual(entrada.datos.AniosUtil, entrada.datos.primeraFecha);
+    MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarDepreciacion(entrada, v); });
+}
+
+}  // namespace
+
+void EjecutarDesarrollo(TFormCalculosFinancieros& principal) {
+    EjecutarProtegido([&principal] {
+        QWidget* pagina = principal.pcCalculos->currentWidget();
+        if (pagina == principal.tsPres)
+            DesarrollarPaginaPrestamos(principal);
+        else if (pagina == principal.tsInv)
+            DesarrollarPaginaInversiones(principal);
+        else if (pagina == principal.tsDep)
+            DesarrollarPaginaDepreciaciones(principal);
+    });
+}

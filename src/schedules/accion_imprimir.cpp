@@ -1,0 +1,87 @@
+#include "schedules/accion_imprimir.h"
+
+#include "ui/avisos.h"
+#include "reports/form_rpt_depreciaciones.h"
+#include "reports/form_rpt_inversiones.h"
+#include "reports/form_rpt_prestamos.h"
+#include "reports/form_vista_previa.h"
+#include "reports/fuente_filas.h"
+#include "schedules/form_desarrollo_calculos.h"
+#include "widgets/grid/attribute_grid.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QScopedValueRollback>
+#include <memory>
+
+namespace {
+
+// The report reads its rows straight from the schedule grid.
+class FilasRejilla : public FuenteFilas {
+public:
+    explicit FilasRejilla(const TStringGrid& rejilla) : rejilla_(rejilla) {}
+    QString Celda(int columna, int fila) const override { return rejilla_.Cells(columna, fila); }
+
+private:
+    const TStringGrid& rejilla_;
+};
+
+std::unique_ptr<TFormRptBase> CrearInforme(const TFormDesarrolloCalculos& v) {
+    switch (v.TipoDesarrollo) {
+    case 0: {
+        auto rpt = std::make_unique<TFormRptPrestamos>();
+        rpt->LblCapSol->texto = v.TextoDato(4);
+        rpt->LblIntSol->texto = v.TextoDato(2);
+        rpt->LblAniosSol->texto = v.TextoDato(3);
+        rpt->LblCuotaSol->texto = v.TextoDato(1);
+        return rpt;
+    }
+    case 1: {
+        auto rpt = std::make_unique<TFormRptInversiones>();
+        rpt->LblCuotaTitulo->texto = v.TextoDato(1);
+        rpt->LblInteres->texto = v.TextoDato(2);
+        rpt->LblAnios->texto = v.TextoDato(3);
+        rpt->LblCapInicial->texto = v.TextoDato(4);
+        rpt->LblCapFinal->texto = v.TextoDato(5);
+        return rpt;
+    }
+    case 2: {
+        auto rpt = std::make_unique<TFormRptDepreciaciones>();
+        rpt->LblValorInicialTitulo->texto = v.TextoDato(1);
+        rpt->LblValorFinalTitulo->texto = v.TextoDato(2);
+        rpt->LblAniosUtil->texto = v.TextoDato(3);
+        rpt->LblAniosCalculados->texto = v.TextoDato(4);
+        return rpt;
+    }
+    default: return nullptr;
+    }
+}
+
+}  // namespace
+
+void ImprimirDesarrollo(TFormDesarrolloCalculos& ventana) {
+    // One preview at a time: a print asked for while one is open does nothing.
+    static bool abierta = false;
+    if (abierta)
+        return;
+    const QScopedValueRollback<bool> mientras(abierta, true);
+    const TAttributeGrid* rejilla = ventana.GridDesarrollo;
+    if (!rejilla || rejilla->RowCount() <= 1) {
+        Avisar(QStringLiteral("Cálculos financieros"), QStringLiteral("No hay registros de datos disponibles."),
+               AvisoError);
+        return;
+    }
+    std::unique_ptr<TFormRptBase> informe = CrearInforme(ventana);
+    if (!informe)
+        return;
+    const FilasRejilla filas(*rejilla);
+    informe->FijarFuente(&filas);
+    informe->FilasInforme = rejilla->RowCount();
+    informe->LblTitulo->texto = ventana.TextoTitulo();
+    MostrarPreliminar(informe->Informe(), true, true, &ventana);
+
+    ventana.repaint();
+    informe.reset();
+    // The file dialogs of the preview may have moved the current folder.
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+}
