@@ -78,7 +78,7 @@ InformePreparado UnaPagina(const QString& titulo) {
 struct TablaModal {
     TFormDesarrolloCalculos ventana;
     explicit TablaModal(int periodos) {
-        ventana.TipoDesarrollo = 0;
+        ventana.TipoDesarrollo = ClaseDesarrollo::Prestamo;
         ventana.GridDesarrollo->SetRowCount(periodos + 1);
         ventana.setWindowModality(Qt::ApplicationModal);
         ventana.show();
@@ -468,7 +468,7 @@ void TestVistaPrevia::imprimirTablaVacia() {
 void TestVistaPrevia::carpetaRestauradaTrasLaVistaPrevia() {
     QTemporaryDir otra;
     TFormDesarrolloCalculos ventana;
-    ventana.TipoDesarrollo = 2;
+    ventana.TipoDesarrollo = ClaseDesarrollo::Depreciacion;
     ventana.GridDesarrollo->SetRowCount(5);
     puertas::FijarPedirFichero([&](QWidget*, const QString&, const QString&, bool) {
         QDir::setCurrent(otra.path());  // as a file dialog may do
