@@ -137,9 +137,9 @@ private:
     QWidget* CrearPaginaPrestamos();
     QWidget* CrearPaginaInversiones();
     QWidget* CrearPaginaDepreciaciones();
-    QToolButton* CrearBotonCalcular(QWidget* padre, const QString& nombre);
+    QToolButton* CrearBotonCalcular(QGridLayout* datos, const QString& nombre);
     QWidget* CrearPagina(const QString& nombre, const QString& caption, QFrame*& cabecera, QComboBox*& lista,
-                         const QString& nombreLista, QFrame*& datos, QLabel*& info, QFrame*& resultados);
+                         QFrame*& datos, QLabel*& info, QFrame*& resultados);
 
     void PrepararPaginaPrestamos();
     void PrepararPaginaInversiones();

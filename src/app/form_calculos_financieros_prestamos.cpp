@@ -1,95 +1,73 @@
 // The loans page: its controls, their set-up at creation, and clearing it.
 #include "app/controles_pagina.h"
 #include "app/form_calculos_financieros.h"
-#include "app/panel_resultado.h"
-#include "util/fechas.h"
+#include "app/form_calculos_financieros_tabla.h"
 #include "util/utilidades_campos.h"
-#include "widgets/boton_calculadora.h"
-#include "widgets/boton_fecha.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLineEdit>
 #include <QToolButton>
 
+namespace {
+
+using V = TFormCalculosFinancieros;
+
+const CampoDePagina kCampos[] = {
+    {&V::EditPresCuota, 0, 0, "EditPresCuota", "C&uota", "Cuota a pagar en cada período", kAnchoNumero,
+     ContenidoCampo::Importe, &V::BtnPresCuota},
+    {&V::EditPresInteres, 1, 0, "EditPresInteres", "Int&erés", "Interés anual del préstamo", kAnchoNumero,
+     ContenidoCampo::Importe, &V::BtnPresInteres},
+    {&V::EditPresNum, 2, 0, "EditPresNum", "&Nº Cuotas", "Número de cuotas mensuales", kAnchoNumero,
+     ContenidoCampo::Entero, &V::BtnPresNum},
+    {&V::EditPresCapital, 3, 0, "EditPresCapital", "&Capital", "Capital del préstamo solicitado", kAnchoNumero,
+     ContenidoCampo::Importe, &V::BtnPresCapital},
+    {&V::EditPresFecha, 0, 4, "EditPresFecha", "P&rimer pago", "Fecha del pago de la primera cuota", kAnchoFecha,
+     ContenidoCampo::Fecha},
+};
+
+const ListaDePagina kAportacion{&V::cbPresAportacion, 1, 4, "cbPresAportacion", "&Aportaciones",
+                                "Momento en el que se pagan las cuotas en cada período", kAnchoLista};
+
+const ResultadoDePagina kResultados[] = {
+    {&V::PnlPresCuotaRes, 0, 0, "PnlPresCuotaRes", "Cuota", "Cuota a pagar en cada período"},
+    {&V::PnlPresIntRes, 1, 0, "PnlPresIntRes", "Interés", "Interés anual del préstamo"},
+    {&V::PnlPresNumRes, 2, 0, "PnlPresNumRes", "Nº Cuotas", "Número de cuotas mensuales"},
+    {&V::PnlPresCapitalRes, 3, 0, "PnlPresCapitalRes", "Capital", "Capital del préstamo solicitado"},
+    {&V::PnlPresPagado, 0, 3, "PnlPresPagado", "Total pagado", "Cantidad total pagada"},
+    {&V::PnlPresIntereses, 1, 3, "PnlPresIntereses", "Total intereses", "Cantidad correspondiente a intereses"},
+    {&V::PnlPresPorcentaje, 2, 3, "PnlPresPorcentaje", "% Intereses",
+     "Porcentaje de los intereses sobre el total pagado"},
+};
+
+// Loans start with payments at the end of each period.
+constexpr int kAportacionInicial = 0;
+
+}  // namespace
 
 QWidget* TFormCalculosFinancieros::CrearPaginaPrestamos() {
     tsPres = CrearPagina(QStringLiteral("tsPres"), QStringLiteral("&Préstamos"), PnlPresCalculos, CbPresCalculos,
-                         QStringLiteral("CbPresCalculos"), PnlPresDatos, PnlPresInfo, PnlPresResul);
-
+                         PnlPresDatos, PnlPresInfo, PnlPresResul);
     QGridLayout* datos = RejillaDeDatos(PnlPresDatos);
-    EditPresCuota = CrearCampo(datos, 0, 0, QStringLiteral("EditPresCuota"), QStringLiteral("C&uota"),
-                               QStringLiteral("Cuota a pagar en cada período"), kAnchoNumero);
-    EditPresInteres = CrearCampo(datos, 1, 0, QStringLiteral("EditPresInteres"), QStringLiteral("Int&erés"),
-                                 QStringLiteral("Interés anual del préstamo"), kAnchoNumero);
-    EditPresNum = CrearCampo(datos, 2, 0, QStringLiteral("EditPresNum"), QStringLiteral("&Nº Cuotas"),
-                             QStringLiteral("Número de cuotas mensuales"), kAnchoNumero);
-    EditPresCapital = CrearCampo(datos, 3, 0, QStringLiteral("EditPresCapital"), QStringLiteral("&Capital"),
-                                 QStringLiteral("Capital del préstamo solicitado"), kAnchoNumero);
-    EditPresFecha = CrearCampo(datos, 0, 4, QStringLiteral("EditPresFecha"), QStringLiteral("P&rimer pago"),
-                               QStringLiteral("Fecha del pago de la primera cuota"), kAnchoFecha);
-    cbPresAportacion = CrearLista(datos, 1, 4, QStringLiteral("cbPresAportacion"), QStringLiteral("&Aportaciones"),
-                                  QStringLiteral("Momento en el que se pagan las cuotas en cada período"),
-                                  kAnchoLista);
-    BtnPresCuota = CrearBotonCalculadora(EditPresCuota, QStringLiteral("BtnPresCuota"));
-    BtnPresInteres = CrearBotonCalculadora(EditPresInteres, QStringLiteral("BtnPresInteres"));
-    BtnPresNum = CrearBotonCalculadora(EditPresNum, QStringLiteral("BtnPresNum"));
-    BtnPresCapital = CrearBotonCalculadora(EditPresCapital, QStringLiteral("BtnPresCapital"));
-    CrearBotonFecha(EditPresFecha, QStringLiteral("BtnPresFecha"));
-    BtnPresCalcular = CrearBotonCalcular(PnlPresDatos, QStringLiteral("BtnPresCalcular"));
-    datos->addWidget(BtnPresCalcular, 3, 5, 1, 1, Qt::AlignRight | Qt::AlignBottom);
-    QWidget::setTabOrder(CbPresCalculos, EditPresCuota);
-    QWidget::setTabOrder(EditPresCuota, EditPresInteres);
-    QWidget::setTabOrder(EditPresInteres, EditPresNum);
-    QWidget::setTabOrder(EditPresNum, EditPresCapital);
-    QWidget::setTabOrder(EditPresCapital, EditPresFecha);
-    QWidget::setTabOrder(EditPresFecha, cbPresAportacion);
-
-    const int ancho = AnchoResultado();
-    QGridLayout* resul = RejillaDeResultados(PnlPresResul);
-    PnlPresCuotaRes = CrearResultado(resul, 0, 0, QStringLiteral("PnlPresCuotaRes"), QStringLiteral("Cuota"),
-                                     QStringLiteral("Cuota a pagar en cada período"), ancho);
-    PnlPresIntRes = CrearResultado(resul, 1, 0, QStringLiteral("PnlPresIntRes"), QStringLiteral("Interés"),
-                                   QStringLiteral("Interés anual del préstamo"), ancho);
-    PnlPresNumRes = CrearResultado(resul, 2, 0, QStringLiteral("PnlPresNumRes"), QStringLiteral("Nº Cuotas"),
-                                   QStringLiteral("Número de cuotas mensuales"), ancho);
-    PnlPresCapitalRes = CrearResultado(resul, 3, 0, QStringLiteral("PnlPresCapitalRes"), QStringLiteral("Capital"),
-                                       QStringLiteral("Capital del préstamo solicitado"), ancho);
-    PnlPresPagado = CrearResultado(resul, 0, 3, QStringLiteral("PnlPresPagado"), QStringLiteral("Total pagado"),
-                                   QStringLiteral("Cantidad total pagada"), ancho);
-    PnlPresIntereses = CrearResultado(resul, 1, 3, QStringLiteral("PnlPresIntereses"),
-                                      QStringLiteral("Total intereses"),
-                                      QStringLiteral("Cantidad correspondiente a intereses"), ancho);
-    PnlPresPorcentaje = CrearResultado(resul, 2, 3, QStringLiteral("PnlPresPorcentaje"), QStringLiteral("% Intereses"),
-                                       QStringLiteral("Porcentaje de los intereses sobre el total pagado"),
-                                       ancho);
+    CrearCampos(*this, datos, CbPresCalculos, kCampos, &kAportacion);
+    BtnPresCalcular = CrearBotonCalcular(datos, QStringLiteral("BtnPresCalcular"));
+    CrearResultados(*this, RejillaDeResultados(PnlPresResul), kResultados);
     return tsPres;
 }
 
 void TFormCalculosFinancieros::PrepararPaginaPrestamos() {
-    PrepararCampoNumerico(EditPresCapital, true, false);
-    PrepararCampoNumerico(EditPresInteres, true, false);
-    PrepararCampoNumerico(EditPresNum, false, false);
-    PrepararCampoNumerico(EditPresCuota, true, false);
-    PrepararCampoFecha(EditPresFecha, true);
+    PrepararCampos(*this, kCampos);
     CargarListaTexto(QStringLiteral("Calcular la cuota;Calcular el interés;Calcular el número de cuotas;"
                                     "Calcular el capital"),
                      CbPresCalculos);
     CbPresCalculos->setCurrentIndex(0);
     CbPresCalculos->setFrame(false);
-    EditPresFecha->setText(TextoFecha(QDate::currentDate()));
     CargarListaTexto(QStringLiteral("Final período; Inicio período"), cbPresAportacion);
-    cbPresAportacion->setCurrentIndex(0);
+    cbPresAportacion->setCurrentIndex(kAportacionInicial);
     ColorearResultados(PnlPresResul);
 }
 
 void TFormCalculosFinancieros::InicializarPrestamo() {
-    for (QLineEdit* campo : {EditPresCuota, EditPresInteres, EditPresNum, EditPresCapital})
-        campo->clear();
-    EditPresFecha->setText(TextoFecha(QDate::currentDate()));
-    cbPresAportacion->setCurrentIndex(0);
-    for (TPanelResultado* panel : {PnlPresCuotaRes, PnlPresIntRes, PnlPresNumRes, PnlPresCapitalRes, PnlPresPagado,
-                                   PnlPresIntereses, PnlPresPorcentaje})
-        panel->setText(QString());
+    LimpiarPagina(*this, kCampos, kResultados);
+    cbPresAportacion->setCurrentIndex(kAportacionInicial);
     CbPresCalculosClick();
 }
