@@ -14,15 +14,16 @@ namespace {
 using V = TFormCalculosFinancieros;
 
 const CampoDePagina kCampos[] = {
-    {&V::EditDepValorInicial, 0, 0, "EditDepValorInicial", "Valor i&nicial", "Valor inicial", kAnchoNumero,
+    {{&V::EditDepValorInicial, 0, 0, "EditDepValorInicial", "Valor i&nicial", "Valor inicial", kAnchoNumero},
      ContenidoCampo::Importe},
-    {&V::EditDepValorFinal, 1, 0, "EditDepValorFinal", "Valor &final", "Valor final", kAnchoNumero,
+    {{&V::EditDepValorFinal, 1, 0, "EditDepValorFinal", "Valor &final", "Valor final", kAnchoNumero},
      ContenidoCampo::Importe},
-    {&V::EditDepAniosUtil, 2, 0, "EditDepAniosUtil", "Años de vida &útil", "Años de vida útil", kAnchoNumero,
+    {{&V::EditDepAniosUtil, 2, 0, "EditDepAniosUtil", "Años de vida &útil", "Años de vida útil", kAnchoNumero},
      ContenidoCampo::Entero},
-    {&V::EditDepAniosCalculo, 3, 0, "EditDepAniosCalculo", "Años a &calcular", "Años de cálculo de la depreciación",
-     kAnchoNumero, ContenidoCampo::Entero},
-    {&V::EditDepFecha, 0, 4, "EditDepFecha", "&Fecha", "Fecha inicial del cálculo", kAnchoFecha,
+    {{&V::EditDepAniosCalculo, 3, 0, "EditDepAniosCalculo", "Años a &calcular", "Años de cálculo de la depreciación",
+      kAnchoNumero},
+     ContenidoCampo::Entero},
+    {{&V::EditDepFecha, 0, 4, "EditDepFecha", "&Fecha", "Fecha inicial del cálculo", kAnchoFecha},
      ContenidoCampo::Fecha},
 };
 
@@ -60,11 +61,9 @@ QWidget* TFormCalculosFinancieros::CrearPaginaDepreciaciones() {
 
 void TFormCalculosFinancieros::PrepararPaginaDepreciaciones() {
     PrepararCampos(*this, kCampos);
-    CargarListaTexto(QStringLiteral("Calcular la depreciación lineal;Calcular la depreciación acelerada;"
-                                    "Calcular la depreciación doble"),
-                     CbDepCalculos);
-    CbDepCalculos->setCurrentIndex(0);
-    CbDepCalculos->setFrame(false);
+    PrepararListaDeCalculos(CbDepCalculos,
+                            QStringLiteral("Calcular la depreciación lineal;Calcular la depreciación acelerada;"
+                                           "Calcular la depreciación doble"));
     ColorearResultados(PnlDepResul);
 }
 

@@ -13,18 +13,19 @@ namespace {
 using V = TFormCalculosFinancieros;
 
 const CampoDePagina kCampos[] = {
-    {&V::EditInvCuota, 0, 0, "EditInvCuota", "C&uota", "Cuota aportada en cada período", kAnchoNumero,
+    {{&V::EditInvCuota, 0, 0, "EditInvCuota", "C&uota", "Cuota aportada en cada período", kAnchoNumero},
      ContenidoCampo::Importe, &V::BtnInvCuota},
-    {&V::EditInvInteres, 1, 0, "EditInvInteres", "Int&erés", "Interés anual de la inversión", kAnchoNumero,
+    {{&V::EditInvInteres, 1, 0, "EditInvInteres", "Int&erés", "Interés anual de la inversión", kAnchoNumero},
      ContenidoCampo::Importe, &V::BtnInvInteres},
-    {&V::EditInvNum, 2, 0, "EditInvNum", "&Nº Cuotas", "Número de cuotas mensuales", kAnchoNumero,
+    {{&V::EditInvNum, 2, 0, "EditInvNum", "&Nº Cuotas", "Número de cuotas mensuales", kAnchoNumero},
      ContenidoCampo::Entero, &V::BtnInvNum},
-    {&V::EditInvCapital, 3, 0, "EditInvCapital", "&Capital", "Capital final de la inversión", kAnchoNumero,
+    {{&V::EditInvCapital, 3, 0, "EditInvCapital", "&Capital", "Capital final de la inversión", kAnchoNumero},
      ContenidoCampo::Importe, &V::BtnInvCapital},
-    {&V::EditInvCapInicial, 0, 4, "EditInvCapInicial", "Capita&l Inicial", "Capital inicial de la inversión",
-     kAnchoNumero, ContenidoCampo::Importe, &V::BtnInvCapInicial},
-    {&V::EditInvFecha, 1, 4, "EditInvFecha", "P&rimera cuota", "Fecha de aportación de la primera cuota",
-     kAnchoFecha, ContenidoCampo::Fecha},
+    {{&V::EditInvCapInicial, 0, 4, "EditInvCapInicial", "Capita&l Inicial", "Capital inicial de la inversión",
+      kAnchoNumero},
+     ContenidoCampo::Importe, &V::BtnInvCapInicial},
+    {{&V::EditInvFecha, 1, 4, "EditInvFecha", "P&rimera cuota", "Fecha de aportación de la primera cuota", kAnchoFecha},
+     ContenidoCampo::Fecha},
 };
 
 const ListaDePagina kAportacion{&V::CbInvAportacion, 2, 4, "CbInvAportacion", "&Aportaciones",
@@ -38,8 +39,7 @@ const ResultadoDePagina kResultados[] = {
     {&V::PnlInvInvertido, 0, 3, "PnlInvInvertido", "Capital Invertido", "Capital total invertido"},
     {&V::PnlInvCapitalRes, 1, 3, "PnlInvCapitalRes", "Capital Final", "Capital final de la inversión"},
     {&V::PnlInvRendimiento, 2, 3, "PnlInvRendimiento", "Beneficio", "Beneficio de la inversión"},
-    {&V::PnlInvPorcentaje, 3, 3, "PnlInvPorcentaje", "% Beneficio",
-     "Porcentaje del beneficio sobre el capital final"},
+    {&V::PnlInvPorcentaje, 3, 3, "PnlInvPorcentaje", "% Beneficio", "Porcentaje del beneficio sobre el capital final"},
 };
 
 // Savings plans start with contributions at the start of each period.
@@ -59,11 +59,9 @@ QWidget* TFormCalculosFinancieros::CrearPaginaInversiones() {
 
 void TFormCalculosFinancieros::PrepararPaginaInversiones() {
     PrepararCampos(*this, kCampos);
-    CargarListaTexto(QStringLiteral("Calcular la cuota;Calcular el interés;Calcular el número de cuotas;"
-                                    "Calcular el capital final"),
-                     CbInvCalculos);
-    CbInvCalculos->setCurrentIndex(0);
-    CbInvCalculos->setFrame(false);
+    PrepararListaDeCalculos(CbInvCalculos,
+                            QStringLiteral("Calcular la cuota;Calcular el interés;Calcular el número de cuotas;"
+                                           "Calcular el capital final"));
     CargarListaTexto(QStringLiteral("Final período; Inicio período"), CbInvAportacion);
     CbInvAportacion->setCurrentIndex(kAportacionInicial);
     ColorearResultados(PnlInvResul);

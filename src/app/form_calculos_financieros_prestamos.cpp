@@ -13,15 +13,15 @@ namespace {
 using V = TFormCalculosFinancieros;
 
 const CampoDePagina kCampos[] = {
-    {&V::EditPresCuota, 0, 0, "EditPresCuota", "C&uota", "Cuota a pagar en cada período", kAnchoNumero,
+    {{&V::EditPresCuota, 0, 0, "EditPresCuota", "C&uota", "Cuota a pagar en cada período", kAnchoNumero},
      ContenidoCampo::Importe, &V::BtnPresCuota},
-    {&V::EditPresInteres, 1, 0, "EditPresInteres", "Int&erés", "Interés anual del préstamo", kAnchoNumero,
+    {{&V::EditPresInteres, 1, 0, "EditPresInteres", "Int&erés", "Interés anual del préstamo", kAnchoNumero},
      ContenidoCampo::Importe, &V::BtnPresInteres},
-    {&V::EditPresNum, 2, 0, "EditPresNum", "&Nº Cuotas", "Número de cuotas mensuales", kAnchoNumero,
+    {{&V::EditPresNum, 2, 0, "EditPresNum", "&Nº Cuotas", "Número de cuotas mensuales", kAnchoNumero},
      ContenidoCampo::Entero, &V::BtnPresNum},
-    {&V::EditPresCapital, 3, 0, "EditPresCapital", "&Capital", "Capital del préstamo solicitado", kAnchoNumero,
+    {{&V::EditPresCapital, 3, 0, "EditPresCapital", "&Capital", "Capital del préstamo solicitado", kAnchoNumero},
      ContenidoCampo::Importe, &V::BtnPresCapital},
-    {&V::EditPresFecha, 0, 4, "EditPresFecha", "P&rimer pago", "Fecha del pago de la primera cuota", kAnchoFecha,
+    {{&V::EditPresFecha, 0, 4, "EditPresFecha", "P&rimer pago", "Fecha del pago de la primera cuota", kAnchoFecha},
      ContenidoCampo::Fecha},
 };
 
@@ -56,11 +56,9 @@ QWidget* TFormCalculosFinancieros::CrearPaginaPrestamos() {
 
 void TFormCalculosFinancieros::PrepararPaginaPrestamos() {
     PrepararCampos(*this, kCampos);
-    CargarListaTexto(QStringLiteral("Calcular la cuota;Calcular el interés;Calcular el número de cuotas;"
-                                    "Calcular el capital"),
-                     CbPresCalculos);
-    CbPresCalculos->setCurrentIndex(0);
-    CbPresCalculos->setFrame(false);
+    PrepararListaDeCalculos(CbPresCalculos,
+                            QStringLiteral("Calcular la cuota;Calcular el interés;Calcular el número de cuotas;"
+                                           "Calcular el capital"));
     CargarListaTexto(QStringLiteral("Final período; Inicio período"), cbPresAportacion);
     cbPresAportacion->setCurrentIndex(kAportacionInicial);
     ColorearResultados(PnlPresResul);

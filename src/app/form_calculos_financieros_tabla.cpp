@@ -77,6 +77,12 @@ void PrepararCampos(TFormCalculosFinancieros& ventana, std::span<const CampoDePa
     }
 }
 
+void PrepararListaDeCalculos(QComboBox* lista, const QString& calculos) {
+    CargarListaTexto(calculos, lista);
+    lista->setCurrentIndex(0);
+    lista->setFrame(false);
+}
+
 void LimpiarPagina(TFormCalculosFinancieros& ventana, std::span<const CampoDePagina> campos,
                    std::span<const ResultadoDePagina> resultados) {
     for (const CampoDePagina& c : campos) {

@@ -18,38 +18,26 @@ class TPanelResultado;
 // serves it.
 enum class ContenidoCampo { Importe, Entero, Fecha };
 
-struct CampoDePagina {
-    QLineEdit* TFormCalculosFinancieros::*miembro;
+template <typename Control>
+struct ControlDePagina {
+    Control* TFormCalculosFinancieros::*miembro;
     int fila;
     int columna;
     const char* nombre;
     const char* caption;
     const char* pista;
-    int ancho;
+    int ancho = 0;  // result panels take the width of the widest amount
+};
+
+struct CampoDePagina : ControlDePagina<QLineEdit> {
     ContenidoCampo contenido;
     // Where the window keeps the box's calculator button, when it needs it
     // later (to enable it with the unknown); null when it does not.
     QWidget* TFormCalculosFinancieros::*boton = nullptr;
 };
 
-struct ListaDePagina {
-    QComboBox* TFormCalculosFinancieros::*miembro;
-    int fila;
-    int columna;
-    const char* nombre;
-    const char* caption;
-    const char* pista;
-    int ancho;
-};
-
-struct ResultadoDePagina {
-    TPanelResultado* TFormCalculosFinancieros::*miembro;
-    int fila;
-    int columna;
-    const char* nombre;
-    const char* caption;
-    const char* pista;
-};
+using ListaDePagina = ControlDePagina<QComboBox>;
+using ResultadoDePagina = ControlDePagina<TPanelResultado>;
 
 // The input panel: the boxes, then the list (when `lista` is not null), then
 // each box's button; the tab order runs from `primero` through the boxes to
@@ -64,6 +52,9 @@ void CrearResultados(TFormCalculosFinancieros& ventana, QGridLayout* rejilla,
 // Sets up each box for what it holds (amounts with decimals, whole numbers,
 // dates that may be left blank); no box accepts a minus sign.
 void PrepararCampos(TFormCalculosFinancieros& ventana, std::span<const CampoDePagina> campos);
+
+// Fills a page's list of calculations and selects the first, drawn flat.
+void PrepararListaDeCalculos(QComboBox* lista, const QString& calculos);
 
 // Empties the number boxes and the result panels; a date box gets today's date.
 void LimpiarPagina(TFormCalculosFinancieros& ventana, std::span<const CampoDePagina> campos,
