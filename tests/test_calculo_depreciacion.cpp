@@ -81,7 +81,7 @@ private slots:
         QFETCH(QStringList, paneles);
         QElapsedTimer reloj;
         reloj.start();
-        const ResultadoDepreciacion r = ResolverDepreciacion(calculo, entrada);
+        const ResultadoDepreciacion r = ResolverDepreciacion(CodigoCalculo(calculo), entrada);
         QVERIFY2(reloj.elapsed() < 2000, "the calculation must return at once");
         QVERIFY(!r.aviso);
         QVERIFY(!r.estado.CalculoFallido);
@@ -110,7 +110,7 @@ private slots:
                                          : DecliningBalanceDepreciation(inicial, residual, vida, anio);
         const EntradaDepreciacion entrada{TextoDosDecimales(inicial), TextoDosDecimales(residual),
                                           QString::number(vida), QString::number(anios)};
-        const ResultadoDepreciacion r = ResolverDepreciacion(calculo, entrada);
+        const ResultadoDepreciacion r = ResolverDepreciacion(CodigoCalculo(calculo), entrada);
         QVERIFY(!r.aviso);
         QVERIFY2(qAbs(r.estado.DepCalculada - static_cast<double>(suma)) < 0.001,
                  qPrintable(QStringLiteral("%1 / %2").arg(r.estado.DepCalculada, 0, 'f', 4)
@@ -141,7 +141,7 @@ private slots:
         QFETCH(int, calculo);
         QFETCH(EntradaDepreciacion, entrada);
         QFETCH(QString, texto);
-        const ResultadoDepreciacion r = ResolverDepreciacion(calculo, entrada);
+        const ResultadoDepreciacion r = ResolverDepreciacion(CodigoCalculo(calculo), entrada);
         QVERIFY(r.aviso);
         QCOMPARE(r.aviso->titulo, QStringLiteral("Cálculo de la depreciación"));
         QCOMPARE(r.aviso->texto, texto);
@@ -152,11 +152,11 @@ private slots:
     }
 
     void camposVaciosValenCero() {
-        const ResultadoDepreciacion r = ResolverDepreciacion(Lineal, Entrada("", "", "", ""));
+        const ResultadoDepreciacion r = ResolverDepreciacion(CodigoCalculo(Lineal), Entrada("", "", "", ""));
         QCOMPARE(r.camposConCero,
                  (QList<CampoDepreciacion>{CampoDepreciacion::ValorInicial, CampoDepreciacion::ValorFinal,
                                            CampoDepreciacion::AniosUtil, CampoDepreciacion::AniosCalculo}));
-        QVERIFY(ResolverDepreciacion(Lineal, Entrada("1", "0", "1", "1")).camposConCero.isEmpty());
+        QVERIFY(ResolverDepreciacion(CodigoCalculo(Lineal), Entrada("1", "0", "1", "1")).camposConCero.isEmpty());
     }
 
     void textoNoNumerico_data() {
@@ -170,7 +170,7 @@ private slots:
     void textoNoNumerico() {
         QFETCH(EntradaDepreciacion, entrada);
         for (int calculo : {Lineal, Acelerada, Doble})
-            QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverDepreciacion(calculo, entrada));
+            QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverDepreciacion(CodigoCalculo(calculo), entrada));
     }
 };
 

@@ -96,7 +96,7 @@ private slots:
         QFETCH(CampoInversion, campo);
         QFETCH(QString, escrito);
         QFETCH(QStringList, paneles);
-        const ResultadoInversion r = ResolverInversion(calculo, entrada);
+        const ResultadoInversion r = ResolverInversion(CodigoCalculo(calculo), entrada);
         QVERIFY(!r.aviso);
         QVERIFY(!r.estado.CalculoFallido);
         QCOMPARE(r.campoEscrito, campo);
@@ -179,7 +179,7 @@ private slots:
         QFETCH(CampoInversion, campo);
         QFETCH(QString, escrito);
         QFETCH(CampoInversion, foco);
-        const ResultadoInversion r = ResolverInversion(calculo, entrada);
+        const ResultadoInversion r = ResolverInversion(CodigoCalculo(calculo), entrada);
         QVERIFY(r.aviso);
         QCOMPARE(r.aviso->titulo, titulo);
         QCOMPARE(r.aviso->texto, texto);
@@ -194,7 +194,8 @@ private slots:
     }
 
     void capitalSoloInicialQuedaEnElEstado() {
-        const ResultadoInversion r = ResolverInversion(4, Entrada("", "6", "120", "20000", "15000", Inicio));
+        const ResultadoInversion r =
+            ResolverInversion(CodigoCalculo::InversionCuota, Entrada("", "6", "120", "20000", "15000", Inicio));
         QCOMPARE(TextosPanelesInversion(r.estado).cuota, QStringLiteral("0,00"));
         QVERIFY(qAbs(r.estado.CapitalSoloInicial - 27290.95) < 0.005);
     }
@@ -202,23 +203,27 @@ private slots:
     // The panels after a refusal show the values read, the unknown's
     // previous result included, with zero totals.
     void panelesTrasUnAviso() {
-        const ResultadoInversion r = ResolverInversion(5, Entrada("200", "7,49", "120", "20000", "0", Inicio));
+        const ResultadoInversion r =
+            ResolverInversion(CodigoCalculo::InversionInteres, Entrada("200", "7,49", "120", "20000", "0", Inicio));
         QCOMPARE(Textos(TextosPanelesInversion(r.estado)),
                  (QStringList{"200,00", "7,49", "120", "20.000,00", "0,00", "0,00", "0,00", "0,00"}));
     }
 
     void camposVaciosValenCero() {
-        const ResultadoInversion r = ResolverInversion(7, Entrada("", "", "", "", "", Inicio));
+        const ResultadoInversion r =
+            ResolverInversion(CodigoCalculo::InversionCapital, Entrada("", "", "", "", "", Inicio));
         QCOMPARE(r.camposConCero,
                  (QList<CampoInversion>{CampoInversion::Cuota, CampoInversion::Interes, CampoInversion::NumCuotas,
                                         CampoInversion::Capital, CampoInversion::CapInicial}));
         QVERIFY(!r.aviso);
         QCOMPARE(r.textoEscrito, QStringLiteral("0,00"));
-        QVERIFY(ResolverInversion(7, Entrada("1", "1", "1", "1", "1", Inicio)).camposConCero.isEmpty());
+        QVERIFY(ResolverInversion(CodigoCalculo::InversionCapital, Entrada("1", "1", "1", "1", "1", Inicio))
+                    .camposConCero.isEmpty());
     }
 
     void otroCalculoNoCalculaNada() {
-        const ResultadoInversion r = ResolverInversion(0, Entrada("100", "6", "120", "5", "1000", Inicio));
+        const ResultadoInversion r =
+            ResolverInversion(CodigoCalculo::PrestamoCuota, Entrada("100", "6", "120", "5", "1000", Inicio));
         QVERIFY(!r.aviso);
         QVERIFY(!r.estado.CalculoFallido);
         QCOMPARE(r.campoEscrito, CampoInversion::Ninguno);
@@ -239,7 +244,7 @@ private slots:
     void textoNoNumerico() {
         QFETCH(EntradaInversion, entrada);
         for (int calculo = 4; calculo <= 7; ++calculo)
-            QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverInversion(calculo, entrada));
+            QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverInversion(CodigoCalculo(calculo), entrada));
     }
 
     // Extreme and pasted values for every unknown give a result or a
@@ -256,8 +261,8 @@ private slots:
                         for (auto capital : importes)
                             for (auto inicial : {"0", "1e15"})
                                 for (auto timing : {Inicio, Final}) {
-                                    const ResultadoInversion r =
-                                        ResolverInversion(calculo, Entrada(cuota, interes, num, capital, inicial, timing));
+                                    const ResultadoInversion r = ResolverInversion(
+                                        CodigoCalculo(calculo), Entrada(cuota, interes, num, capital, inicial, timing));
                                     const QString caso = QStringList{QString::number(calculo), cuota, interes, num,
                                                                      capital, inicial, QString::number(int(timing))}
                                                              .join(' ');

@@ -4,6 +4,7 @@
 #include "util/excepcion.h"
 
 using finance::CampoPrestamo;
+using finance::CodigoCalculo;
 using finance::EntradaPrestamo;
 using finance::PaymentTiming;
 using finance::ResolverPrestamo;
@@ -117,7 +118,7 @@ private slots:
         QFETCH(CampoPrestamo, foco);
 
         const EntradaPrestamo entrada{campos[0], campos[1], campos[2], campos[3], PaymentTiming(timing)};
-        const auto r = ResolverPrestamo(codigo, entrada);
+        const auto r = ResolverPrestamo(CodigoCalculo(codigo), entrada);
         const auto p = finance::TextosPanelesPrestamo(r.estado);
         QCOMPARE(QStringList({p.capital, p.interes, p.numCuotas, p.cuota, p.pagado, p.intereses, p.porcentaje})
                      .join('|'),
@@ -137,8 +138,9 @@ private slots:
     // warning, never a cut or infinite number in a panel; an amount beyond
     // them is refused as it is read.
     void cuotaFueraDeRango() {
-        QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverPrestamo(0, {"1e308", "6", "1200", ""}));
-        const auto r = ResolverPrestamo(0, {"1e15", "6", "1200", ""});
+        QVERIFY_THROWS_EXCEPTION(EConvertError,
+                                 ResolverPrestamo(CodigoCalculo::PrestamoCuota, {"1e308", "6", "1200", ""}));
+        const auto r = ResolverPrestamo(CodigoCalculo::PrestamoCuota, {"1e15", "6", "1200", ""});
         QVERIFY(r.estado.CalculoFallido);
         QVERIFY(r.aviso);
         QCOMPARE(r.aviso->texto, QStringLiteral("No se ha podido calcular la cuota con estos datos."));
@@ -148,25 +150,26 @@ private slots:
     }
 
     void interesExactoNoSeRedondeaEnElEstado() {
-        const auto r = ResolverPrestamo(1, {"10000", "", "12", "860,66", kFinal});
+        const auto r = ResolverPrestamo(CodigoCalculo::PrestamoInteres, {"10000", "", "12", "860,66", kFinal});
         QVERIFY(qAbs(r.estado.Interes - 5.9991) < 0.0001);
     }
 
     void camposVaciosPasanACero() {
-        const auto r = ResolverPrestamo(0, {"", "6", "", ""});
+        const auto r = ResolverPrestamo(CodigoCalculo::PrestamoCuota, {"", "6", "", ""});
         QCOMPARE(r.camposConCero,
                  (QList<CampoPrestamo>{CampoPrestamo::Capital, CampoPrestamo::NumCuotas, CampoPrestamo::Cuota}));
     }
 
     void textoQueNoEsNumero() {
         try {
-            ResolverPrestamo(0, {",5x", "6", "12", ""});
+            ResolverPrestamo(CodigoCalculo::PrestamoCuota, {",5x", "6", "12", ""});
             QFAIL("se esperaba un error de conversión");
         } catch (const EConvertError& e) {
             QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("\",5x\" no es un número válido"));
         }
-        QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverPrestamo(0, {"100", "6", "12,5", ""}));
-        QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverPrestamo(0, {"100", ",", "12", ""}));
+        QVERIFY_THROWS_EXCEPTION(EConvertError,
+                                 ResolverPrestamo(CodigoCalculo::PrestamoCuota, {"100", "6", "12,5", ""}));
+        QVERIFY_THROWS_EXCEPTION(EConvertError, ResolverPrestamo(CodigoCalculo::PrestamoCuota, {"100", ",", "12", ""}));
     }
 };
 

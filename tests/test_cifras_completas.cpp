@@ -227,7 +227,8 @@ private slots:
                                  v);
         } else {
             v.GridDesarrollo->SetColCount(6);
-            DesarrollarDepreciacion({{importe, 0, 10, 10, importe, 8, inicio}}, v);
+            DesarrollarDepreciacion(
+                {{importe, 0, 10, 10, importe, finance::CodigoCalculo::DepreciacionLineal, inicio}}, v);
         }
         ComprobarColumnas(*v.GridDesarrollo);
         ComprobarInformacion(v);

@@ -71,7 +71,7 @@ std::unique_ptr<Ventana> Inversion(PaymentTiming timing) {
 std::unique_ptr<Ventana> Depreciacion(int metodo, int aniosCalculo, QDate inicio = QDate(2024, 1, 1)) {
     auto v = std::make_unique<Ventana>();
     v->GridDesarrollo->SetColCount(6);
-    DesarrollarDepreciacion({{10000, 1000, 5, aniosCalculo, 9000, metodo, inicio}}, *v);
+    DesarrollarDepreciacion({{10000, 1000, 5, aniosCalculo, 9000, finance::CodigoCalculo(metodo), inicio}}, *v);
     return v;
 }
 
@@ -87,7 +87,8 @@ void Desarrollar(Ventana& v, int tipo, int periodos, QDate primera) {
                               QString::number(periodos)},
                              v);
     else
-        DesarrollarDepreciacion({{10000, 1000, periodos, 3, 9000, 8, primera}}, v);
+        DesarrollarDepreciacion({{10000, 1000, periodos, 3, 9000, finance::CodigoCalculo::DepreciacionLineal, primera}},
+                                v);
 }
 
 QString Posiciones(const QList<QWidget*>& controles) {
@@ -168,7 +169,7 @@ private slots:
                                              "e0e0e0/000080", "d3d3d3/000000", "d3d3d3/000000", "e0e0e0/ff0000",
                                              "e0e0e0/ff0000"}));
 
-        QCOMPARE(v->TipoDesarrollo, 0);
+        QCOMPARE(v->TipoDesarrollo, ClaseDesarrollo::Prestamo);
         QCOMPARE(v->TextoTitulo(), QStringLiteral(" Préstamos, tabla de desarrollo"));
         QCOMPARE(QStringList({v->LblDato1->text(), v->LblDato2->text(), v->LblDato3->text(), v->LblDato4->text()}),
                  QStringList({"Cuota", "Interés", "Nº Cuotas", "Capital"}));
@@ -240,7 +241,7 @@ private slots:
                              g.ColWidths(5)}),
                  QList<int>({42, 76, 141, 143, 132, 131}));
 
-        QCOMPARE(v->TipoDesarrollo, 1);
+        QCOMPARE(v->TipoDesarrollo, ClaseDesarrollo::Inversion);
         QCOMPARE(v->TextoTitulo(), QStringLiteral(" Inversiones, tabla de desarrollo"));
         QCOMPARE(v->LblDato4->text(), "Cap. Inicial");
         QCOMPARE(v->LblDato5->text(), "Cap. Final");
@@ -292,7 +293,7 @@ private slots:
         QTEST(Fila(g, 2), "fila2");
         QTEST(Fila(g, 5), "fila5");
         QTEST(v->TextoTitulo(), "titulo");
-        QCOMPARE(v->TipoDesarrollo, 2);
+        QCOMPARE(v->TipoDesarrollo, ClaseDesarrollo::Depreciacion);
         QCOMPARE(Colores(g, 1), QStringList({"e0e0e0/000000", "d3d3d3/800000", "e0e0e0/000080", "e0e0e0/000080",
                                              "d3d3d3/ff0000", "d3d3d3/ff0000"}));
         QCOMPARE(g.ColWidths(2), 141);
@@ -442,7 +443,7 @@ private slots:
         RegistroDialogos registro;
         Ventana v;
         v.GridDesarrollo->SetRowCount(1);
-        v.TipoDesarrollo = static_cast<unsigned char>(tipo);
+        v.TipoDesarrollo = static_cast<ClaseDesarrollo>(tipo);
         v.show();
         QVERIFY(QTest::qWaitForWindowActive(&v));
         QTEST(ContextoAyuda(&v), "tema");

@@ -126,7 +126,7 @@ private slots:
         p->EditPresNum->setText(QStringLiteral("0"));
         p->AccDesarrollar->trigger();
         QCOMPARE(p->EditPresFecha->text(), TextoFecha(QDate::currentDate()));
-        QVERIFY(p->CalculoFallido);
+        QVERIFY(p->CalculoFallido());
         QVERIFY(!vista.mostrada);
         QCOMPARE(registro.Mostrados().size(), 1);
         QVERIFY(registro.Mostrados()[0].tipo == 2);
@@ -212,7 +212,7 @@ private slots:
         for (int i = 0; i < cajas.size(); ++i)
             p->findChild<QLineEdit*>(cajas[i])->setText(textos[i]);
         p->AccDesarrollar->trigger();
-        QVERIFY(p->CalculoFallido);
+        QVERIFY(p->CalculoFallido());
         QCOMPARE(registro.Mostrados().size(), 1);
         QCOMPARE(registro.Mostrados()[0].tipo, 2);
         QVERIFY(!ventanaDuranteElAviso);

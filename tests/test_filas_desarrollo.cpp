@@ -36,7 +36,7 @@ DatosFilasPrestamo PrestamoDeMil(PaymentTiming timing, double cuota) {
 }
 
 DatosFilasDepreciacion DepreciacionDeDiezMil(int metodo, int aniosCalculo) {
-    return {10000, 1000, 5, aniosCalculo, 9000, metodo, QDate(2024, 1, 1)};
+    return {10000, 1000, 5, aniosCalculo, 9000, finance::CodigoCalculo(metodo), QDate(2024, 1, 1)};
 }
 
 }  // namespace
@@ -78,7 +78,9 @@ private slots:
         QVERIFY(FilasPrestamo({1000, 12, 0, 0, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}).empty());
         QVERIFY(FilasPrestamo({1000, 12, -5, 0, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}).empty());
         QVERIFY(FilasInversion({0, 0, 6, 0, 100, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}).empty());
-        QVERIFY(FilasDepreciacion({10000, 1000, 0, 3, 9000, 8, QDate(2024, 1, 1)}).empty());
+        QVERIFY(
+            FilasDepreciacion({10000, 1000, 0, 3, 9000, finance::CodigoCalculo::DepreciacionLineal, QDate(2024, 1, 1)})
+                .empty());
     }
 
     void inversion_data() {

@@ -30,9 +30,9 @@ private slots:
         superficie->repaint();
 
         QTest::mousePress(superficie, Qt::LeftButton, {}, QPoint(20, 20));
-        QVERIFY(v.Arrastrando);
+        QVERIFY(v.Arrastrando());
         QTest::mouseRelease(superficie, Qt::LeftButton, {}, QPoint(20, 20));
-        QVERIFY(!v.Arrastrando);
+        QVERIFY(!v.Arrastrando());
     }
 
     // The last events of a box being destroyed reach the filter of the

@@ -200,9 +200,9 @@ private slots:
         QCOMPARE(v->PnlPresPorcentaje->text(), QStringLiteral("3,18"));
         QCOMPARE(v->PnlPresCapitalRes->text(), QStringLiteral("10.000,00"));
         QCOMPARE(v->PnlPresNumRes->text(), QStringLiteral("12"));
-        QCOMPARE(v->NumCuotas, 12);
-        QVERIFY(qAbs(v->Cuota - 860.66) < 0.005);
-        QVERIFY(!v->CalculoFallido);
+        QCOMPARE(v->Prestamo().NumCuotas, 12);
+        QVERIFY(qAbs(v->Prestamo().Cuota - 860.66) < 0.005);
+        QVERIFY(!v->CalculoFallido());
         QVERIFY(registro.Mostrados().isEmpty());
     }
 
@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(v->PnlInvInvertido->text(), QStringLiteral("13.000,00"));
         QCOMPARE(v->PnlInvRendimiento->text(), QStringLiteral("5.289,27"));
         QCOMPARE(v->PnlInvPorcentaje->text(), QStringLiteral("28,92"));
-        QCOMPARE(v->CapInicial, 1000.0);
+        QCOMPARE(v->Inversion().CapInicial, 1000.0);
     }
 
     // Ctrl+N clears the page but keeps the chosen calculation and its lock.
@@ -362,7 +362,7 @@ private slots:
         QCOMPARE(aviso.titulo, titulo);
         QVERIFY2(aviso.mensaje.startsWith(inicioTexto), qPrintable(aviso.mensaje));
         QCOMPARE(aviso.tipo, int(AvisoAtencion));
-        QVERIFY(v->CalculoFallido);
+        QVERIFY(v->CalculoFallido());
         if (foco.isEmpty())
             QCOMPARE(QApplication::focusWidget(), inicio);
         else
@@ -390,7 +390,7 @@ private slots:
         QCOMPARE(v->PnlDepDepreciacionCalculada->text(), QStringLiteral("9.000,00"));
         v->EditDepValorFinal->setText(QStringLiteral("20000"));
         v->AccCalcular->trigger();
-        QVERIFY(v->CalculoFallido);
+        QVERIFY(v->CalculoFallido());
         QCOMPARE(v->PnlDepDepreciacionCalculada->text(), QStringLiteral("9.000,00"));
         QCOMPARE(v->PnlDepValorFinalUtil->text(), QStringLiteral("1.000,00"));
     }
@@ -503,7 +503,7 @@ private slots:
         v->AccCalcular->trigger();
         v->EditDepValorFinal->setText(QStringLiteral("20000"));
         v->AccCalcular->trigger();
-        QVERIFY(v->CalculoFallido);
+        QVERIFY(v->CalculoFallido());
         QCOMPARE(v->PnlDepInfo->text(), kResultadosAnteriores);
         QCOMPARE(v->PnlPresInfo->text(), kResultadosVigentes);
         v->pcCalculos->setCurrentWidget(v->tsPres);

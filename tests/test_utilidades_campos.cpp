@@ -3,6 +3,7 @@
 
 #include "util/filtro_numerico.h"
 #include "ui/utilidades_campos.h"
+#include "util/textos_fecha.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -181,6 +182,32 @@ private slots:
         PrepararCampoFecha(&campo, false);
         QCOMPARE(campo.text(), QStringLiteral("10/12/2026"));
         QCOMPARE(campo.property("tag").toInt(), 1);
+    }
+
+    // Only a box with no date at all gets today's; a date, even half typed,
+    // is left for the date check to judge.
+    void fechaDeHoySiEnBlanco_data() {
+        QTest::addColumn<bool>("mascara");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("hoy");
+        QTest::newRow("vacía sin máscara") << false << "" << true;
+        QTest::newRow("máscara en blanco") << true << "" << true;
+        QTest::newRow("blancos de máscara") << false << "__/__/____" << true;
+        QTest::newRow("fecha") << true << "01/02/2024" << false;
+        QTest::newRow("a medias") << true << "15/03/    " << false;
+        QTest::newRow("solo un blanco") << false << " " << false;
+    }
+    void fechaDeHoySiEnBlanco() {
+        QFETCH(bool, mascara);
+        QFETCH(QString, texto);
+        QFETCH(bool, hoy);
+        QLineEdit campo;
+        if (mascara)
+            PrepararCampoFecha(&campo, true);
+        campo.setText(texto);
+        const QString antes = campo.text();
+        FechaDeHoySiEnBlanco(&campo);
+        QCOMPARE(campo.text(), hoy ? TextoFecha(QDate::currentDate()) : antes);
     }
 
     void fechaAlSalir_data() {

@@ -78,7 +78,7 @@ InformePreparado UnaPagina(const QString& titulo) {
 struct TablaModal {
     TFormDesarrolloCalculos ventana;
     explicit TablaModal(int periodos) {
-        ventana.TipoDesarrollo = 0;
+        ventana.TipoDesarrollo = ClaseDesarrollo::Prestamo;
         ventana.GridDesarrollo->SetRowCount(periodos + 1);
         ventana.setWindowModality(Qt::ApplicationModal);
         ventana.show();
@@ -361,13 +361,13 @@ void TestVistaPrevia::arrastrarSigueAlPuntero() {
         QScrollBar* vert = v.VistaPrevia->verticalScrollBar();
         h->setValue(100);
         QTest::mousePress(superficie, Qt::LeftButton, {}, QPoint(200, 200));
-        QVERIFY(v.Arrastrando);
+        QVERIFY(v.Arrastrando());
         QTest::mouseMove(superficie, QPoint(190, 195));
         QTest::mouseMove(superficie, QPoint(180, 190));
         QCOMPARE(h->value(), 120);
         QCOMPARE(vert->value(), 10);
         QTest::mouseRelease(superficie, Qt::LeftButton, {}, QPoint(180, 190));
-        QVERIFY(!v.Arrastrando);
+        QVERIFY(!v.Arrastrando());
         QTest::mouseMove(superficie, QPoint(100, 100));
         QCOMPARE(h->value(), 120);
     });
@@ -417,7 +417,7 @@ void TestVistaPrevia::imprimirPideConfirmacion() {
         registro.Responder(true);
         v.BtnPrint->click();
         QVERIFY(QFile::exists(pdf));
-        QVERIFY(!v.Imprimiendo);
+        QVERIFY(!v.Imprimiendo());
         QVERIFY(v.BtnPrint->isEnabled() && v.BtnSave->isEnabled());
     });
 }
@@ -468,7 +468,7 @@ void TestVistaPrevia::imprimirTablaVacia() {
 void TestVistaPrevia::carpetaRestauradaTrasLaVistaPrevia() {
     QTemporaryDir otra;
     TFormDesarrolloCalculos ventana;
-    ventana.TipoDesarrollo = 2;
+    ventana.TipoDesarrollo = ClaseDesarrollo::Depreciacion;
     ventana.GridDesarrollo->SetRowCount(5);
     puertas::FijarPedirFichero([&](QWidget*, const QString&, const QString&, bool) {
         QDir::setCurrent(otra.path());  // as a file dialog may do
@@ -519,7 +519,7 @@ void TestVistaPrevia::ctrlPNoPideLaPagina() {
         QTest::keyRelease(v.BtnCerrar, Qt::Key_P);
         Teclear(v, Qt::Key_P, Qt::ControlModifier);
         QApplication::processEvents();
-        QVERIFY(!v.PaginaPedida);
+        QVERIFY(!v.PaginaPedida());
         QVERIFY(QApplication::focusWidget() != v.sePage);
     });
 }

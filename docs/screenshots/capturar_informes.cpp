@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     puertas::FijarMostrarModal([](QDialog&) { return int(QDialog::Rejected); });
     const QDate inicio(2026, 1, 15);
     {
-        TFormDesarrolloCalculos v; v.TipoDesarrollo = 0;
+        TFormDesarrolloCalculos v; v.TipoDesarrollo = ClaseDesarrollo::Prestamo;
         EntradaDesarrolloPrestamo e;
         e.datos.Capital = 150000; e.datos.Interes = 3.5; e.datos.NumCuotas = 120; e.datos.Cuota = 1483.28; e.datos.primeraFecha = inicio;
         e.textoInteres = "3,50"; e.textoNumCuotas = "120";
@@ -70,16 +70,16 @@ int main(int argc, char** argv) {
         Capturar(v, "prestamo", nullptr);
     }
     {
-        TFormDesarrolloCalculos v; v.TipoDesarrollo = 1;
+        TFormDesarrolloCalculos v; v.TipoDesarrollo = ClaseDesarrollo::Inversion;
         EntradaDesarrolloInversion e;
         e.datos.CapInicial = 5000; e.datos.Interes = 4; e.datos.NumCuotas = 36; e.datos.Cuota = 200; e.datos.Capital = 13286.25; e.datos.primeraFecha = inicio; e.textoInteres = "4,00"; e.textoNumCuotas = "36";
         DesarrollarInversion(e, v);
         Capturar(v, "inversion", [](TFormVistaPrevia& p) { p.opVerHojaEnteraClick(); });
     }
     {
-        TFormDesarrolloCalculos v; v.TipoDesarrollo = 2;
+        TFormDesarrolloCalculos v; v.TipoDesarrollo = ClaseDesarrollo::Depreciacion;
         EntradaDesarrolloDepreciacion e;
-        e.datos.ValorInicial = 24000; e.datos.ValorFinal = 4000; e.datos.AniosUtil = 10; e.datos.AniosCalculo = 4; e.datos.DepVidaUtil = 2000; e.datos.CalculoActual = 8; e.datos.primeraFecha = inicio;
+        e.datos.ValorInicial = 24000; e.datos.ValorFinal = 4000; e.datos.AniosUtil = 10; e.datos.AniosCalculo = 4; e.datos.DepVidaUtil = 2000; e.datos.CalculoActual = finance::CodigoCalculo::DepreciacionLineal; e.datos.primeraFecha = inicio;
         DesarrollarDepreciacion(e, v);
         Capturar(v, "depreciacion", [](TFormVistaPrevia& p) { p.opVerTamanoCompletoClick(); });
     }

@@ -9,6 +9,7 @@
 #include "schedules/form_desarrollo_calculos.h"
 #include "util/fechas.h"
 #include "util/puertas.h"
+#include "ui/utilidades_campos.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,17 +18,8 @@
 
 namespace {
 
-void FechaDeHoySiEnBlanco(QLineEdit* campo) {
-    if (FechaEnBlanco(campo->text()))
-        campo->setText(TextoFecha(QDate::currentDate()));
-}
-
 // The first date of the table; an unreadable text throws EConvertError.
 QDate PrimeraFecha(const QLineEdit* campo) { return LeerFecha(campo->text()).value_or(QDate()); }
-
-finance::PaymentTiming Momento(const QComboBox* lista) {
-    return lista->currentIndex() == 1 ? finance::PaymentTiming::StartOfPeriod : finance::PaymentTiming::EndOfPeriod;
-}
 
 // Makes the schedule window, lets the builder fill it and shows it; the
 // window lives for this one use.
@@ -44,10 +36,11 @@ void MostrarDesarrollo(TFormCalculosFinancieros& principal, Construir construir)
 void DesarrollarPaginaPrestamos(TFormCalculosFinancieros& p) {
     FechaDeHoySiEnBlanco(p.EditPresFecha);
     p.CalcularPrestamo();
-    if (p.CalculoFallido)
+    if (p.CalculoFallido())
         return;
+    const finance::EstadoPrestamo& e = p.Prestamo();
     const EntradaDesarrolloPrestamo entrada{
-        {p.Capital, p.Interes, p.NumCuotas, p.Cuota, Momento(p.cbPresAportacion), PrimeraFecha(p.EditPresFecha)},
+        {e.Capital, e.Interes, e.NumCuotas, e.Cuota, Momento(p.cbPresAportacion), PrimeraFecha(p.EditPresFecha)},
         p.EditPresInteres->text(),
         p.EditPresNum->text()};
     ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha);
@@ -57,9 +50,10 @@ void DesarrollarPaginaPrestamos(TFormCalculosFinancieros& p) {
 void DesarrollarPaginaInversiones(TFormCalculosFinancieros& p) {
     FechaDeHoySiEnBlanco(p.EditInvFecha);
     p.CalcularInversion();
-    if (p.CalculoFallido)
+    if (p.CalculoFallido())
         return;
-    const EntradaDesarrolloInversion entrada{{p.Capital, p.CapInicial, p.Interes, p.NumCuotas, p.Cuota,
+    const finance::EstadoInversion& e = p.Inversion();
+    const EntradaDesarrolloInversion entrada{{e.Capital, e.CapInicial, e.Interes, e.NumCuotas, e.Cuota,
                                               Momento(p.CbInvAportacion), PrimeraFecha(p.EditInvFecha)},
                                              p.EditInvInteres->text(),
                                              p.EditInvNum->text()};
@@ -70,10 +64,11 @@ void DesarrollarPaginaInversiones(TFormCalculosFinancieros& p) {
 void DesarrollarPaginaDepreciaciones(TFormCalculosFinancieros& p) {
     FechaDeHoySiEnBlanco(p.EditDepFecha);
     p.CalcularDepreciacion();
-    if (p.CalculoFallido)
+    if (p.CalculoFallido())
         return;
-    const EntradaDesarrolloDepreciacion entrada{{p.ValorInicial, p.ValorFinal, p.AniosUtil, p.AniosCalculo,
-                                                 p.DepVidaUtil, CalculoActual, PrimeraFecha(p.EditDepFecha)}};
+    const finance::EstadoDepreciacion& e = p.Depreciacion();
+    const EntradaDesarrolloDepreciacion entrada{{e.ValorInicial, e.ValorFinal, e.AniosUtil, e.AniosCalculo,
+                                                 e.DepVidaUtil, CalculoActual, PrimeraFecha(p.EditDepFecha)}};
     ComprobarDesarrolloAnual(entrada.datos.AniosUtil, entrada.datos.primeraFecha);
     MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarDepreciacion(entrada, v); });
 }

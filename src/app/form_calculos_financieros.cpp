@@ -21,9 +21,11 @@
 #include <QTabWidget>
 
 TFormCalculosFinancieros* FormCalculosFinancieros = nullptr;
-unsigned char CalculoActual = 0;
+finance::CodigoCalculo CalculoActual = finance::CodigoCalculo::PrestamoCuota;
 
 namespace {
+
+using finance::CodigoCalculo;
 
 constexpr int kAyudaPrestamos = 6120;
 constexpr int kAyudaInversiones = 6160;
@@ -33,7 +35,7 @@ constexpr int kAyudaDepreciaciones = 6200;
 
 TFormCalculosFinancieros::TFormCalculosFinancieros(QWidget* parent) : QMainWindow(parent) {
     FormCalculosFinancieros = this;
-    CalculoActual = 0;
+    CalculoActual = CodigoCalculo::PrestamoCuota;
     TPanelResultado::RegistrarAccesibilidad();
     RegistrarListaAccesible();
     CrearAcciones();
@@ -110,7 +112,7 @@ void TFormCalculosFinancieros::CbPresCalculosClick() {
     const int indice = CbPresCalculos->currentIndex();
     if (indice < 0 || indice > 3)
         return;
-    CalculoActual = static_cast<unsigned char>(indice);
+    CalculoActual = finance::CalculoDeLaLista(CodigoCalculo::PrestamoCuota, indice);
     PrepararIncognita();
 }
 
@@ -118,7 +120,7 @@ void TFormCalculosFinancieros::CbInvCalculosClick() {
     const int indice = CbInvCalculos->currentIndex();
     if (indice < 0 || indice > 3)
         return;
-    CalculoActual = static_cast<unsigned char>(4 + indice);
+    CalculoActual = finance::CalculoDeLaLista(CodigoCalculo::InversionCuota, indice);
     PrepararIncognita();
 }
 
@@ -126,7 +128,7 @@ void TFormCalculosFinancieros::CbDepCalculosClick() {
     const int indice = CbDepCalculos->currentIndex();
     if (indice < 0 || indice > 2)
         return;
-    CalculoActual = static_cast<unsigned char>(8 + indice);
+    CalculoActual = finance::CalculoDeLaLista(CodigoCalculo::DepreciacionLineal, indice);
 }
 
 void TFormCalculosFinancieros::PrepararIncognita() {
@@ -135,18 +137,19 @@ void TFormCalculosFinancieros::PrepararIncognita() {
         DesbloquearEdits(PnlPresDatos);
         QLineEdit* const incognitas[] = {EditPresCuota, EditPresInteres, EditPresNum, EditPresCapital};
         QWidget* const botones[] = {BtnPresCuota, BtnPresInteres, BtnPresNum, BtnPresCapital};
-        if (CalculoActual <= 3) {
-            BloquearIncognita(incognitas[CalculoActual]);
-            HabilitarBotones({BtnPresCuota, BtnPresInteres, BtnPresNum, BtnPresCapital}, botones[CalculoActual]);
+        const int i = finance::IndiceEnLaLista(CodigoCalculo::PrestamoCuota, CalculoActual);
+        if (i >= 0 && i <= 3) {
+            BloquearIncognita(incognitas[i]);
+            HabilitarBotones({BtnPresCuota, BtnPresInteres, BtnPresNum, BtnPresCapital}, botones[i]);
         }
     } else if (pagina == tsInv) {
         DesbloquearEdits(PnlInvDatos);
         QLineEdit* const incognitas[] = {EditInvCuota, EditInvInteres, EditInvNum, EditInvCapital};
         QWidget* const botones[] = {BtnInvCuota, BtnInvInteres, BtnInvNum, BtnInvCapital};
-        if (CalculoActual >= 4 && CalculoActual <= 7) {
-            BloquearIncognita(incognitas[CalculoActual - 4]);
-            HabilitarBotones({BtnInvCuota, BtnInvInteres, BtnInvNum, BtnInvCapital, BtnInvCapInicial},
-                             botones[CalculoActual - 4]);
+        const int i = finance::IndiceEnLaLista(CodigoCalculo::InversionCuota, CalculoActual);
+        if (i >= 0 && i <= 3) {
+            BloquearIncognita(incognitas[i]);
+            HabilitarBotones({BtnInvCuota, BtnInvInteres, BtnInvNum, BtnInvCapital, BtnInvCapInicial}, botones[i]);
         }
     }
 }

@@ -4,6 +4,11 @@
 // unknown of the chosen calculation, hands the page's fields to the pure
 // calculations of finance/, writes their results back, and keeps the
 // calculation state that the schedule builders read.
+#include "finance/calculo_depreciacion.h"
+#include "finance/calculo_inversion.h"
+#include "finance/calculo_prestamo.h"
+#include "finance/codigo_calculo.h"
+
 #include <QMainWindow>
 #include <initializer_list>
 
@@ -29,25 +34,12 @@ public:
     void CalcularInversion();
     void CalcularDepreciacion();
 
-    // Calculation state, left by the last calculation.
-    double Capital = 0;
-    double Interes = 0;
-    int NumCuotas = 0;
-    double Cuota = 0;
-    double TotalPagado = 0;
-    double TotalIntereses = 0;
-    double Porcentaje = 0;
-    double CapInicial = 0;
-    double Invertido = 0;
-    double Beneficio = 0;
-    double CapitalSoloInicial = 0;
-    double ValorInicial = 0;
-    double ValorFinal = 0;
-    int AniosUtil = 0;
-    int AniosCalculo = 0;
-    double DepVidaUtil = 0;
-    double DepCalculada = 0;
-    bool CalculoFallido = false;
+    // Calculation state: what each page's last calculation left, read by
+    // the schedule builders; and whether the last calculation was refused.
+    const finance::EstadoPrestamo& Prestamo() const { return prestamo_; }
+    const finance::EstadoInversion& Inversion() const { return inversion_; }
+    const finance::EstadoDepreciacion& Depreciacion() const { return depreciacion_; }
+    bool CalculoFallido() const { return calculoFallido_; }
 
     // Frame of the window.
     QLabel* PnlInfoCalculos = nullptr;
@@ -145,9 +137,9 @@ private:
     QWidget* CrearPaginaPrestamos();
     QWidget* CrearPaginaInversiones();
     QWidget* CrearPaginaDepreciaciones();
-    QToolButton* CrearBotonCalcular(QWidget* padre, const QString& nombre);
+    QToolButton* CrearBotonCalcular(QGridLayout* datos, const QString& nombre);
     QWidget* CrearPagina(const QString& nombre, const QString& caption, QFrame*& cabecera, QComboBox*& lista,
-                         const QString& nombreLista, QFrame*& datos, QLabel*& info, QFrame*& resultados);
+                         QFrame*& datos, QLabel*& info, QFrame*& resultados);
 
     void PrepararPaginaPrestamos();
     void PrepararPaginaInversiones();
@@ -174,11 +166,18 @@ private:
     bool pintado_ = false;
     // True while a calculation writes into the boxes it reads.
     bool calculando_ = false;
+    finance::EstadoPrestamo prestamo_;
+    finance::EstadoInversion inversion_;
+    finance::EstadoDepreciacion depreciacion_;
+    bool calculoFallido_ = false;
 };
+
+// The payment timing a page's contributions list shows: its second item is
+// the start of each period.
+finance::PaymentTiming Momento(const QComboBox* lista);
 
 // The program's main window, while it exists.
 extern TFormCalculosFinancieros* FormCalculosFinancieros;
 
-// The selected calculation: 0 to 3 loans, 4 to 7 investments, 8 to 10
-// depreciation. It always describes the visible page.
-extern unsigned char CalculoActual;
+// The selected calculation; it always describes the visible page.
+extern finance::CodigoCalculo CalculoActual;

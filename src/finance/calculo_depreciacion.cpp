@@ -37,29 +37,30 @@ long double DobleAcumulada(long double coste, long double residual, int vida, in
     return coste - std::max(restante, residual);
 }
 
-long double SumaAnual(int calculoActual, const EstadoDepreciacion& e, int anios) {
+long double SumaAnual(CodigoCalculo calculo, const EstadoDepreciacion& e, int anios) {
     long double suma = 0;
     for (int anio = 1; anio <= anios; ++anio) {
-        suma += calculoActual == 9 ? SumOfYearsDepreciation(e.ValorInicial, e.ValorFinal, e.AniosUtil, anio)
-                                   : DecliningBalanceDepreciation(e.ValorInicial, e.ValorFinal, e.AniosUtil, anio);
+        suma += calculo == CodigoCalculo::DepreciacionAcelerada
+                    ? SumOfYearsDepreciation(e.ValorInicial, e.ValorFinal, e.AniosUtil, anio)
+                    : DecliningBalanceDepreciation(e.ValorInicial, e.ValorFinal, e.AniosUtil, anio);
     }
     return suma;
 }
 
 // Depreciation accumulated over the years to calculate. Years beyond the
 // useful life add nothing, so the sum stops at the useful life.
-double Acumulada(int calculoActual, const EstadoDepreciacion& e) {
-    if (calculoActual == 8) {
+double Acumulada(CodigoCalculo calculo, const EstadoDepreciacion& e) {
+    if (calculo == CodigoCalculo::DepreciacionLineal) {
         if (e.AniosUtil >= e.AniosCalculo)
             return e.DepVidaUtil / e.AniosUtil * e.AniosCalculo;
         return e.DepVidaUtil;
     }
-    if (calculoActual != 9 && calculoActual != 10)
+    if (calculo != CodigoCalculo::DepreciacionAcelerada && calculo != CodigoCalculo::DepreciacionDoble)
         return 0;
     const int anios = std::min(e.AniosCalculo, e.AniosUtil);
     if (anios <= kAniosSumadosUnoAUno)
-        return static_cast<double>(SumaAnual(calculoActual, e, anios));
-    const auto acumulada = calculoActual == 9 ? AceleradaAcumulada : DobleAcumulada;
+        return static_cast<double>(SumaAnual(calculo, e, anios));
+    const auto acumulada = calculo == CodigoCalculo::DepreciacionAcelerada ? AceleradaAcumulada : DobleAcumulada;
     return static_cast<double>(acumulada(e.ValorInicial, e.ValorFinal, e.AniosUtil, anios));
 }
 
@@ -67,12 +68,12 @@ class CalculoDepreciacion {
 public:
     CalculoDepreciacion(const EntradaDepreciacion& entrada) { Leer(entrada); }
 
-    ResultadoDepreciacion Resolver(int calculoActual) {
+    ResultadoDepreciacion Resolver(CodigoCalculo calculo) {
         const bool vidaFinita = EjecutarMostrable([this] { e().DepVidaUtil = e().ValorInicial - e().ValorFinal; },
                                                  {&e().DepVidaUtil});
         if (!DatosAdmisibles())
             return r_;
-        const bool ok = vidaFinita && EjecutarMostrable([&] { e().DepCalculada = Acumulada(calculoActual, e()); },
+        const bool ok = vidaFinita && EjecutarMostrable([&] { e().DepCalculada = Acumulada(calculo, e()); },
                                                        {&e().DepCalculada});
         if (!ok) {
             e().DepCalculada = 0;
@@ -125,8 +126,8 @@ private:
 
 }  // namespace
 
-ResultadoDepreciacion ResolverDepreciacion(int calculoActual, const EntradaDepreciacion& entrada) {
-    return CalculoDepreciacion(entrada).Resolver(calculoActual);
+ResultadoDepreciacion ResolverDepreciacion(CodigoCalculo calculo, const EntradaDepreciacion& entrada) {
+    return CalculoDepreciacion(entrada).Resolver(calculo);
 }
 
 PanelesDepreciacion TextosPanelesDepreciacion(const EstadoDepreciacion& e) {

@@ -5,6 +5,7 @@
 // unknown, so nothing is written back; after a warning the result panels
 // keep what they showed before.
 #include "finance/aviso_calculo.h"
+#include "finance/codigo_calculo.h"
 
 #include <QList>
 #include <QString>
@@ -46,11 +47,11 @@ struct PanelesDepreciacion {
     QString depreciacionVidaUtil, valorFinalUtil, depreciacionCalculada, valorFinalCalculado;
 };
 
-// calculoActual 8 linear, 9 accelerated (sum of the years' digits), 10
-// double declining balance; any other code leaves the depreciation
+// `calculo` is the method: linear, accelerated (sum of the years' digits) or
+// double declining balance; a code of another page leaves the depreciation
 // calculated at 0. A field text that is not a number throws EConvertError
 // before anything is worked out.
-ResultadoDepreciacion ResolverDepreciacion(int calculoActual, const EntradaDepreciacion& entrada);
+ResultadoDepreciacion ResolverDepreciacion(CodigoCalculo calculo, const EntradaDepreciacion& entrada);
 
 PanelesDepreciacion TextosPanelesDepreciacion(const EstadoDepreciacion& estado);
 

@@ -58,12 +58,12 @@ class CalculoInversion {
 public:
     CalculoInversion(const EntradaInversion& entrada) : timing_(entrada.timing) { Leer(entrada); }
 
-    ResultadoInversion Resolver(int calculoActual) {
-        switch (calculoActual) {
-        case 4: Cuota(); break;
-        case 5: Interes(); break;
-        case 6: NumeroDeCuotas(); break;
-        case 7: Capital(); break;
+    ResultadoInversion Resolver(CodigoCalculo calculo) {
+        switch (calculo) {
+        case CodigoCalculo::InversionCuota: Cuota(); break;
+        case CodigoCalculo::InversionInteres: Interes(); break;
+        case CodigoCalculo::InversionNumCuotas: NumeroDeCuotas(); break;
+        case CodigoCalculo::InversionCapital: Capital(); break;
         default: break;
         }
         return r_;
@@ -218,8 +218,8 @@ private:
 
 }  // namespace
 
-ResultadoInversion ResolverInversion(int calculoActual, const EntradaInversion& entrada) {
-    return CalculoInversion(entrada).Resolver(calculoActual);
+ResultadoInversion ResolverInversion(CodigoCalculo calculo, const EntradaInversion& entrada) {
+    return CalculoInversion(entrada).Resolver(calculo);
 }
 
 PanelesInversion TextosPanelesInversion(const EstadoInversion& e) {

@@ -5,6 +5,7 @@
 // the warning to show. No window is involved; the main window reads its
 // fields, calls this and writes back what it returns.
 #include "finance/aviso_calculo.h"
+#include "finance/codigo_calculo.h"
 #include "finance/tvm.h"
 
 #include <QList>
@@ -53,10 +54,10 @@ struct PanelesInversion {
     QString cuota, interes, numCuotas, capital, capInicial, invertido, rendimiento, porcentaje;
 };
 
-// calculoActual 4 instalment, 5 interest, 6 number of contributions, 7 final
-// capital; any other code computes nothing. A field text that is not a
+// Solves for the investment's unknown named by `calculo`; a code of another
+// page computes nothing. A field text that is not a
 // number throws EConvertError before anything is worked out.
-ResultadoInversion ResolverInversion(int calculoActual, const EntradaInversion& entrada);
+ResultadoInversion ResolverInversion(CodigoCalculo calculo, const EntradaInversion& entrada);
 
 PanelesInversion TextosPanelesInversion(const EstadoInversion& estado);
 

@@ -37,12 +37,12 @@ class CalculoPrestamo {
 public:
     CalculoPrestamo(const EntradaPrestamo& entrada) : timing_(entrada.timing) { Leer(entrada); }
 
-    ResultadoPrestamo Resolver(int calculoActual) {
-        switch (calculoActual) {
-        case 0: Cuota(); break;
-        case 1: Interes(); break;
-        case 2: NumeroDeCuotas(); break;
-        case 3: Capital(); break;
+    ResultadoPrestamo Resolver(CodigoCalculo calculo) {
+        switch (calculo) {
+        case CodigoCalculo::PrestamoCuota: Cuota(); break;
+        case CodigoCalculo::PrestamoInteres: Interes(); break;
+        case CodigoCalculo::PrestamoNumCuotas: NumeroDeCuotas(); break;
+        case CodigoCalculo::PrestamoCapital: Capital(); break;
         default: break;
         }
         return r_;
@@ -160,8 +160,8 @@ private:
 
 }  // namespace
 
-ResultadoPrestamo ResolverPrestamo(int calculoActual, const EntradaPrestamo& entrada) {
-    return CalculoPrestamo(entrada).Resolver(calculoActual);
+ResultadoPrestamo ResolverPrestamo(CodigoCalculo calculo, const EntradaPrestamo& entrada) {
+    return CalculoPrestamo(entrada).Resolver(calculo);
 }
 
 PanelesPrestamo TextosPanelesPrestamo(const EstadoPrestamo& e) {

@@ -5,6 +5,7 @@
 // No window is involved; the main window reads its fields, calls this and
 // writes back what it returns.
 #include "finance/aviso_calculo.h"
+#include "finance/codigo_calculo.h"
 #include "finance/tvm.h"
 
 #include <QList>
@@ -49,10 +50,10 @@ struct PanelesPrestamo {
     QString capital, interes, numCuotas, cuota, pagado, intereses, porcentaje;
 };
 
-// calculoActual 0 instalment, 1 interest, 2 number of instalments, 3 capital;
-// any other code computes nothing. A field text that is not a number throws
+// Solves for the loan's unknown named by `calculo`; a code of another page
+// computes nothing. A field text that is not a number throws
 // EConvertError before anything is worked out.
-ResultadoPrestamo ResolverPrestamo(int calculoActual, const EntradaPrestamo& entrada);
+ResultadoPrestamo ResolverPrestamo(CodigoCalculo calculo, const EntradaPrestamo& entrada);
 
 PanelesPrestamo TextosPanelesPrestamo(const EstadoPrestamo& estado);
 

@@ -18,19 +18,19 @@ bool TFilasDepreciacion::Siguiente(trDepreciacion& fila) {
     fila.valorInicial = d_.ValorInicial - acumuladaAnterior_;
     try {
         switch (d_.CalculoActual) {
-        case 8:
+        case finance::CodigoCalculo::DepreciacionLineal:
             // Straight-line rows whatever the years to calculate: each year
             // carries the same share of the depreciation over the useful life.
             fila.depPeriodo = d_.DepVidaUtil / d_.AniosUtil;
             fila.depAcumulada = d_.DepVidaUtil / d_.AniosUtil * y;
             break;
-        case 9:
+        case finance::CodigoCalculo::DepreciacionAcelerada:
             fila.depPeriodo = static_cast<double>(
                 finance::SumOfYearsDepreciation(d_.ValorInicial, d_.ValorFinal, d_.AniosUtil, y));
             total_ += fila.depPeriodo;
             fila.depAcumulada = total_;
             break;
-        case 10:
+        case finance::CodigoCalculo::DepreciacionDoble:
             fila.depPeriodo = static_cast<double>(
                 finance::DecliningBalanceDepreciation(d_.ValorInicial, d_.ValorFinal, d_.AniosUtil, y));
             total_ += fila.depPeriodo;

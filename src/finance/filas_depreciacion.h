@@ -1,6 +1,8 @@
 #pragma once
 // The rows of a depreciation's development table, one per year of useful
 // life, produced one after another.
+#include "finance/codigo_calculo.h"
+
 #include <QDate>
 #include <vector>
 
@@ -19,7 +21,8 @@ struct DatosFilasDepreciacion {
     int AniosUtil = 0;
     int AniosCalculo = 0;
     double DepVidaUtil = 0;
-    int CalculoActual = 8;  // 8 linear, 9 sum of the years' digits, 10 double declining balance
+    // Linear, sum of the years' digits or double declining balance.
+    finance::CodigoCalculo CalculoActual = finance::CodigoCalculo::DepreciacionLineal;
     QDate primeraFecha;
 };
 

@@ -245,7 +245,7 @@ void TFormVistaPrevia::changeEvent(QEvent* evento) {
 // opened from the preview (a question, a file or printer dialog, the print
 // progress) takes the activation while it is open: raising then would bury it.
 void TFormVistaPrevia::FormDeactivate() {
-    if (Imprimiendo)
+    if (imprimiendo_)
         QCoreApplication::processEvents();
     const QWidget* modal = QApplication::activeModalWidget();
     if ((modal && modal != this) || QApplication::activeWindow())
@@ -270,8 +270,8 @@ void TFormVistaPrevia::FormShow() {
     if (!Informe)
         return;
     setWindowTitle(TextoTitulo() + QStringLiteral("(generando el informe; por favor, espere...)"));
-    Arrastrando = false;
-    PendienteIniciar = true;
+    arrastrando_ = false;
+    pendienteIniciar_ = true;
     if (!PermitirImprimir) {
         BtnPrint->setEnabled(false);
         BtnPrintSetup->setEnabled(false);
@@ -318,7 +318,7 @@ void TFormVistaPrevia::AlPrevisualizar(InformePreparado* paginas) {
 void TFormVistaPrevia::VistaPreviaPageAvailable(int pagina) {
     if (cerrada_)
         return;
-    if (PendienteIniciar)
+    if (pendienteIniciar_)
         Init();
     VistaPrevia->PaginasCambiadas();
     QString estado;
@@ -351,8 +351,8 @@ void TFormVistaPrevia::Init() {
     VistaPrevia->ZoomAjustarAncho();
     SoltarBotonesZoom();
     ZoomToWidth->setChecked(true);
-    PendienteIniciar = false;
-    PaginaPedida = false;
+    pendienteIniciar_ = false;
+    paginaPedida_ = false;
     BtnCerrar->setEnabled(true);
     sePage->setEnabled(true);
     BtnCerrar->setFocus();
@@ -407,8 +407,8 @@ void TFormVistaPrevia::sePageExit() {
 }
 
 void TFormVistaPrevia::sePageEnter() {
-    if (PaginaPedida) {
-        PaginaPedida = false;
+    if (paginaPedida_) {
+        paginaPedida_ = false;
         sePage->selectAll();
     } else {
         EnfocarSiHabilitado(BtnCerrar);
@@ -416,7 +416,7 @@ void TFormVistaPrevia::sePageEnter() {
 }
 
 void TFormVistaPrevia::sePageClick() {
-    PaginaPedida = true;
+    paginaPedida_ = true;
     sePage->setFocus();
 }
 
@@ -573,10 +573,10 @@ void TFormVistaPrevia::ImprimirInforme() {
     if (impresora_->outputFileName().isEmpty() && ImpresorasDelSistema().isEmpty() && !ConfigurarSalida())
         return;
     FijarBotonesTerminado(false);
-    Imprimiendo = true;
+    imprimiendo_ = true;
     QString fallo;
     const bool impreso = ImprimirPaginas(*paginas_, *impresora_, this, &fallo);
-    Imprimiendo = false;
+    imprimiendo_ = false;
     FijarBotonesTerminado(true);
     // A printer that failed to start may refuse every later change: the next
     // print starts from a new one.
@@ -644,7 +644,7 @@ void TFormVistaPrevia::BtnLoadClick() {
     const int cuenta = int(paginas_->paginas.size());
     setWindowTitle(paginas_->titulo + QStringLiteral(" - ") + QString::number(cuenta) +
                    (cuenta == 1 ? QStringLiteral(" página") : QStringLiteral(" páginas")));
-    PendienteIniciar = true;
+    pendienteIniciar_ = true;
     {
         // The box is reset to page 1 without asking the surface for a page twice.
         const QSignalBlocker bloqueo(sePage);
@@ -663,7 +663,7 @@ void TFormVistaPrevia::reject() {
 
 bool TFormVistaPrevia::FormCloseQuery() const {
     const bool paginasListas = !paginas_ || generador_.Estado() != EstadoGeneracion::Preparado;
-    return paginasListas && BtnCerrar->isEnabled() && !Imprimiendo;
+    return paginasListas && BtnCerrar->isEnabled() && !imprimiendo_;
 }
 
 void TFormVistaPrevia::closeEvent(QCloseEvent* evento) {
@@ -690,9 +690,8 @@ void TFormVistaPrevia::FormClose() {
 }
 
 void TFormVistaPrevia::VistaPreviaMouseDown(const QPoint& punto) {
-    Arrastrando = true;
-    ArrastreX = punto.x();
-    ArrastreY = punto.y();
+    arrastrando_ = true;
+    arrastre_ = punto;
     if (!cursorCambiado_) {
         QApplication::setOverrideCursor(Qt::SizeAllCursor);
         cursorCambiado_ = true;
@@ -702,19 +701,18 @@ void TFormVistaPrevia::VistaPreviaMouseDown(const QPoint& punto) {
 // The page follows the pointer: each move scrolls by the distance from the
 // previous point.
 void TFormVistaPrevia::VistaPreviaMouseMove(const QPoint& punto) {
-    if (!Arrastrando)
+    if (!arrastrando_)
         return;
     QScrollBar* h = VistaPrevia->horizontalScrollBar();
     QScrollBar* v = VistaPrevia->verticalScrollBar();
-    h->setValue(std::clamp(h->value() + ArrastreX - punto.x(), 0, h->maximum()));
-    v->setValue(std::clamp(v->value() + ArrastreY - punto.y(), 0, v->maximum()));
-    ArrastreX = punto.x();
-    ArrastreY = punto.y();
+    h->setValue(std::clamp(h->value() + arrastre_.x() - punto.x(), 0, h->maximum()));
+    v->setValue(std::clamp(v->value() + arrastre_.y() - punto.y(), 0, v->maximum()));
+    arrastre_ = punto;
     EnfocarSiHabilitado(BtnCerrar);
 }
 
 void TFormVistaPrevia::VistaPreviaMouseUp() {
-    Arrastrando = false;
+    arrastrando_ = false;
     if (cursorCambiado_) {
         QApplication::restoreOverrideCursor();
         cursorCambiado_ = false;

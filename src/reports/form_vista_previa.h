@@ -5,6 +5,7 @@
 #include "reports/engine/generador_informe.h"
 #include "reports/form_base.h"
 
+#include <QPoint>
 #include <QPrinter>
 #include <memory>
 
@@ -26,11 +27,12 @@ public:
     DefinicionInforme* Informe = nullptr;
     bool PermitirImprimir = true;
     bool PermitirGuardar = false;
-    bool PendienteIniciar = false;
-    bool Imprimiendo = false;
-    bool PaginaPedida = false;
-    bool Arrastrando = false;
-    int ArrastreX = 0, ArrastreY = 0;
+
+    // True while a print runs, and while the pointer drags the page.
+    bool Imprimiendo() const { return imprimiendo_; }
+    bool Arrastrando() const { return arrastrando_; }
+    // True while the page box waits for the number of a page to show.
+    bool PaginaPedida() const { return paginaPedida_; }
 
     QWidget* PanelBotones;
     QLabel* Label1;
@@ -128,6 +130,11 @@ private:
     TGeneradorInforme generador_;
     std::unique_ptr<QPrinter> impresora_;
     int teclaPulsada_ = 0;  // the key pressed on BtnCerrar, until released
+    bool pendienteIniciar_ = false;  // the report is still to be generated
+    bool imprimiendo_ = false;
+    bool paginaPedida_ = false;
+    bool arrastrando_ = false;
+    QPoint arrastre_;  // where the pointer was at the previous step of a drag
     bool cerrada_ = false;
     bool cursorCambiado_ = false;
 };

@@ -28,7 +28,7 @@ private:
 
 std::unique_ptr<TFormRptBase> CrearInforme(const TFormDesarrolloCalculos& v) {
     switch (v.TipoDesarrollo) {
-    case 0: {
+    case ClaseDesarrollo::Prestamo: {
         auto rpt = std::make_unique<TFormRptPrestamos>();
         rpt->LblCapSol->texto = v.TextoDato(4);
         rpt->LblIntSol->texto = v.TextoDato(2);
@@ -36,7 +36,7 @@ std::unique_ptr<TFormRptBase> CrearInforme(const TFormDesarrolloCalculos& v) {
         rpt->LblCuotaSol->texto = v.TextoDato(1);
         return rpt;
     }
-    case 1: {
+    case ClaseDesarrollo::Inversion: {
         auto rpt = std::make_unique<TFormRptInversiones>();
         rpt->LblCuotaTitulo->texto = v.TextoDato(1);
         rpt->LblInteres->texto = v.TextoDato(2);
@@ -45,7 +45,7 @@ std::unique_ptr<TFormRptBase> CrearInforme(const TFormDesarrolloCalculos& v) {
         rpt->LblCapFinal->texto = v.TextoDato(5);
         return rpt;
     }
-    case 2: {
+    case ClaseDesarrollo::Depreciacion: {
         auto rpt = std::make_unique<TFormRptDepreciaciones>();
         rpt->LblValorInicialTitulo->texto = v.TextoDato(1);
         rpt->LblValorFinalTitulo->texto = v.TextoDato(2);

@@ -34,11 +34,12 @@ void EscribirTabla(const DatosFilasDepreciacion& datos, TAttributeGrid& grid) {
     tabla.AjustarAnchos();
 }
 
-QString Titulo(int calculo) {
+QString Titulo(finance::CodigoCalculo calculo) {
+    using finance::CodigoCalculo;
     switch (calculo) {
-    case 8: return QStringLiteral(" Depreciación lineal, tabla de desarrollo");
-    case 9: return QStringLiteral(" Depreciación acelerada, tabla de desarrollo");
-    case 10: return QStringLiteral(" Depreciación doble, tabla de desarrollo");
+    case CodigoCalculo::DepreciacionLineal: return QStringLiteral(" Depreciación lineal, tabla de desarrollo");
+    case CodigoCalculo::DepreciacionAcelerada: return QStringLiteral(" Depreciación acelerada, tabla de desarrollo");
+    case CodigoCalculo::DepreciacionDoble: return QStringLiteral(" Depreciación doble, tabla de desarrollo");
     default: return QString();
     }
 }
@@ -80,7 +81,7 @@ void DesarrollarDepreciacion(const EntradaDesarrolloDepreciacion& entrada, TForm
     ComprobarDesarrolloAnual(d.AniosUtil, d.primeraFecha);
     EscribirTabla(d, *ventana.GridDesarrollo);
 
-    ventana.TipoDesarrollo = 2;
+    ventana.TipoDesarrollo = ClaseDesarrollo::Depreciacion;
     const QString titulo = Titulo(d.CalculoActual);
     if (!titulo.isEmpty())
         ventana.PnlInfoDesarrollo->setText(titulo);

@@ -42,7 +42,7 @@ void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarr
     ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha);
     EscribirTabla(d, *ventana.GridDesarrollo);
 
-    ventana.TipoDesarrollo = 1;
+    ventana.TipoDesarrollo = ClaseDesarrollo::Inversion;
     ventana.PnlInfoDesarrollo->setText(QStringLiteral(" Inversiones, tabla de desarrollo"));
     ventana.PnlDato1->setText(TextoImporte(d.Cuota));
     ventana.PnlDato2->setText(entrada.textoInteres + QStringLiteral(" %"));

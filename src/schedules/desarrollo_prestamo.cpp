@@ -45,7 +45,7 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
     ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha);
     EscribirTabla(d, *ventana.GridDesarrollo);
 
-    ventana.TipoDesarrollo = 0;
+    ventana.TipoDesarrollo = ClaseDesarrollo::Prestamo;
     ventana.PnlInfoDesarrollo->setText(QStringLiteral(" Préstamos, tabla de desarrollo"));
     ventana.PnlDato1->setText(TextoImporte(d.Cuota));
     ventana.PnlDato2->setText(entrada.textoInteres + QStringLiteral(" %"));

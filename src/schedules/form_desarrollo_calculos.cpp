@@ -220,9 +220,9 @@ void TFormDesarrolloCalculos::showEvent(QShowEvent* evento) {
 
 void TFormDesarrolloCalculos::FormShow() {
     switch (TipoDesarrollo) {
-    case 0: FijarContextoAyuda(this, kAyudaPrestamo); break;
-    case 1: FijarContextoAyuda(this, kAyudaInversion); break;
-    case 2: FijarContextoAyuda(this, kAyudaDepreciacion); break;
+    case ClaseDesarrollo::Prestamo: FijarContextoAyuda(this, kAyudaPrestamo); break;
+    case ClaseDesarrollo::Inversion: FijarContextoAyuda(this, kAyudaInversion); break;
+    case ClaseDesarrollo::Depreciacion: FijarContextoAyuda(this, kAyudaDepreciacion); break;
     default: break;
     }
     ActualizarEstado();

@@ -13,14 +13,17 @@ class QToolButton;
 class TAttributeGrid;
 class TPanelResultado;
 
+// Which table a schedule window shows; the values are those the window has
+// always stored.
+enum class ClaseDesarrollo : unsigned char { Prestamo = 0, Inversion = 1, Depreciacion = 2 };
+
 class TFormDesarrolloCalculos : public QDialog {
     Q_OBJECT
 public:
     explicit TFormDesarrolloCalculos(QWidget* parent = nullptr);
     ~TFormDesarrolloCalculos() override;
 
-    // Which table the window shows: 0 loan, 1 investment, 2 depreciation.
-    unsigned char TipoDesarrollo = 0;
+    ClaseDesarrollo TipoDesarrollo = ClaseDesarrollo::Prestamo;
 
     QLabel* PnlInfoDesarrollo = nullptr;
     QToolBar* ToolBarDesarrollo = nullptr;

@@ -2,6 +2,7 @@
 
 #include "util/ajustes_regionales.h"
 #include "ui/clase_aux.h"
+#include "util/fechas.h"
 #include "util/filtro_numerico.h"
 
 #include <QAbstractItemView>
@@ -93,6 +94,11 @@ void PrepararCampoFecha(QLineEdit* campo, bool blancoPermitido) {
 }
 
 void ValidarFechaAlSalir(QLineEdit* campo) { TClaseAux::Instancia().ValidarFechaAlSalir(campo); }
+
+void FechaDeHoySiEnBlanco(QLineEdit* campo) {
+    if (FechaEnBlanco(campo->text()))
+        campo->setText(TextoFecha(QDate::currentDate()));
+}
 
 bool LeerValidacion() { return TClaseAux::Instancia().LeerValidacion(); }
 

@@ -44,6 +44,10 @@ void PrepararCampoFecha(QLineEdit* campo, bool blancoPermitido);
 // and sends the focus back. The text is never rewritten.
 void ValidarFechaAlSalir(QLineEdit* campo);
 
+// Writes today's date into a date box that is blank (FechaEnBlanco): empty or
+// showing only its mask.
+void FechaDeHoySiEnBlanco(QLineEdit* campo);
+
 // The result of the last date check (false after a failed one), setting it
 // back to true.
 bool LeerValidacion();

@@ -1,12 +1,13 @@
 // The three calculations as operations of the main window: read the page's
 // boxes, hand the texts to the pure calculations of finance/, keep the state
 // they return, and write back the unknown, the warning, the focus and the
-// result panels.
+// result panels. The date boxes are not read: a blank date stays blank here
+// (Desarrollar fills it in before it builds a table).
 #include "app/form_calculos_financieros.h"
-#include "ui/panel_resultado.h"
 #include "finance/calculo_depreciacion.h"
 #include "finance/calculo_inversion.h"
 #include "finance/calculo_prestamo.h"
+#include "ui/panel_resultado.h"
 #include "util/fechas.h"
 
 #include <QComboBox>
@@ -23,11 +24,6 @@ void CerosEnBlanco(std::initializer_list<QLineEdit*> campos) {
     }
 }
 
-void FechaDeHoySiVacia(QLineEdit* campo) {
-    if (campo->text().isEmpty())
-        campo->setText(TextoFecha(QDate::currentDate()));
-}
-
 // Shows the calculation's warning, then moves the focus and writes the
 // unknown back into the boxes that `campo` maps the result's fields to.
 template <typename Resultado, typename Campos, typename Aviso>
@@ -40,32 +36,22 @@ void AplicarResultado(const Resultado& r, Campos campo, Aviso avisar) {
         escrito->setText(r.textoEscrito);
 }
 
+}  // namespace
+
 finance::PaymentTiming Momento(const QComboBox* lista) {
     return lista->currentIndex() == 1 ? finance::PaymentTiming::StartOfPeriod : finance::PaymentTiming::EndOfPeriod;
 }
 
-}  // namespace
-
 void TFormCalculosFinancieros::CalcularPrestamo() {
     const QScopedValueRollback<bool> escribiendo(calculando_, true);
     using finance::CampoPrestamo;
-    NumCuotas = 0;
-    Cuota = TotalPagado = TotalIntereses = Porcentaje = 0;
     CerosEnBlanco({EditPresCapital, EditPresInteres, EditPresNum, EditPresCuota});
-    FechaDeHoySiVacia(EditPresFecha);
     const finance::EntradaPrestamo entrada{EditPresCapital->text(), EditPresInteres->text(), EditPresNum->text(),
                                            EditPresCuota->text(), Momento(cbPresAportacion)};
     const finance::ResultadoPrestamo r = finance::ResolverPrestamo(CalculoActual, entrada);
 
-    const finance::EstadoPrestamo& e = r.estado;
-    Capital = e.Capital;
-    Interes = e.Interes;
-    NumCuotas = e.NumCuotas;
-    Cuota = e.Cuota;
-    TotalPagado = e.TotalPagado;
-    TotalIntereses = e.TotalIntereses;
-    Porcentaje = e.Porcentaje;
-    CalculoFallido = e.CalculoFallido;
+    prestamo_ = r.estado;
+    calculoFallido_ = prestamo_.CalculoFallido;
 
     auto campo = [this](CampoPrestamo c) -> QLineEdit* {
         switch (c) {
@@ -79,7 +65,7 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
     };
     AplicarResultado(r, campo, [this](const AvisoCalculo& a) { MostrarAvisoCalculo(a.titulo, a.texto); });
 
-    const finance::PanelesPrestamo p = finance::TextosPanelesPrestamo(e);
+    const finance::PanelesPrestamo p = finance::TextosPanelesPrestamo(prestamo_);
     PnlPresCapitalRes->setText(p.capital);
     PnlPresIntRes->setText(p.interes);
     PnlPresCuotaRes->setText(p.cuota);
@@ -93,26 +79,14 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
 void TFormCalculosFinancieros::CalcularInversion() {
     const QScopedValueRollback<bool> escribiendo(calculando_, true);
     using finance::CampoInversion;
-    NumCuotas = 0;
-    Capital = Invertido = Beneficio = Porcentaje = 0;
     CerosEnBlanco({EditInvCuota, EditInvInteres, EditInvNum, EditInvCapital, EditInvCapInicial});
-    FechaDeHoySiVacia(EditInvFecha);
     const finance::EntradaInversion entrada{EditInvCuota->text(),   EditInvInteres->text(),
                                             EditInvNum->text(),     EditInvCapital->text(),
                                             EditInvCapInicial->text(), Momento(CbInvAportacion)};
     const finance::ResultadoInversion r = finance::ResolverInversion(CalculoActual, entrada);
 
-    const finance::EstadoInversion& e = r.estado;
-    Capital = e.Capital;
-    CapInicial = e.CapInicial;
-    Interes = e.Interes;
-    NumCuotas = e.NumCuotas;
-    Cuota = e.Cuota;
-    Invertido = e.Invertido;
-    Beneficio = e.Beneficio;
-    Porcentaje = e.Porcentaje;
-    CapitalSoloInicial = e.CapitalSoloInicial;
-    CalculoFallido = e.CalculoFallido;
+    inversion_ = r.estado;
+    calculoFallido_ = inversion_.CalculoFallido;
 
     auto campo = [this](CampoInversion c) -> QLineEdit* {
         switch (c) {
@@ -127,7 +101,7 @@ void TFormCalculosFinancieros::CalcularInversion() {
     };
     AplicarResultado(r, campo, [this](const AvisoCalculo& a) { MostrarAvisoCalculo(a.titulo, a.texto); });
 
-    const finance::PanelesInversion p = finance::TextosPanelesInversion(e);
+    const finance::PanelesInversion p = finance::TextosPanelesInversion(inversion_);
     PnlInvCuotaRes->setText(p.cuota);
     PnlInvIntRes->setText(p.interes);
     PnlInvCapitalRes->setText(p.capital);
@@ -141,28 +115,20 @@ void TFormCalculosFinancieros::CalcularInversion() {
 
 void TFormCalculosFinancieros::CalcularDepreciacion() {
     const QScopedValueRollback<bool> escribiendo(calculando_, true);
-    DepVidaUtil = DepCalculada = 0;
     CerosEnBlanco({EditDepValorInicial, EditDepValorFinal, EditDepAniosUtil, EditDepAniosCalculo});
-    FechaDeHoySiVacia(EditDepFecha);
     const finance::EntradaDepreciacion entrada{EditDepValorInicial->text(), EditDepValorFinal->text(),
                                                EditDepAniosUtil->text(), EditDepAniosCalculo->text()};
     const finance::ResultadoDepreciacion r = finance::ResolverDepreciacion(CalculoActual, entrada);
 
-    const finance::EstadoDepreciacion& e = r.estado;
-    ValorInicial = e.ValorInicial;
-    ValorFinal = e.ValorFinal;
-    AniosUtil = e.AniosUtil;
-    AniosCalculo = e.AniosCalculo;
-    DepVidaUtil = e.DepVidaUtil;
-    DepCalculada = e.DepCalculada;
-    CalculoFallido = e.CalculoFallido;
+    depreciacion_ = r.estado;
+    calculoFallido_ = depreciacion_.CalculoFallido;
 
     if (r.aviso)
         MostrarAvisoCalculo(r.aviso->titulo, r.aviso->texto);
     // A refused depreciation keeps the panels, and with them their heading.
     if (r.conservarPaneles)
         return;
-    const finance::PanelesDepreciacion p = finance::TextosPanelesDepreciacion(e);
+    const finance::PanelesDepreciacion p = finance::TextosPanelesDepreciacion(depreciacion_);
     PnlDepDepreciacionVidaUtil->setText(p.depreciacionVidaUtil);
     PnlDepValorFinalUtil->setText(p.valorFinalUtil);
     PnlDepDepreciacionCalculada->setText(p.depreciacionCalculada);

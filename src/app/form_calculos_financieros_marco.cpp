@@ -183,8 +183,9 @@ QWidget* TFormCalculosFinancieros::CrearPromocion() {
     return PnlZelvarMoney;
 }
 
-QToolButton* TFormCalculosFinancieros::CrearBotonCalcular(QWidget* padre, const QString& nombre) {
-    auto* boton = new QToolButton(padre);
+// The page's own Calcular button, in the bottom right corner of its input panel.
+QToolButton* TFormCalculosFinancieros::CrearBotonCalcular(QGridLayout* datos, const QString& nombre) {
+    auto* boton = new QToolButton(datos->parentWidget());
     boton->setObjectName(nombre);
     boton->setDefaultAction(AccCalcular);
     boton->setAutoRaise(true);
@@ -193,12 +194,15 @@ QToolButton* TFormCalculosFinancieros::CrearBotonCalcular(QWidget* padre, const 
     boton->setFocusPolicy(Qt::NoFocus);
     boton->setAccessibleName(AccCalcular->text());
     boton->setAccessibleDescription(AccCalcular->toolTip());
+    datos->addWidget(boton, 3, 5, 1, 1, Qt::AlignRight | Qt::AlignBottom);
     return boton;
 }
 
+// A page and its four strips; their names follow the page's: tsPres gives
+// PnlPresCalculos, CbPresCalculos, PnlPresDatos, PnlPresInfo and PnlPresResul.
 QWidget* TFormCalculosFinancieros::CrearPagina(const QString& nombre, const QString& caption, QFrame*& cabecera,
-                                               QComboBox*& lista, const QString& nombreLista, QFrame*& datos,
-                                               QLabel*& info, QFrame*& resultados) {
+                                               QComboBox*& lista, QFrame*& datos, QLabel*& info,
+                                               QFrame*& resultados) {
     auto* pagina = new QWidget;
     pagina->setObjectName(nombre);
     pagina->setAccessibleName(SinAcelerador(caption));
@@ -211,8 +215,8 @@ QWidget* TFormCalculosFinancieros::CrearPagina(const QString& nombre, const QStr
     cabecera->setFixedHeight(32);
     auto* rejilla = new QGridLayout(cabecera);
     rejilla->setContentsMargins(8, 4, 8, 4);
-    lista = CrearLista(rejilla, 0, 0, nombreLista, QStringLiteral("Cálculo a reali&zar"),
-                       QStringLiteral("Cálculo a realizar"), 250);
+    lista = CrearLista(rejilla, 0, 0, QStringLiteral("Cb%1Calculos").arg(sufijo),
+                       QStringLiteral("Cálculo a reali&zar"), QStringLiteral("Cálculo a realizar"), 250);
     // This list has no hint of its own: the caption serves as its description.
     lista->setToolTip(QString());
     lista->setStatusTip(QString());

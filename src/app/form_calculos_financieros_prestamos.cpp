@@ -1,0 +1,71 @@
+// The loans page: its controls, their set-up at creation, and clearing it.
+#include "ui/controles_pagina.h"
+#include "app/form_calculos_financieros.h"
+#include "app/form_calculos_financieros_tabla.h"
+#include "ui/utilidades_campos.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QToolButton>
+
+namespace {
+
+using V = TFormCalculosFinancieros;
+
+const CampoDePagina kCampos[] = {
+    {{&V::EditPresCuota, 0, 0, "EditPresCuota", "C&uota", "Cuota a pagar en cada período", kAnchoNumero},
+     ContenidoCampo::Importe, &V::BtnPresCuota},
+    {{&V::EditPresInteres, 1, 0, "EditPresInteres", "Int&erés", "Interés anual del préstamo", kAnchoNumero},
+     ContenidoCampo::Importe, &V::BtnPresInteres},
+    {{&V::EditPresNum, 2, 0, "EditPresNum", "&Nº Cuotas", "Número de cuotas mensuales", kAnchoNumero},
+     ContenidoCampo::Entero, &V::BtnPresNum},
+    {{&V::EditPresCapital, 3, 0, "EditPresCapital", "&Capital", "Capital del préstamo solicitado", kAnchoNumero},
+     ContenidoCampo::Importe, &V::BtnPresCapital},
+    {{&V::EditPresFecha, 0, 4, "EditPresFecha", "P&rimer pago", "Fecha del pago de la primera cuota", kAnchoFecha},
+     ContenidoCampo::Fecha},
+};
+
+const ListaDePagina kAportacion{&V::cbPresAportacion, 1, 4, "cbPresAportacion", "&Aportaciones",
+                                "Momento en el que se pagan las cuotas en cada período", kAnchoLista};
+
+const ResultadoDePagina kResultados[] = {
+    {&V::PnlPresCuotaRes, 0, 0, "PnlPresCuotaRes", "Cuota", "Cuota a pagar en cada período"},
+    {&V::PnlPresIntRes, 1, 0, "PnlPresIntRes", "Interés", "Interés anual del préstamo"},
+    {&V::PnlPresNumRes, 2, 0, "PnlPresNumRes", "Nº Cuotas", "Número de cuotas mensuales"},
+    {&V::PnlPresCapitalRes, 3, 0, "PnlPresCapitalRes", "Capital", "Capital del préstamo solicitado"},
+    {&V::PnlPresPagado, 0, 3, "PnlPresPagado", "Total pagado", "Cantidad total pagada"},
+    {&V::PnlPresIntereses, 1, 3, "PnlPresIntereses", "Total intereses", "Cantidad correspondiente a intereses"},
+    {&V::PnlPresPorcentaje, 2, 3, "PnlPresPorcentaje", "% Intereses",
+     "Porcentaje de los intereses sobre el total pagado"},
+};
+
+// Loans start with payments at the end of each period.
+constexpr int kAportacionInicial = 0;
+
+}  // namespace
+
+QWidget* TFormCalculosFinancieros::CrearPaginaPrestamos() {
+    tsPres = CrearPagina(QStringLiteral("tsPres"), QStringLiteral("&Préstamos"), PnlPresCalculos, CbPresCalculos,
+                         PnlPresDatos, PnlPresInfo, PnlPresResul);
+    QGridLayout* datos = RejillaDeDatos(PnlPresDatos);
+    CrearCampos(*this, datos, CbPresCalculos, kCampos, &kAportacion);
+    BtnPresCalcular = CrearBotonCalcular(datos, QStringLiteral("BtnPresCalcular"));
+    CrearResultados(*this, RejillaDeResultados(PnlPresResul), kResultados);
+    return tsPres;
+}
+
+void TFormCalculosFinancieros::PrepararPaginaPrestamos() {
+    PrepararCampos(*this, kCampos);
+    PrepararListaDeCalculos(CbPresCalculos,
+                            QStringLiteral("Calcular la cuota;Calcular el interés;Calcular el número de cuotas;"
+                                           "Calcular el capital"));
+    CargarListaTexto(QStringLiteral("Final período; Inicio período"), cbPresAportacion);
+    cbPresAportacion->setCurrentIndex(kAportacionInicial);
+    ColorearResultados(PnlPresResul);
+}
+
+void TFormCalculosFinancieros::InicializarPrestamo() {
+    LimpiarPagina(*this, kCampos, kResultados);
+    cbPresAportacion->setCurrentIndex(kAportacionInicial);
+    CbPresCalculosClick();
+}
