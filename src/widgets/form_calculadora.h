@@ -35,8 +35,6 @@ public:
     void FijarEscalado(bool escalado);
     bool Escalado() const { return escalado_; }
 
-    const TMotorCalculadora& Motor() const { return motor_; }
-
     QFrame *PnlDatos = nullptr, *PnlBotones = nullptr;
     TPanelResultado *PnlDisplay = nullptr, *PnlOperando1 = nullptr, *PnlOperando2 = nullptr,
                     *PnlOperacion = nullptr, *PnlOperacionNueva = nullptr, *PnlMemoria = nullptr,

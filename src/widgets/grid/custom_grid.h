@@ -123,7 +123,6 @@ public:
     // Reads a layout file (":/layouts/GridDesarrollo.zly") and loads it.
     void LoadLayoutFile(const QString& path);
     TLayoutDocument SaveLayout(const QString& name) const;
-    bool Loading() const { return loading_; }
 
     // Events, raised only when assigned.
     std::function<void(TCustomGrid&, int, int, const QRect&, TGridDrawState, QPainter&)> OnDrawCell;
@@ -179,13 +178,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
-    bool FocusInside() const { return focusInside_; }
     void SetEditorModeFlag(bool value) { editorMode_ = value; }
 
 private:
     enum class Arrastre { Ninguno, Seleccion, AnchoColumna, AltoFila, MoverColumna, MoverFila };
 
-    int LineaX() const { return gridLineWidth_; }
     int FixedWidth() const;
     int FixedHeight() const;
     int MaxTopRow() const;
@@ -203,9 +200,6 @@ private:
     bool BordeColumna(int x, int y, int& c) const;
     bool BordeFila(int x, int y, int& r) const;
     void PlaceEditor();
-    void PaintCellRange(QPainter& painter, const QRect& region, int c0, int c1, bool cScroll, int r0, int r1,
-                        bool rScroll);
-    void PaintLines(QPainter& painter, const QRect& region);
     void Navegar(QKeyEvent* event);
 
     int colCount_ = 5;
@@ -235,7 +229,6 @@ private:
     TInplaceEdit* editor_ = nullptr;
     bool editorMode_ = false;
     bool focusInside_ = false;
-    bool loading_ = false;
     bool actualizandoBarras_ = false;
     Arrastre arrastre_ = Arrastre::Ninguno;
     int arrastreIndice_ = -1;
