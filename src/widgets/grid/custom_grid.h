@@ -4,6 +4,7 @@
 // current cell and a row or range selection, keyboard and mouse navigation,
 // column and row sizing and moving, and an in-place editor slot. It stores no
 // texts; derived grids draw the cells.
+#include "widgets/grid/grid_axis.h"
 #include "widgets/grid/grid_brush.h"
 #include "widgets/grid/grid_font.h"
 #include "widgets/grid/grid_geometry.h"
@@ -183,16 +184,9 @@ protected:
 private:
     enum class Arrastre { Ninguno, Seleccion, AnchoColumna, AltoFila, MoverColumna, MoverFila };
 
-    int FixedWidth() const;
-    int FixedHeight() const;
-    int MaxTopRow() const;
-    int MaxLeftCol() const;
-    int LastFullRow(int top) const;
-    int LastFullCol(int left) const;
-    int ColumnaEnX(int x) const;
-    int FilaEnY(int y) const;
-    int XDeColumna(int c) const;
-    int YDeFila(int r) const;
+    // The two axes as they are now, to place and find lines.
+    TGridAxis Columnas() const;
+    TGridAxis Filas() const;
     void UpdateScrollBars();
     void ScrollInView(int c, int r);
     void MoveCurrent(int c, int r, bool moveAnchor, bool show);
@@ -201,6 +195,11 @@ private:
     bool BordeFila(int x, int y, int& r) const;
     void PlaceEditor();
     void Navegar(QKeyEvent* event);
+    // The steps of PaintGrid over the lines it meets.
+    void PaintCells(QPainter& painter, const QRect& region, const std::vector<TGridSpan>& cols,
+                    const std::vector<TGridSpan>& filas, bool enfoque);
+    void PaintGridLines(QPainter& painter, const std::vector<TGridSpan>& cols, const std::vector<TGridSpan>& filas);
+    void PaintFocus(QPainter& painter, const std::vector<TGridSpan>& cols);
 
     int colCount_ = 5;
     int rowCount_ = 5;
