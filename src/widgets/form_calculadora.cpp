@@ -199,10 +199,12 @@ void TFmCalculadora::CrearTeclado() {
         return CrearTecla(QString::fromLatin1(nombre), caption, QString::fromUtf8(pista), color,
                           Tecla(fila, columna), std::move(operacion));
     };
-    BtnMS = registro("BtnMS", QStringLiteral("MS"), "Guardar el dato en memoria", ColorMemoria, 0, 0, [this] { return motor_.GuardarMemoria(); });
+    BtnMS = registro("BtnMS", QStringLiteral("MS"), "Guardar el dato en memoria", ColorMemoria, 0, 0,
+                     [this] { return motor_.GuardarMemoria(); });
     BtnMR = registro("BtnMR", QStringLiteral("MR"), "Recuperar el valor de la memoria", ColorMemoria, 1, 0,
                      [this] { return motor_.RecuperarMemoria(); });
-    BtnMC = registro("BtnMC", QStringLiteral("MC"), "Borrar la memoria", ColorMemoria, 1, 1, [this] { return motor_.BorrarMemoria(); });
+    BtnMC = registro("BtnMC", QStringLiteral("MC"), "Borrar la memoria", ColorMemoria, 1, 1,
+                     [this] { return motor_.BorrarMemoria(); });
     BtnMSumar = registro("BtnMSumar", QStringLiteral("M+"), "Sumar el dato a la memoria", ColorMemoria, 2, 0,
                          [this] { return motor_.OperarMemoria(TOperacion::Sumar); });
     BtnMRestar = registro("BtnMRestar", QStringLiteral("M–"), "Restar el dato de la memoria", ColorMemoria, 2, 1,
@@ -215,13 +217,15 @@ void TFmCalculadora::CrearTeclado() {
                      [this] { return motor_.GuardarConstante(); });
     BtnKR = registro("BtnKR", QStringLiteral("KR"), "Recuperar el valor de la constante", ColorConstante, 1, 8,
                      [this] { return motor_.RecuperarConstante(); });
-    BtnKC = registro("BtnKC", QStringLiteral("KC"), "Borrar la constante", ColorConstante, 1, 9, [this] { return motor_.BorrarConstante(); });
+    BtnKC = registro("BtnKC", QStringLiteral("KC"), "Borrar la constante", ColorConstante, 1, 9,
+                     [this] { return motor_.BorrarConstante(); });
     BtnKSumar = registro("BtnKSumar", QStringLiteral("K+"), "Sumar la constante al dato", ColorConstante, 2, 8,
                          [this] { return motor_.OperarConstante(TOperacion::Sumar); });
     BtnKRestar = registro("BtnKRestar", QStringLiteral("K–"), "Restar la constante al dato", ColorConstante, 2, 9,
                           [this] { return motor_.OperarConstante(TOperacion::Restar); });
-    BtnKMultiplicar = registro("BtnKMultiplicar", QStringLiteral("Kx"), "Multiplicar la constante por el dato",
-                               ColorConstante, 3, 8, [this] { return motor_.OperarConstante(TOperacion::Multiplicar); });
+    BtnKMultiplicar =
+        registro("BtnKMultiplicar", QStringLiteral("Kx"), "Multiplicar la constante por el dato", ColorConstante, 3,
+                 8, [this] { return motor_.OperarConstante(TOperacion::Multiplicar); });
     BtnKDividir = registro("BtnKDividir", QStringLiteral("K/"), "Dividir el dato entre la constante", ColorConstante,
                            3, 9, [this] { return motor_.OperarConstante(TOperacion::Dividir); });
 
