@@ -248,6 +248,20 @@ TDefinicion AtributosLinea(A& a, List& lista, bool& flag, int count, Leer leer, 
             EscribirPorLinea(lista, count, Modificado, escribir), flag};
 }
 
+// Fonts and brushes of cells and of lines.
+TDefinicion Fuentes(A& a, TFontCellList& lista, bool& flag, const X& x) {
+    return AtributosCelda(a, lista, flag, x, LeerFuente, EscribirFuente);
+}
+TDefinicion Fuentes(A& a, TFontList& lista, bool& flag, int count) {
+    return AtributosLinea(a, lista, flag, count, LeerFuente, EscribirFuente);
+}
+TDefinicion Brochas(A& a, TBrushCellList& lista, bool& flag, const X& x) {
+    return AtributosCelda(a, lista, flag, x, LeerBrocha, EscribirBrocha);
+}
+TDefinicion Brochas(A& a, TBrushList& lista, bool& flag, int count) {
+    return AtributosLinea(a, lista, flag, count, LeerBrocha, EscribirBrocha);
+}
+
 TDefinicion SeleccionCelda(TColorCellList& lista, bool& flag, const X& x) {
     return {LeerPorCelda([&lista, &flag](int c, int r, TLayoutListCursor& cursor) {
                 lista.Put(c, r, LeerColor(cursor));
@@ -321,46 +335,16 @@ const TPropiedad Propiedades[] = {
                        EscribirPorCelda(a.HintCellList, x.cols, x.rows, Siempre, EscribirTexto));
      }},
     {"Cells", [](A& a, const X& x) { return Textos(a.LoadedCells, a.Flags.Cells, EscribirCeldas(x)); }},
-    {"FontCell",
-     [](A& a, const X& x) {
-         return AtributosCelda(a, a.FontCellList, a.Flags.FontCell, x, LeerFuente, EscribirFuente);
-     }},
-    {"FontCol",
-     [](A& a, const X& x) {
-         return AtributosLinea(a, a.FontColList, a.Flags.FontCol, x.cols, LeerFuente, EscribirFuente);
-     }},
-    {"FontFixedCol",
-     [](A& a, const X& x) {
-         return AtributosLinea(a, a.FontFixedColList, a.Flags.FontFixedCol, x.cols, LeerFuente, EscribirFuente);
-     }},
-    {"FontRow",
-     [](A& a, const X& x) {
-         return AtributosLinea(a, a.FontRowList, a.Flags.FontRow, x.rows, LeerFuente, EscribirFuente);
-     }},
-    {"FontFixedRow",
-     [](A& a, const X& x) {
-         return AtributosLinea(a, a.FontFixedRowList, a.Flags.FontFixedRow, x.rows, LeerFuente, EscribirFuente);
-     }},
-    {"BrushCell",
-     [](A& a, const X& x) {
-         return AtributosCelda(a, a.BrushCellList, a.Flags.BrushCell, x, LeerBrocha, EscribirBrocha);
-     }},
-    {"BrushCol",
-     [](A& a, const X& x) {
-         return AtributosLinea(a, a.BrushColList, a.Flags.BrushCol, x.cols, LeerBrocha, EscribirBrocha);
-     }},
-    {"BrushFixedCol",
-     [](A& a, const X& x) {
-         return AtributosLinea(a, a.BrushFixedColList, a.Flags.BrushFixedCol, x.cols, LeerBrocha, EscribirBrocha);
-     }},
-    {"BrushRow",
-     [](A& a, const X& x) {
-         return AtributosLinea(a, a.BrushRowList, a.Flags.BrushRow, x.rows, LeerBrocha, EscribirBrocha);
-     }},
-    {"BrushFixedRow",
-     [](A& a, const X& x) {
-         return AtributosLinea(a, a.BrushFixedRowList, a.Flags.BrushFixedRow, x.rows, LeerBrocha, EscribirBrocha);
-     }},
+    {"FontCell", [](A& a, const X& x) { return Fuentes(a, a.FontCellList, a.Flags.FontCell, x); }},
+    {"FontCol", [](A& a, const X& x) { return Fuentes(a, a.FontColList, a.Flags.FontCol, x.cols); }},
+    {"FontFixedCol", [](A& a, const X& x) { return Fuentes(a, a.FontFixedColList, a.Flags.FontFixedCol, x.cols); }},
+    {"FontRow", [](A& a, const X& x) { return Fuentes(a, a.FontRowList, a.Flags.FontRow, x.rows); }},
+    {"FontFixedRow", [](A& a, const X& x) { return Fuentes(a, a.FontFixedRowList, a.Flags.FontFixedRow, x.rows); }},
+    {"BrushCell", [](A& a, const X& x) { return Brochas(a, a.BrushCellList, a.Flags.BrushCell, x); }},
+    {"BrushCol", [](A& a, const X& x) { return Brochas(a, a.BrushColList, a.Flags.BrushCol, x.cols); }},
+    {"BrushFixedCol", [](A& a, const X& x) { return Brochas(a, a.BrushFixedColList, a.Flags.BrushFixedCol, x.cols); }},
+    {"BrushRow", [](A& a, const X& x) { return Brochas(a, a.BrushRowList, a.Flags.BrushRow, x.rows); }},
+    {"BrushFixedRow", [](A& a, const X& x) { return Brochas(a, a.BrushFixedRowList, a.Flags.BrushFixedRow, x.rows); }},
     {"ColorCell",
      [](A& a, const X&) {
          return TDefinicion{LeerPorCelda([&a](int c, int r, TLayoutListCursor& cursor) {
