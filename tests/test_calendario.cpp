@@ -2,8 +2,8 @@
 
 #include "util/ajustes_regionales.h"
 #include "util/excepcion.h"
-#include "widgets/calendario.h"
 #include "widgets/calendario_2000.h"
+#include "widgets/disposicion_mes.h"
 
 #include <QAccessible>
 #include <QImage>

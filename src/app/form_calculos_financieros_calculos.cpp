@@ -4,11 +4,7 @@
 // result panels. The date boxes are not read: a blank date stays blank here
 // (Desarrollar fills it in before it builds a table).
 #include "app/form_calculos_financieros.h"
-#include "finance/calculo_depreciacion.h"
-#include "finance/calculo_inversion.h"
-#include "finance/calculo_prestamo.h"
 #include "ui/panel_resultado.h"
-#include "util/fechas.h"
 
 #include <QComboBox>
 #include <QScopedValueRollback>

@@ -84,12 +84,15 @@ void tBotonCalculadora::AbrirParaEdit(QLineEdit* edit) {
     if (!Titulo.isEmpty())
         calculadora.setWindowTitle(Titulo);
     const QString texto = edit->text();
+    // A text that is no amount, or one the display cannot show, opens the
+    // calculator empty after telling the person.
+    bool mostrado = false;
     try {
-        calculadora.MostrarValor(LeerImporte(texto));
+        mostrado = calculadora.MostrarValor(LeerImporte(texto)).Hecho();
     } catch (const Exception&) {
-        if (!texto.isEmpty())
-            Avisar(QString(), QStringLiteral("El número \"%1\" no es correcto").arg(texto), AvisoError);
     }
+    if (!mostrado && !texto.isEmpty())
+        Avisar(QString(), QStringLiteral("El número \"%1\" no es correcto").arg(texto), AvisoError);
     calculadora.FijarEscalado(fScaled);
     calculadora.move(
         PosicionVentana(mapToGlobal(QPoint(0, 0)), height(), TamanoConMarco(calculadora), AreaPantalla(this)));

@@ -1,6 +1,5 @@
 #include "widgets/calculadora_motor.h"
 
-#include "ui/avisos.h"
 #include "util/ajustes_regionales.h"
 #include "util/texto_calculadora.h"
 #include "util/textos_numericos.h"
@@ -84,21 +83,31 @@ TMotorCalculadora::TMotorCalculadora(const trInfoCalculadora& info) : info_(info
     e_.paneles.HintConstante = HintConstanteVacia;
 }
 
-// Runs one key's operation; when it throws, the state before the key comes
-// back before the exception goes on to the window's error report.
+// Runs one key's operation. A refusal brings back the state before the key
+// and becomes the key's result; anything else (out of memory) still throws.
 template <typename Accion>
-void TMotorCalculadora::Atomico(Accion accion) {
+TResultadoCalculo TMotorCalculadora::Atomico(Accion accion) {
     const Estado antes = e_;
+    divisionPorCero_ = false;
     try {
         accion();
+    } catch (const EConvertError& e) {
+        e_ = antes;
+        return {TEstadoCalculo::NoEsNumero, QString::fromUtf8(e.what())};
+    } catch (const ECalculadora& e) {
+        e_ = antes;
+        return {TEstadoCalculo::Rechazado, QString::fromUtf8(e.what())};
     } catch (...) {
         e_ = antes;
         throw;
     }
+    if (divisionPorCero_)
+        return {TEstadoCalculo::DivisionPorCero, QStringLiteral("División por cero")};
+    return {};
 }
 
-void TMotorCalculadora::MostrarValor(double valor) {
-    Atomico([&] {
+TResultadoCalculo TMotorCalculadora::MostrarValor(double valor) {
+    return Atomico([&] {
         if (Comprobado(valor) == 0)
             e_.paneles.PnlDisplay.clear();
         else
@@ -133,37 +142,36 @@ bool TMotorCalculadora::EnviarHabilitado() const {
     }
 }
 
-bool TMotorCalculadora::PulsarTecla(QChar tecla) {
+std::optional<TResultadoCalculo> TMotorCalculadora::PulsarTecla(QChar tecla) {
     const char16_t c = tecla.unicode();
     if ((c >= u'0' && c <= u'9') || c == u'.')
-        PulsarDigito(tecla);
+        return PulsarDigito(tecla);
     else if (tecla == Ajustes().separadorDecimal)
-        PulsarDigito(QLatin1Char('.'));
+        return PulsarDigito(QLatin1Char('.'));
     else if (c == u'+')
-        PulsarOperador(TOperacion::Sumar);
+        return PulsarOperador(TOperacion::Sumar);
     else if (c == u'-')
-        PulsarOperador(TOperacion::Restar);
+        return PulsarOperador(TOperacion::Restar);
     else if (c == u'*')
-        PulsarOperador(TOperacion::Multiplicar);
+        return PulsarOperador(TOperacion::Multiplicar);
     else if (c == u'/')
-        PulsarOperador(TOperacion::Dividir);
+        return PulsarOperador(TOperacion::Dividir);
     else if (c == u'%')
-        PulsarOperador(TOperacion::Porcentaje);
+        return PulsarOperador(TOperacion::Porcentaje);
     else if (c == u'=' || c == u'\r' || c == u'\n')
-        Igual();
+        return Igual();
     else if (c == u'\b')
-        Retroceso();
+        return Retroceso();
     else if (c == u' ')
-        CambiarSigno();
-    else
-        return false;
-    return true;
+        return CambiarSigno();
+    return std::nullopt;
 }
 
-void TMotorCalculadora::PulsarDigito(QChar digito) {
+TResultadoCalculo TMotorCalculadora::PulsarDigito(QChar digito) {
     const char16_t c = digito.unicode();
     if ((c >= u'0' && c <= u'9') || c == u'.')
-        Atomico([&] { IntroducirTexto(QString(digito)); });
+        return Atomico([&] { IntroducirTexto(QString(digito)); });
+    return {};
 }
 
 void TMotorCalculadora::IntroducirTexto(const QString& texto) {
@@ -204,8 +212,8 @@ void TMotorCalculadora::IntroducirDecimal() {
     }
 }
 
-void TMotorCalculadora::CambiarSigno() {
-    Atomico([&] {
+TResultadoCalculo TMotorCalculadora::CambiarSigno() {
+    return Atomico([&] {
         QString& display = e_.paneles.PnlDisplay;
         if (!display.isEmpty() && display.size() < LimiteDisplay)
             MostrarEnDisplay(-ValorDisplay());
@@ -213,7 +221,7 @@ void TMotorCalculadora::CambiarSigno() {
 }
 
 void TMotorCalculadora::ErrorDivisionCero() {
-    Avisar(QStringLiteral("Error"), QStringLiteral("División por cero"), AvisoError);
+    divisionPorCero_ = true;
     e_.operando1 = 0;
     e_.operando2 = 0;
     e_.operacion = TOperacion::Ninguna;
@@ -245,10 +253,10 @@ void TMotorCalculadora::EjecutarOperacion() {
         MostrarEnDisplay(e_.operando1);
 }
 
-void TMotorCalculadora::PulsarOperador(TOperacion operacion) {
+TResultadoCalculo TMotorCalculadora::PulsarOperador(TOperacion operacion) {
     if (operacion == TOperacion::Ninguna)
-        return;
-    Atomico([&] {
+        return {};
+    return Atomico([&] {
         TPanelesCalculadora& p = e_.paneles;
         if (!p.PnlDisplay.isEmpty()) {
             if (e_.operacion != TOperacion::Ninguna)
@@ -289,8 +297,8 @@ void TMotorCalculadora::EmpezarOperacion(TOperacion operacion) {
     p.PnlOperacionNueva.clear();
 }
 
-void TMotorCalculadora::Igual() {
-    Atomico([&] {
+TResultadoCalculo TMotorCalculadora::Igual() {
+    return Atomico([&] {
         TPanelesCalculadora& p = e_.paneles;
         if (e_.operacion != TOperacion::Ninguna && !p.PnlDisplay.isEmpty() && p.PnlOperacionNueva.isEmpty()) {
             e_.operando2 = ValorDisplay();
@@ -306,7 +314,7 @@ void TMotorCalculadora::Igual() {
     });
 }
 
-void TMotorCalculadora::Borrar() {
+TResultadoCalculo TMotorCalculadora::Borrar() {
     TPanelesCalculadora& p = e_.paneles;
     if (!p.PnlOperacionNueva.isEmpty()) {
         p.PnlOperacionNueva.clear();
@@ -327,9 +335,13 @@ void TMotorCalculadora::Borrar() {
         e_.operacion = TOperacion::Ninguna;
         e_.nuevoNumero = true;
     }
+    return {};
 }
 
-void TMotorCalculadora::BorrarTodo() { VaciarCalculo(); }
+TResultadoCalculo TMotorCalculadora::BorrarTodo() {
+    VaciarCalculo();
+    return {};
+}
 
 void TMotorCalculadora::VaciarCalculo() {
     e_.operando1 = 0;
@@ -346,22 +358,23 @@ void TMotorCalculadora::VaciarCalculo() {
     e_.mostrarPendiente = false;
 }
 
-void TMotorCalculadora::Retroceso() {
+TResultadoCalculo TMotorCalculadora::Retroceso() {
     TPanelesCalculadora& p = e_.paneles;
     if (p.PnlDisplay.isEmpty() || !p.PnlOperacionNueva.isEmpty() || !p.PnlOperando2.isEmpty())
-        return;
+        return {};
     p.PnlDisplay.chop(1);
     e_.exactoDisplay = {};  // an edited number is read from its text
     if (p.PnlDisplay == QLatin1String("-"))
         p.PnlDisplay.clear();
+    return {};
 }
 
-void TMotorCalculadora::Inverso() {
-    Atomico([&] { FuncionSobreDisplay(Reciproco, QStringLiteral("1/x"), true); });
+TResultadoCalculo TMotorCalculadora::Inverso() {
+    return Atomico([&] { FuncionSobreDisplay(Reciproco, QStringLiteral("1/x"), true); });
 }
 
-void TMotorCalculadora::RaizCuadrada() {
-    Atomico([&] { FuncionSobreDisplay(Raiz, QStringLiteral("V¯"), false); });
+TResultadoCalculo TMotorCalculadora::RaizCuadrada() {
+    return Atomico([&] { FuncionSobreDisplay(Raiz, QStringLiteral("V¯"), false); });
 }
 
 // The reciprocal and the square root. With an operation pending and a second
@@ -405,8 +418,8 @@ void TMotorCalculadora::FijarConstante(double valor) {
     e_.paneles.HintConstante = HintRegistro(e_.constante, "la constante");
 }
 
-void TMotorCalculadora::GuardarMemoria() {
-    Atomico([&] {
+TResultadoCalculo TMotorCalculadora::GuardarMemoria() {
+    return Atomico([&] {
         if (e_.paneles.PnlDisplay.isEmpty())
             return;
         FijarMemoria(ValorDisplay());
@@ -422,24 +435,26 @@ void TMotorCalculadora::Recuperar(double valor) {
     e_.nuevoNumero = true;
 }
 
-void TMotorCalculadora::RecuperarMemoria() {
+TResultadoCalculo TMotorCalculadora::RecuperarMemoria() {
     if (!e_.paneles.PnlMemoria.isEmpty())
         Recuperar(e_.memoria);
+    return {};
 }
 
-void TMotorCalculadora::BorrarMemoria() {
+TResultadoCalculo TMotorCalculadora::BorrarMemoria() {
     if (e_.paneles.PnlMemoria.isEmpty())
-        return;
+        return {};
     e_.memoria = 0;
     e_.paneles.PnlMemoria.clear();
     e_.paneles.HintMemoria = HintMemoriaVacia;
+    return {};
 }
 
 // M+, M– and Mx work the display value into the memory; M/ stores the
 // display value divided by the memory. The number in the display is then
 // finished, as on a desk calculator: the next digit starts a new one.
-void TMotorCalculadora::OperarMemoria(TOperacion operacion) {
-    Atomico([&] {
+TResultadoCalculo TMotorCalculadora::OperarMemoria(TOperacion operacion) {
+    return Atomico([&] {
         if (e_.paneles.PnlDisplay.isEmpty())
             return;
         const double valor = ValorDisplay();
@@ -460,8 +475,8 @@ void TMotorCalculadora::OperarMemoria(TOperacion operacion) {
     });
 }
 
-void TMotorCalculadora::GuardarConstante() {
-    Atomico([&] {
+TResultadoCalculo TMotorCalculadora::GuardarConstante() {
+    return Atomico([&] {
         if (e_.paneles.PnlDisplay.isEmpty())
             return;
         FijarConstante(ValorDisplay());
@@ -469,26 +484,28 @@ void TMotorCalculadora::GuardarConstante() {
     });
 }
 
-void TMotorCalculadora::RecuperarConstante() {
+TResultadoCalculo TMotorCalculadora::RecuperarConstante() {
     if (!e_.paneles.PnlConstante.isEmpty())
         Recuperar(e_.constante);
+    return {};
 }
 
-void TMotorCalculadora::BorrarConstante() {
+TResultadoCalculo TMotorCalculadora::BorrarConstante() {
     if (e_.paneles.PnlConstante.isEmpty())
-        return;
+        return {};
     e_.constante = 0;
     e_.paneles.PnlConstante.clear();
     e_.paneles.HintConstante = HintConstanteVacia;
+    return {};
 }
 
 // The display value with the constant added, subtracted, multiplied or
 // divided; a pending operation takes the result as its second operand. The
 // result is a finished number: the next digit starts a new one.
-void TMotorCalculadora::OperarConstante(TOperacion operacion) {
+TResultadoCalculo TMotorCalculadora::OperarConstante(TOperacion operacion) {
     if (operacion == TOperacion::Ninguna || operacion == TOperacion::Porcentaje)
-        return;
-    Atomico([&] {
+        return {};
+    return Atomico([&] {
         TPanelesCalculadora& p = e_.paneles;
         if (p.PnlDisplay.isEmpty() || p.PnlConstante.isEmpty() || !p.PnlOperacionNueva.isEmpty())
             return;
@@ -506,10 +523,10 @@ void TMotorCalculadora::OperarConstante(TOperacion operacion) {
     });
 }
 
-void TMotorCalculadora::ConvertirMoneda(TConversion conversion) {
+TResultadoCalculo TMotorCalculadora::ConvertirMoneda(TConversion conversion) {
     if (!HayDatosDeMoneda(info_))
-        return;
-    Atomico([&] {
+        return {};
+    return Atomico([&] {
         TPanelesCalculadora& p = e_.paneles;
         if (p.PnlDisplay.isEmpty())
             return;

@@ -3,17 +3,17 @@
 // seven panels and every key's operation, without any window. The window
 // routes its buttons and keys here and redraws the panels afterwards.
 //
-// Every operation either completes or, when it throws, leaves the calculator
-// exactly as it was before the key: the window's general error report shows
-// the message and the calculator goes on working. What throws:
+// Every key returns how it ended and opens no window; the calculator window
+// shows the message of a refused key. A refused key leaves the calculator
+// exactly as it was before the key, and the calculator goes on working:
 // - a display that is not a number (a lone separator, or an exponent that
-//   backspace cut short): EConvertError;
-// - the square root of a negative number: ECalculadora;
+//   backspace cut short): NoEsNumero;
+// - the square root of a negative number: Rechazado;
 // - a number beyond what the display can show (±1,79769313486231E308),
-//   whether typed or computed: ECalculadora, so that no register and no
-//   panel ever holds an infinity or a NaN.
-// Division by zero is not an exception: ErrorDivisionCero shows its message
-// and resets the calculation.
+//   whether typed or computed: Rechazado, so that no register and no panel
+//   ever holds an infinity or a NaN.
+// Division by zero instead resets the calculation, as on a desk calculator,
+// and ends as DivisionPorCero.
 //
 // Panels show numbers with 15 significant digits, but a worked-out number
 // keeps all its digits: the display and the first operand remember the value
@@ -24,12 +24,29 @@
 
 #include <QChar>
 #include <QString>
+#include <optional>
 
 // An operation the calculator refuses; the message is Spanish and meant to be
 // shown as it is.
 class ECalculadora : public Exception {
 public:
     using Exception::Exception;
+};
+
+// How a key ended.
+enum class TEstadoCalculo : unsigned char {
+    Hecho,
+    DivisionPorCero,
+    NoEsNumero,
+    Rechazado,
+};
+
+// The end of a key and, when refused, the Spanish message to show as it is.
+struct TResultadoCalculo {
+    TEstadoCalculo estado = TEstadoCalculo::Hecho;
+    QString mensaje;
+
+    bool Hecho() const { return estado == TEstadoCalculo::Hecho; }
 };
 
 enum class TOperacion : unsigned char {
@@ -79,7 +96,7 @@ public:
     // its digits.
     void FijarPuedeEnviar(bool puede) { puedeEnviar_ = puede; }
     bool PuedeEnviar() const { return puedeEnviar_; }
-    void MostrarValor(double valor);
+    TResultadoCalculo MostrarValor(double valor);
     double ValorDisplay() const;
     // "&Enviar" is enabled exactly when sending is allowed and the display
     // holds a number; a display that does not read as one (a lone separator)
@@ -88,29 +105,29 @@ public:
 
     // A typed key character: digits, "." and the regional decimal separator,
     // the five operators, "=", Enter, Backspace and the space bar (sign
-    // change). False for any other key, which the window swallows all the
-    // same.
-    bool PulsarTecla(QChar tecla);
+    // change). No result for any other key, which the window swallows all
+    // the same.
+    std::optional<TResultadoCalculo> PulsarTecla(QChar tecla);
 
     // Buttons.
-    void PulsarDigito(QChar digito);  // '0' to '9', or '.' for the separator
-    void CambiarSigno();
-    void PulsarOperador(TOperacion operacion);
-    void Igual();
-    void Borrar();       // CL
-    void BorrarTodo();   // CA
-    void Retroceso();
-    void Inverso();
-    void RaizCuadrada();
-    void GuardarMemoria();
-    void RecuperarMemoria();
-    void BorrarMemoria();
-    void OperarMemoria(TOperacion operacion);  // M+, M–, Mx, M/
-    void GuardarConstante();
-    void RecuperarConstante();
-    void BorrarConstante();
-    void OperarConstante(TOperacion operacion);  // K+, K–, Kx, K/
-    void ConvertirMoneda(TConversion conversion);
+    TResultadoCalculo PulsarDigito(QChar digito);  // '0' to '9', or '.' for the separator
+    TResultadoCalculo CambiarSigno();
+    TResultadoCalculo PulsarOperador(TOperacion operacion);
+    TResultadoCalculo Igual();
+    TResultadoCalculo Borrar();       // CL
+    TResultadoCalculo BorrarTodo();   // CA
+    TResultadoCalculo Retroceso();
+    TResultadoCalculo Inverso();
+    TResultadoCalculo RaizCuadrada();
+    TResultadoCalculo GuardarMemoria();
+    TResultadoCalculo RecuperarMemoria();
+    TResultadoCalculo BorrarMemoria();
+    TResultadoCalculo OperarMemoria(TOperacion operacion);  // M+, M–, Mx, M/
+    TResultadoCalculo GuardarConstante();
+    TResultadoCalculo RecuperarConstante();
+    TResultadoCalculo BorrarConstante();
+    TResultadoCalculo OperarConstante(TOperacion operacion);  // K+, K–, Kx, K/
+    TResultadoCalculo ConvertirMoneda(TConversion conversion);
 
     const TPanelesCalculadora& Paneles() const { return e_.paneles; }
     TBotonConversion BotonConvMonedaPropia() const;
@@ -146,8 +163,9 @@ private:
         ValorMostrado exactoOperando1;  // behind PnlOperando1
     };
 
+    // Runs one key: a refused key brings back the state before it.
     template <typename Accion>
-    void Atomico(Accion accion);
+    TResultadoCalculo Atomico(Accion accion);
 
     // The number a panel shows: the remembered value while the panel still
     // shows its text, else the text read as a number.
@@ -171,4 +189,5 @@ private:
     Estado e_;
     trInfoCalculadora info_;
     bool puedeEnviar_ = false;
+    bool divisionPorCero_ = false;  // set by the key being run
 };

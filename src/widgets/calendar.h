@@ -2,7 +2,7 @@
 // A month calendar on the base grid: seven columns, a fixed row of weekday
 // names and six rows of day numbers, drawn by the grid itself. It keeps one
 // selected date and shows its month with that day as the current cell.
-#include "widgets/calendario.h"
+#include "widgets/disposicion_mes.h"
 #include "widgets/grid/custom_grid.h"
 
 #include <QDate>
@@ -61,7 +61,6 @@ public:
     void SetUseCurrentDate(bool value);
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool value) { readOnly_ = value; }
-    bool Rebuilding() const { return rebuilding_; }
 
     // Raised after every change of the date made through the setters.
     std::function<void(TCalendar&)> OnChange;
@@ -94,5 +93,5 @@ private:
     int startOfWeek_ = 0;
     bool useCurrentDate_ = true;
     bool readOnly_ = false;
-    bool rebuilding_ = false;
+    bool rebuilding_ = false;  // while rebuilt, a read-only calendar still moves its current cell
 };

@@ -1,5 +1,6 @@
 #include "widgets/form_calculadora.h"
 
+#include "ui/avisos.h"
 #include "ui/controles_pagina.h"
 #include "ui/imagen_svg.h"
 #include "ui/informe_errores.h"
@@ -131,7 +132,7 @@ void TFmCalculadora::CrearDisplay() {
 
 QToolButton* TFmCalculadora::CrearTecla(const QString& nombre, const QString& caption, const QString& pista,
                                         const QColor& color, const QRect& rect,
-                                        void (TFmCalculadora::*manejador)()) {
+                                        std::function<TResultadoCalculo()> operacion) {
     auto* tecla = new QToolButton(PnlDatos);
     tecla->setObjectName(nombre);
     tecla->setText(caption);
@@ -145,36 +146,31 @@ QToolButton* TFmCalculadora::CrearTecla(const QString& nombre, const QString& ca
     if (!pista.isEmpty())
         AplicarPista(tecla, pista);
     Situar(tecla, rect);
-    connect(tecla, &QToolButton::clicked, this, manejador);
+    connect(tecla, &QToolButton::clicked, this, [this, operacion = std::move(operacion)] { Ejecutar(operacion); });
     return tecla;
 }
 
 void TFmCalculadora::CrearTeclado() {
-    using F = TFmCalculadora;
     auto digito = [this](int n, int fila, int columna) {
-        QToolButton* t = CrearTecla(QStringLiteral("BtnNum%1").arg(n), QString::number(n), QString(), ColorDigito,
-                                    Tecla(fila, columna), &F::BtnNum0Click);
-        t->setProperty("tecla", QChar(u'0' + n));
-        return t;
+        const QChar tecla(u'0' + n);
+        return CrearTecla(QStringLiteral("BtnNum%1").arg(n), QString::number(n), QString(), ColorDigito,
+                          Tecla(fila, columna), [this, tecla] { return motor_.PulsarDigito(tecla); });
     };
     BtnNum7 = digito(7, 0, 2), BtnNum8 = digito(8, 0, 3), BtnNum9 = digito(9, 0, 4);
     BtnNum4 = digito(4, 1, 2), BtnNum5 = digito(5, 1, 3), BtnNum6 = digito(6, 1, 4);
     BtnNum1 = digito(1, 2, 2), BtnNum2 = digito(2, 2, 3), BtnNum3 = digito(3, 2, 4);
     BtnNum0 = digito(0, 3, 2);
     BtnSigno = CrearTecla(QStringLiteral("BtnSigno"), QStringLiteral("±"), QString(), ColorDigito, Tecla(3, 3),
-                          &F::BtnSignoClick);
+                          [this] { return motor_.CambiarSigno(); });
     BtnSigno->setAccessibleName(QStringLiteral("Cambiar el signo"));
     BtnPunto = CrearTecla(QStringLiteral("BtnPunto"), QStringLiteral("·"), QString(), ColorDigito, Tecla(3, 4),
-                          &F::BtnNum0Click);
-    BtnPunto->setProperty("tecla", QChar(u'.'));
+                          [this] { return motor_.PulsarDigito(QLatin1Char('.')); });
     BtnPunto->setAccessibleName(QStringLiteral("Separador decimal"));
 
     auto operador = [this](const char* nombre, const QString& caption, const char* pista, TOperacion op, int fila,
                            int columna) {
-        QToolButton* t = CrearTecla(QString::fromLatin1(nombre), caption, QString::fromUtf8(pista), ColorOperador,
-                                    Tecla(fila, columna), &F::BtnSumarClick);
-        t->setProperty("operacion", int(op));
-        return t;
+        return CrearTecla(QString::fromLatin1(nombre), caption, QString::fromUtf8(pista), ColorOperador,
+                          Tecla(fila, columna), [this, op] { return motor_.PulsarOperador(op); });
     };
     BtnDividir = operador("BtnDividir", QStringLiteral("/"), "Dividir", TOperacion::Dividir, 0, 5);
     BtnPorcentaje = operador("BtnPorcentaje", QStringLiteral("%"), "Porcentaje", TOperacion::Porcentaje, 0, 6);
@@ -182,52 +178,56 @@ void TFmCalculadora::CrearTeclado() {
     BtnRestar = operador("BtnRestar", QStringLiteral("–"), "Restar", TOperacion::Restar, 2, 5);
     BtnSumar = operador("BtnSumar", QStringLiteral("+"), "Sumar", TOperacion::Sumar, 3, 5);
     BtnInverso = CrearTecla(QStringLiteral("BtnInverso"), QStringLiteral("1/x"), QStringLiteral("Inverso"),
-                            ColorOperador, Tecla(1, 6), &F::BtnInversoClick);
+                            ColorOperador, Tecla(1, 6), [this] { return motor_.Inverso(); });
     BtnRaizCuadrada = CrearTecla(QStringLiteral("BtnRaizCuadrada"), QStringLiteral("V¯"),
                                  QStringLiteral("Raíz cuadrada"), ColorOperador, Tecla(2, 6),
-                                 &F::BtnRaizCuadradaClick);
+                                 [this] { return motor_.RaizCuadrada(); });
     BtnIgual = CrearTecla(QStringLiteral("BtnIgual"), QStringLiteral("="), QStringLiteral("Calcular la operación"),
-                          ColorOperador, Tecla(3, 6, 2), &F::BtnIgualClick);
+                          ColorOperador, Tecla(3, 6, 2), [this] { return motor_.Igual(); });
 
     BtnRetroceso = CrearTecla(QStringLiteral("BtnRetroceso"), QString(), QStringLiteral("Borrar el último dígito"),
-                              ColorOperador, Tecla(0, 7), &F::BtnRetrocesoClick);
+                              ColorOperador, Tecla(0, 7), [this] { return motor_.Retroceso(); });
     BtnRetroceso->setIcon(IconoSvg(QStringLiteral(":/icons/retroceso.svg"), QSize(16, 16)));
     BtnBorrar = CrearTecla(QStringLiteral("BtnBorrar"), QStringLiteral("CL"), QStringLiteral("Borrar el último dato"),
-                           ColorOperador, Tecla(1, 7), &F::BtnBorrarClick);
+                           ColorOperador, Tecla(1, 7), [this] { return motor_.Borrar(); });
     BtnBorrarTodo = CrearTecla(QStringLiteral("BtnBorrarTodo"), QStringLiteral("CA"),
                                QStringLiteral("Borrar todos los datos"), ColorOperador, Tecla(2, 7),
-                               &F::BtnBorrarTodoClick);
+                               [this] { return motor_.BorrarTodo(); });
 
     auto registro = [this](const char* nombre, const QString& caption, const char* pista, const QColor& color,
-                           int fila, int columna, void (F::*manejador)()) {
+                           int fila, int columna, std::function<TResultadoCalculo()> operacion) {
         return CrearTecla(QString::fromLatin1(nombre), caption, QString::fromUtf8(pista), color,
-                          Tecla(fila, columna), manejador);
+                          Tecla(fila, columna), std::move(operacion));
     };
-    BtnMS = registro("BtnMS", QStringLiteral("MS"), "Guardar el dato en memoria", ColorMemoria, 0, 0, &F::BtnMSClick);
+    BtnMS = registro("BtnMS", QStringLiteral("MS"), "Guardar el dato en memoria", ColorMemoria, 0, 0,
+                     [this] { return motor_.GuardarMemoria(); });
     BtnMR = registro("BtnMR", QStringLiteral("MR"), "Recuperar el valor de la memoria", ColorMemoria, 1, 0,
-                     &F::BtnMRClick);
-    BtnMC = registro("BtnMC", QStringLiteral("MC"), "Borrar la memoria", ColorMemoria, 1, 1, &F::BtnMCClick);
+                     [this] { return motor_.RecuperarMemoria(); });
+    BtnMC = registro("BtnMC", QStringLiteral("MC"), "Borrar la memoria", ColorMemoria, 1, 1,
+                     [this] { return motor_.BorrarMemoria(); });
     BtnMSumar = registro("BtnMSumar", QStringLiteral("M+"), "Sumar el dato a la memoria", ColorMemoria, 2, 0,
-                         &F::BtnMSumarClick);
+                         [this] { return motor_.OperarMemoria(TOperacion::Sumar); });
     BtnMRestar = registro("BtnMRestar", QStringLiteral("M–"), "Restar el dato de la memoria", ColorMemoria, 2, 1,
-                          &F::BtnMRestarClick);
+                          [this] { return motor_.OperarMemoria(TOperacion::Restar); });
     BtnMMultiplicar = registro("BtnMMultiplicar", QStringLiteral("Mx"), "Multiplicar el dato por la memoria",
-                               ColorMemoria, 3, 0, &F::BtnMMultiplicarClick);
+                               ColorMemoria, 3, 0, [this] { return motor_.OperarMemoria(TOperacion::Multiplicar); });
     BtnMDividir = registro("BtnMDividir", QStringLiteral("M/"), "Dividir el dato entre la memoria", ColorMemoria, 3,
-                           1, &F::BtnMDividirClick);
+                           1, [this] { return motor_.OperarMemoria(TOperacion::Dividir); });
     BtnKS = registro("BtnKS", QStringLiteral("KS"), "Guardar el dato como constante", ColorConstante, 0, 8,
-                     &F::BtnKSClick);
+                     [this] { return motor_.GuardarConstante(); });
     BtnKR = registro("BtnKR", QStringLiteral("KR"), "Recuperar el valor de la constante", ColorConstante, 1, 8,
-                     &F::BtnKRClick);
-    BtnKC = registro("BtnKC", QStringLiteral("KC"), "Borrar la constante", ColorConstante, 1, 9, &F::BtnKCClick);
+                     [this] { return motor_.RecuperarConstante(); });
+    BtnKC = registro("BtnKC", QStringLiteral("KC"), "Borrar la constante", ColorConstante, 1, 9,
+                     [this] { return motor_.BorrarConstante(); });
     BtnKSumar = registro("BtnKSumar", QStringLiteral("K+"), "Sumar la constante al dato", ColorConstante, 2, 8,
-                         &F::BtnKSumarClick);
+                         [this] { return motor_.OperarConstante(TOperacion::Sumar); });
     BtnKRestar = registro("BtnKRestar", QStringLiteral("K–"), "Restar la constante al dato", ColorConstante, 2, 9,
-                          &F::BtnKRestarClick);
-    BtnKMultiplicar = registro("BtnKMultiplicar", QStringLiteral("Kx"), "Multiplicar la constante por el dato",
-                               ColorConstante, 3, 8, &F::BtnKMultiplicarClick);
+                          [this] { return motor_.OperarConstante(TOperacion::Restar); });
+    BtnKMultiplicar =
+        registro("BtnKMultiplicar", QStringLiteral("Kx"), "Multiplicar la constante por el dato", ColorConstante, 3,
+                 8, [this] { return motor_.OperarConstante(TOperacion::Multiplicar); });
     BtnKDividir = registro("BtnKDividir", QStringLiteral("K/"), "Dividir el dato entre la constante", ColorConstante,
-                           3, 9, &F::BtnKDividirClick);
+                           3, 9, [this] { return motor_.OperarConstante(TOperacion::Dividir); });
 
     PnlMemoria = CrearPanel(QStringLiteral("PnlMemoria"), QStringLiteral("Memoria"), Tecla(0, 1));
     PnlConstante = CrearPanel(QStringLiteral("PnlConstante"), QStringLiteral("Constante"), Tecla(0, 9));
@@ -244,17 +244,15 @@ void TFmCalculadora::CrearTeclado() {
 }
 
 void TFmCalculadora::CrearBotonesConversion() {
-    auto conversion = [this](const char* nombre, const TBotonConversion& datos, int top,
-                             void (TFmCalculadora::*manejador)()) {
+    auto conversion = [this](const char* nombre, const TBotonConversion& datos, int top, TConversion hacia) {
         QToolButton* t = CrearTecla(QString::fromLatin1(nombre), datos.Caption, datos.Hint, ColorConversion,
-                                    QRect(261, top, 61, 37), manejador);
+                                    QRect(261, top, 61, 37), [this, hacia] { return motor_.ConvertirMoneda(hacia); });
         t->setEnabled(datos.Enabled);
         return t;
     };
-    BtnConvMonedaPropia = conversion("BtnConvMonedaPropia", motor_.BotonConvMonedaPropia(), 5,
-                                     &TFmCalculadora::BtnConvMonedaPropiaClick);
-    BtnConvMonedaDivisa = conversion("BtnConvMonedaDivisa", motor_.BotonConvMonedaDivisa(), 42,
-                                     &TFmCalculadora::BtnConvMonedaDivisaClick);
+    BtnConvMonedaPropia =
+        conversion("BtnConvMonedaPropia", motor_.BotonConvMonedaPropia(), 5, TConversion::AMonedaPropia);
+    BtnConvMonedaDivisa = conversion("BtnConvMonedaDivisa", motor_.BotonConvMonedaDivisa(), 42, TConversion::ADivisa);
 }
 
 void TFmCalculadora::CrearBotonesCierre() {
@@ -287,13 +285,17 @@ void TFmCalculadora::FijarPuedeEnviar(bool puede) {
     Refrescar();
 }
 
-void TFmCalculadora::MostrarValor(double valor) {
-    motor_.MostrarValor(valor);
+TResultadoCalculo TFmCalculadora::MostrarValor(double valor) {
+    const TResultadoCalculo resultado = motor_.MostrarValor(valor);
     Refrescar();
+    return resultado;
 }
 
-void TFmCalculadora::Ejecutar(const std::function<void()>& operacion) {
-    EjecutarProtegido(operacion);
+void TFmCalculadora::Ejecutar(const std::function<TResultadoCalculo()>& operacion) {
+    TResultadoCalculo resultado;
+    EjecutarProtegido([&] { resultado = operacion(); });
+    if (!resultado.Hecho())
+        Avisar(QStringLiteral("Error"), resultado.mensaje, AvisoError);
     Refrescar();
 }
 
@@ -337,45 +339,6 @@ void TFmCalculadora::keyPressEvent(QKeyEvent* evento) {
         tecla = evento->text().front();
     }
     evento->accept();
-    Ejecutar([&] { motor_.PulsarTecla(tecla); });
-}
-
-void TFmCalculadora::BtnNum0Click() {
-    const QChar tecla = sender() ? sender()->property("tecla").toChar() : QChar(u'0');
-    Ejecutar([&] { motor_.PulsarDigito(tecla); });
-}
-
-void TFmCalculadora::BtnSumarClick() {
-    const auto operacion = static_cast<TOperacion>(sender() ? sender()->property("operacion").toInt() : 1);
-    Ejecutar([&] { motor_.PulsarOperador(operacion); });
-}
-
-void TFmCalculadora::BtnSignoClick() { Ejecutar([this] { motor_.CambiarSigno(); }); }
-void TFmCalculadora::BtnIgualClick() { Ejecutar([this] { motor_.Igual(); }); }
-void TFmCalculadora::BtnBorrarClick() { Ejecutar([this] { motor_.Borrar(); }); }
-void TFmCalculadora::BtnBorrarTodoClick() { Ejecutar([this] { motor_.BorrarTodo(); }); }
-void TFmCalculadora::BtnRetrocesoClick() { Ejecutar([this] { motor_.Retroceso(); }); }
-void TFmCalculadora::BtnInversoClick() { Ejecutar([this] { motor_.Inverso(); }); }
-void TFmCalculadora::BtnRaizCuadradaClick() { Ejecutar([this] { motor_.RaizCuadrada(); }); }
-void TFmCalculadora::BtnMSClick() { Ejecutar([this] { motor_.GuardarMemoria(); }); }
-void TFmCalculadora::BtnMRClick() { Ejecutar([this] { motor_.RecuperarMemoria(); }); }
-void TFmCalculadora::BtnMCClick() { Ejecutar([this] { motor_.BorrarMemoria(); }); }
-void TFmCalculadora::BtnMSumarClick() { Ejecutar([this] { motor_.OperarMemoria(TOperacion::Sumar); }); }
-void TFmCalculadora::BtnMRestarClick() { Ejecutar([this] { motor_.OperarMemoria(TOperacion::Restar); }); }
-void TFmCalculadora::BtnMMultiplicarClick() { Ejecutar([this] { motor_.OperarMemoria(TOperacion::Multiplicar); }); }
-void TFmCalculadora::BtnMDividirClick() { Ejecutar([this] { motor_.OperarMemoria(TOperacion::Dividir); }); }
-void TFmCalculadora::BtnKSClick() { Ejecutar([this] { motor_.GuardarConstante(); }); }
-void TFmCalculadora::BtnKRClick() { Ejecutar([this] { motor_.RecuperarConstante(); }); }
-void TFmCalculadora::BtnKCClick() { Ejecutar([this] { motor_.BorrarConstante(); }); }
-void TFmCalculadora::BtnKSumarClick() { Ejecutar([this] { motor_.OperarConstante(TOperacion::Sumar); }); }
-void TFmCalculadora::BtnKRestarClick() { Ejecutar([this] { motor_.OperarConstante(TOperacion::Restar); }); }
-void TFmCalculadora::BtnKMultiplicarClick() {
-    Ejecutar([this] { motor_.OperarConstante(TOperacion::Multiplicar); });
-}
-void TFmCalculadora::BtnKDividirClick() { Ejecutar([this] { motor_.OperarConstante(TOperacion::Dividir); }); }
-void TFmCalculadora::BtnConvMonedaPropiaClick() {
-    Ejecutar([this] { motor_.ConvertirMoneda(TConversion::AMonedaPropia); });
-}
-void TFmCalculadora::BtnConvMonedaDivisaClick() {
-    Ejecutar([this] { motor_.ConvertirMoneda(TConversion::ADivisa); });
+    // A key that is not the calculator's is swallowed all the same.
+    Ejecutar([&] { return motor_.PulsarTecla(tecla).value_or(TResultadoCalculo()); });
 }

@@ -2,9 +2,9 @@
 // The pop-up pocket calculator: display panels, a keypad of memory, digit,
 // operator, clearing and constant keys, and "&Enviar"/"&Cancelar". Every key
 // and typed character goes to the calculator engine; afterwards the window
-// copies the engine's panel texts and hints back onto its panels. Errors the
-// engine raises are shown by the general error report and the calculator
-// stays open with its display as it was.
+// copies the engine's panel texts and hints back onto its panels. A key the
+// engine refuses is shown in an error dialog with the engine's message and
+// the calculator stays open with its display as it was.
 #include "widgets/calculadora_motor.h"
 
 #include <QDialog>
@@ -26,15 +26,14 @@ public:
     // starting number (0 gives an empty display) and the result.
     void FijarPuedeEnviar(bool puede);
     bool PuedeEnviar() const { return motor_.PuedeEnviar(); }
-    void MostrarValor(double valor);
+    // Refused (an infinity, a number beyond the display) leaves the display as it was.
+    TResultadoCalculo MostrarValor(double valor);
     double ValorDisplay() const { return motor_.ValorDisplay(); }
 
     // Scales the layout with the screen's text size (logical DPI over 96)
     // when set; the designed pixel sizes otherwise.
     void FijarEscalado(bool escalado);
     bool Escalado() const { return escalado_; }
-
-    const TMotorCalculadora& Motor() const { return motor_; }
 
     QFrame *PnlDatos = nullptr, *PnlBotones = nullptr;
     TPanelResultado *PnlDisplay = nullptr, *PnlOperando1 = nullptr, *PnlOperando2 = nullptr,
@@ -53,33 +52,6 @@ public:
     QToolButton *BtnConvMonedaPropia = nullptr, *BtnConvMonedaDivisa = nullptr;
     QPushButton *BtnEnviar = nullptr, *BtnCancelar = nullptr;
 
-public slots:
-    void BtnNum0Click();
-    void BtnSignoClick();
-    void BtnSumarClick();
-    void BtnIgualClick();
-    void BtnBorrarClick();
-    void BtnBorrarTodoClick();
-    void BtnRetrocesoClick();
-    void BtnInversoClick();
-    void BtnRaizCuadradaClick();
-    void BtnMSClick();
-    void BtnMRClick();
-    void BtnMCClick();
-    void BtnMSumarClick();
-    void BtnMRestarClick();
-    void BtnMMultiplicarClick();
-    void BtnMDividirClick();
-    void BtnKSClick();
-    void BtnKRClick();
-    void BtnKCClick();
-    void BtnKSumarClick();
-    void BtnKRestarClick();
-    void BtnKMultiplicarClick();
-    void BtnKDividirClick();
-    void BtnConvMonedaPropiaClick();
-    void BtnConvMonedaDivisaClick();
-
 protected:
     // FormKeyPress: the window takes every key character before its controls.
     void keyPressEvent(QKeyEvent* evento) override;
@@ -92,12 +64,13 @@ private:
     void CrearBotonesCierre();
     TPanelResultado* CrearPanel(const QString& nombre, const QString& accesible, const QRect& rect);
     QToolButton* CrearTecla(const QString& nombre, const QString& caption, const QString& pista,
-                            const QColor& color, const QRect& rect, void (TFmCalculadora::*manejador)());
+                            const QColor& color, const QRect& rect, std::function<TResultadoCalculo()> operacion);
     void Situar(QWidget* control, const QRect& rect);
     void Disponer(double escala);
 
-    // Runs one operation of the engine, reporting what it throws, and redraws.
-    void Ejecutar(const std::function<void()>& operacion);
+    // Runs one operation of the engine, shows its refusal or what it throws,
+    // and redraws.
+    void Ejecutar(const std::function<TResultadoCalculo()>& operacion);
     void Refrescar();
 
     TMotorCalculadora motor_;

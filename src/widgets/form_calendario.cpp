@@ -5,8 +5,8 @@
 #include "ui/informe_errores.h"
 #include "util/fechas.h"
 #include "widgets/boton_repeticion.h"
-#include "widgets/calendario.h"
 #include "widgets/calendario_2000.h"
+#include "widgets/disposicion_mes.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -16,12 +16,6 @@ namespace {
 const QColor ColorLineas(192, 192, 192);
 const QColor ColorLineasFijas(128, 128, 128);
 
-struct Tramo {
-    int indice;
-    int pos;
-    int tam;
-};
-
 }  // namespace
 
 TCustomGrid::TCustomGrid(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -257,169 +251,34 @@ bool TCustomGrid::SelectCell(int c, int r) {
 
 // ---- geometry ----
 
-int TCustomGrid::FixedWidth() const {
-    int w = 0;
-    for (int c = 0; c < fixedCols_; ++c)
-        w += ColWidths(c) + gridLineWidth_;
-    return w;
+TGridAxis TCustomGrid::Columnas() const {
+    return TGridAxis(colWidths_, defaultColWidth_, gridLineWidth_, colCount_, fixedCols_, leftCol_,
+                     viewport()->width());
 }
 
-int TCustomGrid::FixedHeight() const {
-    int h = 0;
-    for (int r = 0; r < fixedRows_; ++r)
-        h += RowHeights(r) + gridLineWidth_;
-    return h;
-}
-
-int TCustomGrid::MaxTopRow() const {
-    const int disponible = viewport()->height() - FixedHeight();
-    int h = 0;
-    for (int r = rowCount_ - 1; r >= fixedRows_; --r) {
-        h += RowHeights(r) + gridLineWidth_;
-        if (h > disponible)
-            return qMin(r + 1, rowCount_ - 1);
-    }
-    return fixedRows_;
-}
-
-int TCustomGrid::MaxLeftCol() const {
-    const int disponible = viewport()->width() - FixedWidth();
-    int w = 0;
-    for (int c = colCount_ - 1; c >= fixedCols_; --c) {
-        w += ColWidths(c) + gridLineWidth_;
-        if (w > disponible)
-            return qMin(c + 1, colCount_ - 1);
-    }
-    return fixedCols_;
-}
-
-int TCustomGrid::LastFullRow(int top) const {
-    const int alto = viewport()->height();
-    int y = FixedHeight();
-    int r = top;
-    while (r < rowCount_) {
-        y += RowHeights(r) + gridLineWidth_;
-        if (y > alto)
-            break;
-        ++r;
-    }
-    return qMax(top, r - 1);
-}
-
-int TCustomGrid::LastFullCol(int left) const {
-    const int ancho = viewport()->width();
-    int x = FixedWidth();
-    int c = left;
-    while (c < colCount_) {
-        x += ColWidths(c) + gridLineWidth_;
-        if (x > ancho)
-            break;
-        ++c;
-    }
-    return qMax(left, c - 1);
+TGridAxis TCustomGrid::Filas() const {
+    return TGridAxis(rowHeights_, defaultRowHeight_, gridLineWidth_, rowCount_, fixedRows_, topRow_,
+                     viewport()->height());
 }
 
 int TCustomGrid::VisibleRowCount() const {
-    return LastFullRow(topRow_) - topRow_ + 1;
+    return Filas().LastFull(topRow_) - topRow_ + 1;
 }
 
 int TCustomGrid::VisibleColCount() const {
-    return LastFullCol(leftCol_) - leftCol_ + 1;
-}
-
-int TCustomGrid::ColumnaEnX(int x) const {
-    if (x < 0)
-        return -1;
-    int pos = 0;
-    for (int c = 0; c < fixedCols_; ++c) {
-        pos += ColWidths(c) + gridLineWidth_;
-        if (x < pos)
-            return c;
-    }
-    const int ancho = viewport()->width();
-    for (int c = leftCol_; c < colCount_ && pos <= ancho; ++c) {
-        pos += ColWidths(c) + gridLineWidth_;
-        if (x < pos)
-            return c;
-    }
-    return -1;
-}
-
-int TCustomGrid::FilaEnY(int y) const {
-    if (y < 0)
-        return -1;
-    int pos = 0;
-    for (int r = 0; r < fixedRows_; ++r) {
-        pos += RowHeights(r) + gridLineWidth_;
-        if (y < pos)
-            return r;
-    }
-    const int alto = viewport()->height();
-    for (int r = topRow_; r < rowCount_ && pos <= alto; ++r) {
-        pos += RowHeights(r) + gridLineWidth_;
-        if (y < pos)
-            return r;
-    }
-    return -1;
-}
-
-int TCustomGrid::XDeColumna(int c) const {
-    if (c < 0 || c >= colCount_)
-        return -1;
-    int x = 0;
-    if (c < fixedCols_) {
-        for (int i = 0; i < c; ++i)
-            x += ColWidths(i) + gridLineWidth_;
-        return x;
-    }
-    if (c < leftCol_)
-        return -1;
-    x = FixedWidth();
-    const int ancho = viewport()->width();
-    for (int i = leftCol_; i < c; ++i) {
-        x += ColWidths(i) + gridLineWidth_;
-        if (x > ancho)
-            return -1;
-    }
-    return x;
-}
-
-int TCustomGrid::YDeFila(int r) const {
-    if (r < 0 || r >= rowCount_)
-        return -1;
-    int y = 0;
-    if (r < fixedRows_) {
-        for (int i = 0; i < r; ++i)
-            y += RowHeights(i) + gridLineWidth_;
-        return y;
-    }
-    if (r < topRow_)
-        return -1;
-    y = FixedHeight();
-    const int alto = viewport()->height();
-    if (rowHeights_.empty()) {
-        // Uniform rows: no walk, so that far rows cost as little as near ones.
-        const qint64 desde = y + qint64(r - topRow_) * (defaultRowHeight_ + gridLineWidth_);
-        return desde > alto ? -1 : int(desde);
-    }
-    for (int i = topRow_; i < r; ++i) {
-        y += RowHeights(i) + gridLineWidth_;
-        if (y > alto)
-            return -1;
-    }
-    return y;
+    return Columnas().LastFull(leftCol_) - leftCol_ + 1;
 }
 
 void TCustomGrid::MouseToCell(int x, int y, int& col, int& row) const {
-    col = ColumnaEnX(x);
-    row = FilaEnY(y);
+    col = Columnas().LineAt(x);
+    row = Filas().LineAt(y);
     if (col < 0 || row < 0)
         col = row = -1;
 }
 
 QRect TCustomGrid::CellRect(int c, int r) const {
-    const int x = XDeColumna(c);
-    const int y = YDeFila(r);
+    const int x = Columnas().StartOf(c);
+    const int y = Filas().StartOf(r);
     if (x < 0 || y < 0)
         return QRect();
     return QRect(x, y, ColWidths(c), RowHeights(r));
@@ -433,17 +292,17 @@ void TCustomGrid::UpdateScrollBars() {
     QScrollBar* v = verticalScrollBar();
     QScrollBar* h = horizontalScrollBar();
     const bool antes = std::exchange(actualizandoBarras_, true);
-    v->setRange(0, qMax(0, MaxTopRow() - fixedRows_));
+    v->setRange(0, qMax(0, Filas().MaxFirst() - fixedRows_));
     v->setPageStep(qMax(1, VisibleRowCount()));
     v->setValue(topRow_ - fixedRows_);
-    h->setRange(0, qMax(0, MaxLeftCol() - fixedCols_));
+    h->setRange(0, qMax(0, Columnas().MaxFirst() - fixedCols_));
     h->setPageStep(qMax(1, VisibleColCount()));
     h->setValue(leftCol_ - fixedCols_);
     actualizandoBarras_ = antes;
 }
 
 void TCustomGrid::SetTopRow(int value) {
-    value = qBound(fixedRows_, value, qMax(fixedRows_, MaxTopRow()));
+    value = qBound(fixedRows_, value, qMax(fixedRows_, Filas().MaxFirst()));
     if (value == topRow_)
         return;
     topRow_ = value;
@@ -454,7 +313,7 @@ void TCustomGrid::SetTopRow(int value) {
 }
 
 void TCustomGrid::SetLeftCol(int value) {
-    value = qBound(fixedCols_, value, qMax(fixedCols_, MaxLeftCol()));
+    value = qBound(fixedCols_, value, qMax(fixedCols_, Columnas().MaxFirst()));
     if (value == leftCol_)
         return;
     leftCol_ = value;
@@ -466,33 +325,18 @@ void TCustomGrid::SetLeftCol(int value) {
 
 void TCustomGrid::ScrollInView(int c, int r) {
     if (r >= fixedRows_) {
-        if (r < topRow_) {
+        const TGridAxis filas = Filas();
+        if (r < topRow_)
             SetTopRow(r);
-        } else if (r > LastFullRow(topRow_)) {
-            // The highest top that still shows r whole.
-            const int disponible = viewport()->height() - FixedHeight();
-            int top = r;
-            int h = RowHeights(r) + gridLineWidth_;
-            while (top - 1 >= fixedRows_ && h + RowHeights(top - 1) + gridLineWidth_ <= disponible) {
-                --top;
-                h += RowHeights(top) + gridLineWidth_;
-            }
-            SetTopRow(top);
-        }
+        else if (r > filas.LastFull(topRow_))
+            SetTopRow(filas.FirstShowing(r));
     }
     if (c >= fixedCols_ && !HasOption(goRowSelect)) {
-        if (c < leftCol_) {
+        const TGridAxis columnas = Columnas();
+        if (c < leftCol_)
             SetLeftCol(c);
-        } else if (c > LastFullCol(leftCol_)) {
-            const int disponible = viewport()->width() - FixedWidth();
-            int left = c;
-            int w = ColWidths(c) + gridLineWidth_;
-            while (left - 1 >= fixedCols_ && w + ColWidths(left - 1) + gridLineWidth_ <= disponible) {
-                --left;
-                w += ColWidths(left) + gridLineWidth_;
-            }
-            SetLeftCol(left);
-        }
+        else if (c > columnas.LastFull(leftCol_))
+            SetLeftCol(columnas.FirstShowing(c));
     }
 }
 
@@ -512,8 +356,8 @@ void TCustomGrid::scrollContentsBy(int, int) {
 
 void TCustomGrid::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    topRow_ = qMin(topRow_, qMax(fixedRows_, MaxTopRow()));
-    leftCol_ = qMin(leftCol_, qMax(fixedCols_, MaxLeftCol()));
+    topRow_ = qMin(topRow_, qMax(fixedRows_, Filas().MaxFirst()));
+    leftCol_ = qMin(leftCol_, qMax(fixedCols_, Columnas().MaxFirst()));
     UpdateScrollBars();
     PlaceEditor();
 }
@@ -639,46 +483,35 @@ void TCustomGrid::paintEvent(QPaintEvent* event) {
 
 void TCustomGrid::PaintGrid(QPainter& painter, const QRect& region) {
     painter.fillRect(region, ColorToQColor(Color()));
-    const int ancho = viewport()->width();
-    const int alto = viewport()->height();
-    std::vector<Tramo> cols;
-    std::vector<Tramo> filas;
-    int x = 0;
-    for (int c = 0; c < fixedCols_; ++c) {
-        cols.push_back({c, x, ColWidths(c)});
-        x += ColWidths(c) + gridLineWidth_;
-    }
-    for (int c = leftCol_; c < colCount_ && x < ancho; ++c) {
-        cols.push_back({c, x, ColWidths(c)});
-        x += ColWidths(c) + gridLineWidth_;
-    }
-    int y = 0;
-    for (int r = 0; r < fixedRows_; ++r) {
-        filas.push_back({r, y, RowHeights(r)});
-        y += RowHeights(r) + gridLineWidth_;
-    }
-    for (int r = topRow_; r < rowCount_ && y < alto; ++r) {
-        filas.push_back({r, y, RowHeights(r)});
-        y += RowHeights(r) + gridLineWidth_;
-    }
-
-    const TGridRect seleccion = Selection();
+    const std::vector<TGridSpan> cols = Columnas().Spans();
+    const std::vector<TGridSpan> filas = Filas().Spans();
     const bool enfoque = focusInside_ || hasFocus();
+    PaintCells(painter, region, cols, filas, enfoque);
+    PaintGridLines(painter, cols, filas);
+    if (enfoque && defaultDrawing_ && !(editor_ && editor_->isVisible()))
+        PaintFocus(painter, cols);
+}
+
+// Every cell that meets the region, on its background when the grid draws
+// by default, then through DrawCell.
+void TCustomGrid::PaintCells(QPainter& painter, const QRect& region, const std::vector<TGridSpan>& cols,
+                             const std::vector<TGridSpan>& filas, bool enfoque) {
+    const TGridRect seleccion = Selection();
     const bool resaltaFoco = HasOption(goRowSelect) || HasOption(goDrawFocusSelected);
-    for (const Tramo& f : filas) {
-        if (f.pos > region.bottom() || f.pos + f.tam < region.top())
+    for (const TGridSpan& f : filas) {
+        if (f.pos > region.bottom() || f.pos + f.size < region.top())
             continue;
-        for (const Tramo& k : cols) {
-            const QRect rect(k.pos, f.pos, k.tam, f.tam);
+        for (const TGridSpan& k : cols) {
+            const QRect rect(k.pos, f.pos, k.size, f.size);
             if (!rect.intersects(region) || rect.isEmpty())
                 continue;
             TGridDrawState estado = 0;
-            const bool fija = k.indice < fixedCols_ || f.indice < fixedRows_;
+            const bool fija = k.index < fixedCols_ || f.index < fixedRows_;
             if (fija)
                 estado |= gdFixed;
-            else if (seleccion.Contains(k.indice, f.indice))
+            else if (seleccion.Contains(k.index, f.index))
                 estado |= gdSelected;
-            if (enfoque && k.indice == col_ && f.indice == row_)
+            if (enfoque && k.index == col_ && f.index == row_)
                 estado |= gdFocused;
             if (defaultDrawing_) {
                 TColor fondo = fija ? fixedColor_ : Color();
@@ -691,48 +524,52 @@ void TCustomGrid::PaintGrid(QPainter& painter, const QRect& region) {
                 painter.setFont(font_.QtFont());
                 painter.setPen(ColorToQColor(texto));
             }
-            DrawCell(k.indice, f.indice, rect, estado, painter);
+            DrawCell(k.index, f.index, rect, estado, painter);
         }
     }
+}
 
-    // Lines in the gaps to the right of each column and below each row.
-    if (gridLineWidth_ > 0) {
-        const int finX = cols.empty() ? 0 : cols.back().pos + cols.back().tam + gridLineWidth_;
-        const int finY = filas.empty() ? 0 : filas.back().pos + filas.back().tam + gridLineWidth_;
-        const int fijasY = FixedHeight();
-        const int fijasX = FixedWidth();
-        for (const Tramo& k : cols) {
-            const bool fija = k.indice < fixedCols_;
-            const QRect arriba(k.pos + k.tam, 0, gridLineWidth_, qMin(fijasY, finY));
-            const QRect abajo(k.pos + k.tam, fijasY, gridLineWidth_, qMax(0, finY - fijasY));
-            if (HasOption(goFixedVertLine))
-                painter.fillRect(arriba, ColorLineasFijas);
-            if (HasOption(fija ? goFixedVertLine : goVertLine))
-                painter.fillRect(abajo, fija ? ColorLineasFijas : ColorLineas);
-        }
-        for (const Tramo& f : filas) {
-            const bool fija = f.indice < fixedRows_;
-            const QRect izquierda(0, f.pos + f.tam, qMin(fijasX, finX), gridLineWidth_);
-            const QRect derecha(fijasX, f.pos + f.tam, qMax(0, finX - fijasX), gridLineWidth_);
-            if (HasOption(goFixedHorzLine))
-                painter.fillRect(izquierda, ColorLineasFijas);
-            if (HasOption(fija ? goFixedHorzLine : goHorzLine))
-                painter.fillRect(derecha, fija ? ColorLineasFijas : ColorLineas);
-        }
+// Lines in the gaps to the right of each column and below each row.
+void TCustomGrid::PaintGridLines(QPainter& painter, const std::vector<TGridSpan>& cols,
+                                 const std::vector<TGridSpan>& filas) {
+    if (gridLineWidth_ <= 0)
+        return;
+    const int finX = cols.empty() ? 0 : cols.back().pos + cols.back().size + gridLineWidth_;
+    const int finY = filas.empty() ? 0 : filas.back().pos + filas.back().size + gridLineWidth_;
+    const int fijasY = Filas().FixedLength();
+    const int fijasX = Columnas().FixedLength();
+    for (const TGridSpan& k : cols) {
+        const bool fija = k.index < fixedCols_;
+        const QRect arriba(k.pos + k.size, 0, gridLineWidth_, qMin(fijasY, finY));
+        const QRect abajo(k.pos + k.size, fijasY, gridLineWidth_, qMax(0, finY - fijasY));
+        if (HasOption(goFixedVertLine))
+            painter.fillRect(arriba, ColorLineasFijas);
+        if (HasOption(fija ? goFixedVertLine : goVertLine))
+            painter.fillRect(abajo, fija ? ColorLineasFijas : ColorLineas);
     }
+    for (const TGridSpan& f : filas) {
+        const bool fija = f.index < fixedRows_;
+        const QRect izquierda(0, f.pos + f.size, qMin(fijasX, finX), gridLineWidth_);
+        const QRect derecha(fijasX, f.pos + f.size, qMax(0, finX - fijasX), gridLineWidth_);
+        if (HasOption(goFixedHorzLine))
+            painter.fillRect(izquierda, ColorLineasFijas);
+        if (HasOption(fija ? goFixedHorzLine : goHorzLine))
+            painter.fillRect(derecha, fija ? ColorLineasFijas : ColorLineas);
+    }
+}
 
-    if (enfoque && defaultDrawing_ && !(editor_ && editor_->isVisible())) {
-        QRect foco = CellRect(col_, row_);
-        if (HasOption(goRowSelect) && !foco.isEmpty() && !cols.empty()) {
-            foco.setLeft(fixedCols_ > 0 ? FixedWidth() : 0);
-            foco.setRight(cols.back().pos + cols.back().tam - 1);
-        }
-        if (!foco.isEmpty()) {
-            QPen pluma(Qt::DotLine);
-            pluma.setColor(ColorToQColor(clWindowText));
-            painter.setPen(pluma);
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(foco.adjusted(0, 0, -1, -1));
-        }
+// A dotted frame round the current cell, or across the shown row with row selection.
+void TCustomGrid::PaintFocus(QPainter& painter, const std::vector<TGridSpan>& cols) {
+    QRect foco = CellRect(col_, row_);
+    if (HasOption(goRowSelect) && !foco.isEmpty() && !cols.empty()) {
+        foco.setLeft(fixedCols_ > 0 ? Columnas().FixedLength() : 0);
+        foco.setRight(cols.back().pos + cols.back().size - 1);
     }
+    if (foco.isEmpty())
+        return;
+    QPen pluma(Qt::DotLine);
+    pluma.setColor(ColorToQColor(clWindowText));
+    painter.setPen(pluma);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(foco.adjusted(0, 0, -1, -1));
 }

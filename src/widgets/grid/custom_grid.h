@@ -4,6 +4,7 @@
 // current cell and a row or range selection, keyboard and mouse navigation,
 // column and row sizing and moving, and an in-place editor slot. It stores no
 // texts; derived grids draw the cells.
+#include "widgets/grid/grid_axis.h"
 #include "widgets/grid/grid_brush.h"
 #include "widgets/grid/grid_font.h"
 #include "widgets/grid/grid_geometry.h"
@@ -123,7 +124,6 @@ public:
     // Reads a layout file (":/layouts/GridDesarrollo.zly") and loads it.
     void LoadLayoutFile(const QString& path);
     TLayoutDocument SaveLayout(const QString& name) const;
-    bool Loading() const { return loading_; }
 
     // Events, raised only when assigned.
     std::function<void(TCustomGrid&, int, int, const QRect&, TGridDrawState, QPainter&)> OnDrawCell;
@@ -179,23 +179,14 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
-    bool FocusInside() const { return focusInside_; }
     void SetEditorModeFlag(bool value) { editorMode_ = value; }
 
 private:
     enum class Arrastre { Ninguno, Seleccion, AnchoColumna, AltoFila, MoverColumna, MoverFila };
 
-    int LineaX() const { return gridLineWidth_; }
-    int FixedWidth() const;
-    int FixedHeight() const;
-    int MaxTopRow() const;
-    int MaxLeftCol() const;
-    int LastFullRow(int top) const;
-    int LastFullCol(int left) const;
-    int ColumnaEnX(int x) const;
-    int FilaEnY(int y) const;
-    int XDeColumna(int c) const;
-    int YDeFila(int r) const;
+    // The two axes as they are now, to place and find lines.
+    TGridAxis Columnas() const;
+    TGridAxis Filas() const;
     void UpdateScrollBars();
     void ScrollInView(int c, int r);
     void MoveCurrent(int c, int r, bool moveAnchor, bool show);
@@ -203,10 +194,12 @@ private:
     bool BordeColumna(int x, int y, int& c) const;
     bool BordeFila(int x, int y, int& r) const;
     void PlaceEditor();
-    void PaintCellRange(QPainter& painter, const QRect& region, int c0, int c1, bool cScroll, int r0, int r1,
-                        bool rScroll);
-    void PaintLines(QPainter& painter, const QRect& region);
     void Navegar(QKeyEvent* event);
+    // The steps of PaintGrid over the lines it meets.
+    void PaintCells(QPainter& painter, const QRect& region, const std::vector<TGridSpan>& cols,
+                    const std::vector<TGridSpan>& filas, bool enfoque);
+    void PaintGridLines(QPainter& painter, const std::vector<TGridSpan>& cols, const std::vector<TGridSpan>& filas);
+    void PaintFocus(QPainter& painter, const std::vector<TGridSpan>& cols);
 
     int colCount_ = 5;
     int rowCount_ = 5;
@@ -235,7 +228,6 @@ private:
     TInplaceEdit* editor_ = nullptr;
     bool editorMode_ = false;
     bool focusInside_ = false;
-    bool loading_ = false;
     bool actualizandoBarras_ = false;
     Arrastre arrastre_ = Arrastre::Ninguno;
     int arrastreIndice_ = -1;

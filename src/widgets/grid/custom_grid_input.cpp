@@ -143,35 +143,17 @@ void TCustomGrid::KeyPress(QChar& ch) {
 // ---- mouse ----
 
 bool TCustomGrid::BordeColumna(int x, int y, int& c) const {
-    if (y < 0 || y >= FixedHeight())
+    if (y < 0 || y >= Filas().FixedLength())
         return false;
-    for (int k = qMax(0, ColumnaEnX(x - MargenBorde)); k >= 0 && k < colCount_; ++k) {
-        const int izquierda = XDeColumna(k);
-        if (izquierda < 0 || izquierda > x + MargenBorde)
-            break;
-        const int borde = izquierda + ColWidths(k);
-        if (qAbs(x - borde) <= MargenBorde) {
-            c = k;
-            return true;
-        }
-    }
-    return false;
+    c = Columnas().EdgeNear(x, MargenBorde);
+    return c >= 0;
 }
 
 bool TCustomGrid::BordeFila(int x, int y, int& r) const {
-    if (x < 0 || x >= FixedWidth())
+    if (x < 0 || x >= Columnas().FixedLength())
         return false;
-    for (int k = qMax(0, FilaEnY(y - MargenBorde)); k >= 0 && k < rowCount_; ++k) {
-        const int arriba = YDeFila(k);
-        if (arriba < 0 || arriba > y + MargenBorde)
-            break;
-        const int borde = arriba + RowHeights(k);
-        if (qAbs(y - borde) <= MargenBorde) {
-            r = k;
-            return true;
-        }
-    }
-    return false;
+    r = Filas().EdgeNear(y, MargenBorde);
+    return r >= 0;
 }
 
 void TCustomGrid::mousePressEvent(QMouseEvent* event) {
@@ -187,13 +169,13 @@ void TCustomGrid::mousePressEvent(QMouseEvent* event) {
     if (HasOption(goColSizing) && BordeColumna(p.x(), p.y(), c)) {
         arrastre_ = Arrastre::AnchoColumna;
         arrastreIndice_ = c;
-        arrastreOrigen_ = XDeColumna(c);
+        arrastreOrigen_ = Columnas().StartOf(c);
         return;
     }
     if (HasOption(goRowSizing) && BordeFila(p.x(), p.y(), r)) {
         arrastre_ = Arrastre::AltoFila;
         arrastreIndice_ = r;
-        arrastreOrigen_ = YDeFila(r);
+        arrastreOrigen_ = Filas().StartOf(r);
         return;
     }
     MouseToCell(p.x(), p.y(), c, r);
@@ -241,11 +223,11 @@ void TCustomGrid::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     const Arrastre arrastre = std::exchange(arrastre_, Arrastre::Ninguno);
     if (arrastre == Arrastre::MoverColumna) {
-        const int destino = ColumnaEnX(p.x());
+        const int destino = Columnas().LineAt(p.x());
         if (destino >= fixedCols_ && destino != arrastreIndice_)
             MoveColumn(arrastreIndice_, destino);
     } else if (arrastre == Arrastre::MoverFila) {
-        const int destino = FilaEnY(p.y());
+        const int destino = Filas().LineAt(p.y());
         if (destino >= fixedRows_ && destino != arrastreIndice_)
             MoveRow(arrastreIndice_, destino);
     } else if (arrastre == Arrastre::Seleccion) {

@@ -9,21 +9,13 @@
 // ---- layout ----
 
 void TCustomGrid::LoadLayout(const TLayoutDocument& layout) {
-    struct Carga {
-        bool& f;
-        explicit Carga(bool& b) : f(b) { f = true; }
-        ~Carga() { f = false; }
-    };
-    {
-        Carga carga(loading_);
-        TLayoutFiler filer;
-        DefineProperties(filer);
-        for (const auto& p : layout.properties) {
-            if (const auto* entrada = filer.Find(p.name))
-                TLayoutFiler::Read(*entrada, p.value);
-            else if (!ReadPublished(p))
-                throw ELayoutError(p.line, p.column, QStringLiteral("propiedad desconocida '%1'").arg(p.name));
-        }
+    TLayoutFiler filer;
+    DefineProperties(filer);
+    for (const auto& p : layout.properties) {
+        if (const auto* entrada = filer.Find(p.name))
+            TLayoutFiler::Read(*entrada, p.value);
+        else if (!ReadPublished(p))
+            throw ELayoutError(p.line, p.column, QStringLiteral("propiedad desconocida '%1'").arg(p.name));
     }
     Loaded();
 }

@@ -56,8 +56,8 @@ Reader LeerBinarioCeldas(List& lista, bool& flag) {
 }
 
 template <class List>
-Writer EscribirBinarioLista(const List& lista, const int& count) {
-    return [&lista, &count] {
+Writer EscribirBinarioLista(const List& lista, int count) {
+    return [&lista, count] {
         QByteArray b;
         for (int i = 0; i < Limite(count); ++i)
             if (const auto* p = lista.At(i)) {
@@ -69,8 +69,8 @@ Writer EscribirBinarioLista(const List& lista, const int& count) {
 }
 
 template <class List>
-Writer EscribirBinarioCeldas(const List& lista, const int& cols, const int& rows) {
-    return [&lista, &cols, &rows] {
+Writer EscribirBinarioCeldas(const List& lista, int cols, int rows) {
+    return [&lista, cols, rows] {
         QByteArray b;
         for (int c = 0; c < qMin(Limite(cols), lista.ColumnCount()); ++c)
             if (const auto* columna = lista.Column(c))
@@ -135,62 +135,169 @@ void EscribirBrocha(std::vector<TLayoutValue>& v, const TGridBrush& b) {
     v.push_back(TLayoutValue::Int(b.Style()));
 }
 
-}  // namespace
-
-void TGridAttributes::DefineProperties(TLayoutFiler& filer, std::function<QString(int, int)> cellText) {
-    // The counts as they are now; the writers keep this copy alive.
-    struct Cuentas {
-        int cols, rows;
+// Reads a list of (column, row, value…) or (index, value…) entries; poner
+// reads the value of each from the cursor and stores it.
+Reader LeerPorCelda(std::function<void(int, int, TLayoutListCursor&)> poner) {
+    return [poner](const TLayoutValue& v) {
+        TLayoutListCursor cursor(v);
+        while (!cursor.AtEnd()) {
+            const int c = Coordenada(cursor.ReadInteger());
+            const int r = Coordenada(cursor.ReadInteger());
+            poner(c, r, cursor);
+        }
     };
-    auto cuentas = std::make_shared<Cuentas>(Cuentas{geometry_.ColCount(), geometry_.RowCount()});
-    const int& cols = cuentas->cols;
-    const int& rows = cuentas->rows;
-    auto guardar = [cuentas](Writer w) {
-        return Writer([cuentas, w] { return w(); });
-    };
+}
 
-    filer.DefineBinaryProperty(QStringLiteral("AlignCell"), LeerBinarioCeldas(AlignCellList, Flags.AlignCell),
-                               guardar(EscribirBinarioCeldas(AlignCellList, cols, rows)), Flags.AlignCell);
-    filer.DefineBinaryProperty(QStringLiteral("AlignCol"), LeerBinarioLista(AlignColList, Flags.AlignCol),
-                               guardar(EscribirBinarioLista(AlignColList, cols)), Flags.AlignCol);
-    filer.DefineBinaryProperty(QStringLiteral("FixedAlignCol"), LeerBinarioLista(FixedAlignColList, Flags.FixedAlignCol),
-                               guardar(EscribirBinarioLista(FixedAlignColList, cols)), Flags.FixedAlignCol);
-    filer.DefineBinaryProperty(QStringLiteral("AlignRow"), LeerBinarioLista(AlignRowList, Flags.AlignRow),
-                               guardar(EscribirBinarioLista(AlignRowList, rows)), Flags.AlignRow);
-    filer.DefineBinaryProperty(QStringLiteral("FixedAlignRow"), LeerBinarioLista(FixedAlignRowList, Flags.FixedAlignRow),
-                               guardar(EscribirBinarioLista(FixedAlignRowList, rows)), Flags.FixedAlignRow);
-    filer.DefineBinaryProperty(QStringLiteral("EditCell"), LeerBinarioCeldas(EditCellList, Flags.EditCell),
-                               guardar(EscribirBinarioCeldas(EditCellList, cols, rows)), Flags.EditCell);
-    filer.DefineBinaryProperty(QStringLiteral("EditCol"), LeerBinarioLista(EditColList, Flags.EditCol),
-                               guardar(EscribirBinarioLista(EditColList, cols)), Flags.EditCol);
-    filer.DefineBinaryProperty(QStringLiteral("EditRow"), LeerBinarioLista(EditRowList, Flags.EditRow),
-                               guardar(EscribirBinarioLista(EditRowList, rows)), Flags.EditRow);
-
-    // Lists of (column, row, text).
-    auto textos = [&](const char* nombre, TTextCellList& lista, bool& flag, Writer w) {
-        filer.DefineProperty(
-            QLatin1String(nombre),
-            [&lista, &flag](const TLayoutValue& v) {
-                TLayoutListCursor cursor(v);
-                while (!cursor.AtEnd()) {
-                    const int c = Coordenada(cursor.ReadInteger());
-                    const int r = Coordenada(cursor.ReadInteger());
-                    lista.Put(c, r, cursor.ReadString());
-                    flag = true;
-                }
-            },
-            guardar(w), flag);
+Reader LeerPorLinea(std::function<void(int, TLayoutListCursor&)> poner) {
+    return [poner](const TLayoutValue& v) {
+        TLayoutListCursor cursor(v);
+        while (!cursor.AtEnd()) {
+            const int i = Coordenada(cursor.ReadInteger());
+            poner(i, cursor);
+        }
     };
-    textos("HintCell", HintCellList, Flags.HintCell, [this, &cols, &rows] {
+}
+
+constexpr auto Siempre = [](const auto&) { return true; };
+constexpr auto Modificado = [](const auto& atributo) { return atributo.Modified(); };
+
+// Writes the entries of a list that incluir accepts as (column, row,
+// value…) or (index, value…); escribir appends an entry's values.
+template <class List, class Incluir, class Escribir>
+Writer EscribirPorCelda(const List& lista, int cols, int rows, Incluir incluir, Escribir escribir) {
+    return [&lista, cols, rows, incluir, escribir] {
         std::vector<TLayoutValue> v;
-        PorCelda(HintCellList, cols, rows, [&](int c, int r, const QString& t) {
+        PorCelda(lista, cols, rows, [&](int c, int r, const auto& x) {
+            if (!incluir(x))
+                return;
             v.push_back(TLayoutValue::Int(c));
             v.push_back(TLayoutValue::Int(r));
-            v.push_back(TLayoutValue::Str(t));
+            escribir(v, x);
         });
         return TLayoutValue::ListOf(std::move(v));
-    });
-    textos("Cells", LoadedCells, Flags.Cells, [cellText, &cols, &rows] {
+    };
+}
+
+template <class List, class Incluir, class Escribir>
+Writer EscribirPorLinea(const List& lista, int count, Incluir incluir, Escribir escribir) {
+    return [&lista, count, incluir, escribir] {
+        std::vector<TLayoutValue> v;
+        PorIndice(lista, count, [&](int i, const auto& x) {
+            if (!incluir(x))
+                return;
+            v.push_back(TLayoutValue::Int(i));
+            escribir(v, x);
+        });
+        return TLayoutValue::ListOf(std::move(v));
+    };
+}
+
+void EscribirTexto(std::vector<TLayoutValue>& v, const QString& t) { v.push_back(TLayoutValue::Str(t)); }
+void EscribirColor(std::vector<TLayoutValue>& v, TColor color) { v.push_back(TLayoutValue::Int(AEntero(color))); }
+
+TColor LeerColor(TLayoutListCursor& cursor) { return TColor(quint32(cursor.ReadInteger())); }
+
+// What one property gives the filer: hasData is whether it was read, and
+// so is written back; a property without a writer is only read.
+struct TDefinicion {
+    Reader reader;
+    Writer writer;
+    bool hasData = false;
+    bool binario = false;
+};
+
+// The grid's counts when the properties are defined, and its cell texts.
+struct TContexto {
+    int cols;
+    int rows;
+    std::function<QString(int, int)> cellText;
+};
+
+using A = TGridAttributes;
+using X = TContexto;
+
+template <class List>
+TDefinicion BinarioLista(List& lista, bool& flag, int count) {
+    return {LeerBinarioLista(lista, flag), EscribirBinarioLista(lista, count), flag, true};
+}
+
+template <class List>
+TDefinicion BinarioCeldas(List& lista, bool& flag, const X& x) {
+    return {LeerBinarioCeldas(lista, flag), EscribirBinarioCeldas(lista, x.cols, x.rows), flag, true};
+}
+
+// Fonts and brushes share one shape: a list per cell, then one per line;
+// only the attributes that were changed are written.
+template <class List, class Leer, class Escribir>
+TDefinicion AtributosCelda(A& a, List& lista, bool& flag, const X& x, Leer leer, Escribir escribir) {
+    return {LeerPorCelda([&a, &lista, &flag, leer](int c, int r, TLayoutListCursor& cursor) {
+                lista.Put(c, r, leer(cursor, a));
+                flag = true;
+            }),
+            EscribirPorCelda(lista, x.cols, x.rows, Modificado,
+                             escribir),
+            flag};
+}
+
+template <class List, class Leer, class Escribir>
+TDefinicion AtributosLinea(A& a, List& lista, bool& flag, int count, Leer leer, Escribir escribir) {
+    return {LeerPorLinea([&a, &lista, &flag, leer](int i, TLayoutListCursor& cursor) {
+                lista.Put(i, leer(cursor, a));
+                flag = true;
+            }),
+            EscribirPorLinea(lista, count, Modificado, escribir), flag};
+}
+
+// Fonts and brushes of cells and of lines.
+TDefinicion Fuentes(A& a, TFontCellList& lista, bool& flag, const X& x) {
+    return AtributosCelda(a, lista, flag, x, LeerFuente, EscribirFuente);
+}
+TDefinicion Fuentes(A& a, TFontList& lista, bool& flag, int count) {
+    return AtributosLinea(a, lista, flag, count, LeerFuente, EscribirFuente);
+}
+TDefinicion Brochas(A& a, TBrushCellList& lista, bool& flag, const X& x) {
+    return AtributosCelda(a, lista, flag, x, LeerBrocha, EscribirBrocha);
+}
+TDefinicion Brochas(A& a, TBrushList& lista, bool& flag, int count) {
+    return AtributosLinea(a, lista, flag, count, LeerBrocha, EscribirBrocha);
+}
+
+TDefinicion SeleccionCelda(TColorCellList& lista, bool& flag, const X& x) {
+    return {LeerPorCelda([&lista, &flag](int c, int r, TLayoutListCursor& cursor) {
+                lista.Put(c, r, LeerColor(cursor));
+                flag = true;
+            }),
+            EscribirPorCelda(lista, x.cols, x.rows, Siempre, EscribirColor), flag};
+}
+
+TDefinicion SeleccionLinea(TColorList& lista, bool& flag, int count) {
+    return {LeerPorLinea([&lista, &flag](int i, TLayoutListCursor& cursor) {
+                lista.Put(i, LeerColor(cursor));
+                flag = true;
+            }),
+            EscribirPorLinea(lista, count, Siempre, EscribirColor), flag};
+}
+
+// Older layouts give only the colour of a brush; read, never written.
+TDefinicion ColorAntiguo(TGridBrush& (A::*acceso)(int), A& a) {
+    return {LeerPorLinea([&a, acceso](int i, TLayoutListCursor& cursor) {
+                (a.*acceso)(i).SetColor(LeerColor(cursor));
+            }),
+            Writer()};
+}
+
+// Lists of (column, row, text).
+TDefinicion Textos(TTextCellList& lista, bool& flag, Writer escribir) {
+    return {LeerPorCelda([&lista, &flag](int c, int r, TLayoutListCursor& cursor) {
+                lista.Put(c, r, cursor.ReadString());
+                flag = true;
+            }),
+            std::move(escribir), flag};
+}
+
+// Every non-empty text of the grid, whatever its size.
+Writer EscribirCeldas(const X& x) {
+    return [cellText = x.cellText, cols = x.cols, rows = x.rows] {
         std::vector<TLayoutValue> v;
         for (int c = 0; c < cols; ++c)
             for (int r = 0; r < rows; ++r) {
@@ -202,141 +309,71 @@ void TGridAttributes::DefineProperties(TLayoutFiler& filer, std::function<QStrin
                 }
             }
         return TLayoutValue::ListOf(std::move(v));
-    });
+    };
+}
 
-    // Fonts and brushes share one shape: a list per cell, then one per line;
-    // only the attributes that were changed are written.
-    auto porCelda = [&](const char* nombre, auto& lista, bool& flag, auto leer, auto escribir) {
-        filer.DefineProperty(
-            QLatin1String(nombre),
-            [this, &lista, &flag, leer](const TLayoutValue& v) {
-                TLayoutListCursor cursor(v);
-                while (!cursor.AtEnd()) {
-                    const int c = Coordenada(cursor.ReadInteger());
-                    const int r = Coordenada(cursor.ReadInteger());
-                    lista.Put(c, r, leer(cursor, *this));
-                    flag = true;
-                }
-            },
-            guardar([&lista, &cols, &rows, escribir] {
-                std::vector<TLayoutValue> v;
-                PorCelda(lista, cols, rows, [&](int c, int r, const auto& atributo) {
-                    if (!atributo.Modified())
-                        return;
-                    v.push_back(TLayoutValue::Int(c));
-                    v.push_back(TLayoutValue::Int(r));
-                    escribir(v, atributo);
-                });
-                return TLayoutValue::ListOf(std::move(v));
-            }),
-            flag);
-    };
-    auto porLinea = [&](const char* nombre, auto& lista, bool& flag, const int& count, auto leer, auto escribir) {
-        filer.DefineProperty(
-            QLatin1String(nombre),
-            [this, &lista, &flag, leer](const TLayoutValue& v) {
-                TLayoutListCursor cursor(v);
-                while (!cursor.AtEnd()) {
-                    const int i = Coordenada(cursor.ReadInteger());
-                    lista.Put(i, leer(cursor, *this));
-                    flag = true;
-                }
-            },
-            guardar([&lista, &count, escribir] {
-                std::vector<TLayoutValue> v;
-                PorIndice(lista, count, [&](int i, const auto& atributo) {
-                    if (!atributo.Modified())
-                        return;
-                    v.push_back(TLayoutValue::Int(i));
-                    escribir(v, atributo);
-                });
-                return TLayoutValue::ListOf(std::move(v));
-            }),
-            flag);
-    };
-    porCelda("FontCell", FontCellList, Flags.FontCell, LeerFuente, EscribirFuente);
-    porLinea("FontCol", FontColList, Flags.FontCol, cols, LeerFuente, EscribirFuente);
-    porLinea("FontFixedCol", FontFixedColList, Flags.FontFixedCol, cols, LeerFuente, EscribirFuente);
-    porLinea("FontRow", FontRowList, Flags.FontRow, rows, LeerFuente, EscribirFuente);
-    porLinea("FontFixedRow", FontFixedRowList, Flags.FontFixedRow, rows, LeerFuente, EscribirFuente);
-    porCelda("BrushCell", BrushCellList, Flags.BrushCell, LeerBrocha, EscribirBrocha);
-    porLinea("BrushCol", BrushColList, Flags.BrushCol, cols, LeerBrocha, EscribirBrocha);
-    porLinea("BrushFixedCol", BrushFixedColList, Flags.BrushFixedCol, cols, LeerBrocha, EscribirBrocha);
-    porLinea("BrushRow", BrushRowList, Flags.BrushRow, rows, LeerBrocha, EscribirBrocha);
-    porLinea("BrushFixedRow", BrushFixedRowList, Flags.BrushFixedRow, rows, LeerBrocha, EscribirBrocha);
+struct TPropiedad {
+    const char* nombre;
+    TDefinicion (*definir)(A& a, const X& x);
+};
 
-    // Older layouts give only the colour of a brush; read, never written.
-    filer.DefineProperty(
-        QStringLiteral("ColorCell"),
-        [this](const TLayoutValue& v) {
-            TLayoutListCursor cursor(v);
-            while (!cursor.AtEnd()) {
-                const int c = Coordenada(cursor.ReadInteger());
-                const int r = Coordenada(cursor.ReadInteger());
-                BrushCell(c, r).SetColor(TColor(quint32(cursor.ReadInteger())));
-            }
-        },
-        Writer(), false);
-    auto colores = [&](const char* nombre, TGridBrush& (TGridAttributes::*acceso)(int)) {
-        filer.DefineProperty(
-            QLatin1String(nombre),
-            [this, acceso](const TLayoutValue& v) {
-                TLayoutListCursor cursor(v);
-                while (!cursor.AtEnd()) {
-                    const int i = Coordenada(cursor.ReadInteger());
-                    (this->*acceso)(i).SetColor(TColor(quint32(cursor.ReadInteger())));
-                }
-            },
-            Writer(), false);
-    };
-    colores("ColorCol", &TGridAttributes::BrushCol);
-    colores("ColorFixedCol", &TGridAttributes::BrushFixedCol);
-    colores("ColorRow", &TGridAttributes::BrushRow);
-    colores("ColorFixedRow", &TGridAttributes::BrushFixedRow);
+// The 28 properties in the order a layout writes them.
+const TPropiedad Propiedades[] = {
+    {"AlignCell", [](A& a, const X& x) { return BinarioCeldas(a.AlignCellList, a.Flags.AlignCell, x); }},
+    {"AlignCol", [](A& a, const X& x) { return BinarioLista(a.AlignColList, a.Flags.AlignCol, x.cols); }},
+    {"FixedAlignCol",
+     [](A& a, const X& x) { return BinarioLista(a.FixedAlignColList, a.Flags.FixedAlignCol, x.cols); }},
+    {"AlignRow", [](A& a, const X& x) { return BinarioLista(a.AlignRowList, a.Flags.AlignRow, x.rows); }},
+    {"FixedAlignRow",
+     [](A& a, const X& x) { return BinarioLista(a.FixedAlignRowList, a.Flags.FixedAlignRow, x.rows); }},
+    {"EditCell", [](A& a, const X& x) { return BinarioCeldas(a.EditCellList, a.Flags.EditCell, x); }},
+    {"EditCol", [](A& a, const X& x) { return BinarioLista(a.EditColList, a.Flags.EditCol, x.cols); }},
+    {"EditRow", [](A& a, const X& x) { return BinarioLista(a.EditRowList, a.Flags.EditRow, x.rows); }},
+    {"HintCell",
+     [](A& a, const X& x) {
+         return Textos(a.HintCellList, a.Flags.HintCell,
+                       EscribirPorCelda(a.HintCellList, x.cols, x.rows, Siempre, EscribirTexto));
+     }},
+    {"Cells", [](A& a, const X& x) { return Textos(a.LoadedCells, a.Flags.Cells, EscribirCeldas(x)); }},
+    {"FontCell", [](A& a, const X& x) { return Fuentes(a, a.FontCellList, a.Flags.FontCell, x); }},
+    {"FontCol", [](A& a, const X& x) { return Fuentes(a, a.FontColList, a.Flags.FontCol, x.cols); }},
+    {"FontFixedCol", [](A& a, const X& x) { return Fuentes(a, a.FontFixedColList, a.Flags.FontFixedCol, x.cols); }},
+    {"FontRow", [](A& a, const X& x) { return Fuentes(a, a.FontRowList, a.Flags.FontRow, x.rows); }},
+    {"FontFixedRow", [](A& a, const X& x) { return Fuentes(a, a.FontFixedRowList, a.Flags.FontFixedRow, x.rows); }},
+    {"BrushCell", [](A& a, const X& x) { return Brochas(a, a.BrushCellList, a.Flags.BrushCell, x); }},
+    {"BrushCol", [](A& a, const X& x) { return Brochas(a, a.BrushColList, a.Flags.BrushCol, x.cols); }},
+    {"BrushFixedCol", [](A& a, const X& x) { return Brochas(a, a.BrushFixedColList, a.Flags.BrushFixedCol, x.cols); }},
+    {"BrushRow", [](A& a, const X& x) { return Brochas(a, a.BrushRowList, a.Flags.BrushRow, x.rows); }},
+    {"BrushFixedRow", [](A& a, const X& x) { return Brochas(a, a.BrushFixedRowList, a.Flags.BrushFixedRow, x.rows); }},
+    {"ColorCell",
+     [](A& a, const X&) {
+         return TDefinicion{LeerPorCelda([&a](int c, int r, TLayoutListCursor& cursor) {
+                                a.BrushCell(c, r).SetColor(LeerColor(cursor));
+                            }),
+                            Writer()};
+     }},
+    {"ColorCol", [](A& a, const X&) { return ColorAntiguo(&A::BrushCol, a); }},
+    {"ColorFixedCol", [](A& a, const X&) { return ColorAntiguo(&A::BrushFixedCol, a); }},
+    {"ColorRow", [](A& a, const X&) { return ColorAntiguo(&A::BrushRow, a); }},
+    {"ColorFixedRow", [](A& a, const X&) { return ColorAntiguo(&A::BrushFixedRow, a); }},
+    {"SelectedColorCell",
+     [](A& a, const X& x) { return SeleccionCelda(a.SelectedColorCellList, a.Flags.SelectedColorCell, x); }},
+    {"SelectedColorCol",
+     [](A& a, const X& x) { return SeleccionLinea(a.SelectedColorColList, a.Flags.SelectedColorCol, x.cols); }},
+    {"SelectedColorRow",
+     [](A& a, const X& x) { return SeleccionLinea(a.SelectedColorRowList, a.Flags.SelectedColorRow, x.rows); }},
+};
 
-    // Selected background colours.
-    filer.DefineProperty(
-        QStringLiteral("SelectedColorCell"),
-        [this](const TLayoutValue& v) {
-            TLayoutListCursor cursor(v);
-            while (!cursor.AtEnd()) {
-                const int c = Coordenada(cursor.ReadInteger());
-                const int r = Coordenada(cursor.ReadInteger());
-                SelectedColorCellList.Put(c, r, TColor(quint32(cursor.ReadInteger())));
-                Flags.SelectedColorCell = true;
-            }
-        },
-        guardar([this, &cols, &rows] {
-            std::vector<TLayoutValue> v;
-            PorCelda(SelectedColorCellList, cols, rows, [&](int c, int r, TColor color) {
-                v.push_back(TLayoutValue::Int(c));
-                v.push_back(TLayoutValue::Int(r));
-                v.push_back(TLayoutValue::Int(AEntero(color)));
-            });
-            return TLayoutValue::ListOf(std::move(v));
-        }),
-        Flags.SelectedColorCell);
-    auto seleccion = [&](const char* nombre, TColorList& lista, bool& flag, const int& count) {
-        filer.DefineProperty(
-            QLatin1String(nombre),
-            [&lista, &flag](const TLayoutValue& v) {
-                TLayoutListCursor cursor(v);
-                while (!cursor.AtEnd()) {
-                    const int i = Coordenada(cursor.ReadInteger());
-                    lista.Put(i, TColor(quint32(cursor.ReadInteger())));
-                    flag = true;
-                }
-            },
-            guardar([&lista, &count] {
-                std::vector<TLayoutValue> v;
-                PorIndice(lista, count, [&](int i, TColor color) {
-                    v.push_back(TLayoutValue::Int(i));
-                    v.push_back(TLayoutValue::Int(AEntero(color)));
-                });
-                return TLayoutValue::ListOf(std::move(v));
-            }),
-            flag);
-    };
-    seleccion("SelectedColorCol", SelectedColorColList, Flags.SelectedColorCol, cols);
-    seleccion("SelectedColorRow", SelectedColorRowList, Flags.SelectedColorRow, rows);
+}  // namespace
+
+void TGridAttributes::DefineProperties(TLayoutFiler& filer, std::function<QString(int, int)> cellText) {
+    const TContexto contexto{geometry_.ColCount(), geometry_.RowCount(), std::move(cellText)};
+    for (const TPropiedad& p : Propiedades) {
+        TDefinicion d = p.definir(*this, contexto);
+        const QString nombre = QLatin1String(p.nombre);
+        if (d.binario)
+            filer.DefineBinaryProperty(nombre, std::move(d.reader), std::move(d.writer), d.hasData);
+        else
+            filer.DefineProperty(nombre, std::move(d.reader), std::move(d.writer), d.hasData);
+    }
 }

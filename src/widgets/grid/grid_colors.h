@@ -8,8 +8,3 @@
 // this program's fixed palette (the classic desktop colours), so that a grid
 // looks the same on every desktop theme. An unknown system index gives black.
 QColor ColorToQColor(TColor color);
-
-// The TColor of an explicit red, green and blue.
-constexpr TColor RGBColor(int r, int g, int b) {
-    return TColor(quint32(r & 0xFF) | (quint32(g & 0xFF) << 8) | (quint32(b & 0xFF) << 16));
-}

@@ -10,7 +10,6 @@ public:
     explicit TStringGrid(QWidget* parent = nullptr);
 
     QString Cells(int c, int r) const { return cells_.Text(c, r); }
-    bool CellIsEmpty(int c, int r) const { return cells_.IsEmpty(c, r); }
     // Writes outside the grid are ignored.
     void SetCells(int c, int r, const QString& text);
 

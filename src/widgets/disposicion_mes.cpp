@@ -1,4 +1,4 @@
-#include "widgets/calendario.h"
+#include "widgets/disposicion_mes.h"
 
 #include "util/ajustes_regionales.h"
 #include "util/fechas.h"
