@@ -9,9 +9,7 @@
 
 #include <QLabel>
 
-namespace {
-
-void EscribirTabla(const DatosFilasPrestamo& datos, TAttributeGrid& grid) {
+void EscribirTablaPrestamo(const DatosFilasPrestamo& datos, TAttributeGrid& grid) {
     TFilasPrestamo filas(datos);
     PrepararRejilla(grid,
                     {{QStringLiteral("Nº"), kFondoClaro, clBlack},
@@ -38,12 +36,10 @@ void EscribirTabla(const DatosFilasPrestamo& datos, TAttributeGrid& grid) {
     tabla.AjustarAnchos();
 }
 
-}  // namespace
-
 void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrolloCalculos& ventana) {
     const DatosFilasPrestamo& d = entrada.datos;
     ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha);
-    EscribirTabla(d, *ventana.GridDesarrollo);
+    EscribirTablaPrestamo(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = 0;
     ventana.PnlInfoDesarrollo->setText(QStringLiteral(" Préstamos, tabla de desarrollo"));
