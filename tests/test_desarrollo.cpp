@@ -206,8 +206,8 @@ private slots:
             DesarrollarPrestamo({{1500000, 6, 360, cuota, PaymentTiming::EndOfPeriod, inicio}, "6", "360"}, *v);
         } else if (tipo == 1) {
             v = std::make_unique<Ventana>();
-            const double cuota = -double(finance::Payment(-0.0025L, 120, 98765.43, 0, PaymentTiming::StartOfPeriod));
-            DesarrollarPrestamo({{98765.43, -3, 120, cuota, PaymentTiming::StartOfPeriod, inicio}, "-3", "120"}, *v);
+            const double cuota = -double(finance::Payment(-0.0025L, 120, 987654321.0, 0, PaymentTiming::StartOfPeriod));
+            DesarrollarPrestamo({{987654321.0, -3, 120, cuota, PaymentTiming::StartOfPeriod, inicio}, "-3", "120"}, *v);
         } else if (tipo == 2) {
             v = std::make_unique<Ventana>();
             EscribirTablaPrestamo({1000, 12, 24, 88.85, PaymentTiming::EndOfPeriod, QDate(9999, 1, 31)},
