@@ -17,8 +17,8 @@ class TAttributeGrid;
 class TFormDesarrolloCalculos;
 
 // The most periods a development table may have: 1,048,576 (a spreadsheet's
-// row limit). The grid of such a table takes about 150 MB; a larger one is
-// refused before anything is allocated.
+// row limit). The rows of such a loan table take about 75 MB; a larger one
+// is refused before anything is allocated.
 inline constexpr int kMaxFilasDesarrollo = 1048576;
 
 // A table too long to build: more periods than kMaxFilasDesarrollo, or dates
