@@ -8,6 +8,7 @@
 #include "schedules/desarrollo_depreciacion.h"
 #include "schedules/desarrollo_inversion.h"
 #include "schedules/desarrollo_prestamo.h"
+#include "finance/tvm.h"
 #include "schedules/form_desarrollo_calculos.h"
 #include "util/textos_celda.h"
 #include "util/ajustes_regionales.h"
@@ -91,6 +92,27 @@ void Desarrollar(Ventana& v, int tipo, int periodos, QDate primera) {
                                 v);
 }
 
+// The column widths a table's grid gets when every one of its texts is
+// measured: a fresh grid with the same titles and starting widths.
+QList<int> AnchosMidiendoCadaTexto(const TAttributeGrid& tabla, int anchoExtra) {
+    Ventana v;
+    TAttributeGrid& g = *v.GridDesarrollo;
+    g.SetColCount(tabla.ColCount());
+    EnsancharColumnas(g, 2, anchoExtra);
+    g.SetRowCount(tabla.RowCount());
+    for (int c = 0; c < g.ColCount(); ++c)
+        g.SetCells(c, 0, tabla.Cells(c, 0));
+    TEscrituraTabla medida(g);
+    for (int r = 1; r < tabla.RowCount(); ++r)
+        for (int c = 0; c < tabla.ColCount(); ++c)
+            medida.Medir(c, tabla.Cells(c, r));
+    medida.AjustarAnchos();
+    QList<int> anchos;
+    for (int c = 0; c < g.ColCount(); ++c)
+        anchos << g.ColWidths(c);
+    return anchos;
+}
+
 QString Posiciones(const QList<QWidget*>& controles) {
     QStringList xs;
     for (const QWidget* c : controles)
@@ -154,6 +176,54 @@ private slots:
         QCOMPARE(v.AccImprimir->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         QCOMPARE(v.AccSalir->shortcut(), QKeySequence(Qt::Key_Escape));
         QCOMPARE(FormDesarrolloCalculos, &v);
+    }
+
+    // Columns widen to their widest text although only the texts of the
+    // largest and smallest values are measured: positive and negative
+    // amounts, dates past the last one shown, dates of a shape that varies.
+    void anchosComoMidiendoCadaTexto_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<bool>("otrasFechas");
+        QTest::newRow("préstamo") << 0 << false;
+        QTest::newRow("préstamo, interés negativo") << 1 << false;
+        QTest::newRow("préstamo, fechas más allá de 9999") << 2 << false;
+        QTest::newRow("inversión") << 3 << false;
+        QTest::newRow("depreciación") << 4 << false;
+        QTest::newRow("préstamo, fechas d/M/yy") << 0 << true;
+    }
+    void anchosComoMidiendoCadaTexto() {
+        QFETCH(int, tipo);
+        QFETCH(bool, otrasFechas);
+        if (otrasFechas) {
+            AjustesRegionales a = Ajustes();
+            a.formatoFechaCorta = QStringLiteral("d/M/yy");
+            FijarAjustesRegionales(a);
+        }
+        const QDate inicio(2024, 1, 31);
+        std::unique_ptr<Ventana> v;
+        if (tipo == 0) {
+            v = std::make_unique<Ventana>();
+            const double cuota = -double(finance::Payment(0.005L, 360, 1500000, 0, PaymentTiming::EndOfPeriod));
+            DesarrollarPrestamo({{1500000, 6, 360, cuota, PaymentTiming::EndOfPeriod, inicio}, "6", "360"}, *v);
+        } else if (tipo == 1) {
+            v = std::make_unique<Ventana>();
+            const double cuota = -double(finance::Payment(-0.0025L, 120, 987654321.0, 0, PaymentTiming::StartOfPeriod));
+            DesarrollarPrestamo({{987654321.0, -3, 120, cuota, PaymentTiming::StartOfPeriod, inicio}, "-3", "120"}, *v);
+        } else if (tipo == 2) {
+            v = std::make_unique<Ventana>();
+            EscribirTablaPrestamo({1000, 12, 24, 88.85, PaymentTiming::EndOfPeriod, QDate(9999, 1, 31)},
+                                  *v->GridDesarrollo);
+            QVERIFY(v->GridDesarrollo->Cells(1, 24).isEmpty());
+        } else if (tipo == 3) {
+            v = Inversion(PaymentTiming::StartOfPeriod);
+        } else {
+            v = Depreciacion(8, 5);
+        }
+        const TAttributeGrid& g = *v->GridDesarrollo;
+        QList<int> anchos;
+        for (int c = 0; c < g.ColCount(); ++c)
+            anchos << g.ColWidths(c);
+        QCOMPARE(anchos, AnchosMidiendoCadaTexto(g, tipo >= 3 ? 50 : 0));
     }
 
     void prestamo() {

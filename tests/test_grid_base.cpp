@@ -244,6 +244,31 @@ private slots:
         QVERIFY(g.Cells(1, 1999999999).isEmpty());
     }
 
+    // A text source answers every cell inside the grid that has no text of
+    // its own, when read and when drawn; written texts still win.
+    void fuenteDeTextos() {
+        Rejilla t(3, 1000000);
+        t.g.SetDefaultDrawing(true);
+        t.g.SetCells(0, 0, QStringLiteral("título"));
+        t.g.SetTextSource([](int c, int r) { return QStringLiteral("%1:%2").arg(c).arg(r); });
+        QCOMPARE(t.g.Cells(0, 0), QStringLiteral("título"));
+        QCOMPARE(t.g.Cells(2, 999999), QStringLiteral("2:999999"));
+        QVERIFY(!t.g.Cells(1, 5).isEmpty());
+        QVERIFY(t.g.Cells(3, 1).isEmpty());
+        QVERIFY(t.g.Cells(0, 1000000).isEmpty());
+        QVERIFY(t.g.Cells(-1, 0).isEmpty());
+        t.g.SetCells(1, 5, QStringLiteral("propio"));
+        QCOMPARE(t.g.Cells(1, 5), QStringLiteral("propio"));
+        t.g.SetCells(1, 5, QString());
+        QCOMPARE(t.g.Cells(1, 5), QStringLiteral("1:5"));
+        // The drawn cell shows the source's text.
+        t.g.SetTextSource([](int, int) { return QStringLiteral("MMMMMMMM"); });
+        const QImage conTexto = t.g.viewport()->grab(t.g.CellRect(1, 2)).toImage();
+        t.g.SetTextSource(nullptr);
+        QVERIFY(t.g.Cells(1, 2).isEmpty());
+        QVERIFY(t.g.viewport()->grab(t.g.CellRect(1, 2)).toImage() != conTexto);
+    }
+
     void cuentasYLineasFijas() {
         TStringGrid g;
         g.SetColCount(0);

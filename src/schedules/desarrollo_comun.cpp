@@ -2,13 +2,17 @@
 
 #include "ui/panel_resultado.h"
 #include "schedules/form_desarrollo_calculos.h"
+#include "schedules/textos_celda.h"
 #include "util/ajustes_regionales.h"
 #include "util/fechas.h"
+#include "util/textos_numericos.h"
 #include "widgets/grid/attribute_grid.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -18,6 +22,60 @@ QString TextoMiles(long long n) {
     for (qsizetype i = cifras.size() - 3; i > 0; i -= 3)
         cifras.insert(i, Ajustes().separadorMiles);
     return n < 0 ? QLatin1Char('-') + cifras : cifras;
+}
+
+QString TextoCelda(const ValorCelda& v, const TTextosCelda& t) {
+    switch (v.tipo) {
+    case ValorCelda::Tipo::Entero: return TextoEntero(static_cast<long long>(v.numero));
+    case ValorCelda::Tipo::Fecha: return t.Fecha(v.fecha);
+    case ValorCelda::Tipo::Importe: return t.Importe(v.numero);
+    case ValorCelda::Tipo::Ninguno: break;
+    }
+    return QString();
+}
+
+// A number whose sign and size alone set which characters the cell's text
+// has: a larger size never has fewer digits or separators. Not finite when
+// the text does not follow from one (a date of another shape, an amount
+// that shows nothing).
+double Forma(const ValorCelda& v, const TTextosCelda& t) {
+    switch (v.tipo) {
+    case ValorCelda::Tipo::Fecha:
+        return t.FechaDeFormaFija(v.fecha) ? double(v.fecha.toJulianDay()) : std::numeric_limits<double>::quiet_NaN();
+    case ValorCelda::Tipo::Entero:
+    case ValorCelda::Tipo::Importe: return v.numero;
+    case ValorCelda::Tipo::Ninguno: break;
+    }
+    return 0;
+}
+
+// Measures the texts of column c. When the column's digits are all of one
+// width, a text is as wide as another of the same characters but for its
+// digits, and every text's characters are among those of the text of the
+// largest or of the smallest value: those two are the only ones measured.
+void MedirColumna(TEscrituraTabla& medida, int c, int filas, const CeldaDeFila& celda, const TTextosCelda& t) {
+    if (medida.DigitosIguales(c)) {
+        int menor = -1, mayor = -1;
+        double minimo = 0, maximo = 0;
+        for (int i = 0; i < filas; ++i) {
+            const double forma = Forma(celda(c, i), t);
+            if (!std::isfinite(forma)) {
+                menor = mayor = -1;
+                break;
+            }
+            if (mayor < 0 || forma > maximo)
+                maximo = forma, mayor = i;
+            if (menor < 0 || forma < minimo)
+                minimo = forma, menor = i;
+        }
+        if (mayor >= 0) {
+            medida.Medir(c, TextoCelda(celda(c, mayor), t));
+            medida.Medir(c, TextoCelda(celda(c, menor), t));
+            return;
+        }
+    }
+    for (int i = 0; i < filas; ++i)
+        medida.Medir(c, TextoCelda(celda(c, i), t));
 }
 
 }  // namespace
@@ -68,13 +126,17 @@ void PrepararRejilla(TAttributeGrid& grid, std::initializer_list<ColumnaDesarrol
         ++c;
     }
     grid.SetRowCount(periodos + 1);
-    // A text in the last row first gives every column its full length at
-    // once, so that a long table is not copied as its columns grow; the
-    // builder writes the real texts over it.
-    if (periodos > 0) {
-        for (c = 0; c < grid.ColCount(); ++c)
-            grid.SetCells(c, periodos, QStringLiteral("-"));
-    }
+}
+
+void MostrarFilas(TAttributeGrid& grid, int filas, CeldaDeFila celda) {
+    const TTextosCelda t;
+    TEscrituraTabla medida(grid);
+    for (int c = 0; c < grid.ColCount(); ++c)
+        MedirColumna(medida, c, filas, celda, t);
+    grid.SetTextSource([filas, celda = std::move(celda), t](int c, int r) {
+        return r >= 1 && r <= filas ? TextoCelda(celda(c, r - 1), t) : QString();
+    });
+    medida.AjustarAnchos();
 }
 
 TEscrituraTabla::TEscrituraTabla(TAttributeGrid& grid) : grid_(grid) {
@@ -97,19 +159,27 @@ float TEscrituraTabla::Ancho(const Medida& m, const QString& texto) const {
 }
 
 void TEscrituraTabla::Fila(int fila, std::initializer_list<QString> textos) {
-    std::size_t c = 0;
+    int c = 0;
     for (const QString& texto : textos) {
-        grid_.SetCells(int(c), fila, texto);
-        if (c < medidas_.size()) {
-            Medida& m = medidas_[c];
-            const float ancho = Ancho(m, texto);
-            if (ancho > m.maximo) {
-                m.maximo = ancho;
-                m.texto = texto;
-            }
-        }
-        ++c;
+        grid_.SetCells(c, fila, texto);
+        Medir(c++, texto);
     }
+}
+
+void TEscrituraTabla::Medir(int columna, const QString& texto) {
+    if (columna < 0 || columna >= int(medidas_.size()))
+        return;
+    Medida& m = medidas_[std::size_t(columna)];
+    const float ancho = Ancho(m, texto);
+    if (ancho > m.maximo) {
+        m.maximo = ancho;
+        m.texto = texto;
+    }
+}
+
+bool TEscrituraTabla::DigitosIguales(int columna) const {
+    const auto& a = medidas_[std::size_t(columna)].avances;
+    return std::all_of(a.begin() + '1', a.begin() + '9' + 1, [&a](float x) { return x == a['0']; });
 }
 
 void TEscrituraTabla::AjustarAnchos() {

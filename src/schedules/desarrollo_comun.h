@@ -8,15 +8,17 @@
 #include <QFont>
 #include <QString>
 #include <array>
+#include <functional>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 class TAttributeGrid;
 class TFormDesarrolloCalculos;
 
 // The most periods a development table may have: 1,048,576 (a spreadsheet's
-// row limit). The grid of such a table takes about 150 MB; a larger one is
-// refused before anything is allocated.
+// row limit). The rows of such a loan table take about 75 MB; a larger one
+// is refused before anything is allocated.
 inline constexpr int kMaxFilasDesarrollo = 1048576;
 
 // A table too long to build: more periods than kMaxFilasDesarrollo, or dates
@@ -58,14 +60,45 @@ struct ColumnaDesarrollo {
 // background and its font colour, and one row per period after the title.
 void PrepararRejilla(TAttributeGrid& grid, std::initializer_list<ColumnaDesarrollo> columnas, int periodos);
 
-// Writes the periods' texts into the grid and keeps the widest text of each
-// column, so that the columns can then be widened to show every text whole.
+// What a cell of a table shows: a whole number, a date or an amount.
+struct ValorCelda {
+    enum class Tipo { Ninguno, Entero, Fecha, Importe };
+    Tipo tipo = Tipo::Ninguno;
+    double numero = 0;
+    QDate fecha;
+};
+inline ValorCelda CeldaEntero(int n) { return {ValorCelda::Tipo::Entero, double(n), {}}; }
+inline ValorCelda CeldaFecha(const QDate& fecha) { return {ValorCelda::Tipo::Fecha, 0, fecha}; }
+inline ValorCelda CeldaImporte(double importe) { return {ValorCelda::Tipo::Importe, importe, {}}; }
+
+// The value of column c in the table's row i (0 for the first period).
+using CeldaDeFila = std::function<ValorCelda(int c, int i)>;
+
+// Shows `filas` periods below the titles of a grid that PrepararRejilla set
+// up: the grid keeps no text per cell but makes each one from its value when
+// the cell is drawn, copied or read. Widens the columns as AjustarAnchos.
+void MostrarFilas(TAttributeGrid& grid, int filas, CeldaDeFila celda);
+
+// The same for a table's rows, kept by the grid for as long as it shows them.
+template <typename Fila>
+void MostrarFilas(TAttributeGrid& grid, std::vector<Fila> filas, ValorCelda (*celda)(const Fila&, int c)) {
+    auto tabla = std::make_shared<const std::vector<Fila>>(std::move(filas));
+    MostrarFilas(grid, int(tabla->size()),
+                 [tabla, celda](int c, int i) { return celda((*tabla)[std::size_t(i)], c); });
+}
+
+// Keeps the widest text of each column of a grid, so that the columns can
+// then be widened to show every text whole.
 class TEscrituraTabla {
 public:
     explicit TEscrituraTabla(TAttributeGrid& grid);
 
     // Writes the texts of one period into the grid's row.
     void Fila(int fila, std::initializer_list<QString> textos);
+    // Takes account of one text of the column without writing it.
+    void Medir(int columna, const QString& texto);
+    // True when every digit is as wide as any other in the column's font.
+    bool DigitosIguales(int columna) const;
 
     // Widens each column that is narrower than its title or its widest text
     // needs; wider columns keep their width.

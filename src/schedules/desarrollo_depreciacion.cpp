@@ -3,7 +3,6 @@
 #include "ui/panel_resultado.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/form_desarrollo_calculos.h"
-#include "util/textos_celda.h"
 #include "util/textos_numericos.h"
 #include "widgets/grid/attribute_grid.h"
 
@@ -11,8 +10,20 @@
 
 namespace {
 
+ValorCelda CeldaDepreciacion(const trDepreciacion& f, int c) {
+    switch (c) {
+    case 0: return CeldaEntero(f.anio);
+    case 1: return CeldaFecha(f.fecha);
+    case 2: return CeldaImporte(f.valorInicial);
+    case 3: return CeldaImporte(f.depPeriodo);
+    case 4: return CeldaImporte(f.valorFinal);
+    case 5: return CeldaImporte(f.depAcumulada);
+    default: return {};
+    }
+}
+
 void EscribirTabla(const DatosFilasDepreciacion& datos, TAttributeGrid& grid) {
-    TFilasDepreciacion filas(datos);
+    std::vector<trDepreciacion> filas = FilasDepreciacion(datos);
     PrepararRejilla(grid,
                     {{QStringLiteral("Año"), kFondoClaro, clBlack},
                      {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
@@ -20,18 +31,10 @@ void EscribirTabla(const DatosFilasDepreciacion& datos, TAttributeGrid& grid) {
                      {QStringLiteral("Dep. Periodo"), kFondoClaro, clNavy},
                      {QStringLiteral("Valor Final"), kFondoOscuro, clRed},
                      {QStringLiteral("Dep. Acumulada"), kFondoOscuro, clRed}},
-                    filas.Cantidad());
+                    int(filas.size()));
     // The four amount columns are wider than in a loan table.
     EnsancharColumnas(grid, 2, 50);
-    const TTextosCelda t;
-    TEscrituraTabla tabla(grid);
-    trDepreciacion f;
-    while (filas.Siguiente(f)) {
-        tabla.Fila(f.anio,
-                   {TextoEntero(f.anio), t.Fecha(f.fecha), t.Importe(f.valorInicial),
-                    t.Importe(f.depPeriodo), t.Importe(f.valorFinal), t.Importe(f.depAcumulada)});
-    }
-    tabla.AjustarAnchos();
+    MostrarFilas(grid, std::move(filas), CeldaDepreciacion);
 }
 
 QString Titulo(finance::CodigoCalculo calculo) {

@@ -3,7 +3,6 @@
 #include "ui/panel_resultado.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/form_desarrollo_calculos.h"
-#include "util/textos_celda.h"
 #include "util/textos_numericos.h"
 #include "widgets/grid/attribute_grid.h"
 
@@ -11,8 +10,20 @@
 
 namespace {
 
+ValorCelda CeldaInversion(const trInversion& f, int c) {
+    switch (c) {
+    case 0: return CeldaEntero(f.numero);
+    case 1: return CeldaFecha(f.fecha);
+    case 2: return CeldaImporte(f.cuota);
+    case 3: return CeldaImporte(f.invertido);
+    case 4: return CeldaImporte(f.acumulado);
+    case 5: return CeldaImporte(f.beneficio);
+    default: return {};
+    }
+}
+
 void EscribirTabla(const DatosFilasInversion& datos, TAttributeGrid& grid) {
-    TFilasInversion filas(datos);
+    std::vector<trInversion> filas = FilasInversion(datos);
     PrepararRejilla(grid,
                     {{QStringLiteral("Nº"), kFondoClaro, clBlack},
                      {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
@@ -20,19 +31,10 @@ void EscribirTabla(const DatosFilasInversion& datos, TAttributeGrid& grid) {
                      {QStringLiteral("Invertido"), kFondoClaro, clNavy},
                      {QStringLiteral("Acumulado"), kFondoOscuro, clRed},
                      {QStringLiteral("Beneficio"), kFondoOscuro, clRed}},
-                    filas.Cantidad());
+                    int(filas.size()));
     // The four amount columns are wider than in a loan table.
     EnsancharColumnas(grid, 2, 50);
-    const TTextosCelda t;
-    TEscrituraTabla tabla(grid);
-    const QString cuota = t.Importe(datos.Cuota);
-    trInversion f;
-    while (filas.Siguiente(f)) {
-        tabla.Fila(f.numero,
-                   {TextoEntero(f.numero), t.Fecha(f.fecha), cuota, t.Importe(f.invertido),
-                    t.Importe(f.acumulado), t.Importe(f.beneficio)});
-    }
-    tabla.AjustarAnchos();
+    MostrarFilas(grid, std::move(filas), CeldaInversion);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "ui/panel_resultado.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/form_desarrollo_calculos.h"
-#include "util/textos_celda.h"
 #include "util/textos_numericos.h"
 #include "widgets/grid/attribute_grid.h"
 
@@ -11,8 +10,25 @@
 
 namespace {
 
-void EscribirTabla(const DatosFilasPrestamo& datos, TAttributeGrid& grid) {
-    TFilasPrestamo filas(datos);
+ValorCelda CeldaPrestamo(const trPrestamo& f, int c) {
+    switch (c) {
+    case 0: return CeldaEntero(f.numero);
+    case 1: return CeldaFecha(f.fecha);
+    case 2: return CeldaImporte(f.cuota);
+    case 3: return CeldaImporte(f.capital);
+    case 4: return CeldaImporte(f.interes);
+    case 5: return CeldaImporte(f.amortizado);
+    case 6: return CeldaImporte(f.pendiente);
+    case 7: return CeldaImporte(f.pagado);
+    case 8: return CeldaImporte(f.intereses);
+    default: return {};
+    }
+}
+
+}  // namespace
+
+void EscribirTablaPrestamo(const DatosFilasPrestamo& datos, TAttributeGrid& grid) {
+    std::vector<trPrestamo> filas = FilasPrestamo(datos);
     PrepararRejilla(grid,
                     {{QStringLiteral("Nº"), kFondoClaro, clBlack},
                      {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
@@ -23,27 +39,14 @@ void EscribirTabla(const DatosFilasPrestamo& datos, TAttributeGrid& grid) {
                      {QStringLiteral("Pendiente"), kFondoOscuro, clBlack},
                      {QStringLiteral("Pagado"), kFondoClaro, clRed},
                      {QStringLiteral("Intereses"), kFondoClaro, clRed}},
-                    filas.Cantidad());
-    const TTextosCelda t;
-    TEscrituraTabla tabla(grid);
-    // Every row has the same instalment.
-    const QString cuota = t.Importe(datos.Cuota);
-    trPrestamo f;
-    while (filas.Siguiente(f)) {
-        tabla.Fila(f.numero,
-                   {TextoEntero(f.numero), t.Fecha(f.fecha), cuota, t.Importe(f.capital),
-                    t.Importe(f.interes), t.Importe(f.amortizado), t.Importe(f.pendiente),
-                    t.Importe(f.pagado), t.Importe(f.intereses)});
-    }
-    tabla.AjustarAnchos();
+                    int(filas.size()));
+    MostrarFilas(grid, std::move(filas), CeldaPrestamo);
 }
-
-}  // namespace
 
 void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrolloCalculos& ventana) {
     const DatosFilasPrestamo& d = entrada.datos;
     ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha);
-    EscribirTabla(d, *ventana.GridDesarrollo);
+    EscribirTablaPrestamo(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = ClaseDesarrollo::Prestamo;
     ventana.PnlInfoDesarrollo->setText(QStringLiteral(" Préstamos, tabla de desarrollo"));

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class TAttributeGrid;
 class TFormDesarrolloCalculos;
 
 struct EntradaDesarrolloPrestamo {
@@ -16,3 +17,6 @@ struct EntradaDesarrolloPrestamo {
 // Throws EDesarrolloExcesivo, before writing anything, when the loan has
 // more instalments than a table may have or its dates would pass 31/12/9999.
 void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrolloCalculos& ventana);
+
+// The table alone, written into the grid without the checks above.
+void EscribirTablaPrestamo(const DatosFilasPrestamo& datos, TAttributeGrid& grid);

@@ -11,8 +11,12 @@ TTextosCelda::TTextosCelda() {
 
 QString TTextosCelda::Importe(double valor) const { return TextoImporte(valor); }
 
+bool TTextosCelda::FechaDeFormaFija(const QDate& fecha) const {
+    return ordenFecha_ >= 0 && fecha.isValid() && fecha.year() >= 1 && fecha.year() <= 9999;
+}
+
 QString TTextosCelda::Fecha(const QDate& fecha) const {
-    if (ordenFecha_ < 0 || !fecha.isValid() || fecha.year() < 1 || fecha.year() > 9999)
+    if (!FechaDeFormaFija(fecha))
         return TextoFecha(fecha);
     int anio = 0, mes = 0, dia = 0;
     fecha.getDate(&anio, &mes, &dia);

@@ -16,6 +16,9 @@ public:
     QString Importe(double valor) const;
     // The program's short date text; empty for an invalid date.
     QString Fecha(const QDate& fecha) const;
+    // True when the date's text has the fixed shape of two digits, two
+    // digits and four, so that every such date's text is as wide as another.
+    bool FechaDeFormaFija(const QDate& fecha) const;
 
 private:
     // 0: dd/MM/yyyy, 1: MM/dd/yyyy, -1: another format, left to TextoFecha.

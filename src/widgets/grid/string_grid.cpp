@@ -11,9 +11,25 @@ void TStringGrid::SetCells(int c, int r, const QString& text) {
     InvalidateCell(c, r);
 }
 
+QString TStringGrid::Cells(int c, int r) const {
+    if (!source_ || !cells_.IsEmpty(c, r) || c < 0 || r < 0 || c >= ColCount() || r >= RowCount())
+        return cells_.Text(c, r);
+    return source_(c, r);
+}
+
+void TStringGrid::SetTextSource(TextSource source) {
+    source_ = std::move(source);
+    InvalidateGrid();
+}
+
+void TStringGrid::ClearAllTexts() {
+    cells_.Clear();
+    source_ = nullptr;
+}
+
 void TStringGrid::DrawCell(int c, int r, const QRect& rect, TGridDrawState state, QPainter& painter) {
     if (DefaultDrawing()) {
-        const QString texto = cells_.Text(c, r);
+        const QString texto = Cells(c, r);
         if (!texto.isEmpty()) {
             painter.save();
             painter.setClipRect(rect, Qt::IntersectClip);
