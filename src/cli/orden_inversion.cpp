@@ -2,6 +2,7 @@
 
 #include "cli/lectura_opciones.h"
 #include "cli/partes_informe.h"
+#include "cli/resumen_orden.h"
 #include "cli/valores_json.h"
 #include "finance/calculo_inversion.h"
 #include "finance/limites_tabla.h"
@@ -26,7 +27,6 @@ QList<DatoResultado> Resultado(const finance::EstadoInversion& e) {
 }
 
 TablaOrden Tabla(const DatosFilasInversion& datos) {
-    ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha);
     auto json = [](const trInversion& f) {
         return QStringList{JsonEntero(f.numero),      JsonFecha(f.fecha),         JsonImporte(f.cuota),
                            JsonImporte(f.invertido),  JsonImporte(f.acumulado),   JsonImporte(f.beneficio)};
@@ -62,7 +62,12 @@ InformeOrden OrdenInversion(const TArgumentosOrden& a) {
     RechazarSiAviso(r.aviso);
     const finance::EstadoInversion& e = r.estado;
     InformeOrden informe{QStringLiteral("Inversión"), Resultado(e), std::nullopt, std::nullopt};
+    const DatosFilasInversion datos{e.Capital, e.CapInicial, e.Interes, e.NumCuotas, e.Cuota, entrada.timing, primera};
+    if (comunes.tabla || comunes.resumenAnual)
+        ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha);
     if (comunes.tabla)
-        informe.tabla = Tabla({e.Capital, e.CapInicial, e.Interes, e.NumCuotas, e.Cuota, entrada.timing, primera});
+        informe.tabla = Tabla(datos);
+    if (comunes.resumenAnual)
+        informe.resumenAnual = ResumenOrdenInversion(datos);
     return informe;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/lectura_opciones.h"
 #include "cli/partes_informe.h"
+#include "cli/resumen_orden.h"
 #include "cli/valores_json.h"
 #include "finance/calculo_prestamo.h"
 #include "finance/limites_tabla.h"
@@ -23,7 +24,6 @@ QList<DatoResultado> Resultado(const finance::EstadoPrestamo& e) {
 }
 
 TablaOrden Tabla(const DatosFilasPrestamo& datos) {
-    ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha);
     auto json = [](const trPrestamo& f) {
         return QStringList{JsonEntero(f.numero),      JsonFecha(f.fecha),        JsonImporte(f.cuota),
                            JsonImporte(f.capital),    JsonImporte(f.interes),    JsonImporte(f.amortizado),
@@ -58,7 +58,12 @@ InformeOrden OrdenPrestamo(const TArgumentosOrden& a) {
     RechazarSiAviso(r.aviso);
     const finance::EstadoPrestamo& e = r.estado;
     InformeOrden informe{QStringLiteral("Préstamo"), Resultado(e), std::nullopt, std::nullopt};
+    const DatosFilasPrestamo datos{e.Capital, e.Interes, e.NumCuotas, e.Cuota, entrada.timing, primera};
+    if (comunes.tabla || comunes.resumenAnual)
+        ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha);
     if (comunes.tabla)
-        informe.tabla = Tabla({e.Capital, e.Interes, e.NumCuotas, e.Cuota, entrada.timing, primera});
+        informe.tabla = Tabla(datos);
+    if (comunes.resumenAnual)
+        informe.resumenAnual = ResumenOrdenPrestamo(datos);
     return informe;
 }
