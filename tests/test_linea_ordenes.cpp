@@ -312,6 +312,21 @@ private slots:
         QVERIFY(comprobadas > 0);
     }
 
+    // A CSV field is quoted only when it must be, with its quotes doubled.
+    void lineaCsv_data() {
+        QTest::addColumn<QStringList>("campos");
+        QTest::addColumn<QString>("linea");
+        QTest::newRow("nada que citar") << QStringList{"Nº", "1.483,28", "", "31/01/2024"} << "Nº;1.483,28;;31/01/2024";
+        QTest::newRow("separador") << QStringList{"a;b", "c"} << "\"a;b\";c";
+        QTest::newRow("comillas") << QStringList{"di \"hola\""} << "\"di \"\"hola\"\"\"";
+        QTest::newRow("saltos de línea") << QStringList{"uno\ndos", "tres\r"} << "\"uno\ndos\";\"tres\r\"";
+    }
+    void lineaCsv() {
+        QFETCH(QStringList, campos);
+        QTEST(LineaCsv(campos), "linea");
+        QCOMPARE(LineaCsv({"a,b", "c"}, u','), QStringLiteral("\"a,b\",c"));
+    }
+
     // The yearly summary in each format: a row a calendar year, then the total.
     void resumenAnual() {
         const QStringList prestamo{"prestamo", "--capital", "10.000", "--interes", "5", "--cuotas", "18",
