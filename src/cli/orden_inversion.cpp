@@ -5,7 +5,6 @@
 #include "cli/resumen_orden.h"
 #include "cli/valores_json.h"
 #include "finance/calculo_inversion.h"
-#include "finance/limites_tabla.h"
 
 namespace {
 
@@ -63,11 +62,6 @@ InformeOrden OrdenInversion(const TArgumentosOrden& a) {
     const finance::EstadoInversion& e = r.estado;
     InformeOrden informe{QStringLiteral("Inversión"), Resultado(e), std::nullopt, std::nullopt};
     const DatosFilasInversion datos{e.Capital, e.CapInicial, e.Interes, e.NumCuotas, e.Cuota, entrada.timing, primera};
-    if (comunes.tabla || comunes.resumenAnual)
-        ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha);
-    if (comunes.tabla)
-        informe.tabla = Tabla(datos);
-    if (comunes.resumenAnual)
-        informe.resumenAnual = ResumenOrdenInversion(datos);
+    AnadirTablasMensuales(informe, comunes, datos, Tabla, ResumenOrdenInversion);
     return informe;
 }

@@ -5,7 +5,6 @@
 #include "cli/resumen_orden.h"
 #include "cli/valores_json.h"
 #include "finance/calculo_prestamo.h"
-#include "finance/limites_tabla.h"
 
 namespace {
 
@@ -59,11 +58,6 @@ InformeOrden OrdenPrestamo(const TArgumentosOrden& a) {
     const finance::EstadoPrestamo& e = r.estado;
     InformeOrden informe{QStringLiteral("Préstamo"), Resultado(e), std::nullopt, std::nullopt};
     const DatosFilasPrestamo datos{e.Capital, e.Interes, e.NumCuotas, e.Cuota, entrada.timing, primera};
-    if (comunes.tabla || comunes.resumenAnual)
-        ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha);
-    if (comunes.tabla)
-        informe.tabla = Tabla(datos);
-    if (comunes.resumenAnual)
-        informe.resumenAnual = ResumenOrdenPrestamo(datos);
+    AnadirTablasMensuales(informe, comunes, datos, Tabla, ResumenOrdenPrestamo);
     return informe;
 }

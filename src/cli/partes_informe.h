@@ -1,7 +1,9 @@
 #pragma once
 // Pieces the three sub-commands build their reports from.
 #include "cli/informe_orden.h"
+#include "cli/lectura_opciones.h"
 #include "finance/aviso_calculo.h"
+#include "finance/limites_tabla.h"
 #include "finance/textos_tabla.h"
 #include "util/excepcion.h"
 
@@ -40,4 +42,18 @@ std::function<SiguienteFila()> RecorridoFilas(const Datos& datos, Json json) {
             return true;
         });
     };
+}
+
+// Adds to a loan's or a savings plan's report the monthly table and the
+// yearly summary that were asked for, after the checks the page runs
+// before building a table.
+template <typename Datos>
+void AnadirTablasMensuales(InformeOrden& informe, const OpcionesComunes& comunes, const Datos& datos,
+                           TablaOrden (*tabla)(const Datos&), TablaOrden (*resumen)(const Datos&)) {
+    if (comunes.tabla || comunes.resumenAnual)
+        ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha);
+    if (comunes.tabla)
+        informe.tabla = tabla(datos);
+    if (comunes.resumenAnual)
+        informe.resumenAnual = resumen(datos);
 }
