@@ -11,6 +11,7 @@ The program is built in layers, from the bottom:
   6 reports         report layouts and the preview window
   7 schedules       the table window and its print action
   8 app, cli        the program's windows; the command line
+  9 src/main.cpp    the entry point: the command line or the windows
 
 A file may include files of its own folder and of lower layers only. An
 include that goes up, or across to another folder of the same layer, and a
@@ -32,6 +33,7 @@ CAPAS = {
     "schedules": 7,
     "app": 8,
     "cli": 8,
+    "": 9,
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
@@ -41,6 +43,8 @@ def carpeta_de(ruta_relativa):
     """The layer folder a path lies in: the longest folder of the table that
     starts it, or None."""
     partes = pathlib.PurePosixPath(ruta_relativa).parts
+    if len(partes) == 1:
+        return ""  # the entry point, at the top of src/
     for largo in range(len(partes) - 1, 0, -1):
         carpeta = "/".join(partes[:largo])
         if carpeta in CAPAS:

@@ -2,7 +2,7 @@
 
 #include "ui/panel_resultado.h"
 #include "schedules/form_desarrollo_calculos.h"
-#include "schedules/textos_celda.h"
+#include "util/textos_celda.h"
 #include "util/ajustes_regionales.h"
 #include "util/fechas.h"
 #include "util/textos_numericos.h"
@@ -15,14 +15,6 @@
 #include <limits>
 
 namespace {
-
-// A whole number with its thousands grouped: 1.048.576.
-QString TextoMiles(long long n) {
-    QString cifras = QString::number(n < 0 ? -n : n);
-    for (qsizetype i = cifras.size() - 3; i > 0; i -= 3)
-        cifras.insert(i, Ajustes().separadorMiles);
-    return n < 0 ? QLatin1Char('-') + cifras : cifras;
-}
 
 QString TextoCelda(const ValorCelda& v, const TTextosCelda& t) {
     switch (v.tipo) {
@@ -79,42 +71,6 @@ void MedirColumna(TEscrituraTabla& medida, int c, int filas, const CeldaDeFila& 
 }
 
 }  // namespace
-
-void ComprobarTamanoDesarrollo(long long periodos, const QString& consejo) {
-    if (periodos <= kMaxFilasDesarrollo)
-        return;
-    const QString texto = QStringLiteral("La tabla de desarrollo tendría %1 filas y no puede tener más de %2.\r%3")
-                              .arg(TextoMiles(periodos), TextoMiles(kMaxFilasDesarrollo), consejo);
-    throw EDesarrolloExcesivo(texto.toStdString());
-}
-
-void ComprobarFechasDesarrollo(int periodos, const QDate& primera, FechaDePeriodo fecha, const QString& consejo) {
-    if (periodos <= 0 || !primera.isValid() || fecha(periodos - 1, primera).isValid())
-        return;
-    // Dates only move forward with the period, so the last one that fits is
-    // found by halving: period `cabe` has a date, period `noCabe` none.
-    int cabe = 0, noCabe = periodos - 1;
-    while (noCabe - cabe > 1) {
-        const int medio = cabe + (noCabe - cabe) / 2;
-        (fecha(medio, primera).isValid() ? cabe : noCabe) = medio;
-    }
-    const QString texto = QStringLiteral("Las fechas de la tabla de desarrollo pasarían del %1, la última fecha que se "
-                                         "puede mostrar: empezando el %2, la última fila posible es la %3.\r%4")
-                              .arg(TextoFecha(QDate(9999, 12, 31)), TextoFecha(primera), TextoMiles(cabe + 1), consejo);
-    throw EDesarrolloExcesivo(texto.toStdString());
-}
-
-void ComprobarDesarrolloMensual(int cuotas, const QDate& primera) {
-    ComprobarTamanoDesarrollo(cuotas, QStringLiteral("Reduzca el número de cuotas."));
-    ComprobarFechasDesarrollo(cuotas, primera, SumarMeses,
-                              QStringLiteral("Reduzca el número de cuotas o elija una primera fecha anterior."));
-}
-
-void ComprobarDesarrolloAnual(int anios, const QDate& primera) {
-    ComprobarTamanoDesarrollo(anios, QStringLiteral("Reduzca los años de vida útil."));
-    ComprobarFechasDesarrollo(anios, primera, SumarAnios,
-                              QStringLiteral("Reduzca los años de vida útil o elija una fecha inicial anterior."));
-}
 
 void PrepararRejilla(TAttributeGrid& grid, std::initializer_list<ColumnaDesarrollo> columnas, int periodos) {
     grid.SetColCount(int(columnas.size()));

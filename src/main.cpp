@@ -7,6 +7,7 @@
 #include "ui/form_comun.h"
 #include "util/identidad.h"
 #include "app/presentacion.h"
+#include "cli/orden.h"
 #include "util/instancia_unica.h"
 
 #include <QElapsedTimer>
@@ -36,6 +37,8 @@ void MedirArranque(TFormCalculosFinancieros& ventana, const QElapsedTimer& reloj
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const int estado = EjecutarOrden(argc, argv); estado >= 0)
+        return estado;
     QElapsedTimer reloj;
     reloj.start();
     TAplicacion app(argc, argv);

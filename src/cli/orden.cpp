@@ -1,0 +1,86 @@
+#include "cli/orden.h"
+
+#include "cli/argumentos_orden.h"
+#include "cli/lectura_opciones.h"
+#include "cli/orden_depreciacion.h"
+#include "cli/orden_inversion.h"
+#include "cli/orden_prestamo.h"
+#include "cli/partes_informe.h"
+#include "cli/salida_orden.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+struct Suborden {
+    const char* nombre;
+    OpcionesAdmitidas (*opciones)();
+    InformeOrden (*ejecutar)(const TArgumentosOrden&);
+};
+
+const Suborden kSubordenes[] = {{"prestamo", OpcionesPrestamo, OrdenPrestamo},
+                                {"inversion", OpcionesInversion, OrdenInversion},
+                                {"depreciacion", OpcionesDepreciacion, OrdenDepreciacion}};
+
+const char kUso[] =
+    "Uso:\n"
+    "  zuzidaduve prestamo     [--calcular cuota|interes|cuotas|capital] [--capital X] [--interes X]\n"
+    "                          [--cuotas N] [--cuota X] [--inicio-periodo|--final-periodo]\n"
+    "                          [--primer-pago DD/MM/AAAA]\n"
+    "  zuzidaduve inversion    [--calcular cuota|interes|cuotas|capital] [--cuota X] [--interes X]\n"
+    "                          [--cuotas N] [--capital X] [--capital-inicial X]\n"
+    "                          [--inicio-periodo|--final-periodo] [--primera-cuota DD/MM/AAAA]\n"
+    "  zuzidaduve depreciacion --metodo lineal|digitos|doble [--valor-inicial X] [--valor-final X]\n"
+    "                          [--vida-util N] [--anios N] [--fecha DD/MM/AAAA]\n"
+    "Comunes: [--tabla] [--resumen-anual (préstamo e inversión)] [--formato texto|csv|json]\n"
+    "Los números se escriben como en la ventana: 1.000,50\n";
+
+void Escribir(std::FILE* destino, const QString& texto) {
+    const QByteArray utf8 = texto.toUtf8();
+    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), destino);
+    std::fflush(destino);
+}
+
+QString Mensaje(const std::exception& e) {
+    QString texto = QString::fromUtf8(e.what());
+    texto.replace(u'\r', u'\n');
+    return texto + u'\n';
+}
+
+int Ejecutar(const Suborden& suborden, const QStringList& argumentos) {
+    if (argumentos.contains(QLatin1String("--help")) || argumentos.contains(QLatin1String("--ayuda"))) {
+        Escribir(stdout, QString::fromUtf8(kUso));
+        return 0;
+    }
+    try {
+        const TArgumentosOrden leidos(argumentos, suborden.opciones());
+        const InformeOrden informe = suborden.ejecutar(leidos);
+        EscribirInforme(informe, LeerOpcionesComunes(leidos).formato, stdout);
+        return 0;
+    } catch (const EUsoOrden& e) {
+        Escribir(stderr, Mensaje(e) + QString::fromUtf8(kUso));
+        return 2;
+    } catch (const std::exception& e) {
+        // A refused calculation or table, in the page's own words.
+        Escribir(stderr, Mensaje(e));
+        return 1;
+    }
+}
+
+}  // namespace
+
+int EjecutarOrden(int argc, char** argv) {
+    if (argc < 2)
+        return -1;
+    for (const Suborden& suborden : kSubordenes) {
+        if (qstrcmp(argv[1], suborden.nombre) != 0)
+            continue;
+        QStringList argumentos;
+        for (int i = 2; i < argc; ++i)
+            argumentos << QString::fromLocal8Bit(argv[i]);
+        return Ejecutar(suborden, argumentos);
+    }
+    return -1;
+}

@@ -1,0 +1,63 @@
+#include "cli/orden_prestamo.h"
+
+#include "cli/lectura_opciones.h"
+#include "cli/partes_informe.h"
+#include "cli/resumen_orden.h"
+#include "cli/valores_json.h"
+#include "finance/calculo_prestamo.h"
+
+namespace {
+
+// The unknowns in the order of the page's list, whose first one it starts with.
+const QStringList kIncognitas = {QStringLiteral("cuota"), QStringLiteral("interes"), QStringLiteral("cuotas"),
+                                 QStringLiteral("capital")};
+
+QList<DatoResultado> Resultado(const finance::EstadoPrestamo& e) {
+    return {DatoImporte(QStringLiteral("Cuota"), QStringLiteral("cuota"), e.Cuota),
+            DatoImporte(QStringLiteral("Interés"), QStringLiteral("interes"), e.Interes),
+            DatoEntero(QStringLiteral("Nº Cuotas"), QStringLiteral("cuotas"), e.NumCuotas),
+            DatoImporte(QStringLiteral("Capital"), QStringLiteral("capital"), e.Capital),
+            DatoImporte(QStringLiteral("Total pagado"), QStringLiteral("total_pagado"), e.TotalPagado),
+            DatoImporte(QStringLiteral("Total intereses"), QStringLiteral("total_intereses"), e.TotalIntereses),
+            DatoImporte(QStringLiteral("% Intereses"), QStringLiteral("porcentaje_intereses"), e.Porcentaje)};
+}
+
+TablaOrden Tabla(const DatosFilasPrestamo& datos) {
+    auto json = [](const trPrestamo& f) {
+        return QStringList{JsonEntero(f.numero),      JsonFecha(f.fecha),        JsonImporte(f.cuota),
+                           JsonImporte(f.capital),    JsonImporte(f.interes),    JsonImporte(f.amortizado),
+                           JsonImporte(f.pendiente),  JsonImporte(f.pagado),     JsonImporte(f.intereses)};
+    };
+    return {QStringLiteral("Préstamos, tabla de desarrollo"), TitulosTablaPrestamo(),
+            {QStringLiteral("n"), QStringLiteral("fecha"), QStringLiteral("cuota"), QStringLiteral("capital"),
+             QStringLiteral("interes"), QStringLiteral("amortizado"), QStringLiteral("pendiente"),
+             QStringLiteral("pagado"), QStringLiteral("intereses")},
+            RecorridoFilas<TFilasPrestamo, trPrestamo>(datos, json)};
+}
+
+}  // namespace
+
+OpcionesAdmitidas OpcionesPrestamo() {
+    return ConOpcionesComunes({{QStringLiteral("--calcular"), QStringLiteral("--capital"), QStringLiteral("--interes"),
+                                QStringLiteral("--cuotas"), QStringLiteral("--cuota"), QStringLiteral("--primer-pago")},
+                               {QStringLiteral("--inicio-periodo"), QStringLiteral("--final-periodo"),
+                                QStringLiteral("--resumen-anual")}});
+}
+
+InformeOrden OrdenPrestamo(const TArgumentosOrden& a) {
+    const OpcionesComunes comunes = LeerOpcionesComunes(a);
+    const int calculo = int(kIncognitas.indexOf(a.Eleccion(QStringLiteral("--calcular"), kIncognitas, kIncognitas[0])));
+    const finance::EntradaPrestamo entrada{
+        TextoImporteOpcion(a, QStringLiteral("--capital")), TextoImporteOpcion(a, QStringLiteral("--interes")),
+        TextoCantidadOpcion(a, QStringLiteral("--cuotas")), TextoImporteOpcion(a, QStringLiteral("--cuota")),
+        MomentoOpcion(a, finance::PaymentTiming::EndOfPeriod)};
+    const QDate primera = FechaOpcion(a, QStringLiteral("--primer-pago"));
+
+    const finance::ResultadoPrestamo r = finance::ResolverPrestamo(calculo, entrada);
+    RechazarSiAviso(r.aviso);
+    const finance::EstadoPrestamo& e = r.estado;
+    InformeOrden informe{QStringLiteral("Préstamo"), Resultado(e), std::nullopt, std::nullopt};
+    const DatosFilasPrestamo datos{e.Capital, e.Interes, e.NumCuotas, e.Cuota, entrada.timing, primera};
+    AnadirTablasMensuales(informe, comunes, datos, Tabla, ResumenOrdenPrestamo);
+    return informe;
+}

@@ -1,0 +1,20 @@
+#include "cli/partes_informe.h"
+
+#include "cli/valores_json.h"
+#include "util/textos_numericos.h"
+
+void RechazarSiAviso(const std::optional<AvisoCalculo>& aviso) {
+    if (!aviso)
+        return;
+    QString texto = aviso->texto;
+    texto.replace(u'\r', u'\n');
+    throw ECalculoRechazado(texto.toStdString());
+}
+
+DatoResultado DatoImporte(const QString& etiqueta, const QString& clave, double valor) {
+    return {etiqueta, TextoImporte(valor), clave, JsonImporte(valor)};
+}
+
+DatoResultado DatoEntero(const QString& etiqueta, const QString& clave, long long valor) {
+    return {etiqueta, TextoEntero(valor), clave, JsonEntero(valor)};
+}

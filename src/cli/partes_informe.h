@@ -1,0 +1,59 @@
+#pragma once
+// Pieces the three sub-commands build their reports from.
+#include "cli/informe_orden.h"
+#include "cli/lectura_opciones.h"
+#include "finance/aviso_calculo.h"
+#include "finance/limites_tabla.h"
+#include "finance/textos_tabla.h"
+#include "util/excepcion.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+// A calculation the page would refuse, or a table it could not build: the
+// message is the page's warning in its own words. The program prints it and
+// ends with status 1.
+class ECalculoRechazado : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// Throws ECalculoRechazado with the warning's text, one line per line.
+void RechazarSiAviso(const std::optional<AvisoCalculo>& aviso);
+
+// A result figure shown as an amount ("%.2n") or as a whole number.
+DatoResultado DatoImporte(const QString& etiqueta, const QString& clave, double valor);
+DatoResultado DatoEntero(const QString& etiqueta, const QString& clave, long long valor);
+
+// Passes over the rows that `Generador` makes from `datos`, each with the
+// grid's texts and the JSON values `json` gives for the row.
+template <typename Generador, typename Fila, typename Datos, typename Json>
+std::function<SiguienteFila()> RecorridoFilas(const Datos& datos, Json json) {
+    return [datos, json] {
+        auto filas = std::make_shared<Generador>(datos);
+        auto textos = std::make_shared<TTextosCelda>();
+        return SiguienteFila([filas, textos, json](FilaOrden& salida) {
+            Fila fila;
+            if (!filas->Siguiente(fila))
+                return false;
+            salida.textos = TextosFilaTabla(*textos, fila);
+            salida.json = json(fila);
+            return true;
+        });
+    };
+}
+
+// Adds to a loan's or a savings plan's report the monthly table and the
+// yearly summary that were asked for, after the checks the page runs
+// before building a table.
+template <typename Datos>
+void AnadirTablasMensuales(InformeOrden& informe, const OpcionesComunes& comunes, const Datos& datos,
+                           TablaOrden (*tabla)(const Datos&), TablaOrden (*resumen)(const Datos&)) {
+    if (comunes.tabla || comunes.resumenAnual)
+        ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha);
+    if (comunes.tabla)
+        informe.tabla = tabla(datos);
+    if (comunes.resumenAnual)
+        informe.resumenAnual = resumen(datos);
+}

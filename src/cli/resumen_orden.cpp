@@ -1,0 +1,66 @@
+#include "cli/resumen_orden.h"
+
+#include "cli/valores_json.h"
+#include "util/textos_celda.h"
+#include "util/textos_numericos.h"
+
+#include <memory>
+
+namespace {
+
+// The year's cell: the year, or "Total" (JSON "total") on the total row.
+QString TextoAnio(int anio) { return anio == 0 ? QStringLiteral("Total") : TextoEntero(anio); }
+QString JsonAnio(int anio) { return anio == 0 ? JsonTexto(QStringLiteral("total")) : JsonEntero(anio); }
+
+// Passes over the years of the summary `calcular` gives, then its total; the
+// summary is worked out afresh at the start of each pass.
+template <typename Calcular, typename Fila>
+std::function<SiguienteFila()> RecorridoResumen(Calcular calcular, Fila fila) {
+    return [calcular, fila] {
+        auto resumen = std::make_shared<decltype(calcular())>(calcular());
+        auto siguiente = std::make_shared<std::size_t>(0);
+        return SiguienteFila([resumen, siguiente, fila](FilaOrden& salida) {
+            const std::size_t i = (*siguiente)++;
+            if (i > resumen->anios.size())
+                return false;
+            salida = fila(i < resumen->anios.size() ? resumen->anios[i] : resumen->total);
+            return true;
+        });
+    };
+}
+
+FilaOrden FilaPrestamo(const AnioPrestamo& a) {
+    const TTextosCelda t;
+    return {{TextoAnio(a.anio), TextoEntero(a.cuotas), t.Importe(a.pagado), t.Importe(a.capital),
+             t.Importe(a.interes), t.Importe(a.pendiente)},
+            {JsonAnio(a.anio), JsonEntero(a.cuotas), JsonImporte(a.pagado), JsonImporte(a.capital),
+             JsonImporte(a.interes), JsonImporte(a.pendiente)}};
+}
+
+FilaOrden FilaInversion(const AnioInversion& a) {
+    const TTextosCelda t;
+    return {{TextoAnio(a.anio), TextoEntero(a.cuotas), t.Importe(a.aportado), t.Importe(a.intereses),
+             t.Importe(a.capital)},
+            {JsonAnio(a.anio), JsonEntero(a.cuotas), JsonImporte(a.aportado), JsonImporte(a.intereses),
+             JsonImporte(a.capital)}};
+}
+
+}  // namespace
+
+TablaOrden ResumenOrdenPrestamo(const DatosFilasPrestamo& datos) {
+    return {QStringLiteral("Resumen anual"),
+            {QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"), QStringLiteral("Capital"),
+             QStringLiteral("Intereses"), QStringLiteral("Pendiente")},
+            {QStringLiteral("anio"), QStringLiteral("cuotas"), QStringLiteral("pagado"), QStringLiteral("capital"),
+             QStringLiteral("intereses"), QStringLiteral("pendiente")},
+            RecorridoResumen([datos] { return ResumenAnualPrestamo(datos); }, FilaPrestamo)};
+}
+
+TablaOrden ResumenOrdenInversion(const DatosFilasInversion& datos) {
+    return {QStringLiteral("Resumen anual"),
+            {QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Aportado"), QStringLiteral("Intereses"),
+             QStringLiteral("Capital")},
+            {QStringLiteral("anio"), QStringLiteral("cuotas"), QStringLiteral("aportado"), QStringLiteral("intereses"),
+             QStringLiteral("capital")},
+            RecorridoResumen([datos] { return ResumenAnualInversion(datos); }, FilaInversion)};
+}

@@ -1,0 +1,362 @@
+// The command line run as a person or a script runs it: the real program,
+// without a display, read through its exit status, standard output and
+// standard error.
+#include "prueba_comun.h"
+#include "registro_dialogos.h"
+
+#include "app/form_calculos_financieros.h"
+#include "schedules/form_desarrollo_calculos.h"
+#include "util/fechas.h"
+#include "util/texto_csv.h"
+#include "util/textos_numericos.h"
+#include "widgets/grid/attribute_grid.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTabWidget>
+#include <cmath>
+
+namespace {
+
+struct Salida {
+    int estado = -1;
+    QString salida, error;
+};
+
+// Runs the program with no display at all and Spanish regional settings.
+Salida Ejecutar(const QStringList& argumentos) {
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        entorno.remove(QString::fromLatin1(variable));
+    entorno.insert(QStringLiteral("LC_ALL"), QStringLiteral("es_ES.UTF-8"));
+    entorno.insert(QStringLiteral("LANG"), QStringLiteral("es_ES.UTF-8"));
+    QProcess proceso;
+    proceso.setProcessEnvironment(entorno);
+    proceso.start(QStringLiteral(ZZ_PROGRAMA), argumentos);
+    if (!proceso.waitForFinished(60000))
+        proceso.kill();
+    Salida s;
+    s.estado = proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1;
+    s.salida = QString::fromUtf8(proceso.readAllStandardOutput());
+    s.error = QString::fromUtf8(proceso.readAllStandardError());
+    return s;
+}
+
+QStringList Lineas(const QString& texto) { return texto.split(u'\n', Qt::SkipEmptyParts); }
+
+QJsonObject Json(const Salida& s) {
+    QJsonParseError error{};
+    const QJsonDocument documento = QJsonDocument::fromJson(s.salida.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError)
+        qWarning("JSON ilegible: %s", qPrintable(error.errorString()));
+    return documento.object();
+}
+
+// Every row of the schedule window the main window opens, titles first, as
+// CSV lines of the grid's own texts.
+QStringList TablaDeLaVentana(int pagina, int calculo, const QStringList& cajas, const QStringList& textos) {
+    RegistroDialogos registro;
+    QStringList lineas;
+    registro.ResponderCon([&lineas](QDialog& d) {
+        const auto* v = qobject_cast<TFormDesarrolloCalculos*>(&d);
+        if (!v)
+            return;
+        const TAttributeGrid& g = *v->GridDesarrollo;
+        for (int r = 0; r < g.RowCount(); ++r) {
+            QStringList celdas;
+            for (int c = 0; c < g.ColCount(); ++c)
+                celdas << g.Cells(c, r);
+            lineas << LineaCsv(celdas);
+        }
+        d.reject();
+    });
+    TFormCalculosFinancieros principal;
+    principal.pcCalculos->setCurrentIndex(pagina);
+    QComboBox* listas[] = {principal.CbPresCalculos, principal.CbInvCalculos, principal.CbDepCalculos};
+    listas[pagina]->setCurrentIndex(calculo);
+    for (int i = 0; i < cajas.size(); ++i) {
+        if (auto* caja = principal.findChild<QLineEdit*>(cajas[i]))
+            caja->setText(textos[i]);
+        else if (auto* lista = principal.findChild<QComboBox*>(cajas[i]))
+            lista->setCurrentIndex(textos[i].toInt());
+    }
+    principal.AccDesarrollar->trigger();
+    return lineas;
+}
+
+}  // namespace
+
+class TestLineaOrdenes : public QObject {
+    Q_OBJECT
+private slots:
+    // Each sub-command, each format and each exit status, with the page's
+    // defaults and its messages in its own words.
+    void estados_data() {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<QString>("salida");  // in the output, blanks collapsed
+        QTest::addColumn<QString>("error");   // first line of standard error
+        QTest::newRow("préstamo: la cuota, sin más opciones")
+            << QStringList{"prestamo", "--capital", "1.000", "--interes", "12", "--cuotas", "12"} << 0
+            << "Cuota 88,85 Interés 12,00 Nº Cuotas 12 Capital 1.000,00 Total pagado 1.066,19" << QString();
+        QTest::newRow("préstamo: el interés")
+            << QStringList{"prestamo", "--calcular", "interes", "--capital", "1000", "--cuotas", "12", "--cuota",
+                           "88,85"}
+            << 0 << "Interés 12,00" << QString();
+        QTest::newRow("préstamo: el capital, cuotas al inicio, opción=valor")
+            << QStringList{"prestamo", "--calcular=capital", "--interes", "12", "--cuotas", "12", "--cuota", "88,85",
+                           "--inicio-periodo"}
+            << 0 << "Capital 1.010,01" << QString();
+        QTest::newRow("préstamo en CSV")
+            << QStringList{"prestamo", "--capital", "1.000,50", "--interes", "12", "--cuotas", "12", "--formato",
+                           "csv"}
+            << 0 << "Cuota;Interés;Nº Cuotas;Capital;Total pagado;Total intereses;% Intereses 88,89;12,00;12;1.000,50"
+            << QString();
+        QTest::newRow("inversión: cuotas al inicio por defecto")
+            << QStringList{"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "6", "--cuotas", "120",
+                           "--capital-inicial", "1000"}
+            << 0 << "Capital Final 18.289,27" << QString();
+        QTest::newRow("inversión: cuotas al final")
+            << QStringList{"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "6", "--cuotas", "120",
+                           "--capital-inicial", "1000", "--final-periodo"}
+            << 0 << "Capital Final 18.207,33" << QString();
+        QTest::newRow("depreciación doble")
+            << QStringList{"depreciacion", "--metodo", "doble", "--valor-inicial", "10.000", "--valor-final", "1000",
+                           "--vida-util", "5", "--anios", "3"}
+            << 0 << "Depreciación total durante los años de vida útil 9.000,00" << QString();
+
+        QTest::newRow("préstamo rechazado") << QStringList{"prestamo", "--capital", "1000", "--interes", "12"} << 1
+                                            << QString() << "El número de cuotas debe ser mayor que cero.";
+        QTest::newRow("inversión rechazada")
+            << QStringList{"inversion", "--cuota", "0", "--capital-inicial", "1000", "--cuotas", "2"} << 1
+            << QString() << "El capital final debe ser mayor que el capital inicial.";
+        QTest::newRow("depreciación rechazada")
+            << QStringList{"depreciacion", "--metodo", "lineal", "--valor-inicial", "1000", "--valor-final", "2000",
+                           "--vida-util", "5", "--anios", "3"}
+            << 1 << QString() << "El valor final debe ser menor o igual que el valor inicial.";
+        QTest::newRow("tabla demasiado larga")
+            << QStringList{"prestamo", "--capital", "1000", "--interes", "1", "--cuotas", "2.000.000", "--tabla",
+                           "--formato", "json"}
+            << 1 << QString() << "La tabla de desarrollo tendría 2.000.000 filas y no puede tener más de 1.048.576.";
+
+        QTest::newRow("número ilegible") << QStringList{"prestamo", "--capital", "abc"} << 2 << QString()
+                                         << "--capital: \"abc\" no es un número válido";
+        QTest::newRow("cantidad con decimales") << QStringList{"inversion", "--cuotas", "12,5"} << 2 << QString()
+                                                << "--cuotas: \"12,5\" no es un número entero válido";
+        QTest::newRow("fecha imposible") << QStringList{"prestamo", "--primer-pago", "31/02/2024"} << 2 << QString()
+                                         << "--primer-pago: La fecha \"31/02/2024\" no es correcta";
+        QTest::newRow("opción desconocida") << QStringList{"prestamo", "--capital-inicial", "5"} << 2 << QString()
+                                            << "opción desconocida: --capital-inicial";
+        QTest::newRow("resumen de una depreciación")
+            << QStringList{"depreciacion", "--metodo", "lineal", "--resumen-anual"} << 2 << QString()
+            << "opción desconocida: --resumen-anual";
+        QTest::newRow("falta el valor") << QStringList{"prestamo", "--capital", "--tabla"} << 2 << QString()
+                                        << "--capital: falta el valor";
+        QTest::newRow("momentos a la vez") << QStringList{"inversion", "--inicio-periodo", "--final-periodo"} << 2
+                                           << QString() << "--inicio-periodo y --final-periodo no pueden usarse a la vez";
+        QTest::newRow("opción repetida") << QStringList{"prestamo", "--cuotas", "1", "--cuotas", "2"} << 2 << QString()
+                                         << "--cuotas: la opción aparece más de una vez";
+        QTest::newRow("formato desconocido") << QStringList{"prestamo", "--formato", "xml"} << 2 << QString()
+                                             << "--formato: \"xml\" no es válido; debe ser texto, csv, json";
+        QTest::newRow("sin método") << QStringList{"depreciacion", "--valor-inicial", "1"} << 2 << QString()
+                                    << "--metodo: falta la opción (lineal, digitos, doble)";
+        QTest::newRow("argumento suelto") << QStringList{"prestamo", "1000"} << 2 << QString()
+                                          << "argumento inesperado: \"1000\"";
+    }
+    void estados() {
+        QFETCH(QStringList, argumentos);
+        QFETCH(int, estado);
+        QFETCH(QString, salida);
+        QFETCH(QString, error);
+        const Salida s = Ejecutar(argumentos);
+        QCOMPARE(s.estado, estado);
+        QVERIFY2(s.salida.simplified().contains(salida), qPrintable(s.salida));
+        if (estado == 0) {
+            QCOMPARE(s.error, QString());
+            return;
+        }
+        // A refused run writes nothing on standard output; bad usage adds the usage.
+        QCOMPARE(s.salida, QString());
+        QCOMPARE(Lineas(s.error).value(0), error);
+        QCOMPARE(s.error.contains(QStringLiteral("Uso:")), estado == 2);
+    }
+
+    // The table of the command line is the schedule window's table, title
+    // for title and text for text, and its JSON carries the same amounts.
+    void tablaComoLaVentana_data() {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("calculo");
+        QTest::addColumn<QStringList>("cajas");
+        QTest::addColumn<QStringList>("textos");
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::newRow("préstamo a fin de mes")
+            << 0 << 0 << QStringList{"EditPresCapital", "EditPresInteres", "EditPresNum", "EditPresFecha"}
+            << QStringList{"300.000", "3,5", "360", "31/01/2024"}
+            << QStringList{"prestamo", "--capital", "300.000", "--interes", "3,5", "--cuotas", "360", "--primer-pago",
+                           "31/01/2024"};
+        QTest::newRow("préstamo: el interés, cuotas al inicio")
+            << 0 << 1
+            << QStringList{"EditPresCapital", "EditPresCuota", "EditPresNum", "EditPresFecha", "cbPresAportacion"}
+            << QStringList{"12000", "1.100", "12", "29/02/2024", "1"}
+            << QStringList{"prestamo", "--calcular", "interes", "--capital", "12000", "--cuota", "1.100", "--cuotas",
+                           "12", "--primer-pago", "29/02/2024", "--inicio-periodo"};
+        QTest::newRow("inversión")
+            << 1 << 3 << QStringList{"EditInvCuota", "EditInvInteres", "EditInvNum", "EditInvCapInicial", "EditInvFecha"}
+            << QStringList{"100", "6", "120", "1000", "15/01/2024"}
+            << QStringList{"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "6", "--cuotas", "120",
+                           "--capital-inicial", "1000", "--primera-cuota", "15/01/2024"};
+        QTest::newRow("depreciación acelerada")
+            << 2 << 1
+            << QStringList{"EditDepValorInicial", "EditDepValorFinal", "EditDepAniosUtil", "EditDepAniosCalculo",
+                           "EditDepFecha"}
+            << QStringList{"10000", "1000", "7", "3", "29/02/2024"}
+            << QStringList{"depreciacion", "--metodo", "digitos", "--valor-inicial", "10000", "--valor-final", "1000",
+                           "--vida-util", "7", "--anios", "3", "--fecha", "29/02/2024"};
+    }
+    void tablaComoLaVentana() {
+        QFETCH(int, pagina);
+        QFETCH(int, calculo);
+        QFETCH(QStringList, cajas);
+        QFETCH(QStringList, textos);
+        QFETCH(QStringList, argumentos);
+        const QStringList ventana = TablaDeLaVentana(pagina, calculo, cajas, textos);
+        QVERIFY(ventana.size() > 1);
+
+        const Salida csv = Ejecutar(argumentos + QStringList{"--tabla", "--formato", "csv"});
+        QCOMPARE(csv.estado, 0);
+        QCOMPARE(Lineas(csv.salida), ventana);
+
+        const Salida json = Ejecutar(argumentos + QStringList{"--tabla", "--formato", "json"});
+        QCOMPARE(json.estado, 0);
+        const QJsonArray filas = Json(json).value("tabla").toArray();
+        QCOMPARE(filas.size(), ventana.size() - 1);
+        const QStringList titulos = ventana[0].split(u';');
+        for (qsizetype r = 0; r < filas.size(); ++r) {
+            const QJsonObject fila = filas[r].toObject();
+            const QStringList celdas = ventana[r + 1].split(u';');
+            QCOMPARE(fila.size(), titulos.size());
+            // The columns keep the grid's order; the first two are the
+            // number and the date, then amounts.
+            QCOMPARE(QString::number(fila.value(pagina == 2 ? "anio" : "n").toInt()), celdas[0]);
+            QCOMPARE(TextoFecha(QDate::fromString(fila.value("fecha").toString(), Qt::ISODate)), celdas[1]);
+            const QStringList claves = pagina == 0   ? QStringList{"cuota", "capital", "interes", "amortizado",
+                                                                   "pendiente", "pagado", "intereses"}
+                                       : pagina == 1 ? QStringList{"cuota", "invertido", "acumulado", "beneficio"}
+                                                     : QStringList{"valor_inicial", "dep_periodo", "valor_final",
+                                                                   "dep_acumulada"};
+            for (qsizetype c = 0; c < claves.size(); ++c)
+                QCOMPARE(TextoImporte(fila.value(claves[c]).toDouble()), celdas[c + 2]);
+        }
+
+        // The readable text has the same titles and texts, aligned.
+        const Salida texto = Ejecutar(argumentos + QStringList{"--tabla"});
+        QCOMPARE(texto.estado, 0);
+        const QStringList lineas = Lineas(texto.salida);
+        const qsizetype titulo = lineas.indexOf(lineas.filter(QStringLiteral(", tabla de desarrollo")).value(0));
+        QVERIFY(titulo > 0);
+        for (qsizetype r = 0; r < ventana.size(); ++r)
+            QCOMPARE(lineas[titulo + 1 + r].simplified(), QString(ventana[r]).replace(u';', u' '));
+    }
+
+    // With no date given, the table starts today, as each page does.
+    void fechaDeHoy_data() {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::newRow("préstamo") << QStringList{"prestamo", "--capital", "1000", "--interes", "5", "--cuotas", "2"};
+        QTest::newRow("inversión") << QStringList{"inversion", "--calcular", "capital", "--cuota", "10", "--cuotas", "2"};
+        QTest::newRow("depreciación") << QStringList{"depreciacion", "--metodo", "lineal", "--valor-inicial", "100",
+                                                     "--vida-util", "2", "--anios", "1"};
+    }
+    void fechaDeHoy() {
+        QFETCH(QStringList, argumentos);
+        const Salida s = Ejecutar(argumentos + QStringList{"--tabla", "--formato", "json"});
+        QCOMPARE(s.estado, 0);
+        const QJsonArray filas = Json(s).value("tabla").toArray();
+        QCOMPARE(filas.first().toObject().value("fecha").toString(), QDate::currentDate().toString(Qt::ISODate));
+    }
+
+    // The loan instalment of the spreadsheet's PMT for each plain loan of
+    // the reference values whose monthly rate is a percentage of four
+    // decimals a year, as JSON rounded to the cent.
+    void cuotaComoLaHojaDeCalculo() {
+        QFile fichero(QStringLiteral(ZZ_TEST_DATA_DIR "/oracles/tvm_public.csv"));
+        QVERIFY(fichero.open(QIODevice::ReadOnly));
+        int comprobadas = 0;
+        while (!fichero.atEnd()) {
+            const QStringList c = QString::fromUtf8(fichero.readLine()).trimmed().split(u',');
+            if (c.size() < 12 || c[0] != QLatin1String("PMT") || c[5] != QLatin1String("0") || c[4].toDouble() <= 0)
+                continue;
+            const double anual = c[1].toDouble() * 1200;
+            if (std::fabs(anual * 10000 - std::round(anual * 10000)) > 1e-6)
+                continue;
+            const QStringList argumentos{"prestamo",
+                                         "--capital",
+                                         QString(c[4]).replace(u'.', u','),
+                                         "--interes",
+                                         QString::number(anual, 'f', 4).replace(u'.', u','),
+                                         "--cuotas",
+                                         c[2],
+                                         c[7] == QLatin1String("1") ? "--inicio-periodo" : "--final-periodo",
+                                         "--formato",
+                                         "json"};
+            const Salida s = Ejecutar(argumentos);
+            QCOMPARE(s.estado, 0);
+            const double cuota = Json(s).value("resultado").toObject().value("cuota").toDouble();
+            QCOMPARE(cuota, std::round(-c[11].toDouble() * 100) / 100);
+            ++comprobadas;
+        }
+        QVERIFY(comprobadas > 0);
+    }
+
+    // A CSV field is quoted only when it must be, with its quotes doubled.
+    void lineaCsv_data() {
+        QTest::addColumn<QStringList>("campos");
+        QTest::addColumn<QString>("linea");
+        QTest::newRow("nada que citar") << QStringList{"Nº", "1.483,28", "", "31/01/2024"} << "Nº;1.483,28;;31/01/2024";
+        QTest::newRow("separador") << QStringList{"a;b", "c"} << "\"a;b\";c";
+        QTest::newRow("comillas") << QStringList{"di \"hola\""} << "\"di \"\"hola\"\"\"";
+        QTest::newRow("saltos de línea") << QStringList{"uno\ndos", "tres\r"} << "\"uno\ndos\";\"tres\r\"";
+    }
+    void lineaCsv() {
+        QFETCH(QStringList, campos);
+        QTEST(LineaCsv(campos), "linea");
+        QCOMPARE(LineaCsv({"a,b", "c"}, u','), QStringLiteral("\"a,b\",c"));
+    }
+
+    // The yearly summary in each format: a row a calendar year, then the total.
+    void resumenAnual() {
+        const QStringList prestamo{"prestamo", "--capital", "10.000", "--interes", "5", "--cuotas", "18",
+                                   "--primer-pago", "15/10/2024", "--resumen-anual"};
+        const Salida csv = Ejecutar(prestamo + QStringList{"--formato", "csv"});
+        QCOMPARE(csv.estado, 0);
+        const QStringList lineas = Lineas(csv.salida);
+        QCOMPARE(lineas.size(), 5);
+        QCOMPARE(lineas[0], QStringLiteral("Año;Cuotas;Pagado;Capital;Intereses;Pendiente"));
+        QVERIFY(lineas[1].startsWith(QStringLiteral("2024;3;")));
+        QVERIFY(lineas[4].startsWith(QStringLiteral("Total;18;")));
+        QVERIFY(lineas[4].endsWith(QStringLiteral(";0,00")));
+
+        const Salida json = Ejecutar(prestamo + QStringList{"--tabla", "--formato", "json"});
+        const QJsonObject o = Json(json);
+        QCOMPARE(o.value("tabla").toArray().size(), 18);
+        const QJsonArray anios = o.value("resumen_anual").toArray();
+        QCOMPARE(anios.size(), 4);
+        QCOMPARE(anios[2].toObject().value("anio").toInt(), 2026);
+        QCOMPARE(anios[3].toObject().value("anio").toString(), QStringLiteral("total"));
+        QCOMPARE(anios[3].toObject().value("intereses").toDouble(),
+                 o.value("resultado").toObject().value("total_intereses").toDouble());
+
+        const Salida texto = Ejecutar({"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "6",
+                                       "--cuotas", "14", "--primera-cuota", "15/11/2024", "--resumen-anual"});
+        QCOMPARE(texto.estado, 0);
+        QVERIFY(texto.salida.contains(QStringLiteral("\nResumen anual\n")));
+        QVERIFY(texto.salida.simplified().contains(QStringLiteral("Total 14 1.400,00 53,65 1.453,65")));
+    }
+};
+
+ZZ_TEST_MAIN(TestLineaOrdenes)
+#include "test_linea_ordenes.moc"
