@@ -228,9 +228,10 @@ void TFormRptBase::AnadirSeccionFinal(const QString& titulo, const TablaTextos& 
         empezar();
     };
     informe_.necesitaDatos = [this] { return FilaActual < FilasInforme + seccion_->Filas(); };
-    // A page that starts inside the section is headed by its titles.
+    // A page that starts inside the section is headed by its titles, or
+    // left blank there when the section's own titles are still to come.
     informe_.bandas[kBandaColumnas].antesDeImprimir = [this](BandaInforme& banda) {
-        seccion_->Cabecera(banda, FilaActual >= FilasInforme);
+        FilaActual = FilasInforme + seccion_->Cabecera(banda, FilaActual - FilasInforme);
     };
 }
 

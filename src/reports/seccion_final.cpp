@@ -102,11 +102,14 @@ void TSeccionFinal::Detalle(BandaInforme& detalle, int k) {
     Cambiar(detalle, detalleTabla_, aspecto);
 }
 
-void TSeccionFinal::Cabecera(BandaInforme& cabecera, bool enSeccion) {
-    if (enSeccion)
-        Cambiar(cabecera, cabeceraTabla_, Titulos());
-    else if (cabeceraTabla_)
-        Poner(cabecera, *std::exchange(cabeceraTabla_, std::nullopt));
+int TSeccionFinal::Cabecera(BandaInforme& cabecera, int k) {
+    if (k < 0) {
+        if (cabeceraTabla_)
+            Poner(cabecera, *std::exchange(cabeceraTabla_, std::nullopt));
+        return k;
+    }
+    Cambiar(cabecera, cabeceraTabla_, k < kFilasCabecera ? Aspecto{} : Titulos());
+    return k == 0 ? 1 : k;
 }
 
 void TSeccionFinal::Restaurar(BandaInforme& detalle) {

@@ -19,9 +19,11 @@ public:
 
     // Fills the detail band for the section's row k (0 to Filas() - 1).
     void Detalle(BandaInforme& detalle, int k);
-    // Gives the column header band the section's titles, or the table's
-    // back when `enSeccion` is false.
-    void Cabecera(BandaInforme& cabecera, bool enSeccion);
+    // Gives the column header band the look for a page whose first detail
+    // is the section's row k (negative: a table row): the table's titles,
+    // the section's once its own titles have printed, a blank strip before
+    // that. Returns the row to print next, past a blank line at the top.
+    int Cabecera(BandaInforme& cabecera, int k);
     // Gives the detail band the table's look back.
     void Restaurar(BandaInforme& detalle);
 
