@@ -163,6 +163,7 @@ private slots:
         v->show();
         QVERIFY(QTest::qWaitForWindowActive(v.get()));
         QVERIFY(v->BtnResumenAnual->isVisible());
+        QCOMPARE(v->BtnResumenAnual->accessibleName(), "Resumen anual");
         QVERIFY(!v->ResumenAnualMostrado());
         QTest::keyClick(v->GridDesarrollo, Qt::Key_R, Qt::ControlModifier);
         QVERIFY(v->AccResumenAnual->isChecked());

@@ -200,6 +200,8 @@ void TFormDesarrolloCalculos::CrearBarra() {
     ToolBarDesarrollo->addSeparator();
     BtnExportar = BotonDeBarra(ToolBarDesarrollo, AccExportar, "BtnExportar");
     BtnResumenAnual = BotonDeBarra(ToolBarDesarrollo, AccResumenAnual, "BtnResumenAnual");
+    // A toggle: its name stays, its pressed state tells which view shows.
+    BtnResumenAnual->setAccessibleName(AccResumenAnual->text());
     // Shown once the builder says how to work the summary out.
     AccResumenAnual->setVisible(false);
     ToolBarDesarrollo->addSeparator();
