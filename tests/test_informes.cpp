@@ -7,6 +7,7 @@
 #include "reports/form_rpt_inversiones.h"
 #include "reports/form_rpt_prestamos.h"
 #include "reports/fuente_filas.h"
+#include "util/tabla_textos.h"
 #include "util/ajustes_regionales.h"
 
 #include <QPrinter>
@@ -116,6 +117,8 @@ private slots:
     void inversionSinLineas();
     void depreciacionLineaBajoAniosCalculados();
     void generarDeNuevoEmpiezaEnLaPrimeraFila();
+    void seccionFinalTrasLasFilas_data();
+    void seccionFinalTrasLasFilas();
 };
 
 void TestInformes::prestamoDeUnaPagina() {
@@ -229,3 +232,48 @@ void TestInformes::generarDeNuevoEmpiezaEnLaPrimeraFila() {
 
 ZZ_TEST_MAIN(TestInformes)
 #include "test_informes.moc"
+
+// The yearly summary prints after the last row, under its own heading and
+// titles; a page that starts inside it is headed by its titles once, and
+// printing again starts from the table's look. 48 rows fill the first page,
+// so that the summary's blank line would open the second.
+void TestInformes::seccionFinalTrasLasFilas_data() {
+    QTest::addColumn<int>("filas");
+    QTest::addColumn<QList<int>>("lineas");
+    QTest::newRow("a media página") << 40 << QList<int>{12, 24, 36};
+    QTest::newRow("tras una página llena") << 48 << QList<int>{12, 24, 36, 48};
+}
+
+void TestInformes::seccionFinalTrasLasFilas() {
+    QFETCH(int, filas);
+    TFormRptPrestamos rpt;
+    TablaTextos resumen{{QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
+                         QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Pendiente")},
+                        {}};
+    for (int anio = 2024; anio < 2024 + 60; ++anio)
+        resumen.filas.push_back({QString::number(anio), QStringLiteral("12"), QStringLiteral("p%1").arg(anio),
+                                 QStringLiteral("k%1").arg(anio), QStringLiteral("i%1").arg(anio),
+                                 QStringLiteral("r%1").arg(anio)});
+    resumen.filas.push_back({QStringLiteral("Total"), QStringLiteral("720"), QStringLiteral("pTotal"),
+                             QStringLiteral("kTotal"), QStringLiteral("iTotal"), QStringLiteral("rTotal")});
+    rpt.AnadirSeccionFinal(QStringLiteral("Resumen anual"), resumen);
+    const Generado g = GenerarYLeer(rpt, filas);
+    QCOMPARE(g.textoPaginas.size(), 3);
+    const QString todo = g.textoPaginas.join(QStringLiteral("\n"));
+    QVERIFY(EnOrden(todo, {QStringLiteral("c8f%1").arg(filas), QStringLiteral("Resumen anual"), QStringLiteral("Año"),
+                           QStringLiteral("Pendiente"), QStringLiteral("p2024"), QStringLiteral("r2024"),
+                           QStringLiteral("p2083"), QStringLiteral("Total"), QStringLiteral("rTotal")}));
+    QVERIFY(!todo.contains(QStringLiteral("c1f%1").arg(filas + 1)));
+    for (const QString& pagina : g.textoPaginas)
+        QVERIFY2(pagina.count(QStringLiteral("Año")) <= 1, qPrintable(pagina));
+    // The last page holds summary rows only, under the summary's titles.
+    const QString& ultima = g.textoPaginas.last();
+    QVERIFY(EnOrden(ultima, {QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
+                             QStringLiteral("r20")}));
+    QVERIFY(!ultima.contains(QStringLiteral("Amortizado")));
+    // The rules under every twelfth row belong to the table only.
+    QTEST(FilasConLinea(g.paginas, 175.7f), "lineas");
+
+    const Generado otra = GenerarYLeer(rpt, filas);
+    QCOMPARE(otra.textoPaginas, g.textoPaginas);
+}

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Takes the pictures of the three development tables shown in the README: the
-# program runs under a virtual X server, xdotool types a calculation on each
-# page and presses Ctrl+T as a person would, and ImageMagick grabs the
-# schedule window before Escape closes it.
+# Takes the pictures of the three development tables shown in the README and
+# of a loan's yearly summary: the program runs under a virtual X server,
+# xdotool types a calculation on each page and presses Ctrl+T (and Ctrl+R for
+# the summary) as a person would, and ImageMagick grabs the schedule window
+# before Escape closes it.
 #   docs/screenshots/capturar_desarrollo.sh [program]   (default: build/zuzidaduve)
 set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -13,7 +14,9 @@ source "$raiz/docs/screenshots/arrancar_programa.sh"
 principal="$ventana"
 
 # Ctrl+T, then the schedule window: the visible program window that is not
-# the main one.
+# the main one; its picture is not taken when the name is "-". With a
+# second name, Ctrl+R then shows the yearly summary and
+# that picture is taken too.
 desarrollar() {
     tecla ctrl+t
     local tabla=""
@@ -24,7 +27,14 @@ desarrollar() {
     done
     [ -n "$tabla" ] || { echo "No aparece la tabla de desarrollo" >&2; exit 1; }
     sleep 0.6
-    import -window "$tabla" "$destino/$1"
+    if [ "$1" != - ]; then
+        import -window "$tabla" "$destino/$1"
+    fi
+    if [ -n "${2:-}" ]; then
+        tecla ctrl+r
+        sleep 0.6
+        import -window "$tabla" "$destino/$2"
+    fi
     tecla Escape
     sleep 0.4
     # Without a window manager the focus does not go back by itself.
@@ -41,6 +51,13 @@ tecla alt+n; teclear "12"
 tecla alt+c; teclear "1000"
 tecla alt+r; tecla Home; teclear "31012024"
 desarrollar desarrollo_prestamo.png
+
+# Loan: 10000 at 6 % in 48 instalments from 15 July 2024, and its yearly summary.
+tecla alt+e; teclear "6"
+tecla alt+n; teclear "48"
+tecla alt+c; teclear "10000"
+tecla alt+r; tecla Home; teclear "15072024"
+desarrollar - resumen_anual_prestamo.png
 
 # Investment: 100 a month at 6 % over 120 months from 1000, final capital.
 tecla alt+i

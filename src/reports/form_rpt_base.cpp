@@ -21,7 +21,9 @@ constexpr float kAnchoNombre = 120.0f;
 constexpr float kGrosorSeparador = 2;
 constexpr float kSeparacionValor = 1.5f;  // between a summary caption and its value
 constexpr float kAireTexto = 0.5f;  // kept clear at either side of a figure
-// The detail band's place among the bands FormCreate builds.
+// The places of the column header and the detail band among the bands
+// FormCreate builds.
+constexpr std::size_t kBandaColumnas = 4;
 constexpr std::size_t kBandaDetalle = 6;
 
 EstiloTexto Estilo(float puntos, bool negrita, QRgb color = 0xff000000) {
@@ -218,7 +220,28 @@ void TFormRptBase::AjustarResumen() {
     }
 }
 
+void TFormRptBase::AnadirSeccionFinal(const QString& titulo, const TablaTextos& tabla) {
+    seccion_ = std::make_unique<TSeccionFinal>(titulo, tabla, informe_.AnchoBandas());
+    // Each generation starts from the table's look.
+    informe_.antesDeImprimir = [this, empezar = informe_.antesDeImprimir] {
+        seccion_->Restaurar(informe_.bandas[kBandaDetalle]);
+        empezar();
+    };
+    informe_.necesitaDatos = [this] { return FilaActual < FilasInforme + seccion_->Filas(); };
+    // A page that starts inside the section is headed by its titles, or
+    // left blank there when the section's own titles are still to come.
+    informe_.bandas[kBandaColumnas].antesDeImprimir = [this](BandaInforme& banda) {
+        FilaActual = FilasInforme + seccion_->Cabecera(banda, FilaActual - FilasInforme);
+    };
+}
+
 void TFormRptBase::DetalleBeforePrint(BandaInforme& banda) {
+    if (seccion_ && FilaActual >= FilasInforme) {
+        seccion_->Detalle(banda, FilaActual - FilasInforme);
+        if (!AvanzarTrasImprimir())
+            ++FilaActual;
+        return;
+    }
     for (std::size_t c = 0; c < banda.etiquetas.size(); ++c) {
         EtiquetaInforme& e = banda.etiquetas[c];
         e.texto = fuente_ ? fuente_->Celda(int(c), FilaActual) : QString();

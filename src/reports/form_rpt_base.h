@@ -6,8 +6,10 @@
 // gives its summary captions, columns and the rule for the line under a row.
 #include "reports/engine/definicion_informe.h"
 #include "reports/medidor_texto.h"
+#include "reports/seccion_final.h"
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 class FuenteFilas;
@@ -32,6 +34,9 @@ public:
 
     // The row source must outlive every generation of the report.
     void FijarFuente(const FuenteFilas* fuente) { fuente_ = fuente; }
+
+    // Prints a short table with its heading after the schedule's rows.
+    void AnadirSeccionFinal(const QString& titulo, const TablaTextos& tabla);
 
 protected:
     struct Resumen {
@@ -83,4 +88,5 @@ private:
     std::vector<MedidorTexto> medidores_;  // one per detail column
     std::vector<EtiquetaInforme*> valores_;
     const FuenteFilas* fuente_ = nullptr;
+    std::unique_ptr<TSeccionFinal> seccion_;
 };

@@ -78,6 +78,8 @@ void ImprimirDesarrollo(TFormDesarrolloCalculos& ventana) {
     informe->FijarFuente(&filas);
     informe->FilasInforme = rejilla->RowCount();
     informe->LblTitulo->texto = ventana.TextoTitulo();
+    if (const TablaTextos* resumen = ventana.ResumenAnualMostrado())
+        informe->AnadirSeccionFinal(QStringLiteral("Resumen anual"), *resumen);
     MostrarPreliminar(informe->Informe(), true, true, &ventana);
 
     ventana.repaint();

@@ -3,6 +3,8 @@
 #include "ui/panel_resultado.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/form_desarrollo_calculos.h"
+#include "schedules/textos_resumen_anual.h"
+#include "util/textos_celda.h"
 #include "util/textos_numericos.h"
 #include "widgets/grid/attribute_grid.h"
 
@@ -57,5 +59,6 @@ void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarr
     ventana.PnlDato5->show();
     ventana.PnlDato5->setText(TextoImporte(d.Capital));
     EnsancharPanelesInformacion(ventana);
+    ventana.FijarResumenAnual([d] { return TextosResumenAnual(ResumenAnualInversion(d)); });
     ventana.ActualizarEstado();
 }

@@ -1,13 +1,14 @@
 #include "schedules/form_desarrollo_calculos.h"
 
+#include "schedules/accion_imprimir.h"
 #include "ui/ayuda.h"
 #include "ui/barra_accesible.h"
 #include "ui/controles_pagina.h"
 #include "ui/form_comun.h"
-#include "util/identidad.h"
+#include "ui/imagen_svg.h"
 #include "ui/informe_errores.h"
 #include "ui/panel_resultado.h"
-#include "schedules/accion_imprimir.h"
+#include "util/identidad.h"
 #include "schedules/tabla_accesible.h"
 #include "ui/colores_campos.h"
 #include "ui/utilidades_ventana.h"
@@ -102,6 +103,7 @@ TFormDesarrolloCalculos::TFormDesarrolloCalculos(QWidget* parent) : QDialog(pare
     columna->addWidget(ToolBarDesarrollo);
     columna->addWidget(PnlInfoPrestamo);
     columna->addWidget(GridDesarrollo, 1);
+    columna->addWidget(GridResumenAnual, 1);
     FormCreate();
 }
 
@@ -142,6 +144,34 @@ void TFormDesarrolloCalculos::CrearAcciones() {
     connect(AccRegUltimo, &QAction::triggered, this, &TFormDesarrolloCalculos::AccRegUltimoExecute);
     connect(AccImprimir, &QAction::triggered, this, &TFormDesarrolloCalculos::AccImprimirExecute);
     connect(AccSalir, &QAction::triggered, this, &TFormDesarrolloCalculos::AccSalirExecute);
+    CrearAccionesTabla();
+}
+
+void TFormDesarrolloCalculos::CrearAccionesTabla() {
+    AccSeleccionarTodo = CrearAccion(this, "AccSeleccionarTodo", QStringLiteral("Seleccionar todo"),
+                                     QStringLiteral("Seleccionar todas las filas"), -1);
+    AccSeleccionarTodo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    AccCopiar = CrearAccion(this, "AccCopiar", QStringLiteral("Copiar"),
+                            QStringLiteral("Copiar las filas seleccionadas"), -1);
+    AccCopiar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    AccExportar = CrearAccion(this, "AccExportar", QStringLiteral("Exportar…"),
+                              QStringLiteral("Exportar la tabla a un fichero CSV"), -1);
+    AccExportar->setIcon(IconoSvg(QStringLiteral(":/icons/exportar.svg"), TFormComun::TamanoFinancieros()));
+    AccExportar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    AccResumenAnual = CrearAccion(this, "AccResumenAnual", QStringLiteral("Resumen anual"),
+                                  QStringLiteral("Mostrar el resumen anual"), -1);
+    AccResumenAnual->setIcon(IconoSvg(QStringLiteral(":/icons/resumen_anual.svg"), TFormComun::TamanoFinancieros()));
+    AccResumenAnual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    AccResumenAnual->setCheckable(true);
+    // The context menu key opens the menu at the current row.
+    AccMenuTabla = CrearAccion(this, "AccMenuTabla", QStringLiteral("Menú"), QStringLiteral("Menú de la tabla"), -1);
+    AccMenuTabla->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+
+    connect(AccSeleccionarTodo, &QAction::triggered, this, &TFormDesarrolloCalculos::AccSeleccionarTodoExecute);
+    connect(AccCopiar, &QAction::triggered, this, &TFormDesarrolloCalculos::AccCopiarExecute);
+    connect(AccExportar, &QAction::triggered, this, &TFormDesarrolloCalculos::AccExportarExecute);
+    connect(AccResumenAnual, &QAction::triggered, this, &TFormDesarrolloCalculos::AccResumenAnualExecute);
+    connect(AccMenuTabla, &QAction::triggered, this, &TFormDesarrolloCalculos::AccMenuTablaExecute);
 }
 
 void TFormDesarrolloCalculos::CrearTitulo() {
@@ -167,6 +197,13 @@ void TFormDesarrolloCalculos::CrearBarra() {
     BtnRegistroUltimo = BotonDeBarra(ToolBarDesarrollo, AccRegUltimo, "BtnRegistroUltimo");
     ToolBarDesarrollo->addSeparator();
     BtnImprimir = BotonDeBarra(ToolBarDesarrollo, AccImprimir, "BtnImprimir");
+    ToolBarDesarrollo->addSeparator();
+    BtnExportar = BotonDeBarra(ToolBarDesarrollo, AccExportar, "BtnExportar");
+    BtnResumenAnual = BotonDeBarra(ToolBarDesarrollo, AccResumenAnual, "BtnResumenAnual");
+    // A toggle: its name stays, its pressed state tells which view shows.
+    BtnResumenAnual->setAccessibleName(AccResumenAnual->text());
+    // Shown once the builder says how to work the summary out.
+    AccResumenAnual->setVisible(false);
     ToolBarDesarrollo->addSeparator();
     BtnSalir = BotonDeBarra(ToolBarDesarrollo, AccSalir, "BtnSalir");
     ToolBarDesarrollo->addSeparator();
@@ -194,6 +231,13 @@ void TFormDesarrolloCalculos::CrearRejilla() {
     GridDesarrollo->setObjectName(QStringLiteral("GridDesarrollo"));
     GridDesarrollo->LoadLayoutFile(QStringLiteral(":/layouts/GridDesarrollo.zly"));
     GridDesarrollo->setAccessibleName(QStringLiteral("Tabla de desarrollo"));
+    GridResumenAnual = new TAttributeGrid(this);
+    GridResumenAnual->setObjectName(QStringLiteral("GridResumenAnual"));
+    GridResumenAnual->LoadLayoutFile(QStringLiteral(":/layouts/GridDesarrollo.zly"));
+    GridResumenAnual->setAccessibleName(QStringLiteral("Resumen anual"));
+    GridResumenAnual->hide();
+    CrearMenuTabla(GridDesarrollo);
+    CrearMenuTabla(GridResumenAnual);
 }
 
 QString TFormDesarrolloCalculos::TextoTitulo() const { return PnlInfoDesarrollo->text(); }
@@ -230,27 +274,28 @@ void TFormDesarrolloCalculos::FormShow() {
 }
 
 void TFormDesarrolloCalculos::IrAFila(int fila) {
-    GridDesarrollo->FocusCell(GridDesarrollo->Col(), fila, true);
+    TAttributeGrid* grid = GridVisible();
+    grid->FocusCell(grid->Col(), fila, true);
 }
 
 void TFormDesarrolloCalculos::AccRegPrimeroExecute() {
-    if (GridDesarrollo->RowCount() > 1)
+    if (GridVisible()->RowCount() > 1)
         IrAFila(1);
 }
 
 void TFormDesarrolloCalculos::AccRegAnteriorExecute() {
-    if (GridDesarrollo->Row() > 1)
-        IrAFila(GridDesarrollo->Row() - 1);
+    if (GridVisible()->Row() > 1)
+        IrAFila(GridVisible()->Row() - 1);
 }
 
 void TFormDesarrolloCalculos::AccRegSiguienteExecute() {
-    if (GridDesarrollo->Row() < GridDesarrollo->RowCount() - 1)
-        IrAFila(GridDesarrollo->Row() + 1);
+    if (GridVisible()->Row() < GridVisible()->RowCount() - 1)
+        IrAFila(GridVisible()->Row() + 1);
 }
 
 void TFormDesarrolloCalculos::AccRegUltimoExecute() {
-    if (GridDesarrollo->RowCount() > 1)
-        IrAFila(GridDesarrollo->RowCount() - 1);
+    if (GridVisible()->RowCount() > 1)
+        IrAFila(GridVisible()->RowCount() - 1);
 }
 
 void TFormDesarrolloCalculos::AccImprimirExecute() {

@@ -3,10 +3,15 @@
 // move through the periods, print and close, an information panel with the
 // figures the table was built from, and the grid of the periods. The schedule
 // builders fill it; the window adds the record moves and closing.
+#include "util/tabla_textos.h"
+
 #include <QDialog>
+#include <functional>
+#include <optional>
 
 class QAction;
 class QFrame;
+class QMenu;
 class QLabel;
 class QToolBar;
 class QToolButton;
@@ -28,15 +33,31 @@ public:
     QLabel* PnlInfoDesarrollo = nullptr;
     QToolBar* ToolBarDesarrollo = nullptr;
     QToolButton *BtnRegistroPrimero = nullptr, *BtnRegistroAnterior = nullptr, *BtnRegistroSiguiente = nullptr,
-                *BtnRegistroUltimo = nullptr, *BtnImprimir = nullptr, *BtnSalir = nullptr;
+                *BtnRegistroUltimo = nullptr, *BtnImprimir = nullptr, *BtnSalir = nullptr, *BtnExportar = nullptr,
+                *BtnResumenAnual = nullptr;
     QFrame* PnlInfoPrestamo = nullptr;
     QLabel *LblDato1 = nullptr, *LblDato2 = nullptr, *LblDato3 = nullptr, *LblDato4 = nullptr, *LblDato5 = nullptr;
     TPanelResultado *PnlDato1 = nullptr, *PnlDato2 = nullptr, *PnlDato3 = nullptr, *PnlDato4 = nullptr,
                     *PnlDato5 = nullptr;
     TAttributeGrid* GridDesarrollo = nullptr;
+    // The yearly summary, shown in place of the table while AccResumenAnual
+    // is checked.
+    TAttributeGrid* GridResumenAnual = nullptr;
 
     QAction *AccRegPrimero = nullptr, *AccRegAnterior = nullptr, *AccRegSiguiente = nullptr,
             *AccRegUltimo = nullptr, *AccImprimir = nullptr, *AccSalir = nullptr;
+    QAction *AccSeleccionarTodo = nullptr, *AccCopiar = nullptr, *AccExportar = nullptr,
+            *AccResumenAnual = nullptr, *AccMenuTabla = nullptr;
+    // The context menu of both grids: select all, copy, export.
+    QMenu* MenuTabla = nullptr;
+
+    // How the builder works out the yearly summary; it runs the first time the
+    // summary is shown. Without it (depreciation, whose table already goes
+    // year by year) the summary's button and shortcut are absent.
+    void FijarResumenAnual(std::function<TablaTextos()> calcular);
+    // The summary's texts while it is showing (the report prints it then),
+    // null otherwise.
+    const TablaTextos* ResumenAnualMostrado() const;
 
     // Texts the print action copies into the report: the title strip and the
     // value panels 1 to 5 (empty outside 1 to 5).
@@ -55,6 +76,11 @@ public slots:
     void AccRegUltimoExecute();
     void AccImprimirExecute();
     void AccSalirExecute();
+    void AccSeleccionarTodoExecute();
+    void AccCopiarExecute();
+    void AccExportarExecute();
+    void AccResumenAnualExecute(bool mostrar);
+    void AccMenuTablaExecute();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -67,7 +93,14 @@ private:
     void CrearBarra();
     void CrearPanelInformacion();
     void CrearRejilla();
+    void CrearAccionesTabla();
+    void CrearMenuTabla(TAttributeGrid* grid);
     void IrAFila(int fila);
+    // The grid on view: the table or its yearly summary.
+    TAttributeGrid* GridVisible() const;
+
+    std::function<TablaTextos()> calcularResumen_;
+    std::optional<TablaTextos> resumen_;
 };
 
 // The schedule window while one exists (there is never more than one).

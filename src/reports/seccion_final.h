@@ -1,0 +1,50 @@
+#pragma once
+// A short table printed after a schedule report's rows, through the same
+// detail band: a blank line, its heading, its column titles on grey, its rows
+// and a last row in bold. The detail band and the column header band take
+// the section's look while it prints (so a page that starts inside it is
+// headed by its titles) and get the table's back for the next generation.
+#include "reports/engine/definicion_informe.h"
+#include "util/tabla_textos.h"
+
+#include <optional>
+
+class TSeccionFinal {
+public:
+    // `ancho`: the width of the bands in mm.
+    TSeccionFinal(const QString& titulo, TablaTextos tabla, float ancho);
+
+    // Detail bands the section takes.
+    int Filas() const { return kFilasCabecera + int(tabla_.filas.size()); }
+
+    // Fills the detail band for the section's row k (0 to Filas() - 1).
+    void Detalle(BandaInforme& detalle, int k);
+    // Gives the column header band the look for a page whose first detail
+    // is the section's row k (negative: a table row): the table's titles,
+    // the section's once its own titles have printed, a blank strip before
+    // that. Returns the row to print next, past a blank line at the top.
+    int Cabecera(BandaInforme& cabecera, int k);
+    // Gives the detail band the table's look back.
+    void Restaurar(BandaInforme& detalle);
+
+private:
+    // What of a band the section changes.
+    struct Aspecto {
+        std::vector<EtiquetaInforme> etiquetas;
+        std::vector<LineaInforme> lineas;
+        QRgb fondo = 0xffffffff;
+        unsigned marcos = MarcoNinguno;
+    };
+    static Aspecto Tomar(const BandaInforme& banda);
+    static void Poner(BandaInforme& banda, const Aspecto& aspecto);
+    void Cambiar(BandaInforme& banda, std::optional<Aspecto>& guardado, const Aspecto& nuevo);
+    Aspecto Titulos() const;
+    Aspecto Fila(const QStringList& textos, bool negrita) const;
+
+    static constexpr int kFilasCabecera = 3;  // blank line, heading, titles
+
+    QString titulo_;
+    TablaTextos tabla_;
+    std::vector<float> bordes_;  // the columns' edges, first and last included
+    std::optional<Aspecto> detalleTabla_, cabeceraTabla_;
+};

@@ -1,0 +1,20 @@
+#pragma once
+// Writing a whole table to a CSV file that a Spanish spreadsheet opens as it
+// is: UTF-8, fields separated by ';', the column titles first, then every row
+// with the texts the grid shows.
+#include <QString>
+
+class QWidget;
+class TStringGrid;
+
+// Writes the grid to `ruta` through a temporary file renamed over it at the
+// end, so that a failure leaves an existing file as it was. False on failure,
+// with the system's reason in `motivo`.
+bool EscribirCsv(const TStringGrid& grid, const QString& ruta, QString* motivo);
+
+// The file name with ".csv" added unless it already ends so.
+QString ConExtensionCsv(const QString& nombre);
+
+// Asks the person for the file (the usual save dialog) and writes the grid;
+// a failure is told in an error dialog.
+void ExportarCsv(QWidget* padre, const TStringGrid& grid);

@@ -1,0 +1,78 @@
+// The schedule window's ways to take a table elsewhere: select all, copy,
+// the context menu, export to CSV, and the yearly summary view.
+#include "schedules/copia_tabla.h"
+#include "schedules/exportacion_csv.h"
+#include "schedules/form_desarrollo_calculos.h"
+#include "schedules/vista_resumen_anual.h"
+#include "ui/informe_errores.h"
+#include "widgets/grid/attribute_grid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QScopeGuard>
+#include <QToolButton>
+
+void TFormDesarrolloCalculos::CrearMenuTabla(TAttributeGrid* grid) {
+    if (!MenuTabla) {
+        MenuTabla = new QMenu(this);
+        MenuTabla->setObjectName(QStringLiteral("MenuTabla"));
+        MenuTabla->addAction(AccSeleccionarTodo);
+        MenuTabla->addAction(AccCopiar);
+        MenuTabla->addSeparator();
+        MenuTabla->addAction(AccExportar);
+    }
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this,
+            [this, grid](const QPoint& punto) { MenuTabla->exec(grid->viewport()->mapToGlobal(punto)); });
+}
+
+TAttributeGrid* TFormDesarrolloCalculos::GridVisible() const {
+    return AccResumenAnual->isChecked() ? GridResumenAnual : GridDesarrollo;
+}
+
+void TFormDesarrolloCalculos::AccSeleccionarTodoExecute() { SeleccionarTodo(*GridVisible()); }
+
+void TFormDesarrolloCalculos::AccCopiarExecute() { CopiarSeleccion(*GridVisible()); }
+
+void TFormDesarrolloCalculos::AccExportarExecute() {
+    EjecutarProtegido([this] { ExportarCsv(this, *GridDesarrollo); });
+}
+
+void TFormDesarrolloCalculos::AccMenuTablaExecute() {
+    TAttributeGrid* grid = GridVisible();
+    const QRect celda = grid->CellRect(grid->Col(), grid->Row());
+    const QPoint punto = celda.isEmpty() ? QPoint(0, 0) : celda.bottomLeft();
+    MenuTabla->exec(grid->viewport()->mapToGlobal(punto));
+}
+
+void TFormDesarrolloCalculos::FijarResumenAnual(std::function<TablaTextos()> calcular) {
+    calcularResumen_ = std::move(calcular);
+    resumen_.reset();
+    AccResumenAnual->setVisible(bool(calcularResumen_));
+}
+
+const TablaTextos* TFormDesarrolloCalculos::ResumenAnualMostrado() const {
+    return AccResumenAnual->isChecked() && resumen_ ? &*resumen_ : nullptr;
+}
+
+void TFormDesarrolloCalculos::AccResumenAnualExecute(bool mostrar) {
+    if (mostrar && !resumen_) {
+        const bool hecho = calcularResumen_ && EjecutarProtegido([this] {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            const auto restaurar = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+            resumen_ = calcularResumen_();
+            EscribirResumenAnual(*GridResumenAnual, *resumen_);
+        });
+        if (!hecho) {
+            AccResumenAnual->setChecked(false);
+            return;
+        }
+    }
+    AccResumenAnual->setToolTip(mostrar ? QStringLiteral("Mostrar la tabla de desarrollo")
+                                        : QStringLiteral("Mostrar el resumen anual"));
+    BtnResumenAnual->setAccessibleDescription(AccResumenAnual->toolTip());
+    GridDesarrollo->setVisible(!mostrar);
+    GridResumenAnual->setVisible(mostrar);
+    GridVisible()->setFocus();
+}

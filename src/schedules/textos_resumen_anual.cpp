@@ -1,0 +1,41 @@
+#include "schedules/textos_resumen_anual.h"
+
+#include "util/textos_numericos.h"
+
+namespace {
+
+QString Anio(int anio) { return anio > 0 ? TextoEntero(anio) : QStringLiteral("Total"); }
+
+QStringList Textos(const AnioPrestamo& a) {
+    return {Anio(a.anio),         TextoEntero(a.cuotas),    TextoImporte(a.pagado),
+            TextoImporte(a.capital), TextoImporte(a.interes), TextoImporte(a.pendiente)};
+}
+
+QStringList Textos(const AnioInversion& a) {
+    return {Anio(a.anio), TextoEntero(a.cuotas), TextoImporte(a.aportado), TextoImporte(a.intereses),
+            TextoImporte(a.capital)};
+}
+
+template <typename Anio>
+TablaTextos Tabla(QStringList titulos, const ResumenAnual<Anio>& resumen) {
+    TablaTextos tabla{std::move(titulos), {}};
+    tabla.filas.reserve(resumen.anios.size() + 1);
+    for (const Anio& a : resumen.anios)
+        tabla.filas.push_back(Textos(a));
+    tabla.filas.push_back(Textos(resumen.total));
+    return tabla;
+}
+
+}  // namespace
+
+TablaTextos TextosResumenAnual(const ResumenPrestamo& resumen) {
+    return Tabla({QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
+                  QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Pendiente")},
+                 resumen);
+}
+
+TablaTextos TextosResumenAnual(const ResumenInversion& resumen) {
+    return Tabla({QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Aportado"),
+                  QStringLiteral("Intereses"), QStringLiteral("Capital")},
+                 resumen);
+}

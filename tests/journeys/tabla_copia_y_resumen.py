@@ -1,0 +1,107 @@
+"""A loan's table taken out of the window, as a person does it: Ctrl+A and
+Ctrl+C paste into a spreadsheet (read back from the clipboard), Ctrl+E saves
+a CSV file through the file dialog, and Ctrl+R shows the yearly summary."""
+import os
+import subprocess
+
+import pyatspi
+
+import recorrido as r
+
+HOME = os.environ["HOME"]
+
+
+def rejilla(ventana, nombre):
+    return r.esperar(lambda: next((n for n in r.descendientes(ventana)
+                                   if n.getRole() == pyatspi.ROLE_TABLE and n.name == nombre and r.visible(n)), None),
+                     f"la tabla «{nombre}» a la vista")
+
+
+def tabla():
+    """The table window: the one window of the program holding a grid."""
+    return r.esperar(lambda: next((v for v in r.ventanas()
+                                   if r.activa(v) and any(n.getRole() == pyatspi.ROLE_TABLE
+                                                          for n in r.descendientes(v))), None),
+                     "la tabla de desarrollo, activa")
+
+
+def celdas(nodo):
+    """Every row of a grid as the screen reader reads it, titles first."""
+    t = nodo.queryTable()
+    return [[t.getAccessibleAt(f, c).name for c in range(t.nColumns)] for f in range(t.nRows)]
+
+
+def portapapeles():
+    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
+
+
+def calcular_prestamo(principal):
+    r.escribir_fecha(r.control(principal, "Primer pago", r.CAJA), "31/01/2024")
+    caja = r.control(principal, "Interés", r.CAJA)
+    r.clic(caja)
+    r.esperar(lambda: r.enfocado(caja), "el foco en «Interés»")
+    r.escribir("12")
+    r.teclas("Tab")
+    r.escribir("12")
+    r.teclas("Tab")
+    r.escribir("1000")
+    r.teclas("Return")
+    r.esperar_textos(principal, {"Cuota": "88,85"})
+
+
+def copiar(ventana):
+    filas = celdas(rejilla(ventana, "Tabla de desarrollo"))
+    r.comprobar(filas[1] == ["1", "31/01/2024", "88,85", "78,85", "10,00", "78,85", "921,15", "88,85", "10,00"],
+                f"la primera fila dice {filas[1]}")
+    r.teclas("ctrl+a", "ctrl+c")
+    esperado = "".join("\t".join(f) + "\n" for f in filas)
+    r.esperar(lambda: portapapeles() == esperado, "las 13 filas de la tabla en el portapapeles")
+
+
+def exportar(ventana):
+    r.teclas("ctrl+e")
+    r.esperar_titulo("Exportar la tabla")
+    r.escribir("prestamo")
+    r.teclas("Return")
+    fichero = os.path.join(HOME, "prestamo.csv")
+    r.esperar(lambda: os.path.exists(fichero), f"el fichero {fichero}")
+    r.esperar_titulo(ventana.name)
+    with open(fichero, encoding="utf-8") as f:
+        lineas = f.read().split("\n")
+    r.comprobar(lineas[0] == "Nº;Fecha;Cuota;Capital;Interés;Amortizado;Pendiente;Pagado;Intereses",
+                f"la primera línea del CSV dice {lineas[0]!r}")
+    r.comprobar(lineas[12] == "12;31/12/2024;88,85;87,97;0,88;1.000,00;0,00;1.066,19;66,19",
+                f"la última fila del CSV dice {lineas[12]!r}")
+    r.comprobar(len(lineas) == 14 and lineas[13] == "", f"el CSV tiene {len(lineas)} líneas")
+
+
+def resumen(ventana):
+    r.teclas("ctrl+r")
+    filas = celdas(rejilla(ventana, "Resumen anual"))
+    # The sums of the table's rounded columns: twelve instalments of 88,85,
+    # and the principal column adds up to 1.000,01.
+    esperadas = [["Año", "Cuotas", "Pagado", "Capital", "Interés", "Pendiente"],
+                 ["2024", "12", "1.066,20", "1.000,01", "66,19", "0,00"],
+                 ["Total", "12", "1.066,20", "1.000,01", "66,19", "0,00"]]
+    r.comprobar(filas == esperadas, f"el resumen anual dice {filas}")
+    # A picture of the summary for the documentation, when asked for.
+    if os.environ.get("ZZ_CAPTURA_RESUMEN"):
+        subprocess.run(["import", "-window", "root", os.environ["ZZ_CAPTURA_RESUMEN"]], check=False)
+    r.teclas("ctrl+r")
+    rejilla(ventana, "Tabla de desarrollo")
+
+
+def recorrer():
+    principal = r.ventana_principal()
+    calcular_prestamo(principal)
+    r.teclas("ctrl+t")
+    ventana = tabla()
+    copiar(ventana)
+    exportar(ventana)
+    resumen(ventana)
+    r.teclas("Escape")
+    r.esperar_cierre(ventana)
+    r.ventana_principal()
+
+
+r.ejecutar(recorrer)
