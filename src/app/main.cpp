@@ -6,6 +6,7 @@
 #include "app/form_calculos_financieros.h"
 #include "app/form_comun.h"
 #include "app/identidad.h"
+#include "app/opciones_programa.h"
 #include "app/presentacion.h"
 #include "util/instancia_unica.h"
 
@@ -36,6 +37,8 @@ void MedirArranque(TFormCalculosFinancieros& ventana, const QElapsedTimer& reloj
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> salida = AtenderOpcionesPrograma(argc, argv))
+        return *salida;
     QElapsedTimer reloj;
     reloj.start();
     TAplicacion app(argc, argv);
