@@ -1,11 +1,13 @@
-// Program entry: one instance per user, the main window, the splash, and the
-// event loop until the person confirms leaving.
+// Program entry: --version, --help and the sub-commands of the command line
+// answer without any window; otherwise one instance per user, the main
+// window, the splash, and the event loop until the person confirms leaving.
 #include "app/aplicacion.h"
 #include "app/arranque.h"
 #include "ui/ayuda.h"
 #include "app/form_calculos_financieros.h"
 #include "ui/form_comun.h"
 #include "util/identidad.h"
+#include "app/opciones_programa.h"
 #include "app/presentacion.h"
 #include "cli/orden.h"
 #include "util/instancia_unica.h"
@@ -37,6 +39,8 @@ void MedirArranque(TFormCalculosFinancieros& ventana, const QElapsedTimer& reloj
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> salida = AtenderOpcionesPrograma(argc, argv))
+        return *salida;
     if (const int estado = EjecutarOrden(argc, argv); estado >= 0)
         return estado;
     QElapsedTimer reloj;

@@ -62,6 +62,18 @@ private slots:
         QCOMPARE(TextoNombrePrograma(), QStringLiteral("Zelvar Zuzidaduve"));
     }
 
+    // The build writes the version and its date scrambled; they read back as
+    // the about window has always shown them.
+    void versionYFechaDeLaCompilacion() {
+        const QDate fecha(2026, 12, 10);
+        QCOMPARE(TextoVersion(), QStringLiteral("1.0"));
+        QCOMPARE(LeerFecha(TextoFechaVersion()), std::optional(fecha));
+        QFile programa(QCoreApplication::applicationFilePath());
+        QVERIFY(programa.open(QIODevice::ReadOnly));
+        const QByteArray fechaEnClaro = fecha.toString(Qt::ISODate).toLatin1();
+        QVERIFY(!programa.readAll().contains(fechaEnClaro));
+    }
+
     void ventanaMuestraLaIdentidad() {
         TFormAcercade acercade;
         QCOMPARE(acercade.windowTitle(), TextoNombrePrograma() + QLatin1Char(' ') + TextoVersion());

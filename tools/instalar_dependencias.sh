@@ -10,6 +10,7 @@ paquetes=(
   fonts-liberation2
   xvfb xauth xdotool imagemagick poppler-utils openbox xclip x11-utils
   python3-pyatspi at-spi2-core dbus dbus-x11
+  desktop-file-utils appstream librsvg2-bin dpkg-dev fakeroot file
 )
 
 faltan=()

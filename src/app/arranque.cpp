@@ -17,6 +17,9 @@ void PrepararAplicacion(QApplication& app) {
     ReiniciarInfoCalculadora();
     QFont fuente(QStringLiteral("Arial"), 9);
     QApplication::setFont(fuente);
+    // Names the installed menu entry, so that a desktop shows its icon and
+    // name for the program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zuzidaduve.Zuzidaduve"));
     auto* traductor = new QTranslator(&app);
     if (traductor->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -1,6 +1,9 @@
 #include "util/identidad.h"
 
 #include "util/textos_fecha.h"
+// The version and its date, scrambled at build time from the build's own
+// version settings.
+#include "version_programa.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -9,16 +12,11 @@
 namespace {
 
 // Each byte is stored XOR-ed with a key that moves on by 7 for every
-// position, starting at 0x5A; the texts are UTF-8.
+// position, starting at 0x5A; the texts are UTF-8. The build writes the
+// version and its date with the same key.
 constexpr unsigned char kNombrePrograma[] = {
     0x00, 0x04, 0x04, 0x19, 0x17, 0x0f, 0xa4, 0xd1, 0xe7, 0xe3, 0xc9, 0xc3,
     0xcf, 0xd1, 0xc9, 0xb5, 0xaf,
-};
-constexpr unsigned char kVersion[] = {
-    0x6b, 0x4f, 0x58,
-};
-constexpr unsigned char kFechaVersion[] = {
-    0x68, 0x51, 0x5a, 0x59, 0x5b, 0x4c, 0xb6, 0xa6, 0xa3, 0xa9,
 };
 constexpr unsigned char kFicheroAyuda[] = {
     0x00, 0x14, 0x12, 0x06, 0x12, 0x1c, 0xe0, 0xfe, 0xe4, 0xfc,
@@ -57,12 +55,12 @@ QString Desenredar(const unsigned char (&datos)[Largo]) {
 }  // namespace
 
 QString TextoNombrePrograma() { return Desenredar(kNombrePrograma); }
-QString TextoVersion() { return Desenredar(kVersion); }
+QString TextoVersion() { return Desenredar(kVersionEnredada); }
 
 // The date is kept in ISO form and written in the short-date format in force,
 // so that a month-first setting does not read 10/12 as the 12th of October.
 QString TextoFechaVersion() {
-    return TextoFecha(QDate::fromString(Desenredar(kFechaVersion), Qt::ISODate));
+    return TextoFecha(QDate::fromString(Desenredar(kFechaVersionEnredada), Qt::ISODate));
 }
 
 QString TextoFicheroAyuda() { return Desenredar(kFicheroAyuda); }
