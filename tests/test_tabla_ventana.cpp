@@ -199,7 +199,7 @@ private slots:
     // A depreciation table already goes year by year: no summary to switch to.
     void sinResumenEnDepreciacion() {
         auto v = std::make_unique<Ventana>();
-        DesarrollarDepreciacion({{10000, 1000, 5, 3, 9000, 8, QDate(2024, 1, 1)}}, *v);
+        DesarrollarDepreciacion({{10000, 1000, 5, 3, 9000, finance::CodigoCalculo::DepreciacionLineal, QDate(2024, 1, 1)}}, *v);
         v->show();
         QVERIFY(QTest::qWaitForWindowActive(v.get()));
         QVERIFY(!v->AccResumenAnual->isVisible());

@@ -11,7 +11,7 @@ namespace {
 const QString kMetodo = QStringLiteral("--metodo");
 // The methods in the order of the page's list; the calculation numbers them from 8.
 const QStringList kMetodos = {QStringLiteral("lineal"), QStringLiteral("digitos"), QStringLiteral("doble")};
-constexpr int kPrimerCalculo = 8;
+constexpr finance::CodigoCalculo kPrimerCalculo = finance::CodigoCalculo::DepreciacionLineal;
 
 QList<DatoResultado> Resultado(const finance::EstadoDepreciacion& e) {
     return {DatoImporte(QStringLiteral("Depreciación total durante los años de vida útil"),
@@ -24,10 +24,10 @@ QList<DatoResultado> Resultado(const finance::EstadoDepreciacion& e) {
                         QStringLiteral("valor_final_calculado"), e.ValorInicial - e.DepCalculada)};
 }
 
-QString TituloTabla(int calculo) {
+QString TituloTabla(finance::CodigoCalculo calculo) {
     switch (calculo) {
-    case 9: return QStringLiteral("Depreciación acelerada, tabla de desarrollo");
-    case 10: return QStringLiteral("Depreciación doble, tabla de desarrollo");
+    case finance::CodigoCalculo::DepreciacionAcelerada: return QStringLiteral("Depreciación acelerada, tabla de desarrollo");
+    case finance::CodigoCalculo::DepreciacionDoble: return QStringLiteral("Depreciación doble, tabla de desarrollo");
     default: return QStringLiteral("Depreciación lineal, tabla de desarrollo");
     }
 }
@@ -56,7 +56,8 @@ InformeOrden OrdenDepreciacion(const TArgumentosOrden& a) {
     const OpcionesComunes comunes = LeerOpcionesComunes(a);
     if (!a.Tiene(kMetodo))
         throw EUsoOrden(QStringLiteral("%1: falta la opción (%2)").arg(kMetodo, kMetodos.join(QStringLiteral(", "))));
-    const int calculo = kPrimerCalculo + int(kMetodos.indexOf(a.Eleccion(kMetodo, kMetodos, kMetodos[0])));
+    const finance::CodigoCalculo calculo =
+        finance::CalculoDeLaLista(kPrimerCalculo, int(kMetodos.indexOf(a.Eleccion(kMetodo, kMetodos, kMetodos[0]))));
     const finance::EntradaDepreciacion entrada{
         TextoImporteOpcion(a, QStringLiteral("--valor-inicial")), TextoImporteOpcion(a, QStringLiteral("--valor-final")),
         TextoCantidadOpcion(a, QStringLiteral("--vida-util")), TextoCantidadOpcion(a, QStringLiteral("--anios"))};

@@ -12,7 +12,7 @@ namespace {
 // from 4.
 const QStringList kIncognitas = {QStringLiteral("cuota"), QStringLiteral("interes"), QStringLiteral("cuotas"),
                                  QStringLiteral("capital")};
-constexpr int kPrimerCalculo = 4;
+constexpr finance::CodigoCalculo kPrimerCalculo = finance::CodigoCalculo::InversionCuota;
 
 QList<DatoResultado> Resultado(const finance::EstadoInversion& e) {
     return {DatoImporte(QStringLiteral("Cuota"), QStringLiteral("cuota"), e.Cuota),
@@ -48,8 +48,8 @@ OpcionesAdmitidas OpcionesInversion() {
 
 InformeOrden OrdenInversion(const TArgumentosOrden& a) {
     const OpcionesComunes comunes = LeerOpcionesComunes(a);
-    const int calculo = kPrimerCalculo + int(kIncognitas.indexOf(a.Eleccion(QStringLiteral("--calcular"), kIncognitas,
-                                                                          kIncognitas[0])));
+    const finance::CodigoCalculo calculo = finance::CalculoDeLaLista(
+        kPrimerCalculo, int(kIncognitas.indexOf(a.Eleccion(QStringLiteral("--calcular"), kIncognitas, kIncognitas[0]))));
     const finance::EntradaInversion entrada{
         TextoImporteOpcion(a, QStringLiteral("--cuota")),   TextoImporteOpcion(a, QStringLiteral("--interes")),
         TextoCantidadOpcion(a, QStringLiteral("--cuotas")), TextoImporteOpcion(a, QStringLiteral("--capital")),

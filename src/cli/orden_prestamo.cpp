@@ -46,7 +46,9 @@ OpcionesAdmitidas OpcionesPrestamo() {
 
 InformeOrden OrdenPrestamo(const TArgumentosOrden& a) {
     const OpcionesComunes comunes = LeerOpcionesComunes(a);
-    const int calculo = int(kIncognitas.indexOf(a.Eleccion(QStringLiteral("--calcular"), kIncognitas, kIncognitas[0])));
+    const finance::CodigoCalculo calculo = finance::CalculoDeLaLista(
+        finance::CodigoCalculo::PrestamoCuota,
+        int(kIncognitas.indexOf(a.Eleccion(QStringLiteral("--calcular"), kIncognitas, kIncognitas[0]))));
     const finance::EntradaPrestamo entrada{
         TextoImporteOpcion(a, QStringLiteral("--capital")), TextoImporteOpcion(a, QStringLiteral("--interes")),
         TextoCantidadOpcion(a, QStringLiteral("--cuotas")), TextoImporteOpcion(a, QStringLiteral("--cuota")),
