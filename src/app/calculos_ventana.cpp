@@ -54,7 +54,7 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
     CerosEnBlanco({EditPresCapital, EditPresInteres, EditPresNum, EditPresCuota});
     FechaDeHoySiVacia(EditPresFecha);
     const finance::EntradaPrestamo entrada{EditPresCapital->text(), EditPresInteres->text(), EditPresNum->text(),
-                                           EditPresCuota->text(), Momento(cbPresAportacion)};
+                                           EditPresCuota->text(), Momento(cbPresAportacion), CondicionesPres};
     const finance::ResultadoPrestamo r = finance::ResolverPrestamo(CalculoActual, entrada);
 
     const finance::EstadoPrestamo& e = r.estado;
@@ -87,6 +87,9 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
     PnlPresIntereses->setText(p.intereses);
     PnlPresPorcentaje->setText(p.porcentaje);
     PnlPresNumRes->setText(p.numCuotas);
+    PnlPresTAE->setText(p.tae);
+    NotaCabecera(PnlPresInfo, CondicionesPres.HayCondiciones() ? QStringLiteral("con las condiciones del préstamo")
+                                                              : QString());
     ResultadosAlDia(PnlPresInfo, true);
 }
 

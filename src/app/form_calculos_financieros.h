@@ -4,6 +4,8 @@
 // unknown of the chosen calculation, hands the page's fields to the pure
 // calculations of finance/, writes their results back, and keeps the
 // calculation state that the schedule builders read.
+#include "finance/condiciones_prestamo.h"
+
 #include <QMainWindow>
 #include <initializer_list>
 
@@ -13,6 +15,7 @@ class QFrame;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
@@ -76,7 +79,11 @@ public:
     QFrame* PnlPresResul = nullptr;
     TPanelResultado *PnlPresCuotaRes = nullptr, *PnlPresIntRes = nullptr, *PnlPresNumRes = nullptr,
                     *PnlPresCapitalRes = nullptr, *PnlPresPagado = nullptr, *PnlPresIntereses = nullptr,
-                    *PnlPresPorcentaje = nullptr;
+                    *PnlPresPorcentaje = nullptr, *PnlPresTAE = nullptr;
+    // Opens the loan conditions window; the conditions accepted there feed
+    // every later loan calculation until the page is cleared.
+    QPushButton* BtnPresCondiciones = nullptr;
+    finance::CondicionesPrestamo CondicionesPres;
 
     // Investments page.
     QFrame* PnlInvCalculos = nullptr;
@@ -114,6 +121,7 @@ public:
 public slots:
     void pcCalculosChange();
     void CbPresCalculosClick();
+    void BtnPresCondicionesClick();
     void CbInvCalculosClick();
     void CbDepCalculosClick();
     void AccCalcularExecute();
@@ -170,6 +178,9 @@ private:
     void VigilarDatos(QLabel* cabecera, std::initializer_list<QLineEdit*> campos, QComboBox* aportacion);
     void DatosCambiados(QLabel* cabecera);
     void ResultadosAlDia(QLabel* cabecera, bool hayResultados);
+    // A note added to the heading's text, such as the conditions the results
+    // were worked out with; empty for none.
+    void NotaCabecera(QLabel* cabecera, const QString& nota);
 
     bool pintado_ = false;
     // True while a calculation writes into the boxes it reads.

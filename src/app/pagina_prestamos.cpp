@@ -1,6 +1,8 @@
 // The loans page: its controls, their set-up at creation, and clearing it.
 #include "app/controles_pagina.h"
+#include "app/dialogo_condiciones.h"
 #include "app/form_calculos_financieros.h"
+#include "app/informe_errores.h"
 #include "app/panel_resultado.h"
 #include "util/fechas.h"
 #include "util/utilidades_campos.h"
@@ -10,6 +12,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 
@@ -36,6 +39,15 @@ QWidget* TFormCalculosFinancieros::CrearPaginaPrestamos() {
     BtnPresNum = CrearBotonCalculadora(EditPresNum, QStringLiteral("BtnPresNum"));
     BtnPresCapital = CrearBotonCalculadora(EditPresCapital, QStringLiteral("BtnPresCapital"));
     CrearBotonFecha(EditPresFecha, QStringLiteral("BtnPresFecha"));
+    BtnPresCondiciones = new QPushButton(QStringLiteral("C&ondiciones…"), PnlPresDatos);
+    BtnPresCondiciones->setObjectName(QStringLiteral("BtnPresCondiciones"));
+    BtnPresCondiciones->setAccessibleName(QStringLiteral("Condiciones…"));
+    AplicarPista(BtnPresCondiciones, QStringLiteral("Periodicidad, gastos, amortizaciones anticipadas y revisiones "
+                                                    "del interés"));
+    BtnPresCondiciones->setAutoDefault(false);
+    connect(BtnPresCondiciones, &QPushButton::clicked, this,
+            [this] { EjecutarProtegido([this] { BtnPresCondicionesClick(); }); });
+    datos->addWidget(BtnPresCondiciones, 2, 5, 1, 1, Qt::AlignLeft);
     BtnPresCalcular = CrearBotonCalcular(PnlPresDatos, QStringLiteral("BtnPresCalcular"));
     datos->addWidget(BtnPresCalcular, 3, 5, 1, 1, Qt::AlignRight | Qt::AlignBottom);
     QWidget::setTabOrder(CbPresCalculos, EditPresCuota);
@@ -44,6 +56,7 @@ QWidget* TFormCalculosFinancieros::CrearPaginaPrestamos() {
     QWidget::setTabOrder(EditPresNum, EditPresCapital);
     QWidget::setTabOrder(EditPresCapital, EditPresFecha);
     QWidget::setTabOrder(EditPresFecha, cbPresAportacion);
+    QWidget::setTabOrder(cbPresAportacion, BtnPresCondiciones);
 
     const int ancho = AnchoResultado();
     QGridLayout* resul = RejillaDeResultados(PnlPresResul);
@@ -63,6 +76,9 @@ QWidget* TFormCalculosFinancieros::CrearPaginaPrestamos() {
     PnlPresPorcentaje = CrearResultado(resul, 2, 3, QStringLiteral("PnlPresPorcentaje"), QStringLiteral("% Intereses"),
                                        QStringLiteral("Porcentaje de los intereses sobre el total pagado"),
                                        ancho);
+    PnlPresTAE = CrearResultado(resul, 3, 3, QStringLiteral("PnlPresTAE"), QStringLiteral("TAE"),
+                                QStringLiteral("Tasa anual equivalente: coste anual del préstamo con sus gastos"),
+                                ancho);
     return tsPres;
 }
 
@@ -88,8 +104,19 @@ void TFormCalculosFinancieros::InicializarPrestamo() {
         campo->clear();
     EditPresFecha->setText(TextoFecha(QDate::currentDate()));
     cbPresAportacion->setCurrentIndex(0);
+    CondicionesPres = {};
+    NotaCabecera(PnlPresInfo, QString());
     for (TPanelResultado* panel : {PnlPresCuotaRes, PnlPresIntRes, PnlPresNumRes, PnlPresCapitalRes, PnlPresPagado,
-                                   PnlPresIntereses, PnlPresPorcentaje})
+                                   PnlPresIntereses, PnlPresPorcentaje, PnlPresTAE})
         panel->setText(QString());
     CbPresCalculosClick();
+}
+
+// New conditions make the results on show those of the previous data.
+void TFormCalculosFinancieros::BtnPresCondicionesClick() {
+    const std::optional<finance::CondicionesPrestamo> condiciones = PedirCondiciones(this, CondicionesPres);
+    if (!condiciones || *condiciones == CondicionesPres)
+        return;
+    CondicionesPres = *condiciones;
+    DatosCambiados(PnlPresInfo);
 }
