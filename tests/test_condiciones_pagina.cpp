@@ -1,5 +1,6 @@
 #include "prueba_comun.h"
 #include "registro_dialogos.h"
+#include "aceleradores.h"
 
 #include "app/dialogo_condiciones.h"
 #include "app/form_calculos_financieros.h"
@@ -92,21 +93,9 @@ private slots:
     // The button's accelerator is one no other control of the page uses.
     void aceleradorPropio() {
         Ventana v;
-        QStringList letras;
-        QStringList textos{QStringLiteral("&Préstamos"), QStringLiteral("&Inversiones"),
-                           QStringLiteral("&Depreciaciones")};
-        for (const QLabel* l : v.tsPres->findChildren<QLabel*>())
-            textos << l->text();
-        for (const QAbstractButton* b : v.tsPres->findChildren<QAbstractButton*>())
-            textos << b->text();
-        for (const QString& texto : textos) {
-            const qsizetype i = texto.indexOf('&');
-            if (i < 0 || i + 1 >= texto.size())
-                continue;
-            const QString letra = texto.mid(i + 1, 1).toLower();
-            QVERIFY2(!letras.contains(letra), qPrintable(texto));
-            letras << letra;
-        }
+        const QStringList letras = LetrasAcelerador(
+            v.tsPres, {QStringLiteral("&Préstamos"), QStringLiteral("&Inversiones"), QStringLiteral("&Depreciaciones")});
+        QCOMPARE(QSet<QString>(letras.begin(), letras.end()).size(), letras.size());
         QVERIFY(letras.contains(QStringLiteral("o")));
         QCOMPARE(v.BtnPresCondiciones->accessibleName(), QStringLiteral("Condiciones…"));
     }

@@ -1,5 +1,6 @@
 #include "prueba_comun.h"
 #include "registro_dialogos.h"
+#include "aceleradores.h"
 
 #include "app/ayuda.h"
 #include "app/dialogo_condiciones.h"
@@ -139,20 +140,8 @@ private slots:
                 qobject_cast<QListWidget*>(w))
                 QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
         }
-        QStringList letras;
-        QStringList textos;
-        for (const QLabel* l : d.findChildren<QLabel*>())
-            textos << l->text();
-        for (const QAbstractButton* b : d.findChildren<QAbstractButton*>())
-            textos << b->text();
-        for (const QString& texto : textos) {
-            const qsizetype i = texto.indexOf('&');
-            if (i < 0 || i + 1 >= texto.size())
-                continue;
-            const QString letra = texto.mid(i + 1, 1).toLower();
-            QVERIFY2(!letras.contains(letra), qPrintable(texto));
-            letras << letra;
-        }
+        const QStringList letras = LetrasAcelerador(&d);
+        QCOMPARE(QSet<QString>(letras.begin(), letras.end()).size(), letras.size());
         QCOMPARE(letras.size(), 15);
     }
 
