@@ -49,7 +49,7 @@ private slots:
     void temas_data() {
         QTest::addColumn<int>("contexto");
         QTest::addColumn<QString>("pagina");
-        for (int tema : {1020, 6120, 6160, 6200, 6240, 6260, 6280})
+        for (int tema : {1020, 6120, 6140, 6160, 6200, 6240, 6260, 6280})
             QTest::newRow(qPrintable(QString::number(tema))) << tema << QString::number(tema) + QStringLiteral(".html");
         QTest::newRow("contenido") << 0 << "contenido.html";
         QTest::newRow("negativo") << -1 << "contenido.html";
@@ -87,7 +87,7 @@ private slots:
                     enlazadasDesdeContenido << m.captured(1);
             }
         }
-        for (int tema : {1020, 6120, 6160, 6200, 6240, 6260, 6280})
+        for (int tema : {1020, 6120, 6140, 6160, 6200, 6240, 6260, 6280})
             QVERIFY(enlazadasDesdeContenido.contains(QString::number(tema) + QStringLiteral(".html")));
     }
 

@@ -8,6 +8,7 @@
 #include "finance/calculo_inversion.h"
 #include "finance/calculo_prestamo.h"
 #include "finance/codigo_calculo.h"
+#include "finance/condiciones_prestamo.h"
 
 #include <QMainWindow>
 #include <initializer_list>
@@ -18,6 +19,7 @@ class QFrame;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
@@ -68,7 +70,11 @@ public:
     QFrame* PnlPresResul = nullptr;
     TPanelResultado *PnlPresCuotaRes = nullptr, *PnlPresIntRes = nullptr, *PnlPresNumRes = nullptr,
                     *PnlPresCapitalRes = nullptr, *PnlPresPagado = nullptr, *PnlPresIntereses = nullptr,
-                    *PnlPresPorcentaje = nullptr;
+                    *PnlPresPorcentaje = nullptr, *PnlPresTAE = nullptr;
+    // Opens the loan conditions window; the conditions accepted there feed
+    // every later loan calculation until the page is cleared.
+    QPushButton* BtnPresCondiciones = nullptr;
+    finance::CondicionesPrestamo CondicionesPres;
 
     // Investments page.
     QFrame* PnlInvCalculos = nullptr;
@@ -106,6 +112,7 @@ public:
 public slots:
     void pcCalculosChange();
     void CbPresCalculosClick();
+    void BtnPresCondicionesClick();
     void CbInvCalculosClick();
     void CbDepCalculosClick();
     void AccCalcularExecute();
@@ -138,6 +145,7 @@ private:
     QWidget* CrearPaginaInversiones();
     QWidget* CrearPaginaDepreciaciones();
     QToolButton* CrearBotonCalcular(QGridLayout* datos, const QString& nombre);
+    void CrearBotonCondiciones(QGridLayout* datos);
     QWidget* CrearPagina(const QString& nombre, const QString& caption, QFrame*& cabecera, QComboBox*& lista,
                          QFrame*& datos, QLabel*& info, QFrame*& resultados);
 
@@ -162,6 +170,9 @@ private:
     void VigilarDatos(QLabel* cabecera, std::initializer_list<QLineEdit*> campos, QComboBox* aportacion);
     void DatosCambiados(QLabel* cabecera);
     void ResultadosAlDia(QLabel* cabecera, bool hayResultados);
+    // A note added to the heading's text, such as the conditions the results
+    // were worked out with; empty for none.
+    void NotaCabecera(QLabel* cabecera, const QString& nota);
 
     bool pintado_ = false;
     // True while a calculation writes into the boxes it reads.

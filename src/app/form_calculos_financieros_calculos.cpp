@@ -43,7 +43,7 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
     using finance::CampoPrestamo;
     CerosEnBlanco({EditPresCapital, EditPresInteres, EditPresNum, EditPresCuota});
     const finance::EntradaPrestamo entrada{EditPresCapital->text(), EditPresInteres->text(), EditPresNum->text(),
-                                           EditPresCuota->text(), Momento(cbPresAportacion)};
+                                           EditPresCuota->text(), Momento(cbPresAportacion), CondicionesPres};
     const finance::ResultadoPrestamo r = finance::ResolverPrestamo(CalculoActual, entrada);
 
     prestamo_ = r.estado;
@@ -69,6 +69,9 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
     PnlPresIntereses->setText(p.intereses);
     PnlPresPorcentaje->setText(p.porcentaje);
     PnlPresNumRes->setText(p.numCuotas);
+    PnlPresTAE->setText(p.tae);
+    NotaCabecera(PnlPresInfo, CondicionesPres.HayCondiciones() ? QStringLiteral("con las condiciones del préstamo")
+                                                              : QString());
     ResultadosAlDia(PnlPresInfo, true);
 }
 

@@ -1,11 +1,14 @@
 // The loans page: its controls, their set-up at creation, and clearing it.
-#include "ui/controles_pagina.h"
+#include "app/dialogo_condiciones.h"
 #include "app/form_calculos_financieros.h"
 #include "app/form_calculos_financieros_tabla.h"
+#include "ui/controles_pagina.h"
+#include "ui/informe_errores.h"
 #include "ui/utilidades_campos.h"
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace {
@@ -37,6 +40,7 @@ const ResultadoDePagina kResultados[] = {
     {&V::PnlPresIntereses, 1, 3, "PnlPresIntereses", "Total intereses", "Cantidad correspondiente a intereses"},
     {&V::PnlPresPorcentaje, 2, 3, "PnlPresPorcentaje", "% Intereses",
      "Porcentaje de los intereses sobre el total pagado"},
+    {&V::PnlPresTAE, 3, 3, "PnlPresTAE", "TAE", "Tasa anual equivalente: coste anual del préstamo con sus gastos"},
 };
 
 // Loans start with payments at the end of each period.
@@ -49,9 +53,25 @@ QWidget* TFormCalculosFinancieros::CrearPaginaPrestamos() {
                          PnlPresDatos, PnlPresInfo, PnlPresResul);
     QGridLayout* datos = RejillaDeDatos(PnlPresDatos);
     CrearCampos(*this, datos, CbPresCalculos, kCampos, &kAportacion);
+    CrearBotonCondiciones(datos);
     BtnPresCalcular = CrearBotonCalcular(datos, QStringLiteral("BtnPresCalcular"));
     CrearResultados(*this, RejillaDeResultados(PnlPresResul), kResultados);
     return tsPres;
+}
+
+// The button that opens the loan's conditions, after Aportaciones in the tab
+// order.
+void TFormCalculosFinancieros::CrearBotonCondiciones(QGridLayout* datos) {
+    BtnPresCondiciones = new QPushButton(QStringLiteral("C&ondiciones…"), PnlPresDatos);
+    BtnPresCondiciones->setObjectName(QStringLiteral("BtnPresCondiciones"));
+    BtnPresCondiciones->setAccessibleName(QStringLiteral("Condiciones…"));
+    AplicarPista(BtnPresCondiciones,
+                 QStringLiteral("Periodicidad, gastos, amortizaciones anticipadas y revisiones del interés"));
+    BtnPresCondiciones->setAutoDefault(false);
+    connect(BtnPresCondiciones, &QPushButton::clicked, this,
+            [this] { EjecutarProtegido([this] { BtnPresCondicionesClick(); }); });
+    datos->addWidget(BtnPresCondiciones, 2, 5, 1, 1, Qt::AlignLeft);
+    QWidget::setTabOrder(cbPresAportacion, BtnPresCondiciones);
 }
 
 void TFormCalculosFinancieros::PrepararPaginaPrestamos() {
@@ -67,5 +87,16 @@ void TFormCalculosFinancieros::PrepararPaginaPrestamos() {
 void TFormCalculosFinancieros::InicializarPrestamo() {
     LimpiarPagina(*this, kCampos, kResultados);
     cbPresAportacion->setCurrentIndex(kAportacionInicial);
+    CondicionesPres = {};
+    NotaCabecera(PnlPresInfo, QString());
     CbPresCalculosClick();
+}
+
+// New conditions make the results on show those of the previous data.
+void TFormCalculosFinancieros::BtnPresCondicionesClick() {
+    const std::optional<finance::CondicionesPrestamo> condiciones = PedirCondiciones(this, CondicionesPres);
+    if (!condiciones || *condiciones == CondicionesPres)
+        return;
+    CondicionesPres = *condiciones;
+    DatosCambiados(PnlPresInfo);
 }

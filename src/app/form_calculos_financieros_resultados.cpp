@@ -13,6 +13,7 @@
 namespace {
 
 const char* const kHayResultados = "zzHayResultados";
+const char* const kNota = "zzNotaCabecera";
 
 // Amber with dark red letters: unlike the lilac of the other headings, and
 // as easy to read.
@@ -20,8 +21,12 @@ const QColor kFondoAnteriores{255, 214, 140};
 const QColor kLetraAnteriores{128, 0, 0};
 
 void MostrarCabecera(QLabel* cabecera, bool anteriores) {
-    cabecera->setText(anteriores ? QStringLiteral(" Resultados (de los datos anteriores: pulse Intro para recalcular)")
-                                 : QStringLiteral(" Resultados del último cálculo realizado"));
+    QString texto = anteriores ? QStringLiteral(" Resultados (de los datos anteriores: pulse Intro para recalcular)")
+                               : QStringLiteral(" Resultados del último cálculo realizado");
+    const QString nota = cabecera->property(kNota).toString();
+    if (!nota.isEmpty())
+        texto += QStringLiteral(", ") + nota;
+    cabecera->setText(texto);
     QPalette paleta = cabecera->palette();
     paleta.setColor(QPalette::Window, anteriores ? kFondoAnteriores : ColorCabecera);
     paleta.setColor(QPalette::WindowText, anteriores ? kLetraAnteriores : QColor(Qt::black));
@@ -41,6 +46,10 @@ void TFormCalculosFinancieros::VigilarDatos(QLabel* cabecera, std::initializer_l
 void TFormCalculosFinancieros::DatosCambiados(QLabel* cabecera) {
     if (!calculando_ && cabecera->property(kHayResultados).toBool())
         MostrarCabecera(cabecera, true);
+}
+
+void TFormCalculosFinancieros::NotaCabecera(QLabel* cabecera, const QString& nota) {
+    cabecera->setProperty(kNota, nota);
 }
 
 void TFormCalculosFinancieros::ResultadosAlDia(QLabel* cabecera, bool hayResultados) {

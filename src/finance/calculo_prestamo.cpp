@@ -1,8 +1,11 @@
 #include "finance/calculo_prestamo.h"
 
 #include "finance/bloque_guardado.h"
+#include "finance/simulacion_prestamo.h"
+#include "finance/tae_prestamo.h"
 #include "util/textos_numericos.h"
 
+#include <cmath>
 #include <functional>
 
 namespace finance {
@@ -35,9 +38,21 @@ bool Guardado(EstadoPrestamo& e, const std::function<void()>& paso) {
 
 class CalculoPrestamo {
 public:
-    CalculoPrestamo(const EntradaPrestamo& entrada) : timing_(entrada.timing) { Leer(entrada); }
+    CalculoPrestamo(const EntradaPrestamo& entrada)
+        : timing_(entrada.timing),
+          condiciones_(entrada.condiciones),
+          periodos_(PeriodosPorAnio(entrada.condiciones.periodicidad)) {
+        Leer(entrada);
+    }
 
     ResultadoPrestamo Resolver(CodigoCalculo calculo) {
+        static const QString titulos[] = {kTituloCuota, kTituloInteres, kTituloNumero, kTituloCapital};
+        const int indice = IndiceEnLaLista(CodigoCalculo::PrestamoCuota, calculo);
+        if (indice < 0 || indice > 3)
+            return r_;
+        const QString& titulo = titulos[indice];
+        if (!CondicionesAdmitidas(titulo))
+            return r_;
         switch (calculo) {
         case CodigoCalculo::PrestamoCuota: Cuota(); break;
         case CodigoCalculo::PrestamoInteres: Interes(); break;
@@ -45,6 +60,8 @@ public:
         case CodigoCalculo::PrestamoCapital: Capital(); break;
         default: break;
         }
+        if (!e().CalculoFallido)
+            AplicarCondiciones(titulo);
         return r_;
     }
 
@@ -68,7 +85,7 @@ private:
     }
 
     EstadoPrestamo& e() { return r_.estado; }
-    long double Tasa() { return static_cast<long double>(e().Interes) / 1200; }
+    long double Tasa() { return static_cast<long double>(e().Interes) / (100 * periodos_); }
 
     void Escribir(CampoPrestamo campo, const QString& texto) {
         r_.campoEscrito = campo;
@@ -106,7 +123,7 @@ private:
         const double leido = e().Interes;
         const bool ok = Guardado(e(), [this] {
             e().Interes = static_cast<double>(
-                InterestRate(e().NumCuotas, e().Cuota, -e().Capital, 0, timing_) * 100 * 12);
+                InterestRate(e().NumCuotas, e().Cuota, -e().Capital, 0, timing_) * 100 * periodos_);
             Totales(e());
         });
         if (!ok) {
@@ -154,7 +171,69 @@ private:
         Escribir(CampoPrestamo::Capital, TextoDosDecimales(e().Capital));
     }
 
+    bool CondicionesAdmitidas(const QString& titulo) {
+        try {
+            ValidarCondiciones(condiciones_);
+            return true;
+        } catch (const ECondicionesPrestamo& ex) {
+            Fallo({titulo, ex.Mensaje()});
+            return false;
+        }
+    }
+
+    // With the unknown solved: the TAE, and the totals of a schedule that
+    // changes along the way. Conditions the loan cannot meet are refused.
+    void AplicarCondiciones(const QString& titulo) {
+        std::optional<AvisoCalculo> aviso;
+        try {
+            if (condiciones_.HayCambios() && !Guardado(e(), [&] { TotalesConCambios(aviso, titulo); }))
+                aviso = aviso ? aviso : NoCalculado(titulo, QStringLiteral("el préstamo con sus condiciones"));
+            else
+                Tae();
+        } catch (const ECondicionesPrestamo& ex) {
+            aviso = AvisoCalculo{titulo, ex.Mensaje()};
+        }
+        if (aviso) {
+            e().TotalPagado = e().TotalIntereses = e().Porcentaje = 0;
+            Fallo(*aviso);
+        }
+    }
+
+    // A refusal of the conditions keeps its own words in `aviso`.
+    void TotalesConCambios(std::optional<AvisoCalculo>& aviso, const QString& titulo) {
+        long double pagado = 0;
+        try {
+            TSimulacionPrestamo simulacion(e().Capital, e().Interes, e().NumCuotas, timing_, condiciones_);
+            PasoPrestamo paso;
+            while (simulacion.Siguiente(paso))
+                pagado += paso.cuota + paso.amortAnticipada;
+        } catch (const ECondicionesPrestamo& ex) {
+            aviso = AvisoCalculo{titulo, ex.Mensaje()};
+            throw;
+        }
+        e().TotalPagado = static_cast<double>(pagado);
+        e().TotalIntereses = e().TotalPagado - e().Capital;
+        e().Porcentaje = e().TotalPagado == 0 ? 0 : e().TotalIntereses / e().TotalPagado * 100;
+    }
+
+    // A TAE that cannot be worked out is left out rather than shown wrong;
+    // only fees and costs that take the whole capital are refused.
+    void Tae() {
+        double tae = 0;
+        try {
+            tae = TaePrestamo(e().Capital, e().Interes, e().NumCuotas, timing_, condiciones_);
+        } catch (const ECondicionesPrestamo&) {
+            throw;
+        } catch (const std::exception&) {
+            return;
+        }
+        if (e().Capital > 0 && e().NumCuotas > 0 && ImporteMostrable(tae))
+            e().TAE = tae;
+    }
+
     PaymentTiming timing_;
+    CondicionesPrestamo condiciones_;
+    int periodos_;
     ResultadoPrestamo r_;
 };
 
@@ -167,7 +246,7 @@ ResultadoPrestamo ResolverPrestamo(CodigoCalculo calculo, const EntradaPrestamo&
 PanelesPrestamo TextosPanelesPrestamo(const EstadoPrestamo& e) {
     return {TextoImporte(e.Capital),     TextoImporte(e.Interes),        TextoEntero(e.NumCuotas),
             TextoImporte(e.Cuota),       TextoImporte(e.TotalPagado),    TextoImporte(e.TotalIntereses),
-            TextoImporte(e.Porcentaje)};
+            TextoImporte(e.Porcentaje),  e.TAE ? TextoImporte(*e.TAE) : QString()};
 }
 
 }  // namespace finance

@@ -6,6 +6,7 @@
 // writes back what it returns.
 #include "finance/aviso_calculo.h"
 #include "finance/codigo_calculo.h"
+#include "finance/condiciones_prestamo.h"
 #include "finance/tvm.h"
 
 #include <QList>
@@ -20,11 +21,12 @@ enum class CampoPrestamo { Ninguno, Capital, Interes, NumCuotas, Cuota };
 struct EstadoPrestamo {
     double Capital = 0;
     double Interes = 0;  // annual nominal percentage
-    int NumCuotas = 0;
+    int NumCuotas = 0;  // instalments of the chosen frequency
     double Cuota = 0;
-    double TotalPagado = 0;
+    double TotalPagado = 0;  // with early repayments, those too
     double TotalIntereses = 0;
     double Porcentaje = 0;
+    std::optional<double> TAE;  // annual percentage rate of the contract, when it has one
     bool CalculoFallido = false;
 };
 
@@ -34,6 +36,7 @@ struct EntradaPrestamo {
     QString numCuotas;
     QString cuota;
     PaymentTiming timing = PaymentTiming::EndOfPeriod;
+    CondicionesPrestamo condiciones = {};
 };
 
 struct ResultadoPrestamo {
@@ -47,12 +50,14 @@ struct ResultadoPrestamo {
 
 // The texts of the seven result panels.
 struct PanelesPrestamo {
-    QString capital, interes, numCuotas, cuota, pagado, intereses, porcentaje;
+    QString capital, interes, numCuotas, cuota, pagado, intereses, porcentaje, tae;
 };
 
 // Solves for the loan's unknown named by `calculo`; a code of another page
 // computes nothing. A field text that is not a number throws
-// EConvertError before anything is worked out.
+// EConvertError before anything is worked out. The unknown is always that of
+// the contract's plain schedule at the conditions' frequency; conditions that
+// cannot be met are refused with a warning.
 ResultadoPrestamo ResolverPrestamo(CodigoCalculo calculo, const EntradaPrestamo& entrada);
 
 PanelesPrestamo TextosPanelesPrestamo(const EstadoPrestamo& estado);

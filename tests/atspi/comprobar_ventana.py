@@ -17,7 +17,8 @@ ENTRADAS = {
                        "Años a calcular", "Fecha"],
 }
 RESULTADOS = {
-    "Préstamos": ["Cuota", "Interés", "Nº Cuotas", "Capital", "Total pagado", "Total intereses", "% Intereses"],
+    "Préstamos": ["Cuota", "Interés", "Nº Cuotas", "Capital", "Total pagado", "Total intereses", "% Intereses",
+                  "TAE"],
     "Inversiones": ["Cuota", "Interés", "Nº Cuotas", "Cap. Inicial", "Capital Invertido", "Capital Final",
                     "Beneficio", "% Beneficio"],
     "Depreciaciones": ["Depreciación total durante los años de vida útil", "Valor al final de los años de vida útil",

@@ -1,0 +1,277 @@
+#include "app/dialogo_condiciones.h"
+
+#include "ui/avisos.h"
+#include "ui/ayuda.h"
+#include "ui/controles_pagina.h"
+#include "ui/imagen_svg.h"
+#include "ui/informe_errores.h"
+#include "util/puertas.h"
+#include "util/textos_numericos.h"
+#include "ui/utilidades_campos.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+using finance::AmortizacionAnticipada;
+using finance::CondicionesPrestamo;
+using finance::ReduccionAmortizacion;
+using finance::RevisionInteres;
+
+namespace {
+
+constexpr int kAyudaCondiciones = 6140;
+constexpr int kAnchoCorto = 60;
+const QString kTitulo = QStringLiteral("Condiciones del préstamo");
+
+// An empty box counts as 0, as on the calculation pages.
+double Importe(const QLineEdit* campo) {
+    return campo->text().isEmpty() ? 0 : LeerImporte(campo->text());
+}
+
+int Cantidad(const QLineEdit* campo) { return campo->text().isEmpty() ? 0 : LeerCantidad(campo->text()); }
+
+QString Texto(const AmortizacionAnticipada& a) {
+    QString texto = QStringLiteral("Cuota %1: %2, reduce %3")
+                        .arg(a.cuota)
+                        .arg(TextoImporte(a.importe),
+                             a.reduce == ReduccionAmortizacion::Plazo ? QStringLiteral("el plazo")
+                                                                       : QStringLiteral("la cuota"));
+    if (a.comision != 0)
+        texto += QStringLiteral(", comisión %1 %").arg(TextoImporte(a.comision));
+    return texto;
+}
+
+QString Texto(const RevisionInteres& r) {
+    return QStringLiteral("Cuota %1: %2 %").arg(r.cuota).arg(TextoImporte(r.interes));
+}
+
+template <typename Cambio>
+void Insertar(std::vector<Cambio>& lista, const Cambio& cambio) {
+    const auto sitio = std::upper_bound(lista.begin(), lista.end(), cambio,
+                                        [](const Cambio& a, const Cambio& b) { return a.cuota < b.cuota; });
+    lista.insert(sitio, cambio);
+}
+
+template <typename Cambio>
+void Quitar(std::vector<Cambio>& lista, const QListWidget* lb) {
+    const int fila = lb->currentRow();
+    if (fila >= 0 && fila < int(lista.size()))
+        lista.erase(lista.begin() + fila);
+}
+
+template <typename Cambio>
+void Rellenar(QListWidget* lb, const std::vector<Cambio>& lista) {
+    lb->clear();
+    for (const Cambio& cambio : lista)
+        lb->addItem(Texto(cambio));
+}
+
+QListWidget* CrearListaCambios(QWidget* padre, const QString& nombre, const QString& accesible,
+                               const QString& pista) {
+    auto* lb = new QListWidget(padre);
+    lb->setObjectName(nombre);
+    lb->setAccessibleName(accesible);
+    AplicarPista(lb, pista);
+    lb->setMinimumHeight(70);
+    return lb;
+}
+
+}  // namespace
+
+TDialogoCondiciones::TDialogoCondiciones(QWidget* padre) : QDialog(padre) {
+    setObjectName(QStringLiteral("DialogoCondiciones"));
+    setWindowTitle(kTitulo);
+    auto* principal = new QVBoxLayout(this);
+    auto* generales = new QWidget(this);
+    CrearDatosGenerales(new QGridLayout(generales));
+    principal->addWidget(generales);
+    principal->addWidget(CrearAmortizaciones());
+    principal->addWidget(CrearRevisiones());
+
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    BtnAceptar = CrearBoton(QStringLiteral("BtnAceptar"), QStringLiteral("&Aceptar"), QString(),
+                            &TDialogoCondiciones::BtnAceptarClick);
+    BtnAceptar->setIcon(IconoSvg(QStringLiteral(":/icons/boton_aceptar.svg"), QSize(16, 16)));
+    BtnAceptar->setDefault(true);
+    BtnCancelar = new QPushButton(IconoSvg(QStringLiteral(":/icons/boton_cancelar.svg"), QSize(16, 16)),
+                                  QStringLiteral("&Cancelar"), this);
+    BtnCancelar->setObjectName(QStringLiteral("BtnCancelar"));
+    BtnCancelar->setAccessibleName(QStringLiteral("Cancelar"));
+    connect(BtnCancelar, &QPushButton::clicked, this, &QDialog::reject);
+    botones->addWidget(BtnAceptar);
+    botones->addWidget(BtnCancelar);
+    principal->addLayout(botones);
+
+    for (QLineEdit* campo : {EditComisionApertura, EditGastos, EditAmortImporte, EditAmortComision, EditRevInteres})
+        PrepararCampoNumerico(campo, true, false);
+    for (QLineEdit* campo : {EditAmortCuota, EditRevCuota})
+        PrepararCampoNumerico(campo, false, false);
+    FijarContextoAyuda(this, kAyudaCondiciones);
+}
+
+void TDialogoCondiciones::CrearDatosGenerales(QGridLayout* rejilla) {
+    CbPeriodicidad = CrearLista(rejilla, 0, 0, QStringLiteral("CbPeriodicidad"), QStringLiteral("&Periodicidad"),
+                                QStringLiteral("Frecuencia con la que se pagan las cuotas"), kAnchoLista);
+    CbPeriodicidad->addItems(finance::NombresPeriodicidad());
+    EditComisionApertura = CrearCampo(rejilla, 1, 0, QStringLiteral("EditComisionApertura"),
+                                      QStringLiteral("Co&misión de apertura %"),
+                                      QStringLiteral("Porcentaje del capital que cobra el banco al conceder el "
+                                                     "préstamo"),
+                                      kAnchoNumero);
+    EditGastos = CrearCampo(rejilla, 2, 0, QStringLiteral("EditGastos"), QStringLiteral("&Gastos iniciales"),
+                            QStringLiteral("Importe de los gastos de formalización del préstamo"), kAnchoNumero);
+    rejilla->setColumnStretch(3, 1);
+}
+
+QWidget* TDialogoCondiciones::CrearAmortizaciones() {
+    auto* grupo = new QGroupBox(QStringLiteral("Amortizaciones anticipadas"), this);
+    auto* rejilla = new QGridLayout(grupo);
+    EditAmortCuota = CrearCampo(rejilla, 0, 0, QStringLiteral("EditAmortCuota"), QStringLiteral("&Nº cuota"),
+                                QStringLiteral("Cuota con la que se paga la amortización anticipada"), kAnchoCorto);
+    EditAmortImporte = CrearCampo(rejilla, 0, 2, QStringLiteral("EditAmortImporte"), QStringLiteral("&Importe"),
+                                  QStringLiteral("Capital que se devuelve por anticipado"), kAnchoNumero);
+    CbAmortReduce = CrearLista(rejilla, 1, 0, QStringLiteral("CbAmortReduce"), QStringLiteral("&Se reduce"),
+                               QStringLiteral("Plazo: menos cuotas de igual importe|Plazo: menos cuotas de igual "
+                                              "importe; cuota: una cuota menor hasta el final"),
+                               kAnchoCorto);
+    CbAmortReduce->addItems({QStringLiteral("Plazo"), QStringLiteral("Cuota")});
+    EditAmortComision = CrearCampo(rejilla, 1, 2, QStringLiteral("EditAmortComision"), QStringLiteral("C&omisión %"),
+                                   QStringLiteral("Porcentaje del importe que cobra el banco por la amortización"),
+                                   kAnchoNumero);
+    BtnAmortAnadir = CrearBoton(QStringLiteral("BtnAmortAnadir"), QStringLiteral("Aña&dir"),
+                                QStringLiteral("Añadir amortización"), &TDialogoCondiciones::BtnAmortAnadirClick);
+    BtnAmortQuitar = CrearBoton(QStringLiteral("BtnAmortQuitar"), QStringLiteral("&Quitar"),
+                                QStringLiteral("Quitar amortización"), &TDialogoCondiciones::BtnAmortQuitarClick);
+    rejilla->addWidget(BtnAmortAnadir, 0, 4);
+    rejilla->addWidget(BtnAmortQuitar, 1, 4);
+    lbAmortizaciones = CrearListaCambios(grupo, QStringLiteral("lbAmortizaciones"),
+                                         QStringLiteral("Amortizaciones anticipadas"),
+                                         QStringLiteral("Amortizaciones anticipadas, por orden de cuota"));
+    rejilla->addWidget(lbAmortizaciones, 2, 0, 1, 5);
+    return grupo;
+}
+
+QWidget* TDialogoCondiciones::CrearRevisiones() {
+    auto* grupo = new QGroupBox(QStringLiteral("Revisiones del interés"), this);
+    auto* rejilla = new QGridLayout(grupo);
+    EditRevCuota = CrearCampo(rejilla, 0, 0, QStringLiteral("EditRevCuota"), QStringLiteral("Nº cuo&ta"),
+                              QStringLiteral("Primera cuota a la que se aplica el nuevo interés"), kAnchoCorto);
+    EditRevInteres = CrearCampo(rejilla, 0, 2, QStringLiteral("EditRevInteres"),
+                                QStringLiteral("Nue&vo interés %"), QStringLiteral("Nuevo interés nominal anual"),
+                                kAnchoNumero);
+    BtnRevAnadir = CrearBoton(QStringLiteral("BtnRevAnadir"), QStringLiteral("Añadi&r"),
+                              QStringLiteral("Añadir revisión"), &TDialogoCondiciones::BtnRevAnadirClick);
+    BtnRevQuitar = CrearBoton(QStringLiteral("BtnRevQuitar"), QStringLiteral("Q&uitar"),
+                              QStringLiteral("Quitar revisión"), &TDialogoCondiciones::BtnRevQuitarClick);
+    rejilla->addWidget(BtnRevAnadir, 0, 4);
+    rejilla->addWidget(BtnRevQuitar, 1, 4);
+    lbRevisiones = CrearListaCambios(grupo, QStringLiteral("lbRevisiones"), QStringLiteral("Revisiones del interés"),
+                                     QStringLiteral("Revisiones del interés, por orden de cuota"));
+    rejilla->addWidget(lbRevisiones, 2, 0, 1, 5);
+    return grupo;
+}
+
+// Handlers run inside the general error report, so a text that is not a
+// number is reported and the window stays open.
+QPushButton* TDialogoCondiciones::CrearBoton(const QString& nombre, const QString& caption, const QString& accesible,
+                                             void (TDialogoCondiciones::*manejador)()) {
+    auto* boton = new QPushButton(caption, this);
+    boton->setObjectName(nombre);
+    boton->setAccessibleName(accesible.isEmpty() ? SinAcelerador(caption) : accesible);
+    boton->setAutoDefault(false);
+    connect(boton, &QPushButton::clicked, this, [this, manejador] { EjecutarProtegido([&] { (this->*manejador)(); }); });
+    return boton;
+}
+
+void TDialogoCondiciones::PonerCondiciones(const CondicionesPrestamo& c) {
+    CbPeriodicidad->setCurrentIndex(int(c.periodicidad));
+    EditComisionApertura->setText(TextoDosDecimales(c.comisionApertura));
+    EditGastos->setText(TextoDosDecimales(c.gastosIniciales));
+    amortizaciones_.clear();
+    revisiones_.clear();
+    for (const AmortizacionAnticipada& a : c.amortizaciones)
+        Insertar(amortizaciones_, a);
+    for (const RevisionInteres& r : c.revisiones)
+        Insertar(revisiones_, r);
+    MostrarListas();
+}
+
+CondicionesPrestamo TDialogoCondiciones::LeerCondiciones() const {
+    CondicionesPrestamo c;
+    c.periodicidad = finance::Periodicidad(std::max(CbPeriodicidad->currentIndex(), 0));
+    c.comisionApertura = Importe(EditComisionApertura);
+    c.gastosIniciales = Importe(EditGastos);
+    c.amortizaciones = amortizaciones_;
+    c.revisiones = revisiones_;
+    return c;
+}
+
+void TDialogoCondiciones::MostrarListas() {
+    Rellenar(lbAmortizaciones, amortizaciones_);
+    Rellenar(lbRevisiones, revisiones_);
+}
+
+bool TDialogoCondiciones::Admitidas(const CondicionesPrestamo& condiciones) {
+    try {
+        finance::ValidarCondiciones(condiciones);
+        return true;
+    } catch (const finance::ECondicionesPrestamo& ex) {
+        Avisar(kTitulo, ex.Mensaje(), AvisoAtencion);
+        return false;
+    }
+}
+
+void TDialogoCondiciones::BtnAmortAnadirClick() {
+    const AmortizacionAnticipada a{Cantidad(EditAmortCuota), Importe(EditAmortImporte),
+                                   ReduccionAmortizacion(std::max(CbAmortReduce->currentIndex(), 0)),
+                                   Importe(EditAmortComision)};
+    CondicionesPrestamo sola;
+    sola.amortizaciones = {a};
+    if (!Admitidas(sola))
+        return;
+    Insertar(amortizaciones_, a);
+    MostrarListas();
+    EditAmortCuota->setFocus();
+}
+
+void TDialogoCondiciones::BtnAmortQuitarClick() {
+    Quitar(amortizaciones_, lbAmortizaciones);
+    MostrarListas();
+}
+
+void TDialogoCondiciones::BtnRevAnadirClick() {
+    const RevisionInteres r{Cantidad(EditRevCuota), Importe(EditRevInteres)};
+    CondicionesPrestamo sola;
+    sola.revisiones = {r};
+    if (!Admitidas(sola))
+        return;
+    Insertar(revisiones_, r);
+    MostrarListas();
+    EditRevCuota->setFocus();
+}
+
+void TDialogoCondiciones::BtnRevQuitarClick() {
+    Quitar(revisiones_, lbRevisiones);
+    MostrarListas();
+}
+
+void TDialogoCondiciones::BtnAceptarClick() {
+    if (Admitidas(LeerCondiciones()))
+        accept();
+}
+
+std::optional<CondicionesPrestamo> PedirCondiciones(QWidget* padre, const CondicionesPrestamo& actuales) {
+    TDialogoCondiciones dialogo(padre);
+    dialogo.PonerCondiciones(actuales);
+    if (puertas::EjecutarModal(dialogo) != QDialog::Accepted)
+        return std::nullopt;
+    return dialogo.LeerCondiciones();
+}

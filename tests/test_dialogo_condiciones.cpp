@@ -1,0 +1,163 @@
+#include "prueba_comun.h"
+#include "registro_dialogos.h"
+#include "aceleradores.h"
+
+#include "ui/ayuda.h"
+#include "app/dialogo_condiciones.h"
+#include "util/puertas.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace finance;
+
+Q_DECLARE_METATYPE(CondicionesPrestamo)
+
+namespace {
+
+QStringList Textos(const QListWidget* lb) {
+    QStringList textos;
+    for (int i = 0; i < lb->count(); ++i)
+        textos << lb->item(i)->text();
+    return textos;
+}
+
+void Escribir(QLineEdit* campo, const QString& texto) {
+    campo->clear();
+    QTest::keyClicks(campo, texto);
+}
+
+CondicionesPrestamo Completas() {
+    CondicionesPrestamo c;
+    c.periodicidad = Periodicidad::Trimestral;
+    c.comisionApertura = 1.5;
+    c.gastosIniciales = 350;
+    c.amortizaciones = {{8, 2000, ReduccionAmortizacion::Plazo, 1}, {20, 500, ReduccionAmortizacion::Cuota, 0}};
+    c.revisiones = {{4, 3.25}, {12, 0}};
+    return c;
+}
+
+}  // namespace
+
+class TestDialogoCondiciones : public QObject {
+    Q_OBJECT
+private slots:
+    void idaYVuelta() {
+        TDialogoCondiciones d;
+        d.PonerCondiciones(Completas());
+        QCOMPARE(d.LeerCondiciones(), Completas());
+        QCOMPARE(Textos(d.lbAmortizaciones), (QStringList{"Cuota 8: 2.000,00, reduce el plazo, comisión 1,00 %",
+                                                          "Cuota 20: 500,00, reduce la cuota"}));
+        QCOMPARE(Textos(d.lbRevisiones), (QStringList{"Cuota 4: 3,25 %", "Cuota 12: 0,00 %"}));
+        d.PonerCondiciones({});
+        QCOMPARE(d.LeerCondiciones(), CondicionesPrestamo{});
+    }
+
+    // Typed and added through the buttons, the lists keep instalment order
+    // and removing takes out the selected entry.
+    void anadirYQuitar() {
+        TDialogoCondiciones d;
+        d.show();
+        Escribir(d.EditAmortCuota, "30");
+        Escribir(d.EditAmortImporte, "1000,5");
+        d.CbAmortReduce->setCurrentIndex(1);
+        QTest::mouseClick(d.BtnAmortAnadir, Qt::LeftButton);
+        Escribir(d.EditAmortCuota, "6");
+        Escribir(d.EditAmortImporte, "200");
+        Escribir(d.EditAmortComision, "2");
+        d.CbAmortReduce->setCurrentIndex(0);
+        QTest::mouseClick(d.BtnAmortAnadir, Qt::LeftButton);
+        Escribir(d.EditRevCuota, "10");
+        Escribir(d.EditRevInteres, "4,5");
+        QTest::mouseClick(d.BtnRevAnadir, Qt::LeftButton);
+        QCOMPARE(Textos(d.lbAmortizaciones), (QStringList{"Cuota 6: 200,00, reduce el plazo, comisión 2,00 %",
+                                                          "Cuota 30: 1.000,50, reduce la cuota"}));
+        d.lbAmortizaciones->setCurrentRow(0);
+        QTest::mouseClick(d.BtnAmortQuitar, Qt::LeftButton);
+        d.lbRevisiones->setCurrentRow(0);
+        QTest::mouseClick(d.BtnRevQuitar, Qt::LeftButton);
+        const CondicionesPrestamo c = d.LeerCondiciones();
+        QCOMPARE(int(c.amortizaciones.size()), 1);
+        QCOMPARE(c.amortizaciones[0], (AmortizacionAnticipada{30, 1000.5, ReduccionAmortizacion::Cuota, 0}));
+        QVERIFY(c.revisiones.empty());
+    }
+
+    // A refused entry says why and is not added; refused conditions keep the
+    // window open.
+    void datosRechazados() {
+        RegistroDialogos registro;
+        TDialogoCondiciones d;
+        d.show();
+        Escribir(d.EditAmortCuota, "0");
+        Escribir(d.EditAmortImporte, "100");
+        QTest::mouseClick(d.BtnAmortAnadir, Qt::LeftButton);
+        Escribir(d.EditRevCuota, "3");
+        Escribir(d.EditRevInteres, "1200");
+        QTest::mouseClick(d.BtnRevAnadir, Qt::LeftButton);
+        Escribir(d.EditComisionApertura, "100");
+        QTest::mouseClick(d.BtnAceptar, Qt::LeftButton);
+        QCOMPARE(d.lbAmortizaciones->count(), 0);
+        QCOMPARE(d.lbRevisiones->count(), 0);
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QVERIFY(d.isVisible());
+        QCOMPARE(registro.Mostrados().size(), 3);
+        QCOMPARE(registro.Mostrados()[0].mensaje,
+                 "La cuota de una amortización anticipada debe ser 1 o mayor.");
+        QCOMPARE(registro.Mostrados()[1].mensaje, "El interés de la revisión de la cuota 3 debe estar entre 0 y 1000.");
+        QCOMPARE(registro.Mostrados()[2].mensaje,
+                 "La comisión de apertura debe ser un porcentaje desde 0 hasta menos de 100.");
+        for (const DialogoMostrado& m : registro.Mostrados())
+            QCOMPARE(m.titulo, "Condiciones del préstamo");
+    }
+
+    void pedirCondiciones() {
+        RegistroDialogos registro;
+        registro.ResponderCon([](QDialog& d) {
+            auto& dialogo = static_cast<TDialogoCondiciones&>(d);
+            dialogo.CbPeriodicidad->setCurrentIndex(int(Periodicidad::Semestral));
+            QTest::mouseClick(dialogo.BtnAceptar, Qt::LeftButton);
+        });
+        CondicionesPrestamo esperadas = Completas();
+        esperadas.periodicidad = Periodicidad::Semestral;
+        QCOMPARE(PedirCondiciones(nullptr, Completas()), std::optional(esperadas));
+        registro.ResponderCon([](QDialog& d) {
+            static_cast<TDialogoCondiciones&>(d).CbPeriodicidad->setCurrentIndex(int(Periodicidad::Anual));
+            QTest::mouseClick(static_cast<TDialogoCondiciones&>(d).BtnCancelar, Qt::LeftButton);
+        });
+        QVERIFY(!PedirCondiciones(nullptr, Completas()));
+    }
+
+    // Every control has a name for a screen reader, and no two accelerators
+    // of the window share a letter.
+    void nombresYAceleradores() {
+        TDialogoCondiciones d;
+        for (QWidget* w : d.findChildren<QWidget*>()) {
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                qobject_cast<QListWidget*>(w))
+                QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+        }
+        const QStringList letras = LetrasAcelerador(&d);
+        QCOMPARE(QSet<QString>(letras.begin(), letras.end()).size(), letras.size());
+        QCOMPARE(letras.size(), 15);
+    }
+
+    void f1AbreSuTema() {
+        InstalarAyudaF1(*qApp);
+        QList<int> pedidos;
+        puertas::FijarVisorAyuda([&pedidos](int contexto, QWidget*) { pedidos << contexto; });
+        TDialogoCondiciones d;
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        d.EditGastos->setFocus();
+        QTest::keyClick(d.EditGastos, Qt::Key_F1);
+        QCOMPARE(pedidos, QList<int>{6140});
+    }
+};
+
+ZZ_TEST_MAIN(TestDialogoCondiciones)
+#include "test_dialogo_condiciones.moc"
