@@ -82,7 +82,7 @@ private slots:
         auto v = PrestamoEscrito();
         v->CondicionesPres.amortizaciones = {{12, 100, finance::ReduccionAmortizacion::Plazo, 0}};
         v->CalcularPrestamo();
-        QVERIFY(v->CalculoFallido);
+        QVERIFY(v->CalculoFallido());
         QCOMPARE(registro.Mostrados().size(), 1);
         QCOMPARE(registro.Mostrados()[0].mensaje,
                  QStringLiteral("Con la cuota 12 el préstamo queda pagado: no admite una amortización anticipada."));
