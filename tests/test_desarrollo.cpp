@@ -33,6 +33,14 @@ namespace {
 
 using Ventana = TFormDesarrolloCalculos;
 
+// The summary's value panels from the first through `ultimo`.
+QStringList DatosHasta(const Ventana& v, DatoResumen ultimo) {
+    QStringList datos;
+    for (int n = int(DatoResumen::Primero); n <= int(ultimo); ++n)
+        datos << v.TextoDato(DatoResumen(n));
+    return datos;
+}
+
 // A grid row as the user reads it, cells joined by '|'.
 QString Fila(const TAttributeGrid& grid, int r) {
     QStringList celdas;
@@ -243,7 +251,7 @@ private slots:
         QCOMPARE(v->TextoTitulo(), QStringLiteral(" Préstamos, tabla de desarrollo"));
         QCOMPARE(QStringList({v->LblDato1->text(), v->LblDato2->text(), v->LblDato3->text(), v->LblDato4->text()}),
                  QStringList({"Cuota", "Interés", "Nº Cuotas", "Capital"}));
-        QCOMPARE(QStringList({v->TextoDato(1), v->TextoDato(2), v->TextoDato(3), v->TextoDato(4)}),
+        QCOMPARE(DatosHasta(*v, DatoResumen::Cuarto),
                  QStringList({"88,85", "12 %", "12", "1.000,00"}));
         QVERIFY(v->LblDato5->isHidden());
         QVERIFY(v->PnlDato5->isHidden());
@@ -269,7 +277,7 @@ private slots:
         QFETCH(QString, caja);
         Ventana v;
         DesarrollarPrestamo({{1000, 6, 12, 86.07, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}, caja, "12"}, v);
-        QTEST(v.TextoDato(2), "panel");
+        QTEST(v.TextoDato(DatoResumen::Segundo), "panel");
     }
 
     // Capital calculated for zero instalments: only the title row, and the
@@ -316,7 +324,7 @@ private slots:
         QCOMPARE(v->LblDato4->text(), "Cap. Inicial");
         QCOMPARE(v->LblDato5->text(), "Cap. Final");
         QVERIFY(!v->LblDato5->isHidden() && !v->PnlDato5->isHidden());
-        QCOMPARE(QStringList({v->TextoDato(1), v->TextoDato(2), v->TextoDato(3), v->TextoDato(4), v->TextoDato(5)}),
+        QCOMPARE(DatosHasta(*v, DatoResumen::Quinto),
                  QStringList({"100,00", "6 %", "120", "1.000,00", "18.289,27"}));
         QCOMPARE(v->PnlDato4->x(), 465);
     }
@@ -367,7 +375,7 @@ private slots:
         QCOMPARE(Colores(g, 1), QStringList({"e0e0e0/000000", "d3d3d3/800000", "e0e0e0/000080", "e0e0e0/000080",
                                              "d3d3d3/ff0000", "d3d3d3/ff0000"}));
         QCOMPARE(g.ColWidths(2), 141);
-        QCOMPARE(QStringList({v->TextoDato(1), v->TextoDato(2), v->TextoDato(3), v->TextoDato(4)}),
+        QCOMPARE(DatosHasta(*v, DatoResumen::Cuarto),
                  QStringList({"10.000,00", "1.000,00", "5", QString::number(aniosCalculo)}));
     }
 

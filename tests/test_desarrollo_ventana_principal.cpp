@@ -62,7 +62,7 @@ void LeerAlMostrar(RegistroDialogos& registro, Vista& vista) {
             const QLabel* etiquetas[] = {v->LblDato1, v->LblDato2, v->LblDato3, v->LblDato4, v->LblDato5};
             if (!etiquetas[n - 1]->isHidden()) {
                 vista.etiquetas << etiquetas[n - 1]->text();
-                vista.datos << v->TextoDato(n);
+                vista.datos << v->TextoDato(DatoResumen(n));
             }
         }
         const TAttributeGrid& g = *v->GridDesarrollo;

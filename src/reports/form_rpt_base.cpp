@@ -21,10 +21,11 @@ constexpr float kAnchoNombre = 120.0f;
 constexpr float kGrosorSeparador = 2;
 constexpr float kSeparacionValor = 1.5f;  // between a summary caption and its value
 constexpr float kAireTexto = 0.5f;  // kept clear at either side of a figure
-// The places of the column header and the detail band among the bands
-// FormCreate builds.
-constexpr std::size_t kBandaColumnas = 4;
-constexpr std::size_t kBandaDetalle = 6;
+// The bands FormCreate builds, in the order it builds them; the spaces are
+// the blank strips under the summary and under the column titles.
+enum class Lugar { Cabecera, Titulo, Resumen, EspacioResumen, Columnas, EspacioColumnas, Detalle, Pie };
+
+BandaInforme& BandaEn(DefinicionInforme& d, Lugar lugar) { return d.bandas[std::size_t(lugar)]; }
 
 EstiloTexto Estilo(float puntos, bool negrita, QRgb color = 0xff000000) {
     EstiloTexto e;
@@ -65,12 +66,10 @@ BandaInforme Banda(TipoBanda tipo, float alto, QRgb fondo, int padre = -1, unsig
     return b;
 }
 
-int UltimaBanda(const DefinicionInforme& d) { return int(d.bandas.size()) - 1; }
-
 }  // namespace
 
 void TFormRptBase::FormCreate(const Diseno& diseno) {
-    informe_.bandas.reserve(8);
+    informe_.bandas.reserve(std::size_t(Lugar::Pie) + 1);
     CrearCabecera();
     CrearResumen(diseno);
     CrearColumnas(diseno);
@@ -79,12 +78,12 @@ void TFormRptBase::FormCreate(const Diseno& diseno) {
 
     const QString nombre = TextoNombrePrograma() + QLatin1Char(' ') + TextoVersion();
     informe_.titulo = nombre;
-    LblRegistroPrograma = &informe_.bandas[0].etiquetas[0];
-    LblNombrePrograma = &informe_.bandas[0].etiquetas[1];
-    LblTitulo = &informe_.bandas[1].etiquetas[0];
+    LblRegistroPrograma = &BandaEn(informe_, Lugar::Cabecera).etiquetas[0];
+    LblNombrePrograma = &BandaEn(informe_, Lugar::Cabecera).etiquetas[1];
+    LblTitulo = &BandaEn(informe_, Lugar::Titulo).etiquetas[0];
     LblRegistroPrograma->texto = QStringLiteral("Cálculos financieros");
     LblNombrePrograma->texto = nombre;
-    for (auto& e : informe_.bandas[2].etiquetas)
+    for (auto& e : BandaEn(informe_, Lugar::Resumen).etiquetas)
         if (e.texto.isEmpty())
             valores_.push_back(&e);
 
@@ -104,7 +103,7 @@ void TFormRptBase::CrearCabecera() {
         Etiqueta({}, kFinNombre - kAnchoNombre, 0.25f, kAnchoNombre, normal, AlineacionTexto::Derecha));
     informe_.bandas.push_back(std::move(cabecera));
 
-    BandaInforme titulo = Banda(TipoBanda::Hija, 10.6f, kBlanco, 0);
+    BandaInforme titulo = Banda(TipoBanda::Hija, 10.6f, kBlanco, int(Lugar::Cabecera));
     EtiquetaInforme lbl = Etiqueta({}, 1.3f, 4.2f, 0, Estilo(12, true, kMarino));
     lbl.transparente = false;
     titulo.etiquetas.push_back(lbl);
@@ -112,7 +111,8 @@ void TFormRptBase::CrearCabecera() {
 }
 
 void TFormRptBase::CrearResumen(const Diseno& diseno) {
-    BandaInforme resumen = Banda(TipoBanda::Hija, kAltoFila, kAzulResumen, 1, MarcoAbajo | MarcoDerecha);
+    BandaInforme resumen =
+        Banda(TipoBanda::Hija, kAltoFila, kAzulResumen, int(Lugar::Titulo), MarcoAbajo | MarcoDerecha);
     const EstiloTexto estilo = Estilo(8, true, kMarino);
     for (const Resumen& r : diseno.resumen) {
         resumen.etiquetas.push_back(Etiqueta(r.rotulo, r.izquierda, kArribaTexto, 0, estilo));
@@ -122,7 +122,7 @@ void TFormRptBase::CrearResumen(const Diseno& diseno) {
     for (float x : diseno.separadoresResumen)
         resumen.lineas.push_back(Vertical(x, kAltoFila));
     informe_.bandas.push_back(std::move(resumen));
-    informe_.bandas.push_back(Banda(TipoBanda::Hija, 2.1f, kBlanco, 2));
+    informe_.bandas.push_back(Banda(TipoBanda::Hija, 2.1f, kBlanco, int(Lugar::Resumen)));
 }
 
 void TFormRptBase::CrearColumnas(const Diseno& diseno) {
@@ -143,7 +143,7 @@ void TFormRptBase::CrearColumnas(const Diseno& diseno) {
     for (float x : diseno.separadoresColumnas)
         titulos.lineas.push_back(Vertical(x, kAltoFila));
     informe_.bandas.push_back(std::move(titulos));
-    informe_.bandas.push_back(Banda(TipoBanda::Hija, 2.1f, kBlanco, UltimaBanda(informe_)));
+    informe_.bandas.push_back(Banda(TipoBanda::Hija, 2.1f, kBlanco, int(Lugar::Columnas)));
 }
 
 void TFormRptBase::CrearDetalle(const Diseno& diseno) {
@@ -187,7 +187,7 @@ void TFormRptBase::CrearPie() {
 
 void TFormRptBase::AjustarFuentes() {
     AjustarResumen();
-    AjustarColumnas(informe_.bandas[kBandaDetalle]);
+    AjustarColumnas(BandaEn(informe_, Lugar::Detalle));
 }
 
 void TFormRptBase::AjustarColumnas(BandaInforme& detalle) {
@@ -224,13 +224,13 @@ void TFormRptBase::AnadirSeccionFinal(const QString& titulo, const TablaTextos& 
     seccion_ = std::make_unique<TSeccionFinal>(titulo, tabla, informe_.AnchoBandas());
     // Each generation starts from the table's look.
     informe_.antesDeImprimir = [this, empezar = informe_.antesDeImprimir] {
-        seccion_->Restaurar(informe_.bandas[kBandaDetalle]);
+        seccion_->Restaurar(BandaEn(informe_, Lugar::Detalle));
         empezar();
     };
     informe_.necesitaDatos = [this] { return FilaActual < FilasInforme + seccion_->Filas(); };
     // A page that starts inside the section is headed by its titles, or
     // left blank there when the section's own titles are still to come.
-    informe_.bandas[kBandaColumnas].antesDeImprimir = [this](BandaInforme& banda) {
+    BandaEn(informe_, Lugar::Columnas).antesDeImprimir = [this](BandaInforme& banda) {
         FilaActual = FilasInforme + seccion_->Cabecera(banda, FilaActual - FilasInforme);
     };
 }

@@ -4,6 +4,7 @@
 // label per grid column and the footer with the date and page number, and
 // the data loop that prints grid rows 1 to FilasInforme - 1. Each report
 // gives its summary captions, columns and the rule for the line under a row.
+#include "reports/dato_resumen.h"
 #include "reports/engine/definicion_informe.h"
 #include "reports/medidor_texto.h"
 #include "reports/seccion_final.h"
@@ -61,7 +62,7 @@ protected:
     TFormRptBase() = default;
     // Builds the bands; the value labels of the summary follow in order.
     void FormCreate(const Diseno& diseno);
-    EtiquetaInforme* ValorResumen(std::size_t indice) { return valores_[indice]; }
+    EtiquetaInforme* ValorResumen(DatoResumen dato) { return valores_[std::size_t(dato) - 1]; }
 
     // Whether the line under the row FilaActual is drawn.
     virtual bool LineaVisible() const = 0;

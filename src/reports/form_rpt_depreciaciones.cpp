@@ -16,10 +16,10 @@ TFormRptDepreciaciones::TFormRptDepreciaciones() {
     d.lineaDesde = 13.8f;
     d.lineaLargo = 160.9f;
     FormCreate(d);
-    LblValorInicialTitulo = ValorResumen(0);
-    LblValorFinalTitulo = ValorResumen(1);
-    LblAniosUtil = ValorResumen(2);
-    LblAniosCalculados = ValorResumen(3);
+    LblValorInicialTitulo = ValorResumen(DatoResumen::Primero);
+    LblValorFinalTitulo = ValorResumen(DatoResumen::Segundo);
+    LblAniosUtil = ValorResumen(DatoResumen::Tercero);
+    LblAniosCalculados = ValorResumen(DatoResumen::Cuarto);
 }
 
 bool TFormRptDepreciaciones::LineaVisible() const {

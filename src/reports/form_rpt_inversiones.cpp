@@ -17,9 +17,9 @@ TFormRptInversiones::TFormRptInversiones() {
     d.lineaDesde = 13.5f;
     d.lineaLargo = 160.9f;
     FormCreate(d);
-    LblCuotaTitulo = ValorResumen(0);
-    LblInteres = ValorResumen(1);
-    LblAnios = ValorResumen(2);
-    LblCapInicial = ValorResumen(3);
-    LblCapFinal = ValorResumen(4);
+    LblCuotaTitulo = ValorResumen(DatoResumen::Primero);
+    LblInteres = ValorResumen(DatoResumen::Segundo);
+    LblAnios = ValorResumen(DatoResumen::Tercero);
+    LblCapInicial = ValorResumen(DatoResumen::Cuarto);
+    LblCapFinal = ValorResumen(DatoResumen::Quinto);
 }

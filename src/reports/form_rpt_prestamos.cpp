@@ -23,8 +23,8 @@ TFormRptPrestamos::TFormRptPrestamos() {
     d.lineaDesde = 2.1f;
     d.lineaLargo = 175.7f;
     FormCreate(d);
-    LblCuotaSol = ValorResumen(0);
-    LblIntSol = ValorResumen(1);
-    LblAniosSol = ValorResumen(2);
-    LblCapSol = ValorResumen(3);
+    LblCuotaSol = ValorResumen(DatoResumen::Primero);
+    LblIntSol = ValorResumen(DatoResumen::Segundo);
+    LblAniosSol = ValorResumen(DatoResumen::Tercero);
+    LblCapSol = ValorResumen(DatoResumen::Cuarto);
 }

@@ -30,27 +30,27 @@ std::unique_ptr<TFormRptBase> CrearInforme(const TFormDesarrolloCalculos& v) {
     switch (v.TipoDesarrollo) {
     case ClaseDesarrollo::Prestamo: {
         auto rpt = std::make_unique<TFormRptPrestamos>();
-        rpt->LblCapSol->texto = v.TextoDato(4);
-        rpt->LblIntSol->texto = v.TextoDato(2);
-        rpt->LblAniosSol->texto = v.TextoDato(3);
-        rpt->LblCuotaSol->texto = v.TextoDato(1);
+        rpt->LblCapSol->texto = v.TextoDato(DatoResumen::Cuarto);
+        rpt->LblIntSol->texto = v.TextoDato(DatoResumen::Segundo);
+        rpt->LblAniosSol->texto = v.TextoDato(DatoResumen::Tercero);
+        rpt->LblCuotaSol->texto = v.TextoDato(DatoResumen::Primero);
         return rpt;
     }
     case ClaseDesarrollo::Inversion: {
         auto rpt = std::make_unique<TFormRptInversiones>();
-        rpt->LblCuotaTitulo->texto = v.TextoDato(1);
-        rpt->LblInteres->texto = v.TextoDato(2);
-        rpt->LblAnios->texto = v.TextoDato(3);
-        rpt->LblCapInicial->texto = v.TextoDato(4);
-        rpt->LblCapFinal->texto = v.TextoDato(5);
+        rpt->LblCuotaTitulo->texto = v.TextoDato(DatoResumen::Primero);
+        rpt->LblInteres->texto = v.TextoDato(DatoResumen::Segundo);
+        rpt->LblAnios->texto = v.TextoDato(DatoResumen::Tercero);
+        rpt->LblCapInicial->texto = v.TextoDato(DatoResumen::Cuarto);
+        rpt->LblCapFinal->texto = v.TextoDato(DatoResumen::Quinto);
         return rpt;
     }
     case ClaseDesarrollo::Depreciacion: {
         auto rpt = std::make_unique<TFormRptDepreciaciones>();
-        rpt->LblValorInicialTitulo->texto = v.TextoDato(1);
-        rpt->LblValorFinalTitulo->texto = v.TextoDato(2);
-        rpt->LblAniosUtil->texto = v.TextoDato(3);
-        rpt->LblAniosCalculados->texto = v.TextoDato(4);
+        rpt->LblValorInicialTitulo->texto = v.TextoDato(DatoResumen::Primero);
+        rpt->LblValorFinalTitulo->texto = v.TextoDato(DatoResumen::Segundo);
+        rpt->LblAniosUtil->texto = v.TextoDato(DatoResumen::Tercero);
+        rpt->LblAniosCalculados->texto = v.TextoDato(DatoResumen::Cuarto);
         return rpt;
     }
     default: return nullptr;

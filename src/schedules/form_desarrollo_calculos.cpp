@@ -176,7 +176,7 @@ void TFormDesarrolloCalculos::CrearAccionesTabla() {
 
 void TFormDesarrolloCalculos::CrearTitulo() {
     PnlInfoDesarrollo = CrearFranja(this, QStringLiteral("PnlInfoDesarrollo"), QStringLiteral(" Desarrollo del cálculo"),
-                                    ColorTitulo, true);
+                                    ColorTitulo, LetraFranja::Negrita);
     PnlInfoDesarrollo->setFixedHeight(kAltoTitulo);
     QFont fuente(QStringLiteral("Arial"));
     fuente.setPointSize(11);
@@ -242,9 +242,9 @@ void TFormDesarrolloCalculos::CrearRejilla() {
 
 QString TFormDesarrolloCalculos::TextoTitulo() const { return PnlInfoDesarrollo->text(); }
 
-QString TFormDesarrolloCalculos::TextoDato(int n) const {
+QString TFormDesarrolloCalculos::TextoDato(DatoResumen dato) const {
     const TPanelResultado* const datos[] = {PnlDato1, PnlDato2, PnlDato3, PnlDato4, PnlDato5};
-    return n >= 1 && n <= 5 ? datos[n - 1]->text() : QString();
+    return datos[std::size_t(dato) - 1]->text();
 }
 
 void TFormDesarrolloCalculos::ActualizarEstado() {

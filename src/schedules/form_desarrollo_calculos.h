@@ -3,6 +3,7 @@
 // move through the periods, print and close, an information panel with the
 // figures the table was built from, and the grid of the periods. The schedule
 // builders fill it; the window adds the record moves and closing.
+#include "reports/dato_resumen.h"
 #include "util/tabla_textos.h"
 
 #include <QDialog>
@@ -60,9 +61,9 @@ public:
     const TablaTextos* ResumenAnualMostrado() const;
 
     // Texts the print action copies into the report: the title strip and the
-    // value panels 1 to 5 (empty outside 1 to 5).
+    // summary's value panels.
     QString TextoTitulo() const;
-    QString TextoDato(int n) const;
+    QString TextoDato(DatoResumen dato) const;
 
     // Fits the captions of the information panel to their texts and gives the
     // value panels the names a screen reader announces. The builders call it
