@@ -321,7 +321,7 @@ private slots:
         const QList<QLineEdit*> edits{enGrupo, enPagina, suelto};
         const QPalette paletaEtiqueta = etiqueta->palette();
 
-        HabilitarCampos(&contenedor, false, true);
+        HabilitarCampos(&contenedor, ModoCampo::SoloLectura, MarcoCampo::SegunModo);
         for (QLineEdit* e : edits) {
             QVERIFY(e->isReadOnly());
             QVERIFY(!e->hasFrame());
@@ -333,7 +333,7 @@ private slots:
         QCOMPARE(ColorFondo(combo), ColorSoloLectura);
         QCOMPARE(etiqueta->palette(), paletaEtiqueta);
 
-        HabilitarCampos(&contenedor, true, false);
+        HabilitarCampos(&contenedor, ModoCampo::Editable, MarcoCampo::SinCambio);
         for (QLineEdit* e : edits) {
             QVERIFY(!e->isReadOnly());
             QVERIFY(!e->hasFrame());  // without relief the border stays as it was
@@ -341,7 +341,7 @@ private slots:
             QVERIFY(e->focusPolicy() & Qt::TabFocus);
         }
         QVERIFY(combo->isEnabled());
-        HabilitarCampo(enPagina, true, true);
+        HabilitarCampo(enPagina, ModoCampo::Editable, MarcoCampo::SegunModo);
         QVERIFY(enPagina->hasFrame());
     }
 

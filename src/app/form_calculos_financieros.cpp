@@ -1,4 +1,5 @@
 #include "app/form_calculos_financieros.h"
+#include "app/form_calculos_financieros_tabla.h"
 
 #include "ui/avisos.h"
 #include "ui/ayuda.h"
@@ -54,16 +55,14 @@ void TFormCalculosFinancieros::FormCreate() {
     // without CustomizeWindowHint an X11 window manager adds a maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    HabilitarCampos(pcCalculos, true, true);
+    HabilitarCampos(pcCalculos, ModoCampo::Editable, MarcoCampo::SegunModo);
     ResaltarCampos(this);
     PrepararPaginaPrestamos();
     PrepararPaginaInversiones();
     PrepararPaginaDepreciaciones();
-    VigilarDatos(PnlPresInfo, {EditPresCuota, EditPresInteres, EditPresNum, EditPresCapital}, cbPresAportacion);
-    VigilarDatos(PnlInvInfo, {EditInvCuota, EditInvInteres, EditInvNum, EditInvCapital, EditInvCapInicial},
-                 CbInvAportacion);
-    VigilarDatos(PnlDepInfo, {EditDepValorInicial, EditDepValorFinal, EditDepAniosUtil, EditDepAniosCalculo},
-                 nullptr);
+    VigilarDatos(PnlPresInfo, TablaPrestamos());
+    VigilarDatos(PnlInvInfo, TablaInversiones());
+    VigilarDatos(PnlDepInfo, TablaDepreciaciones());
     pcCalculos->setCurrentWidget(tsPres);
 
     connect(pcCalculos, &QTabWidget::currentChanged, this, &TFormCalculosFinancieros::pcCalculosChange);
@@ -133,31 +132,25 @@ void TFormCalculosFinancieros::CbDepCalculosClick() {
 
 void TFormCalculosFinancieros::PrepararIncognita() {
     QWidget* pagina = pcCalculos->currentWidget();
-    if (pagina == tsPres) {
-        DesbloquearEdits(PnlPresDatos);
-        QLineEdit* const incognitas[] = {EditPresCuota, EditPresInteres, EditPresNum, EditPresCapital};
-        QWidget* const botones[] = {BtnPresCuota, BtnPresInteres, BtnPresNum, BtnPresCapital};
-        const int i = finance::IndiceEnLaLista(CodigoCalculo::PrestamoCuota, CalculoActual);
-        if (i >= 0 && i <= 3) {
-            BloquearIncognita(incognitas[i]);
-            HabilitarBotones({BtnPresCuota, BtnPresInteres, BtnPresNum, BtnPresCapital}, botones[i]);
-        }
-    } else if (pagina == tsInv) {
-        DesbloquearEdits(PnlInvDatos);
-        QLineEdit* const incognitas[] = {EditInvCuota, EditInvInteres, EditInvNum, EditInvCapital};
-        QWidget* const botones[] = {BtnInvCuota, BtnInvInteres, BtnInvNum, BtnInvCapital};
-        const int i = finance::IndiceEnLaLista(CodigoCalculo::InversionCuota, CalculoActual);
-        if (i >= 0 && i <= 3) {
-            BloquearIncognita(incognitas[i]);
-            HabilitarBotones({BtnInvCuota, BtnInvInteres, BtnInvNum, BtnInvCapital, BtnInvCapInicial}, botones[i]);
-        }
-    }
+    if (pagina == tsPres)
+        PrepararIncognita(PnlPresDatos, TablaPrestamos(), CodigoCalculo::PrestamoCuota);
+    else if (pagina == tsInv)
+        PrepararIncognita(PnlInvDatos, TablaInversiones(), CodigoCalculo::InversionCuota);
 }
 
-void TFormCalculosFinancieros::HabilitarBotones(std::initializer_list<QWidget*> botones, QWidget* desactivado) {
-    for (QWidget* boton : botones) {
+// The unknown's box is locked and its calculator button disabled; every other
+// box and button of the page is usable.
+void TFormCalculosFinancieros::PrepararIncognita(QWidget* datos, const TablaDePagina& tabla, CodigoCalculo primero) {
+    DesbloquearEdits(datos);
+    const int i = finance::IndiceEnLaLista(primero, CalculoActual);
+    if (i < 0 || i >= tabla.incognitas)
+        return;
+    const CampoDePagina& incognita = tabla.campos[std::size_t(i)];
+    BloquearIncognita(this->*incognita.miembro);
+    for (const CampoDePagina& campo : tabla.campos) {
+        QWidget* boton = campo.boton ? this->*campo.boton : nullptr;
         if (boton)
-            boton->setEnabled(boton != desactivado);
+            boton->setEnabled(campo.boton != incognita.boton);
     }
 }
 

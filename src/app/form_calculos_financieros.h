@@ -24,6 +24,7 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class TPanelResultado;
+struct TablaDePagina;
 
 class TFormCalculosFinancieros : public QMainWindow {
     Q_OBJECT
@@ -154,10 +155,10 @@ private:
     void PrepararPaginaDepreciaciones();
 
     void PrepararIncognita();
+    void PrepararIncognita(QWidget* datos, const TablaDePagina& tabla, finance::CodigoCalculo primero);
     void DesbloquearEdits(QWidget* panel);
     void BloquearIncognita(QLineEdit* campo);
     void ColorearResultados(QWidget* panel);
-    void HabilitarBotones(std::initializer_list<QWidget*> botones, QWidget* desactivado);
 
     void InicializarPrestamo();
     void InicializarInversion();
@@ -167,7 +168,7 @@ private:
 
     // The results heading of each page says whether its panels still belong
     // to the boxes as they are: see form_calculos_financieros_resultados.cpp.
-    void VigilarDatos(QLabel* cabecera, std::initializer_list<QLineEdit*> campos, QComboBox* aportacion);
+    void VigilarDatos(QLabel* cabecera, const TablaDePagina& tabla);
     void DatosCambiados(QLabel* cabecera);
     void ResultadosAlDia(QLabel* cabecera, bool hayResultados);
     // A note added to the heading's text, such as the conditions the results

@@ -49,6 +49,11 @@ QGridLayout* RejillaDeUnaColumna(QWidget* panel) {
 
 }  // namespace
 
+const TablaDePagina& TablaDepreciaciones() {
+    static const TablaDePagina tabla{kCampos, nullptr, kResultados, 0};
+    return tabla;
+}
+
 QWidget* TFormCalculosFinancieros::CrearPaginaDepreciaciones() {
     tsDep = CrearPagina(QStringLiteral("tsDep"), QStringLiteral("&Depreciaciones"), PnlDepCalculos, CbDepCalculos,
                         PnlDepDatos, PnlDepInfo, PnlDepResul);

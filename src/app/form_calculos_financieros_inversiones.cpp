@@ -47,6 +47,11 @@ constexpr int kAportacionInicial = 1;
 
 }  // namespace
 
+const TablaDePagina& TablaInversiones() {
+    static const TablaDePagina tabla{kCampos, &kAportacion, kResultados, 4};
+    return tabla;
+}
+
 QWidget* TFormCalculosFinancieros::CrearPaginaInversiones() {
     tsInv = CrearPagina(QStringLiteral("tsInv"), QStringLiteral("&Inversiones"), PnlInvCalculos, CbInvCalculos,
                         PnlInvDatos, PnlInvInfo, PnlInvResul);

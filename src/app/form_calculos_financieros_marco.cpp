@@ -85,7 +85,7 @@ void TFormCalculosFinancieros::CrearMarco() {
     columna->setSpacing(0);
 
     PnlInfoCalculos = CrearFranja(cliente, QStringLiteral("PnlInfoCalculos"), QStringLiteral(" Préstamos"),
-                                  ColorTitulo, true);
+                                  ColorTitulo, LetraFranja::Negrita);
     PnlInfoCalculos->setFixedHeight(kAltoTitulo);
     QFont titulo = PnlInfoCalculos->font();
     titulo.setPointSize(11);
@@ -227,7 +227,8 @@ QWidget* TFormCalculosFinancieros::CrearPagina(const QString& nombre, const QStr
     columna->addWidget(datos, 1);
 
     info = CrearFranja(pagina, QStringLiteral("Pnl%1Info").arg(sufijo),
-                       QStringLiteral(" Resultados del último cálculo realizado"), ColorCabecera, true);
+                       QStringLiteral(" Resultados del último cálculo realizado"), ColorCabecera,
+                       LetraFranja::Negrita);
     info->setFixedHeight(22);
     columna->addWidget(info);
 

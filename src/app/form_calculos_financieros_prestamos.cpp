@@ -48,6 +48,11 @@ constexpr int kAportacionInicial = 0;
 
 }  // namespace
 
+const TablaDePagina& TablaPrestamos() {
+    static const TablaDePagina tabla{kCampos, &kAportacion, kResultados, 4};
+    return tabla;
+}
+
 QWidget* TFormCalculosFinancieros::CrearPaginaPrestamos() {
     tsPres = CrearPagina(QStringLiteral("tsPres"), QStringLiteral("&Préstamos"), PnlPresCalculos, CbPresCalculos,
                          PnlPresDatos, PnlPresInfo, PnlPresResul);

@@ -5,6 +5,7 @@
 // page is cleared.
 #include "ui/controles_pagina.h"
 #include "app/form_calculos_financieros.h"
+#include "app/form_calculos_financieros_tabla.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -35,12 +36,17 @@ void MostrarCabecera(QLabel* cabecera, bool anteriores) {
 
 }  // namespace
 
-void TFormCalculosFinancieros::VigilarDatos(QLabel* cabecera, std::initializer_list<QLineEdit*> campos,
-                                            QComboBox* aportacion) {
-    for (QLineEdit* campo : campos)
-        connect(campo, &QLineEdit::textChanged, this, [this, cabecera] { DatosCambiados(cabecera); });
-    if (aportacion)
-        connect(aportacion, &QComboBox::currentIndexChanged, this, [this, cabecera] { DatosCambiados(cabecera); });
+// The results depend on every figure of the page and on its contributions
+// list, not on the dates, which only place the schedule in the calendar.
+void TFormCalculosFinancieros::VigilarDatos(QLabel* cabecera, const TablaDePagina& tabla) {
+    for (const CampoDePagina& campo : tabla.campos) {
+        if (campo.contenido != ContenidoCampo::Fecha)
+            connect(this->*campo.miembro, &QLineEdit::textChanged, this,
+                    [this, cabecera] { DatosCambiados(cabecera); });
+    }
+    if (tabla.lista)
+        connect(this->*tabla.lista->miembro, &QComboBox::currentIndexChanged, this,
+                [this, cabecera] { DatosCambiados(cabecera); });
 }
 
 void TFormCalculosFinancieros::DatosCambiados(QLabel* cabecera) {

@@ -39,6 +39,21 @@ struct CampoDePagina : ControlDePagina<QLineEdit> {
 using ListaDePagina = ControlDePagina<QComboBox>;
 using ResultadoDePagina = ControlDePagina<TPanelResultado>;
 
+// A whole page: its boxes, its contributions list (null when it has none) and
+// its result panels. The first `incognitas` boxes are the unknowns of the
+// page's list of calculations, in the list's order; a page whose calculations
+// use every box has none.
+struct TablaDePagina {
+    std::span<const CampoDePagina> campos;
+    const ListaDePagina* lista;
+    std::span<const ResultadoDePagina> resultados;
+    int incognitas;
+};
+
+const TablaDePagina& TablaPrestamos();
+const TablaDePagina& TablaInversiones();
+const TablaDePagina& TablaDepreciaciones();
+
 // The input panel: the boxes, then the list (when `lista` is not null), then
 // each box's button; the tab order runs from `primero` through the boxes to
 // the list.

@@ -79,7 +79,7 @@ QFrame* CrearPanel(QWidget* padre, const QString& nombre, const QColor& fondo) {
 }
 
 QLabel* CrearFranja(QWidget* padre, const QString& nombre, const QString& caption, const QColor& fondo,
-                    bool negrita) {
+                    LetraFranja letra) {
     auto* franja = new QLabel(caption, padre);
     franja->setObjectName(nombre);
     QPalette paleta = franja->palette();
@@ -89,7 +89,7 @@ QLabel* CrearFranja(QWidget* padre, const QString& nombre, const QString& captio
     franja->setAutoFillBackground(true);
     franja->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont fuente = franja->font();
-    fuente.setBold(negrita);
+    fuente.setBold(letra == LetraFranja::Negrita);
     franja->setFont(fuente);
     return franja;
 }

@@ -36,9 +36,12 @@ QString SinAcelerador(QString caption);
 // A flat panel filled with a colour.
 QFrame* CrearPanel(QWidget* padre, const QString& nombre, const QColor& fondo);
 
+// The weight of a strip's caption.
+enum class LetraFranja { Normal, Negrita };
+
 // A strip with a left-aligned caption on a coloured background.
 QLabel* CrearFranja(QWidget* padre, const QString& nombre, const QString& caption, const QColor& fondo,
-                    bool negrita);
+                    LetraFranja letra);
 
 // The grid of an input panel: label, box and the place of its button in
 // columns 0-2 and again in columns 4-6.

@@ -102,7 +102,9 @@ void FechaDeHoySiEnBlanco(QLineEdit* campo) {
 
 bool LeerValidacion() { return TClaseAux::Instancia().LeerValidacion(); }
 
-void HabilitarCampo(QWidget* campo, bool editable, bool relieve) {
+void HabilitarCampo(QWidget* campo, ModoCampo modo, MarcoCampo marco) {
+    const bool editable = modo == ModoCampo::Editable;
+    const bool relieve = marco == MarcoCampo::SegunModo;
     if (auto* edit = qobject_cast<QLineEdit*>(campo)) {
         edit->setReadOnly(!editable);
         if (relieve)
@@ -116,12 +118,12 @@ void HabilitarCampo(QWidget* campo, bool editable, bool relieve) {
     FijarEnTabulacion(campo, editable);
 }
 
-void HabilitarCampos(QWidget* contenedor, bool editable, bool relieve) {
+void HabilitarCampos(QWidget* contenedor, ModoCampo modo, MarcoCampo marco) {
     for (QWidget* hijo : HijosDirectos(contenedor)) {
         if (EsCampo(hijo))
-            HabilitarCampo(hijo, editable, relieve);
+            HabilitarCampo(hijo, modo, marco);
         else if (!HijosDirectos(hijo).isEmpty())
-            HabilitarCampos(hijo, editable, relieve);
+            HabilitarCampos(hijo, modo, marco);
     }
 }
 

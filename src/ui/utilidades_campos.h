@@ -52,15 +52,22 @@ void FechaDeHoySiEnBlanco(QLineEdit* campo);
 // back to true.
 bool LeerValidacion();
 
+// Whether HabilitarCampos makes the controls writable or read-only.
+enum class ModoCampo { SoloLectura, Editable };
+// Whether a control's frame follows its mode (framed when editable, flat when
+// read-only) or stays as it is.
+enum class MarcoCampo { SinCambio, SegunModo };
+
 // Makes every input control inside the container (edit boxes and combo boxes,
 // searched through panels, pages and groups) editable or read-only: see
 // HabilitarCampo.
-void HabilitarCampos(QWidget* contenedor, bool editable, bool relieve);
+void HabilitarCampos(QWidget* contenedor, ModoCampo modo, MarcoCampo marco);
 
-// Editable: writable, white, in the Tab order, with a frame when `relieve`.
-// Read-only: read-only, grey, out of the Tab order (still reachable by mouse),
-// flat when `relieve`. A combo box is enabled or disabled instead.
-void HabilitarCampo(QWidget* campo, bool editable, bool relieve);
+// Editable: writable, white, in the Tab order, with a frame when the frame
+// follows the mode. Read-only: read-only, grey, out of the Tab order (still
+// reachable by mouse), flat when the frame follows the mode. A combo box is
+// enabled or disabled instead.
+void HabilitarCampo(QWidget* campo, ModoCampo modo, MarcoCampo marco);
 
 // Installs the focus highlight on every input control inside the container
 // (edit boxes, combo boxes and list boxes), except read-only edit boxes: the
