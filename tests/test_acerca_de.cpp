@@ -14,8 +14,18 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 
 namespace {
+
+// What the about window shows, written out here so that a wrong identity text
+// cannot pass by being compared with itself. Wide-character literals keep
+// them out of this program's bytes, as the program itself does.
+const QString kTitulo = QStringLiteral("Zelvar Zuzidaduve 1.0");
+const QString kAutor = QStringLiteral("Desarrollado por Marta Zelvar Ibáñez");
+const QString kDerechos = QStringLiteral("© 2026 ZelvarSoft. Todos los derechos reservados.");
+const QString kWeb = QStringLiteral("www.zelvarsoft.example");
+const QString kCorreo = QStringLiteral("soporte@zelvarsoft.example");
 
 QColor Fondo(const QWidget* control) { return control->palette().color(control->backgroundRole()); }
 QColor Letra(const QWidget* control) { return control->palette().color(control->foregroundRole()); }
@@ -55,8 +65,11 @@ private slots:
         QFile programa(QCoreApplication::applicationFilePath());
         QVERIFY(programa.open(QIODevice::ReadOnly));
         const QByteArray binario = programa.readAll();
-        for (const QString& texto : {TextoWeb(), TextoCorreo(), TextoAutor(), TextoDerechos()}) {
+        const std::pair<QString, QString> textos[] = {
+            {TextoWeb(), kWeb}, {TextoCorreo(), kCorreo}, {TextoAutor(), kAutor}, {TextoDerechos(), kDerechos}};
+        for (const auto& [texto, esperado] : textos) {
             QVERIFY(!texto.isEmpty());
+            QCOMPARE(texto, esperado);
             QVERIFY2(!binario.contains(texto.toUtf8()), qPrintable(texto));
         }
         QCOMPARE(TextoNombrePrograma(), QStringLiteral("Zelvar Zuzidaduve"));
@@ -76,13 +89,13 @@ private slots:
 
     void ventanaMuestraLaIdentidad() {
         TFormAcercade acercade;
-        QCOMPARE(acercade.windowTitle(), TextoNombrePrograma() + QLatin1Char(' ') + TextoVersion());
-        QCOMPARE(acercade.LblNombreProg->text(), TextoNombrePrograma());
-        QCOMPARE(acercade.LblVersion->text(), QStringLiteral("Versión ") + TextoVersion());
-        QCOMPARE(acercade.LblNombreAutor->text(), TextoAutor());
-        QCOMPARE(acercade.LblDerechosAutor->text(), TextoDerechos());
-        QCOMPARE(acercade.LblWebAutor->text(), TextoWeb());
-        QCOMPARE(acercade.LblEmailAutor->text(), TextoCorreo());
+        QCOMPARE(acercade.windowTitle(), kTitulo);
+        QCOMPARE(acercade.LblNombreProg->text(), QStringLiteral("Zelvar Zuzidaduve"));
+        QCOMPARE(acercade.LblVersion->text(), QStringLiteral("Versión 1.0"));
+        QCOMPARE(acercade.LblNombreAutor->text(), kAutor);
+        QCOMPARE(acercade.LblDerechosAutor->text(), kDerechos);
+        QCOMPARE(acercade.LblWebAutor->text(), kWeb);
+        QCOMPARE(acercade.LblEmailAutor->text(), kCorreo);
         QCOMPARE(ContextoAyuda(&acercade), 1020);
         QCOMPARE(acercade.size(), QSize(371, 272));
         QVERIFY(acercade.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -94,15 +107,19 @@ private slots:
     // The date goes in words, never in the short date format.
     void fechaEnLetra_data() {
         QTest::addColumn<QLocale>("locale");
-        QTest::newRow("dia primero") << QLocale(QLocale::Spanish, QLocale::Spain);
-        QTest::newRow("mes primero") << QLocale(QLocale::English, QLocale::UnitedStates);
+        QTest::addColumn<QString>("esperada");
+        QTest::newRow("dia primero") << QLocale(QLocale::Spanish, QLocale::Spain)
+                                     << QStringLiteral("10 de Diciembre de 2026");
+        QTest::newRow("mes primero") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                     << QStringLiteral("December 10, 2026");
     }
     void fechaEnLetra() {
         QFETCH(QLocale, locale);
+        QFETCH(QString, esperada);
         LeerAjustesRegionales(locale);
         TFormAcercade acercade;
         const QString linea = acercade.LblFechaVersion->text();
-        QCOMPARE(linea, FechaEnLetra(*LeerFecha(TextoFechaVersion())));
+        QCOMPARE(linea, esperada);
         QVERIFY2(!linea.contains(QLatin1Char('/')), qPrintable(linea));
         QVERIFY(linea.contains(QString::number(LeerFecha(TextoFechaVersion())->year())));
     }
@@ -129,8 +146,8 @@ private slots:
         QTest::mouseClick(acercade.LblEmailAutor, Qt::LeftButton);
         QTest::mouseClick(acercade.LblNombreAutor, Qt::LeftButton);
         QTest::mouseClick(acercade.LblWebAutor, Qt::RightButton);
-        const QList<QUrl> esperadas{QUrl(QStringLiteral("http://") + TextoWeb()),
-                                    QUrl(QStringLiteral("mailto:") + TextoCorreo())};
+        const QList<QUrl> esperadas{QUrl(QStringLiteral("http://www.zelvarsoft.example")),
+                                    QUrl(QStringLiteral("mailto:soporte@zelvarsoft.example"))};
         QCOMPARE(registro.Direcciones(), esperadas);
         QVERIFY(acercade.isVisible());
     }
@@ -176,7 +193,7 @@ private slots:
         RegistroDialogos registro;
         MostrarAcercaDe();
         QCOMPARE(registro.Mostrados().size(), 1);
-        QCOMPARE(registro.Mostrados().first().titulo, TextoNombrePrograma() + QLatin1Char(' ') + TextoVersion());
+        QCOMPARE(registro.Mostrados().first().titulo, kTitulo);
     }
 
     void accesibilidad() {
@@ -188,7 +205,7 @@ private slots:
         for (QWidget* control : controles)
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
         QCOMPARE(acercade.BtnAceptar->accessibleName(), QStringLiteral("Aceptar"));
-        QCOMPARE(acercade.LblWebAutor->accessibleName(), TextoWeb());
+        QCOMPARE(acercade.LblWebAutor->accessibleName(), kWeb);
         QCOMPARE(acercade.LblWebAutor->accessibleDescription(), QStringLiteral("Visitar la web de ZelvarSoft"));
         QCOMPARE(acercade.LblEmailAutor->accessibleDescription(),
                  QStringLiteral("Enviar un correo electrónico a ZelvarSoft"));
