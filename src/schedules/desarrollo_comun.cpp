@@ -72,7 +72,7 @@ void MedirColumna(TEscrituraTabla& medida, int c, int filas, const CeldaDeFila& 
 
 }  // namespace
 
-void PrepararRejilla(TAttributeGrid& grid, std::initializer_list<ColumnaDesarrollo> columnas, int periodos) {
+void PrepararRejilla(TAttributeGrid& grid, const std::vector<ColumnaDesarrollo>& columnas, int periodos) {
     grid.SetColCount(int(columnas.size()));
     int c = 0;
     for (const ColumnaDesarrollo& columna : columnas) {

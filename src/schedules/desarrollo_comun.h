@@ -28,7 +28,7 @@ struct ColumnaDesarrollo {
 
 // Gives the grid one column per entry, with its title in row 0, its
 // background and its font colour, and one row per period after the title.
-void PrepararRejilla(TAttributeGrid& grid, std::initializer_list<ColumnaDesarrollo> columnas, int periodos);
+void PrepararRejilla(TAttributeGrid& grid, const std::vector<ColumnaDesarrollo>& columnas, int periodos);
 
 // What a cell of a table shows: a whole number, a date or an amount.
 struct ValorCelda {

@@ -9,45 +9,79 @@
 #include "widgets/grid/attribute_grid.h"
 
 #include <QLabel>
+#include <algorithm>
+#include <memory>
 
 namespace {
 
-ValorCelda CeldaPrestamo(const trPrestamo& f, int c) {
-    switch (c) {
-    case 0: return CeldaEntero(f.numero);
-    case 1: return CeldaFecha(f.fecha);
-    case 2: return CeldaImporte(f.cuota);
-    case 3: return CeldaImporte(f.capital);
-    case 4: return CeldaImporte(f.interes);
-    case 5: return CeldaImporte(f.amortizado);
-    case 6: return CeldaImporte(f.pendiente);
-    case 7: return CeldaImporte(f.pagado);
-    case 8: return CeldaImporte(f.intereses);
+// The fields a loan row can show, in the order of the plain table; the
+// early repayment and its fee come last because they show only when used.
+enum Campo { kNumero, kFecha, kCuota, kCapital, kInteres, kAmortizado, kPendiente, kPagado, kIntereses,
+             kAmortAnticipada, kComision };
+
+ValorCelda CeldaPrestamo(const trPrestamo& f, int campo) {
+    switch (campo) {
+    case kNumero: return CeldaEntero(f.numero);
+    case kFecha: return CeldaFecha(f.fecha);
+    case kCuota: return CeldaImporte(f.cuota);
+    case kCapital: return CeldaImporte(f.capital);
+    case kInteres: return CeldaImporte(f.interes);
+    case kAmortizado: return CeldaImporte(f.amortizado);
+    case kPendiente: return CeldaImporte(f.pendiente);
+    case kPagado: return CeldaImporte(f.pagado);
+    case kIntereses: return CeldaImporte(f.intereses);
+    case kAmortAnticipada: return CeldaImporte(f.amortAnticipada);
+    case kComision: return CeldaImporte(f.comision);
     default: return {};
     }
+}
+
+struct ColumnaPrestamo {
+    Campo campo;
+    ColumnaDesarrollo aspecto;
+};
+
+// The table's columns: the plain nine, with the early repayment (and its
+// fee, when one has a fee) after the instalment's split, where a reader
+// looks for what else was paid with it.
+std::vector<ColumnaPrestamo> ColumnasPrestamo(const finance::CondicionesPrestamo& condiciones) {
+    std::vector<ColumnaPrestamo> columnas{{kNumero, {QStringLiteral("Nº"), kFondoClaro, clBlack}},
+                                          {kFecha, {QStringLiteral("Fecha"), kFondoOscuro, clMaroon}},
+                                          {kCuota, {QStringLiteral("Cuota"), kFondoClaro, clNavy}},
+                                          {kCapital, {QStringLiteral("Capital"), kFondoClaro, clNavy}},
+                                          {kInteres, {QStringLiteral("Interés"), kFondoClaro, clNavy}}};
+    const auto& amortizaciones = condiciones.amortizaciones;
+    if (!amortizaciones.empty())
+        columnas.push_back({kAmortAnticipada, {QStringLiteral("Amort. anticipada"), kFondoClaro, clNavy}});
+    if (std::any_of(amortizaciones.begin(), amortizaciones.end(), [](const auto& a) { return a.comision != 0; }))
+        columnas.push_back({kComision, {QStringLiteral("Comisión"), kFondoClaro, clNavy}});
+    columnas.insert(columnas.end(), {{kAmortizado, {QStringLiteral("Amortizado"), kFondoOscuro, clBlack}},
+                                     {kPendiente, {QStringLiteral("Pendiente"), kFondoOscuro, clBlack}},
+                                     {kPagado, {QStringLiteral("Pagado"), kFondoClaro, clRed}},
+                                     {kIntereses, {QStringLiteral("Intereses"), kFondoClaro, clRed}}});
+    return columnas;
 }
 
 }  // namespace
 
 void EscribirTablaPrestamo(const DatosFilasPrestamo& datos, TAttributeGrid& grid) {
-    std::vector<trPrestamo> filas = FilasPrestamo(datos);
-    PrepararRejilla(grid,
-                    {{QStringLiteral("Nº"), kFondoClaro, clBlack},
-                     {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
-                     {QStringLiteral("Cuota"), kFondoClaro, clNavy},
-                     {QStringLiteral("Capital"), kFondoClaro, clNavy},
-                     {QStringLiteral("Interés"), kFondoClaro, clNavy},
-                     {QStringLiteral("Amortizado"), kFondoOscuro, clBlack},
-                     {QStringLiteral("Pendiente"), kFondoOscuro, clBlack},
-                     {QStringLiteral("Pagado"), kFondoClaro, clRed},
-                     {QStringLiteral("Intereses"), kFondoClaro, clRed}},
-                    int(filas.size()));
-    MostrarFilas(grid, std::move(filas), CeldaPrestamo);
+    auto filas = std::make_shared<const std::vector<trPrestamo>>(FilasPrestamo(datos));
+    const std::vector<ColumnaPrestamo> columnas = ColumnasPrestamo(datos.condiciones);
+    std::vector<ColumnaDesarrollo> aspectos;
+    std::vector<Campo> campos;
+    for (const ColumnaPrestamo& c : columnas) {
+        aspectos.push_back(c.aspecto);
+        campos.push_back(c.campo);
+    }
+    PrepararRejilla(grid, aspectos, int(filas->size()));
+    MostrarFilas(grid, int(filas->size()), [filas, campos](int c, int i) {
+        return CeldaPrestamo((*filas)[std::size_t(i)], campos[std::size_t(c)]);
+    });
 }
 
 void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrolloCalculos& ventana) {
     const DatosFilasPrestamo& d = entrada.datos;
-    ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha);
+    ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha, finance::MesesPorPeriodo(d.condiciones.periodicidad));
     EscribirTablaPrestamo(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = ClaseDesarrollo::Prestamo;
