@@ -94,5 +94,9 @@ private:
 // too narrow for its figure, moving the pairs to its right along.
 void EnsancharPanelesInformacion(TFormDesarrolloCalculos& ventana);
 
+// Widens the window, as far as the screen allows, so that it opens showing
+// every column of its table.
+void EnsancharParaColumnas(TFormDesarrolloCalculos& ventana);
+
 // Widens the columns from "primera" to the last by the same amount.
 void EnsancharColumnas(TAttributeGrid& grid, int primera, int pixeles);

@@ -36,29 +36,15 @@ ValorCelda CeldaPrestamo(const trPrestamo& f, int campo) {
     }
 }
 
-struct ColumnaPrestamo {
-    Campo campo;
-    ColumnaDesarrollo aspecto;
-};
-
-// The table's columns: the plain nine, with the early repayment (and its
-// fee, when one has a fee) after the instalment's split, where a reader
-// looks for what else was paid with it.
-std::vector<ColumnaPrestamo> ColumnasPrestamo(const finance::CondicionesPrestamo& condiciones) {
-    std::vector<ColumnaPrestamo> columnas{{kNumero, {QStringLiteral("Nº"), kFondoClaro, clBlack}},
-                                          {kFecha, {QStringLiteral("Fecha"), kFondoOscuro, clMaroon}},
-                                          {kCuota, {QStringLiteral("Cuota"), kFondoClaro, clNavy}},
-                                          {kCapital, {QStringLiteral("Capital"), kFondoClaro, clNavy}},
-                                          {kInteres, {QStringLiteral("Interés"), kFondoClaro, clNavy}}};
+// The columns an early repayment adds: its amount, and its fee when one
+// has a fee.
+std::vector<std::pair<Campo, QString>> ColumnasAnticipadas(const finance::CondicionesPrestamo& condiciones) {
     const auto& amortizaciones = condiciones.amortizaciones;
+    std::vector<std::pair<Campo, QString>> columnas;
     if (!amortizaciones.empty())
-        columnas.push_back({kAmortAnticipada, {QStringLiteral("Amort. anticipada"), kFondoClaro, clNavy}});
+        columnas.push_back({kAmortAnticipada, QStringLiteral("Amort. anticipada")});
     if (std::any_of(amortizaciones.begin(), amortizaciones.end(), [](const auto& a) { return a.comision != 0; }))
-        columnas.push_back({kComision, {QStringLiteral("Comisión"), kFondoClaro, clNavy}});
-    columnas.insert(columnas.end(), {{kAmortizado, {QStringLiteral("Amortizado"), kFondoOscuro, clBlack}},
-                                     {kPendiente, {QStringLiteral("Pendiente"), kFondoOscuro, clBlack}},
-                                     {kPagado, {QStringLiteral("Pagado"), kFondoClaro, clRed}},
-                                     {kIntereses, {QStringLiteral("Intereses"), kFondoClaro, clRed}}});
+        columnas.push_back({kComision, QStringLiteral("Comisión")});
     return columnas;
 }
 
@@ -66,16 +52,32 @@ std::vector<ColumnaPrestamo> ColumnasPrestamo(const finance::CondicionesPrestamo
 
 void EscribirTablaPrestamo(const DatosFilasPrestamo& datos, TAttributeGrid& grid) {
     auto filas = std::make_shared<const std::vector<trPrestamo>>(FilasPrestamo(datos));
-    const std::vector<ColumnaPrestamo> columnas = ColumnasPrestamo(datos.condiciones);
-    std::vector<ColumnaDesarrollo> aspectos;
-    std::vector<Campo> campos;
-    for (const ColumnaPrestamo& c : columnas) {
-        aspectos.push_back(c.aspecto);
-        campos.push_back(c.campo);
+    PrepararRejilla(grid,
+                    {{QStringLiteral("Nº"), kFondoClaro, clBlack},
+                     {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
+                     {QStringLiteral("Cuota"), kFondoClaro, clNavy},
+                     {QStringLiteral("Capital"), kFondoClaro, clNavy},
+                     {QStringLiteral("Interés"), kFondoClaro, clNavy},
+                     {QStringLiteral("Amortizado"), kFondoOscuro, clBlack},
+                     {QStringLiteral("Pendiente"), kFondoOscuro, clBlack},
+                     {QStringLiteral("Pagado"), kFondoClaro, clRed},
+                     {QStringLiteral("Intereses"), kFondoClaro, clRed}},
+                    int(filas->size()));
+    std::vector<Campo> campos{kNumero,     kFecha,     kCuota,  kCapital,  kInteres,
+                              kAmortizado, kPendiente, kPagado, kIntereses};
+    // What else was paid with an instalment stands after its split; the
+    // columns are inserted so that the later ones keep their own look.
+    int c = kInteres + 1;
+    for (const auto& [campo, titulo] : ColumnasAnticipadas(datos.condiciones)) {
+        grid.InsertColumn(c);
+        grid.SetCells(c, 0, titulo);
+        grid.ColorCol(c, kFondoClaro);
+        grid.FontCol(c).SetColor(clNavy);
+        grid.Attributes().AlignColList.Put(c, quint8(grid.CellAlign(kInteres, 1)));
+        campos.insert(campos.begin() + c++, campo);
     }
-    PrepararRejilla(grid, aspectos, int(filas->size()));
-    MostrarFilas(grid, int(filas->size()), [filas, campos](int c, int i) {
-        return CeldaPrestamo((*filas)[std::size_t(i)], campos[std::size_t(c)]);
+    MostrarFilas(grid, int(filas->size()), [filas, campos](int col, int i) {
+        return CeldaPrestamo((*filas)[std::size_t(i)], campos[std::size_t(col)]);
     });
 }
 
@@ -93,6 +95,7 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
     ventana.LblDato5->hide();
     ventana.PnlDato5->hide();
     EnsancharPanelesInformacion(ventana);
+    EnsancharParaColumnas(ventana);
     ventana.FijarResumenAnual([d] { return TextosResumenAnual(ResumenAnualPrestamo(d)); });
     ventana.ActualizarEstado();
 }
