@@ -160,7 +160,7 @@ void TestInformes::prestamoConAmortizaciones() {
     const Generado g = GenerarYLeer(rpt, 24);
     QCOMPARE(g.textoPaginas.size(), 1);
     const QString& pagina = g.textoPaginas.first();
-    QVERIFY(EnOrden(pagina, {QStringLiteral("Interés"), QStringLiteral("Amort. anticipada"), QStringLiteral("Comisión"),
+    QVERIFY(EnOrden(pagina, {QStringLiteral("Interés"), QStringLiteral("Anticipada"), QStringLiteral("Comisión"),
                              QStringLiteral("Amortizado"), QStringLiteral("Pendiente"), QStringLiteral("Pagado"),
                              QStringLiteral("Intereses")}));
     QStringList celdas;

@@ -10,11 +10,16 @@ constexpr float kInicioImportes = 29.7f;
 constexpr float kEspacioImportes = 150.5f;
 constexpr float kHueco = 1.1f;
 
+// The narrower columns hold a shorter title for the early repayment.
+QString TituloImpreso(const QString& titulo) {
+    return titulo == QStringLiteral("Amort. anticipada") ? QStringLiteral("Anticipada") : titulo;
+}
+
 void ColumnasRepartidas(const QStringList& titulos, std::vector<float>& separadores, auto& columnas) {
     const float paso = kEspacioImportes / float(titulos.size());
     for (qsizetype i = 0; i < titulos.size(); ++i) {
         const float izquierda = kInicioImportes + paso * float(i);
-        columnas.push_back({titulos[i], izquierda, paso - kHueco, A::Derecha});
+        columnas.push_back({TituloImpreso(titulos[i]), izquierda, paso - kHueco, A::Derecha});
         separadores.push_back(izquierda - 0.3f);
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The printed schedule of a loan: nine columns, a line after every twelfth
 // instalment. A loan with early repayments prints their columns too, after
-// the interest, with the amount columns narrowed to share the page.
+// the interest, with the amount columns narrowed to share the page (the
+// repayment's under the shorter title "Anticipada").
 #include "reports/form_rpt_base.h"
 
 #include <QStringList>

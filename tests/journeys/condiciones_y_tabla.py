@@ -13,19 +13,9 @@ DIALOGO = "Condiciones del préstamo"
 CABECERA = " Resultados del último cálculo realizado, con las condiciones del préstamo"
 
 
-def tabla():
-    """The table window: the one window of the program holding a grid."""
-    return r.esperar(lambda: next((v for v in r.ventanas()
-                                   if r.activa(v) and any(n.getRole() == pyatspi.ROLE_TABLE
-                                                          for n in r.descendientes(v))), None),
-                     "la tabla de desarrollo, activa")
-
-
 def celdas(ventana):
-    """Every row of the table as the screen reader reads it, titles first."""
-    rejilla = next(n for n in r.descendientes(ventana) if n.getRole() == pyatspi.ROLE_TABLE)
-    t = rejilla.queryTable()
-    return [[t.getAccessibleAt(f, c).name for c in range(t.nColumns)] for f in range(t.nRows)]
+    """Every row of the table, titles first."""
+    return r.celdas(next(n for n in r.descendientes(ventana) if n.getRole() == pyatspi.ROLE_TABLE))
 
 
 def escribir_prestamo(principal):
@@ -89,7 +79,7 @@ def recalcular(principal, caja):
 
 def leer_tabla():
     r.teclas("ctrl+t")
-    ventana = tabla()
+    ventana = r.tabla_activa()
     filas = r.esperar(lambda: celdas(ventana), "las filas de la tabla")
     titulos = filas[0]
     r.comprobar(titulos[5:7] == ["Amort. anticipada", "Comisión"], f"los títulos dicen {titulos}")
