@@ -39,7 +39,7 @@ struct Vista {
     QString caption, titulo;
     QStringList etiquetas, datos;
     int columnas = 0, filas = 0, ayuda = 0;
-    QStringList fila0, fila1, filaUltima;
+    QStringList fila0, fila1, fila2, filaUltima;
 };
 
 QStringList Fila(const TAttributeGrid& g, int r) {
@@ -70,6 +70,7 @@ void LeerAlMostrar(RegistroDialogos& registro, Vista& vista) {
         vista.filas = g.RowCount();
         vista.fila0 = Fila(g, 0);
         vista.fila1 = Fila(g, 1);
+        vista.fila2 = Fila(g, 2);
         vista.filaUltima = Fila(g, g.RowCount() - 1);
         vista.ayuda = ContextoAyuda(v);
         QTest::keyClick(v->GridDesarrollo, Qt::Key_Escape);
@@ -111,6 +112,32 @@ private slots:
         // The window lived for this one use.
         QCOMPARE(FormDesarrolloCalculos, nullptr);
         QCOMPARE(p->EditPresCuota->text(), QStringLiteral("88,85"));
+    }
+
+    // The page's conditions reach the table: quarterly dates from 31 January
+    // keep the month's end, the repayment and its fee show in their own
+    // columns, and the instalment after it is recomputed.
+    void prestamoConCondiciones() {
+        RegistroDialogos registro;
+        Vista vista;
+        LeerAlMostrar(registro, vista);
+        auto p = AbrirPrincipal();
+        p->EditPresInteres->setText(QStringLiteral("12"));
+        p->EditPresNum->setText(QStringLiteral("4"));
+        p->EditPresCapital->setText(QStringLiteral("1000"));
+        p->EditPresFecha->setText(QStringLiteral("31/01/2024"));
+        p->CondicionesPres.periodicidad = finance::Periodicidad::Trimestral;
+        p->CondicionesPres.amortizaciones = {{2, 200, finance::ReduccionAmortizacion::Cuota, 1}};
+        p->AccDesarrollar->trigger();
+
+        QVERIFY(vista.mostrada);
+        QCOMPARE(vista.fila0.join('|'),
+                 "Nº|Fecha|Cuota|Capital|Interés|Amort. anticipada|Comisión|Amortizado|Pendiente|Pagado|Intereses");
+        QCOMPARE(vista.filas, 5);
+        QCOMPARE(vista.fila1.join('|'), "1|31/01/2024|269,03|239,03|30,00|0,00|0,00|239,03|760,97|269,03|30,00");
+        QCOMPARE(vista.fila2.join('|'), "2|30/04/2024|269,03|246,20|22,83|200,00|2,00|685,22|314,78|738,05|52,83");
+        QCOMPARE(vista.filaUltima.join('|'),
+                 "4|31/10/2024|164,50|159,71|4,79|0,00|0,00|1.000,00|0,00|1.067,06|67,06");
     }
 
     // A blank date becomes today's; a refused calculation shows its warning
@@ -226,21 +253,30 @@ private slots:
         QTest::addColumn<QString>("numCuotas");
         QTest::addColumn<QString>("fecha");
         QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<bool>("trimestral");
         // Without interest the instalment of so many months can be computed.
         QTest::newRow("demasiadas cuotas") << "0" << "2000000" << "31/01/2024"
                                            << "La tabla de desarrollo tendría 2.000.000 filas y no puede tener más "
-                                              "de 1.048.576.\rReduzca el número de cuotas.";
-        QTest::newRow("fecha imposible") << "12" << "12" << "31/02/2024" << "La fecha \"31/02/2024\" no es correcta";
+                                              "de 1.048.576.\rReduzca el número de cuotas." << false;
+        QTest::newRow("fecha imposible") << "12" << "12" << "31/02/2024" << "La fecha \"31/02/2024\" no es correcta"
+                                         << false;
         QTest::newRow("fechas después de 9999")
             << "12" << "95713" << "31/01/2024"
             << "Las fechas de la tabla de desarrollo pasarían del 31/12/9999, la última fecha que se puede mostrar: "
                "empezando el 31/01/2024, la última fila posible es la 95.712.\rReduzca el número de cuotas o elija "
-               "una primera fecha anterior.";
+               "una primera fecha anterior." << false;
+        // Three months a row: a third of the monthly rows fits.
+        QTest::newRow("fechas trimestrales después de 9999")
+            << "1" << "31905" << "31/01/2024"
+            << "Las fechas de la tabla de desarrollo pasarían del 31/12/9999, la última fecha que se puede mostrar: "
+               "empezando el 31/01/2024, la última fila posible es la 31.904.\rReduzca el número de cuotas o elija "
+               "una primera fecha anterior." << true;
     }
     void erroresDelDesarrollo() {
         QFETCH(QString, interes);
         QFETCH(QString, numCuotas);
         QFETCH(QString, fecha);
+        QFETCH(bool, trimestral);
         RegistroDialogos registro;
         Vista vista;
         LeerAlMostrar(registro, vista);
@@ -249,6 +285,8 @@ private slots:
         p->EditPresInteres->setText(interes);
         p->EditPresNum->setText(numCuotas);
         p->EditPresFecha->setText(fecha);
+        if (trimestral)
+            p->CondicionesPres.periodicidad = finance::Periodicidad::Trimestral;
         p->AccDesarrollar->trigger();
         QVERIFY(!vista.mostrada);
         QCOMPARE(registro.Mostrados().size(), 1);

@@ -119,6 +119,7 @@ private slots:
     void generarDeNuevoEmpiezaEnLaPrimeraFila();
     void seccionFinalTrasLasFilas_data();
     void seccionFinalTrasLasFilas();
+    void prestamoConAmortizaciones();
 };
 
 void TestInformes::prestamoDeUnaPagina() {
@@ -149,6 +150,28 @@ void TestInformes::prestamoDeUnaPagina() {
     QVERIFY(!pagina.contains(QStringLiteral("c1f25")));
     QVERIFY(EnOrden(pagina, {QStringLiteral("Fecha: ") + Hoy(), QStringLiteral("Página: 1")}));
     QCOMPARE(FilasConLinea(g.paginas, 175.7f), (QList<int>{12, 24}));
+}
+
+// The repayment and fee columns print between the interest and the capital
+// repaid, every grid column has its figure and the page still ends where the
+// plain one does.
+void TestInformes::prestamoConAmortizaciones() {
+    TFormRptPrestamos rpt({QStringLiteral("Amort. anticipada"), QStringLiteral("Comisión")});
+    const Generado g = GenerarYLeer(rpt, 24);
+    QCOMPARE(g.textoPaginas.size(), 1);
+    const QString& pagina = g.textoPaginas.first();
+    QVERIFY(EnOrden(pagina, {QStringLiteral("Interés"), QStringLiteral("Anticipada"), QStringLiteral("Comisión"),
+                             QStringLiteral("Amortizado"), QStringLiteral("Pendiente"), QStringLiteral("Pagado"),
+                             QStringLiteral("Intereses")}));
+    QStringList celdas;
+    for (int c = 1; c <= 10; ++c)
+        celdas << QStringLiteral("c%1f24").arg(c);
+    QVERIFY(EnOrden(pagina, celdas));
+    QVERIFY(!pagina.contains(QStringLiteral("c11f")));
+    const BandaInforme& detalle = rpt.Informe().bandas[6];
+    QCOMPARE(detalle.etiquetas.size(), std::size_t(11));
+    const EtiquetaInforme& ultima = detalle.etiquetas.back();
+    QCOMPARE(ultima.izquierda + ultima.ancho, 158.7f + 20.4f);
 }
 
 void TestInformes::paginasSegunFilas_data() {

@@ -41,6 +41,22 @@ private slots:
         Comparar(r.total, {0, 24, 10637.04, 10000.00, 636.95, 0});
     }
 
+    // 1.000 at 12 % paid quarterly from 31/10/2024, with 200 repaid early
+    // (fee 1 %) together with the second instalment and the instalment
+    // recomputed: the repayment counts as paid and as principal repaid in
+    // its year, as the table's columns count it; its fee stays out.
+    void prestamoConAmortizacionAnticipada() {
+        finance::CondicionesPrestamo condiciones;
+        condiciones.periodicidad = finance::Periodicidad::Trimestral;
+        condiciones.amortizaciones = {{2, 200, finance::ReduccionAmortizacion::Cuota, 1}};
+        const ResumenPrestamo r = ResumenAnualPrestamo(
+            {1000, 12, 4, 269.02704519308213, PaymentTiming::EndOfPeriod, QDate(2024, 10, 31), condiciones});
+        QCOMPARE(int(r.anios.size()), 2);
+        Comparar(r.anios[0], {2024, 1, 269.03, 239.03, 30.00, 760.97});
+        Comparar(r.anios[1], {2025, 3, 798.03, 760.97, 37.06, 0});
+        Comparar(r.total, {0, 4, 1067.06, 1000.00, 67.06, 0});
+    }
+
     // 100 a month at 3 % on top of 1.000, from 31/12/2024: the first year
     // holds one contribution. The interest of the years adds up to the
     // profit column, and the capital is the table's at the year's end.

@@ -40,10 +40,12 @@ void DesarrollarPaginaPrestamos(TFormCalculosFinancieros& p) {
         return;
     const finance::EstadoPrestamo& e = p.Prestamo();
     const EntradaDesarrolloPrestamo entrada{
-        {e.Capital, e.Interes, e.NumCuotas, e.Cuota, Momento(p.cbPresAportacion), PrimeraFecha(p.EditPresFecha)},
+        {e.Capital, e.Interes, e.NumCuotas, e.Cuota, Momento(p.cbPresAportacion), PrimeraFecha(p.EditPresFecha),
+         p.CondicionesPres},
         p.EditPresInteres->text(),
         p.EditPresNum->text()};
-    ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha);
+    ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha,
+                               finance::MesesPorPeriodo(p.CondicionesPres.periodicidad));
     MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarPrestamo(entrada, v); });
 }
 

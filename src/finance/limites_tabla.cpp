@@ -3,6 +3,8 @@
 #include "util/ajustes_regionales.h"
 #include "util/fechas.h"
 
+#include <limits>
+
 namespace {
 
 // A whole number with its thousands grouped: 1.048.576.
@@ -39,9 +41,15 @@ void ComprobarFechasDesarrollo(int periodos, const QDate& primera, FechaDePeriod
     throw EDesarrolloExcesivo(texto.toStdString());
 }
 
-void ComprobarDesarrolloMensual(int cuotas, const QDate& primera) {
+void ComprobarDesarrolloMensual(int cuotas, const QDate& primera, int mesesPorCuota) {
     ComprobarTamanoDesarrollo(cuotas, QStringLiteral("Reduzca el número de cuotas."));
-    ComprobarFechasDesarrollo(cuotas, primera, SumarMeses,
+    // Row k + 1 falls k periods after the first; a count of months beyond int
+    // is past any date.
+    const auto fecha = [mesesPorCuota](int k, const QDate& desde) {
+        const long long meses = static_cast<long long>(k) * mesesPorCuota;
+        return meses > std::numeric_limits<int>::max() ? QDate() : SumarMeses(static_cast<int>(meses), desde);
+    };
+    ComprobarFechasDesarrollo(cuotas, primera, fecha,
                               QStringLiteral("Reduzca el número de cuotas o elija una primera fecha anterior."));
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 
 // The most periods a development table may have: 1,048,576 (a spreadsheet's
 // row limit). The rows of such a loan table take about 75 MB; a larger one
@@ -25,14 +26,15 @@ void ComprobarTamanoDesarrollo(long long periodos, const QString& consejo);
 
 // The date of period k + 1 of a table, k periods after the first one;
 // invalid past 31/12/9999.
-using FechaDePeriodo = QDate (*)(int k, const QDate& primera);
+using FechaDePeriodo = std::function<QDate(int k, const QDate& primera)>;
 
 // Throws EDesarrolloExcesivo when the date of the last of `periodos` periods
 // would fall after 31/12/9999, the last date the program shows; the message
 // names that date and the last row that fits. "consejo" ends it.
 void ComprobarFechasDesarrollo(int periodos, const QDate& primera, FechaDePeriodo fecha, const QString& consejo);
 
-// Both checks for a table of monthly instalments (loans and savings plans)
-// and for one of years (depreciation), run before anything is built.
-void ComprobarDesarrolloMensual(int cuotas, const QDate& primera);
+// Both checks for a table of instalments (loans and savings plans; a loan
+// may pay every `mesesPorCuota` months, so its dates span that many months
+// per row) and for one of years (depreciation), run before anything is built.
+void ComprobarDesarrolloMensual(int cuotas, const QDate& primera, int mesesPorCuota = 1);
 void ComprobarDesarrolloAnual(int anios, const QDate& primera);

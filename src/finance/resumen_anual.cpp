@@ -44,8 +44,11 @@ Anio& Acumular(ResumenAnual<Anio>& r, int anio, std::array<long double, N>& delA
 }  // namespace
 
 void TResumenPrestamo::Anadir(const trPrestamo& f) {
-    AnioPrestamo& anio = Acumular(r_, f.fecha.year(), anio_, total_,
-                                  {CentimosDe(f.cuota), CentimosDe(f.capital), CentimosDe(f.interes)});
+    // An early repayment is paid and repays principal as its row shows it.
+    const long double anticipada = CentimosDe(f.amortAnticipada);
+    AnioPrestamo& anio =
+        Acumular(r_, f.fecha.year(), anio_, total_,
+                 {CentimosDe(f.cuota) + anticipada, CentimosDe(f.capital) + anticipada, CentimosDe(f.interes)});
     const double pendiente = Euros(CentimosDe(f.pendiente));
     for (auto [a, s] : {std::pair{&anio, &anio_}, std::pair{&r_.total, &total_}}) {
         a->pagado = Euros((*s)[0]);

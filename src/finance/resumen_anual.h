@@ -13,8 +13,8 @@
 struct AnioPrestamo {
     int anio = 0;
     int cuotas = 0;          // instalments paid in the year
-    double pagado = 0;       // their amount
-    double capital = 0;      // principal repaid
+    double pagado = 0;       // their amount and any early repayment
+    double capital = 0;      // principal repaid, early repayments included
     double interes = 0;      // interest paid
     double pendiente = 0;    // capital still owed after the year's last instalment
 };

@@ -26,10 +26,22 @@ private:
     const TStringGrid& rejilla_;
 };
 
+// The titles of the columns a loan table shows beyond the plain ones: those
+// between "Interés" and "Amortizado" (its early repayments and their fee).
+QStringList ColumnasExtraPrestamo(const TStringGrid& rejilla) {
+    QStringList extras;
+    int c = 0;
+    while (c < rejilla.ColCount() && rejilla.Cells(c, 0) != QStringLiteral("Interés"))
+        ++c;
+    for (++c; c < rejilla.ColCount() && rejilla.Cells(c, 0) != QStringLiteral("Amortizado"); ++c)
+        extras.push_back(rejilla.Cells(c, 0));
+    return extras;
+}
+
 std::unique_ptr<TFormRptBase> CrearInforme(const TFormDesarrolloCalculos& v) {
     switch (v.TipoDesarrollo) {
     case ClaseDesarrollo::Prestamo: {
-        auto rpt = std::make_unique<TFormRptPrestamos>();
+        auto rpt = std::make_unique<TFormRptPrestamos>(ColumnasExtraPrestamo(*v.GridDesarrollo));
         rpt->LblCapSol->texto = v.TextoDato(DatoResumen::Cuarto);
         rpt->LblIntSol->texto = v.TextoDato(DatoResumen::Segundo);
         rpt->LblAniosSol->texto = v.TextoDato(DatoResumen::Tercero);

@@ -9,6 +9,8 @@
 #include "widgets/grid/attribute_grid.h"
 
 #include <QFontMetrics>
+#include <QScreen>
+#include <QStyle>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
@@ -72,7 +74,7 @@ void MedirColumna(TEscrituraTabla& medida, int c, int filas, const CeldaDeFila& 
 
 }  // namespace
 
-void PrepararRejilla(TAttributeGrid& grid, std::initializer_list<ColumnaDesarrollo> columnas, int periodos) {
+void PrepararRejilla(TAttributeGrid& grid, const std::vector<ColumnaDesarrollo>& columnas, int periodos) {
     grid.SetColCount(int(columnas.size()));
     int c = 0;
     for (const ColumnaDesarrollo& columna : columnas) {
@@ -169,6 +171,20 @@ void EnsancharPanelesInformacion(TFormDesarrolloCalculos& v) {
     constexpr int kMargen = 8;
     if (derecha + kMargen > v.width())
         v.resize(derecha + kMargen, v.height());
+}
+
+void EnsancharParaColumnas(TFormDesarrolloCalculos& v) {
+    const TAttributeGrid& grid = *v.GridDesarrollo;
+    int columnas = 2 * grid.frameWidth() + v.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int c = 0; c < grid.ColCount(); ++c)
+        columnas += grid.ColWidths(c) + grid.GridLineWidth();
+    // The grid spans the whole width of the window.
+    const int necesario = columnas;
+    int disponible = necesario;
+    if (const QScreen* pantalla = v.screen())
+        disponible = pantalla->availableGeometry().width();
+    if (necesario > v.width())
+        v.resize(std::min(necesario, disponible), v.height());
 }
 
 void EnsancharColumnas(TAttributeGrid& grid, int primera, int pixeles) {

@@ -28,7 +28,7 @@ struct ColumnaDesarrollo {
 
 // Gives the grid one column per entry, with its title in row 0, its
 // background and its font colour, and one row per period after the title.
-void PrepararRejilla(TAttributeGrid& grid, std::initializer_list<ColumnaDesarrollo> columnas, int periodos);
+void PrepararRejilla(TAttributeGrid& grid, const std::vector<ColumnaDesarrollo>& columnas, int periodos);
 
 // What a cell of a table shows: a whole number, a date or an amount.
 struct ValorCelda {
@@ -93,6 +93,10 @@ private:
 // Widens each value panel of the schedule window's information strip that is
 // too narrow for its figure, moving the pairs to its right along.
 void EnsancharPanelesInformacion(TFormDesarrolloCalculos& ventana);
+
+// Widens the window, as far as the screen allows, so that it opens showing
+// every column of its table.
+void EnsancharParaColumnas(TFormDesarrolloCalculos& ventana);
 
 // Widens the columns from "primera" to the last by the same amount.
 void EnsancharColumnas(TAttributeGrid& grid, int primera, int pixeles);

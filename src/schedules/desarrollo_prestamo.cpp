@@ -9,28 +9,49 @@
 #include "widgets/grid/attribute_grid.h"
 
 #include <QLabel>
+#include <algorithm>
+#include <memory>
 
 namespace {
 
-ValorCelda CeldaPrestamo(const trPrestamo& f, int c) {
-    switch (c) {
-    case 0: return CeldaEntero(f.numero);
-    case 1: return CeldaFecha(f.fecha);
-    case 2: return CeldaImporte(f.cuota);
-    case 3: return CeldaImporte(f.capital);
-    case 4: return CeldaImporte(f.interes);
-    case 5: return CeldaImporte(f.amortizado);
-    case 6: return CeldaImporte(f.pendiente);
-    case 7: return CeldaImporte(f.pagado);
-    case 8: return CeldaImporte(f.intereses);
+// The fields a loan row can show, in the order of the plain table; the
+// early repayment and its fee come last because they show only when used.
+enum Campo { kNumero, kFecha, kCuota, kCapital, kInteres, kAmortizado, kPendiente, kPagado, kIntereses,
+             kAmortAnticipada, kComision };
+
+ValorCelda CeldaPrestamo(const trPrestamo& f, int campo) {
+    switch (campo) {
+    case kNumero: return CeldaEntero(f.numero);
+    case kFecha: return CeldaFecha(f.fecha);
+    case kCuota: return CeldaImporte(f.cuota);
+    case kCapital: return CeldaImporte(f.capital);
+    case kInteres: return CeldaImporte(f.interes);
+    case kAmortizado: return CeldaImporte(f.amortizado);
+    case kPendiente: return CeldaImporte(f.pendiente);
+    case kPagado: return CeldaImporte(f.pagado);
+    case kIntereses: return CeldaImporte(f.intereses);
+    case kAmortAnticipada: return CeldaImporte(f.amortAnticipada);
+    case kComision: return CeldaImporte(f.comision);
     default: return {};
     }
+}
+
+// The columns an early repayment adds: its amount, and its fee when one
+// has a fee.
+std::vector<std::pair<Campo, QString>> ColumnasAnticipadas(const finance::CondicionesPrestamo& condiciones) {
+    const auto& amortizaciones = condiciones.amortizaciones;
+    std::vector<std::pair<Campo, QString>> columnas;
+    if (!amortizaciones.empty())
+        columnas.push_back({kAmortAnticipada, QStringLiteral("Amort. anticipada")});
+    if (std::any_of(amortizaciones.begin(), amortizaciones.end(), [](const auto& a) { return a.comision != 0; }))
+        columnas.push_back({kComision, QStringLiteral("Comisión")});
+    return columnas;
 }
 
 }  // namespace
 
 void EscribirTablaPrestamo(const DatosFilasPrestamo& datos, TAttributeGrid& grid) {
-    std::vector<trPrestamo> filas = FilasPrestamo(datos);
+    auto filas = std::make_shared<const std::vector<trPrestamo>>(FilasPrestamo(datos));
     PrepararRejilla(grid,
                     {{QStringLiteral("Nº"), kFondoClaro, clBlack},
                      {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
@@ -41,13 +62,28 @@ void EscribirTablaPrestamo(const DatosFilasPrestamo& datos, TAttributeGrid& grid
                      {QStringLiteral("Pendiente"), kFondoOscuro, clBlack},
                      {QStringLiteral("Pagado"), kFondoClaro, clRed},
                      {QStringLiteral("Intereses"), kFondoClaro, clRed}},
-                    int(filas.size()));
-    MostrarFilas(grid, std::move(filas), CeldaPrestamo);
+                    int(filas->size()));
+    std::vector<Campo> campos{kNumero,     kFecha,     kCuota,  kCapital,  kInteres,
+                              kAmortizado, kPendiente, kPagado, kIntereses};
+    // What else was paid with an instalment stands after its split; the
+    // columns are inserted so that the later ones keep their own look.
+    int c = kInteres + 1;
+    for (const auto& [campo, titulo] : ColumnasAnticipadas(datos.condiciones)) {
+        grid.InsertColumn(c);
+        grid.SetCells(c, 0, titulo);
+        grid.ColorCol(c, kFondoClaro);
+        grid.FontCol(c).SetColor(clNavy);
+        grid.Attributes().AlignColList.Put(c, quint8(grid.CellAlign(kInteres, 1)));
+        campos.insert(campos.begin() + c++, campo);
+    }
+    MostrarFilas(grid, int(filas->size()), [filas, campos](int col, int i) {
+        return CeldaPrestamo((*filas)[std::size_t(i)], campos[std::size_t(col)]);
+    });
 }
 
 void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrolloCalculos& ventana) {
     const DatosFilasPrestamo& d = entrada.datos;
-    ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha);
+    ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha, finance::MesesPorPeriodo(d.condiciones.periodicidad));
     EscribirTablaPrestamo(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = ClaseDesarrollo::Prestamo;
@@ -59,6 +95,7 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
     ventana.LblDato5->hide();
     ventana.PnlDato5->hide();
     EnsancharPanelesInformacion(ventana);
+    EnsancharParaColumnas(ventana);
     ventana.FijarResumenAnual([d] { return TextosResumenAnual(ResumenAnualPrestamo(d)); });
     ventana.ActualizarEstado();
 }

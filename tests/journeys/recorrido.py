@@ -402,6 +402,20 @@ def programa_terminado(limite=LIMITE):
     esperar(terminado, "el final del programa", limite)
 
 
+def tabla_activa():
+    """The table window: the one window of the program holding a grid."""
+    return esperar(lambda: next((v for v in ventanas()
+                                 if activa(v) and any(n.getRole() == pyatspi.ROLE_TABLE
+                                                      for n in descendientes(v))), None),
+                   "la tabla de desarrollo, activa")
+
+
+def celdas(rejilla):
+    """Every row of a grid as the screen reader reads it, titles first."""
+    t = rejilla.queryTable()
+    return [[t.getAccessibleAt(f, c).name for c in range(t.nColumns)] for f in range(t.nRows)]
+
+
 def ejecutar(recorrer):
     """Runs a journey and ends the script with its verdict."""
     inicio = time.monotonic()

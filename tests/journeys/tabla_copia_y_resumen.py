@@ -17,20 +17,6 @@ def rejilla(ventana, nombre):
                      f"la tabla «{nombre}» a la vista")
 
 
-def tabla():
-    """The table window: the one window of the program holding a grid."""
-    return r.esperar(lambda: next((v for v in r.ventanas()
-                                   if r.activa(v) and any(n.getRole() == pyatspi.ROLE_TABLE
-                                                          for n in r.descendientes(v))), None),
-                     "la tabla de desarrollo, activa")
-
-
-def celdas(nodo):
-    """Every row of a grid as the screen reader reads it, titles first."""
-    t = nodo.queryTable()
-    return [[t.getAccessibleAt(f, c).name for c in range(t.nColumns)] for f in range(t.nRows)]
-
-
 def portapapeles():
     return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
 
@@ -50,7 +36,7 @@ def calcular_prestamo(principal):
 
 
 def copiar(ventana):
-    filas = celdas(rejilla(ventana, "Tabla de desarrollo"))
+    filas = r.celdas(rejilla(ventana, "Tabla de desarrollo"))
     r.comprobar(filas[1] == ["1", "31/01/2024", "88,85", "78,85", "10,00", "78,85", "921,15", "88,85", "10,00"],
                 f"la primera fila dice {filas[1]}")
     r.teclas("ctrl+a", "ctrl+c")
@@ -77,7 +63,7 @@ def exportar(ventana):
 
 def resumen(ventana):
     r.teclas("ctrl+r")
-    filas = celdas(rejilla(ventana, "Resumen anual"))
+    filas = r.celdas(rejilla(ventana, "Resumen anual"))
     # The sums of the table's rounded columns: twelve instalments of 88,85,
     # and the principal column adds up to 1.000,01.
     esperadas = [["Año", "Cuotas", "Pagado", "Capital", "Interés", "Pendiente"],
@@ -95,7 +81,7 @@ def recorrer():
     principal = r.ventana_principal()
     calcular_prestamo(principal)
     r.teclas("ctrl+t")
-    ventana = tabla()
+    ventana = r.tabla_activa()
     copiar(ventana)
     exportar(ventana)
     resumen(ventana)
