@@ -5,6 +5,8 @@
 #include "registro_dialogos.h"
 
 #include "app/form_calculos_financieros.h"
+#include "finance/calculo_prestamo.h"
+#include "finance/filas_prestamo.h"
 #include "schedules/form_desarrollo_calculos.h"
 #include "util/fechas.h"
 #include "util/texto_csv.h"
@@ -115,8 +117,32 @@ private slots:
         QTest::newRow("préstamo en CSV")
             << QStringList{"prestamo", "--capital", "1.000,50", "--interes", "12", "--cuotas", "12", "--formato",
                            "csv"}
-            << 0 << "Cuota;Interés;Nº Cuotas;Capital;Total pagado;Total intereses;% Intereses 88,89;12,00;12;1.000,50"
+            << 0
+            << "Cuota;Interés;Nº Cuotas;Capital;Total pagado;Total intereses;% Intereses;TAE 88,89;12,00;12;1.000,50"
             << QString();
+        // The TAE: (1 + 1 %)^12 - 1 for a plain loan; with the fee and the
+        // costs, the annual equivalent of the rate at which 9.800 received
+        // repays the twelve instalments of 10.000 (worked out apart).
+        QTest::newRow("préstamo: la TAE de un préstamo sin condiciones")
+            << QStringList{"prestamo", "--capital", "1.000", "--interes", "12", "--cuotas", "12"} << 0
+            << "% Intereses 6,21 TAE 12,68" << QString();
+        QTest::newRow("préstamo: comisión de apertura y gastos")
+            << QStringList{"prestamo", "--capital", "10.000", "--interes", "5", "--cuotas", "12",
+                           "--comision-apertura", "1", "--gastos=100,00"}
+            << 0 << "Cuota 856,07 Interés 5,00" << QString();
+        QTest::newRow("préstamo: TAE con comisión de apertura y gastos")
+            << QStringList{"prestamo", "--capital", "10.000", "--interes", "5", "--cuotas", "12",
+                           "--comision-apertura", "1", "--gastos", "100"}
+            << 0 << "TAE 9,15" << QString();
+        QTest::newRow("préstamo trimestral")
+            << QStringList{"prestamo", "--capital", "10.000", "--interes", "8", "--cuotas", "4", "--periodicidad",
+                           "trimestral"}
+            << 0 << "Cuota 2.626,24" << QString();
+        QTest::newRow("préstamo: amortizaciones y revisiones repetidas")
+            << QStringList{"prestamo", "--capital", "12.000", "--interes", "6", "--cuotas", "12", "--amortizacion",
+                           "3:1.000:plazo", "--amortizacion=6:500,50:cuota:2", "--revision", "4:3", "--revision",
+                           "8:0"}
+            << 0 << "Cuota 1.032,80" << QString();
         QTest::newRow("inversión: cuotas al inicio por defecto")
             << QStringList{"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "6", "--cuotas", "120",
                            "--capital-inicial", "1000"}
@@ -144,6 +170,58 @@ private slots:
                            "--formato", "json"}
             << 1 << QString() << "La tabla de desarrollo tendría 2.000.000 filas y no puede tener más de 1.048.576.";
 
+        // Conditions that read but cannot be met are the calculation's refusal.
+        QTest::newRow("amortización tras la última cuota")
+            << QStringList{"prestamo", "--capital", "1000", "--interes", "12", "--cuotas", "12", "--amortizacion",
+                           "13:100:plazo"}
+            << 1 << QString()
+            << "La amortización anticipada de la cuota 13 queda después de la última cuota del préstamo (12).";
+        QTest::newRow("amortización mayor que lo pendiente")
+            << QStringList{"prestamo", "--capital", "1000", "--interes", "12", "--cuotas", "12", "--amortizacion",
+                           "1:5.000:cuota"}
+            << 1 << QString()
+            << "La amortización anticipada de la cuota 1 (5.000,00) supera el capital pendiente tras esa cuota "
+               "(921,15).";
+        QTest::newRow("comisión de apertura del 100 %")
+            << QStringList{"prestamo", "--capital", "1000", "--interes", "12", "--cuotas", "12",
+                           "--comision-apertura", "100"}
+            << 1 << QString() << "La comisión de apertura debe ser un porcentaje desde 0 hasta menos de 100.";
+        QTest::newRow("gastos negativos")
+            << QStringList{"prestamo", "--capital", "1000", "--interes", "12", "--cuotas", "12", "--gastos", "-5"}
+            << 1 << QString() << "Los gastos iniciales no pueden ser negativos.";
+        QTest::newRow("revisión en la cuota 0")
+            << QStringList{"prestamo", "--capital", "1000", "--interes", "12", "--cuotas", "12", "--revision", "0:3"}
+            << 1 << QString() << "La cuota de una revisión del interés debe ser 1 o mayor.";
+
+        QTest::newRow("periodicidad desconocida")
+            << QStringList{"prestamo", "--periodicidad", "semanal"} << 2 << QString()
+            << "--periodicidad: \"semanal\" no es válido; debe ser mensual, bimestral, trimestral, semestral, anual";
+        QTest::newRow("comisión ilegible") << QStringList{"prestamo", "--comision-apertura", "1%"} << 2 << QString()
+                                           << "--comision-apertura: \"1%\" no es un número válido";
+        QTest::newRow("gastos con punto decimal") << QStringList{"prestamo", "--gastos", "100.5"} << 2 << QString()
+                                                  << "--gastos: \"100.5\" no es un número válido";
+        QTest::newRow("amortización incompleta")
+            << QStringList{"prestamo", "--amortizacion", "3:1000"} << 2 << QString()
+            << "--amortizacion: \"3:1000\" no es válido; debe ser N:IMPORTE:plazo|cuota[:COMISION]";
+        QTest::newRow("amortización que no reduce nada")
+            << QStringList{"prestamo", "--amortizacion", "3:1000:todo"} << 2 << QString()
+            << "--amortizacion \"3:1000:todo\": \"todo\" no es válido; debe ser plazo, cuota";
+        QTest::newRow("importe de amortización ilegible")
+            << QStringList{"prestamo", "--amortizacion", "3:mil:plazo"} << 2 << QString()
+            << "--amortizacion \"3:mil:plazo\": \"mil\" no es un número válido";
+        QTest::newRow("comisión de amortización ilegible")
+            << QStringList{"prestamo", "--amortizacion", "3:1000:plazo:x"} << 2 << QString()
+            << "--amortizacion \"3:1000:plazo:x\": \"x\" no es un número válido";
+        QTest::newRow("cuota de revisión con decimales")
+            << QStringList{"prestamo", "--revision", "2,5:3"} << 2 << QString()
+            << "--revision \"2,5:3\": \"2,5\" no es un número entero válido";
+        QTest::newRow("revisión sin interés") << QStringList{"prestamo", "--revision", "4"} << 2 << QString()
+                                              << "--revision: \"4\" no es válido; debe ser N:INTERES";
+        QTest::newRow("periodicidad repetida")
+            << QStringList{"prestamo", "--periodicidad", "anual", "--periodicidad", "anual"} << 2 << QString()
+            << "--periodicidad: la opción aparece más de una vez";
+        QTest::newRow("condiciones en una inversión") << QStringList{"inversion", "--revision", "2:3"} << 2
+                                                      << QString() << "opción desconocida: --revision";
         QTest::newRow("número ilegible") << QStringList{"prestamo", "--capital", "abc"} << 2 << QString()
                                          << "--capital: \"abc\" no es un número válido";
         QTest::newRow("cantidad con decimales") << QStringList{"inversion", "--cuotas", "12,5"} << 2 << QString()
@@ -310,6 +388,109 @@ private slots:
             ++comprobadas;
         }
         QVERIFY(comprobadas > 0);
+    }
+
+    // The repayment's column shows only when there is a repayment, its fee's
+    // only when one carries a fee, both after "Interés" as in the window.
+    void columnasOpcionales_data() {
+        QTest::addColumn<QStringList>("condiciones");
+        QTest::addColumn<QString>("titulos");
+        QTest::addColumn<bool>("comoSinCondiciones");  // every output the same as without them
+        const QString plenos = QStringLiteral("Nº;Fecha;Cuota;Capital;Interés;Amortizado;Pendiente;Pagado;Intereses");
+        QTest::newRow("sin condiciones") << QStringList{} << plenos << false;
+        QTest::newRow("condiciones por defecto escritas")
+            << QStringList{"--periodicidad", "mensual", "--comision-apertura", "0", "--gastos", "0"} << plenos << true;
+        QTest::newRow("solo una revisión") << QStringList{"--revision", "3:2"} << plenos << false;
+        QTest::newRow("amortización sin comisión")
+            << QStringList{"--amortizacion", "3:100:plazo", "--amortizacion", "5:100:cuota:0"}
+            << "Nº;Fecha;Cuota;Capital;Interés;Amort. anticipada;Amortizado;Pendiente;Pagado;Intereses" << false;
+        QTest::newRow("amortización con comisión")
+            << QStringList{"--amortizacion", "3:100:plazo", "--amortizacion", "5:100:cuota:0,5"}
+            << "Nº;Fecha;Cuota;Capital;Interés;Amort. anticipada;Comisión;Amortizado;Pendiente;Pagado;Intereses"
+            << false;
+    }
+    void columnasOpcionales() {
+        QFETCH(QStringList, condiciones);
+        QFETCH(QString, titulos);
+        QFETCH(bool, comoSinCondiciones);
+        const QStringList prestamo = QStringList{"prestamo", "--capital", "1.000", "--interes", "12", "--cuotas", "12",
+                                                 "--primer-pago", "31/01/2024", "--tabla"} +
+                                     condiciones;
+        const Salida csv = Ejecutar(prestamo + QStringList{"--formato", "csv"});
+        QCOMPARE(csv.estado, 0);
+        QCOMPARE(Lineas(csv.salida).value(0), titulos);
+        const Salida json = Ejecutar(prestamo + QStringList{"--formato", "json"});
+        const QJsonObject fila = Json(json).value("tabla").toArray().first().toObject();
+        QCOMPARE(fila.size(), titulos.count(u';') + 1);
+        QCOMPARE(fila.contains("amortizacion_anticipada"), titulos.contains(QStringLiteral("Amort. anticipada")));
+        QCOMPARE(fila.contains("comision"), titulos.contains(QStringLiteral("Comisión")));
+        if (!comoSinCondiciones)
+            return;
+        // Conditions that change nothing change nothing in any format.
+        for (const char* formato : {"texto", "csv", "json"}) {
+            const QStringList tambien{"--resumen-anual", "--formato", formato};
+            QCOMPARE(Ejecutar(prestamo + tambien).salida, Ejecutar(prestamo.mid(0, 10) + tambien).salida);
+        }
+    }
+
+    // A quarterly loan from 31 January with an early repayment that lowers
+    // the instalment (with a fee), one that shortens the term and a rate
+    // revision: every figure is the finance core's, rounded as its text.
+    void trimestralConAmortizaciones() {
+        const QStringList argumentos{"prestamo",       "--capital",      "20.000",         "--interes",
+                                     "4",              "--cuotas",       "12",             "--primer-pago",
+                                     "31/01/2024",     "--periodicidad", "trimestral",     "--amortizacion",
+                                     "4:5.000:cuota:1", "--amortizacion", "8:2.000:plazo", "--revision",
+                                     "6:5,5",          "--gastos",       "150",            "--tabla",
+                                     "--resumen-anual", "--formato",     "json"};
+        const Salida s = Ejecutar(argumentos);
+        QCOMPARE(s.estado, 0);
+        const QJsonObject o = Json(s);
+
+        finance::CondicionesPrestamo c;
+        c.periodicidad = finance::Periodicidad::Trimestral;
+        c.gastosIniciales = 150;
+        c.amortizaciones = {{4, 5000, finance::ReduccionAmortizacion::Cuota, 1},
+                            {8, 2000, finance::ReduccionAmortizacion::Plazo, 0}};
+        c.revisiones = {{6, 5.5}};
+        const finance::ResultadoPrestamo r = finance::ResolverPrestamo(
+            finance::CodigoCalculo::PrestamoCuota, {"20000", "4", "12", "", finance::PaymentTiming::EndOfPeriod, c});
+        QVERIFY(!r.aviso && r.estado.TAE);
+        const finance::EstadoPrestamo& e = r.estado;
+        const QJsonObject resultado = o.value("resultado").toObject();
+        const QList<std::pair<const char*, double>> figuras{
+            {"cuota", e.Cuota}, {"total_pagado", e.TotalPagado}, {"total_intereses", e.TotalIntereses},
+            {"tae", *e.TAE}};
+        for (const auto& [clave, valor] : figuras)
+            QCOMPARE(TextoImporte(resultado.value(clave).toDouble()), TextoImporte(valor));
+
+        const std::vector<trPrestamo> filas = FilasPrestamo(
+            {e.Capital, e.Interes, e.NumCuotas, e.Cuota, finance::PaymentTiming::EndOfPeriod, QDate(2024, 1, 31), c});
+        const QJsonArray tabla = o.value("tabla").toArray();
+        QCOMPARE(tabla.size(), qsizetype(filas.size()));
+        QVERIFY(filas.size() < 12);  // the second repayment shortened the term
+        for (std::size_t i = 0; i < filas.size(); ++i) {
+            const trPrestamo& f = filas[i];
+            const QJsonObject fila = tabla[qsizetype(i)].toObject();
+            QCOMPARE(fila.value("fecha").toString(), f.fecha.toString(Qt::ISODate));
+            const QList<std::pair<const char*, double>> celdas{
+                {"cuota", f.cuota},         {"capital", f.capital}, {"interes", f.interes},
+                {"amortizacion_anticipada", f.amortAnticipada},     {"comision", f.comision},
+                {"pendiente", f.pendiente}, {"pagado", f.pagado},   {"intereses", f.intereses}};
+            for (const auto& [clave, valor] : celdas)
+                QCOMPARE(TextoImporte(fila.value(clave).toDouble()), TextoImporte(valor));
+        }
+        // Three months apart, each on the month's last day as the first.
+        QCOMPARE(tabla[1].toObject().value("fecha").toString(), QStringLiteral("2024-04-30"));
+        QCOMPARE(tabla[4].toObject().value("fecha").toString(), QStringLiteral("2025-01-31"));
+        QCOMPARE(tabla[3].toObject().value("amortizacion_anticipada").toDouble(), 5000.0);
+        QCOMPARE(tabla[3].toObject().value("comision").toDouble(), 50.0);
+        QCOMPARE(tabla.last().toObject().value("pendiente").toDouble(), 0.0);
+
+        const QJsonArray anios = o.value("resumen_anual").toArray();
+        const QJsonObject total = anios.last().toObject();
+        QCOMPARE(total.value("cuotas").toInt(), int(filas.size()));
+        QCOMPARE(total.value("pendiente").toDouble(), 0.0);
     }
 
     // A CSV field is quoted only when it must be, with its quotes doubled.

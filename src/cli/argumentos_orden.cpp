@@ -16,27 +16,30 @@ TArgumentosOrden::TArgumentosOrden(const QStringList& argumentos, const Opciones
         if (admitidas.banderas.contains(opcion)) {
             if (igual >= 0)
                 throw EUsoOrden(QStringLiteral("%1 no lleva valor").arg(opcion));
-            Guardar(opcion, QString());
-        } else if (admitidas.conValor.contains(opcion)) {
+            Guardar(opcion, QString(), false);
+        } else if (admitidas.conValor.contains(opcion) || admitidas.repetibles.contains(opcion)) {
             // A value may start with one '-' (a negative number), never with two.
             if (igual < 0 && (i + 1 >= argumentos.size() || EsOpcion(argumentos[i + 1])))
                 throw EUsoOrden(QStringLiteral("%1: falta el valor").arg(opcion));
-            Guardar(opcion, igual >= 0 ? argumento.mid(igual + 1) : argumentos[++i]);
+            Guardar(opcion, igual >= 0 ? argumento.mid(igual + 1) : argumentos[++i],
+                    admitidas.repetibles.contains(opcion));
         } else {
             throw EUsoOrden(QStringLiteral("opción desconocida: %1").arg(opcion));
         }
     }
 }
 
-void TArgumentosOrden::Guardar(const QString& opcion, const QString& valor) {
-    if (valores_.contains(opcion))
+void TArgumentosOrden::Guardar(const QString& opcion, const QString& valor, bool repetible) {
+    if (!repetible && valores_.contains(opcion))
         throw EUsoOrden(QStringLiteral("%1: la opción aparece más de una vez").arg(opcion));
-    valores_.insert(opcion, valor);
+    valores_[opcion] << valor;
 }
 
 bool TArgumentosOrden::Tiene(const QString& opcion) const { return valores_.contains(opcion); }
 
-QString TArgumentosOrden::Valor(const QString& opcion) const { return valores_.value(opcion); }
+QString TArgumentosOrden::Valor(const QString& opcion) const { return valores_.value(opcion).value(0); }
+
+QStringList TArgumentosOrden::Valores(const QString& opcion) const { return valores_.value(opcion); }
 
 QString TArgumentosOrden::Eleccion(const QString& opcion, const QStringList& opciones,
                                    const QString& porDefecto) const {

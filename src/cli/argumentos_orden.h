@@ -1,7 +1,7 @@
 #pragma once
 // The options of a command-line sub-command: `--nombre valor` (or
-// `--nombre=valor`) and bare flags, each allowed at most once. Anything else
-// is bad usage.
+// `--nombre=valor`) and bare flags, each allowed at most once unless it is
+// declared repeatable. Anything else is bad usage.
 #include "util/excepcion.h"
 
 #include <QHash>
@@ -21,6 +21,7 @@ public:
 struct OpcionesAdmitidas {
     QStringList conValor;  // "--capital", ...
     QStringList banderas;  // "--tabla", ...
+    QStringList repetibles;  // options with a value that may come many times
 };
 
 class TArgumentosOrden {
@@ -31,6 +32,8 @@ public:
     bool Tiene(const QString& opcion) const;
     // The option's text, or an empty text when it was not given.
     QString Valor(const QString& opcion) const;
+    // Every text a repeatable option was given, in the order typed.
+    QStringList Valores(const QString& opcion) const;
     // The option's text, which must be one of `opciones`; `porDefecto` when
     // it was not given.
     QString Eleccion(const QString& opcion, const QStringList& opciones, const QString& porDefecto) const;
@@ -38,7 +41,7 @@ public:
     void Excluyentes(const QString& una, const QString& otra) const;
 
 private:
-    void Guardar(const QString& opcion, const QString& valor);
+    void Guardar(const QString& opcion, const QString& valor, bool repetible);
 
-    QHash<QString, QString> valores_;
+    QHash<QString, QStringList> valores_;
 };

@@ -8,16 +8,6 @@ namespace {
 const QString kInicio = QStringLiteral("--inicio-periodo");
 const QString kFinal = QStringLiteral("--final-periodo");
 
-// Runs a reading; a text that does not read becomes bad usage naming the option.
-template <typename Lectura>
-auto NombrandoOpcion(const QString& opcion, Lectura leer) -> decltype(leer()) {
-    try {
-        return leer();
-    } catch (const EConvertError& e) {
-        throw EUsoOrden(QStringLiteral("%1: %2").arg(opcion, QString::fromStdString(e.what())));
-    }
-}
-
 template <typename Lectura>
 QString TextoComprobado(const TArgumentosOrden& argumentos, const QString& opcion, Lectura leer) {
     const QString texto = argumentos.Valor(opcion);

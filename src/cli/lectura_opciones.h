@@ -3,9 +3,22 @@
 // with a message naming the option when a text does not read.
 #include "cli/argumentos_orden.h"
 #include "finance/tvm.h"
+#include "util/excepcion.h"
 
 #include <QDate>
 #include <QString>
+
+// Runs a reading; a text that does not read becomes bad usage that starts
+// with `opcion` (the option's name, and the whole value when a part of it
+// failed): `--capital: "abc" no es un número válido`.
+template <typename Lectura>
+auto NombrandoOpcion(const QString& opcion, Lectura leer) -> decltype(leer()) {
+    try {
+        return leer();
+    } catch (const EConvertError& e) {
+        throw EUsoOrden(QStringLiteral("%1: %2").arg(opcion, QString::fromUtf8(e.what())));
+    }
+}
 
 // The options every sub-command shares.
 struct OpcionesComunes {

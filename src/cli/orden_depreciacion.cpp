@@ -49,7 +49,7 @@ TablaOrden Tabla(const DatosFilasDepreciacion& datos) {
 OpcionesAdmitidas OpcionesDepreciacion() {
     return ConOpcionesComunes({{kMetodo, QStringLiteral("--valor-inicial"), QStringLiteral("--valor-final"),
                                 QStringLiteral("--vida-util"), QStringLiteral("--anios"), QStringLiteral("--fecha")},
-                               {}});
+                               {}, {}});
 }
 
 InformeOrden OrdenDepreciacion(const TArgumentosOrden& a) {

@@ -43,7 +43,8 @@ OpcionesAdmitidas OpcionesInversion() {
         {{QStringLiteral("--calcular"), QStringLiteral("--cuota"), QStringLiteral("--interes"),
           QStringLiteral("--cuotas"), QStringLiteral("--capital"), QStringLiteral("--capital-inicial"),
           QStringLiteral("--primera-cuota")},
-         {QStringLiteral("--inicio-periodo"), QStringLiteral("--final-periodo"), QStringLiteral("--resumen-anual")}});
+         {QStringLiteral("--inicio-periodo"), QStringLiteral("--final-periodo"), QStringLiteral("--resumen-anual")},
+         {}});
 }
 
 InformeOrden OrdenInversion(const TArgumentosOrden& a) {

@@ -1,5 +1,6 @@
 #include "cli/orden_prestamo.h"
 
+#include "cli/condiciones_orden.h"
 #include "cli/lectura_opciones.h"
 #include "cli/partes_informe.h"
 #include "cli/resumen_orden.h"
@@ -19,29 +20,37 @@ QList<DatoResultado> Resultado(const finance::EstadoPrestamo& e) {
             DatoImporte(QStringLiteral("Capital"), QStringLiteral("capital"), e.Capital),
             DatoImporte(QStringLiteral("Total pagado"), QStringLiteral("total_pagado"), e.TotalPagado),
             DatoImporte(QStringLiteral("Total intereses"), QStringLiteral("total_intereses"), e.TotalIntereses),
-            DatoImporte(QStringLiteral("% Intereses"), QStringLiteral("porcentaje_intereses"), e.Porcentaje)};
+            DatoImporte(QStringLiteral("% Intereses"), QStringLiteral("porcentaje_intereses"), e.Porcentaje),
+            DatoImporteSiHay(QStringLiteral("TAE"), QStringLiteral("tae"), e.TAE)};
 }
 
 TablaOrden Tabla(const DatosFilasPrestamo& datos) {
-    auto json = [](const trPrestamo& f) {
-        return QStringList{JsonEntero(f.numero),      JsonFecha(f.fecha),        JsonImporte(f.cuota),
-                           JsonImporte(f.capital),    JsonImporte(f.interes),    JsonImporte(f.amortizado),
-                           JsonImporte(f.pendiente),  JsonImporte(f.pagado),     JsonImporte(f.intereses)};
+    const ColumnasOpcionalesPrestamo opcionales = ColumnasOpcionalesDe(datos.condiciones);
+    auto json = [opcionales](const trPrestamo& f) {
+        return ConColumnasOpcionales({JsonEntero(f.numero), JsonFecha(f.fecha), JsonImporte(f.cuota),
+                                      JsonImporte(f.capital), JsonImporte(f.interes), JsonImporte(f.amortizado),
+                                      JsonImporte(f.pendiente), JsonImporte(f.pagado), JsonImporte(f.intereses)},
+                                     opcionales, JsonImporte(f.amortAnticipada), JsonImporte(f.comision));
     };
-    return {QStringLiteral("Préstamos, tabla de desarrollo"), TitulosTablaPrestamo(),
-            {QStringLiteral("n"), QStringLiteral("fecha"), QStringLiteral("cuota"), QStringLiteral("capital"),
-             QStringLiteral("interes"), QStringLiteral("amortizado"), QStringLiteral("pendiente"),
-             QStringLiteral("pagado"), QStringLiteral("intereses")},
-            RecorridoFilas<TFilasPrestamo, trPrestamo>(datos, json)};
+    auto textos = [opcionales](const TTextosCelda& t, const trPrestamo& f) {
+        return TextosFilaTabla(t, f, opcionales);
+    };
+    return {QStringLiteral("Préstamos, tabla de desarrollo"), TitulosTablaPrestamo(opcionales),
+            ConColumnasOpcionales({QStringLiteral("n"), QStringLiteral("fecha"), QStringLiteral("cuota"),
+                                   QStringLiteral("capital"), QStringLiteral("interes"), QStringLiteral("amortizado"),
+                                   QStringLiteral("pendiente"), QStringLiteral("pagado"), QStringLiteral("intereses")},
+                                  opcionales, QStringLiteral("amortizacion_anticipada"), QStringLiteral("comision")),
+            RecorridoFilas<TFilasPrestamo, trPrestamo>(datos, json, textos)};
 }
 
 }  // namespace
 
 OpcionesAdmitidas OpcionesPrestamo() {
-    return ConOpcionesComunes({{QStringLiteral("--calcular"), QStringLiteral("--capital"), QStringLiteral("--interes"),
-                                QStringLiteral("--cuotas"), QStringLiteral("--cuota"), QStringLiteral("--primer-pago")},
-                               {QStringLiteral("--inicio-periodo"), QStringLiteral("--final-periodo"),
-                                QStringLiteral("--resumen-anual")}});
+    return ConOpcionesComunes(ConOpcionesCondiciones(
+        {{QStringLiteral("--calcular"), QStringLiteral("--capital"), QStringLiteral("--interes"),
+          QStringLiteral("--cuotas"), QStringLiteral("--cuota"), QStringLiteral("--primer-pago")},
+         {QStringLiteral("--inicio-periodo"), QStringLiteral("--final-periodo"), QStringLiteral("--resumen-anual")},
+         {}}));
 }
 
 InformeOrden OrdenPrestamo(const TArgumentosOrden& a) {
@@ -52,14 +61,15 @@ InformeOrden OrdenPrestamo(const TArgumentosOrden& a) {
     const finance::EntradaPrestamo entrada{
         TextoImporteOpcion(a, QStringLiteral("--capital")), TextoImporteOpcion(a, QStringLiteral("--interes")),
         TextoCantidadOpcion(a, QStringLiteral("--cuotas")), TextoImporteOpcion(a, QStringLiteral("--cuota")),
-        MomentoOpcion(a, finance::PaymentTiming::EndOfPeriod)};
+        MomentoOpcion(a, finance::PaymentTiming::EndOfPeriod), CondicionesOpcion(a)};
     const QDate primera = FechaOpcion(a, QStringLiteral("--primer-pago"));
 
     const finance::ResultadoPrestamo r = finance::ResolverPrestamo(calculo, entrada);
     RechazarSiAviso(r.aviso);
     const finance::EstadoPrestamo& e = r.estado;
     InformeOrden informe{QStringLiteral("Préstamo"), Resultado(e), std::nullopt, std::nullopt};
-    const DatosFilasPrestamo datos{e.Capital, e.Interes, e.NumCuotas, e.Cuota, entrada.timing, primera};
+    const DatosFilasPrestamo datos{e.Capital, e.Interes, e.NumCuotas, e.Cuota,
+                                   entrada.timing, primera, entrada.condiciones};
     AnadirTablasMensuales(informe, comunes, datos, Tabla, ResumenOrdenPrestamo);
     return informe;
 }

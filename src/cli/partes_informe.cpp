@@ -18,3 +18,7 @@ DatoResultado DatoImporte(const QString& etiqueta, const QString& clave, double 
 DatoResultado DatoEntero(const QString& etiqueta, const QString& clave, long long valor) {
     return {etiqueta, TextoEntero(valor), clave, JsonEntero(valor)};
 }
+
+DatoResultado DatoImporteSiHay(const QString& etiqueta, const QString& clave, const std::optional<double>& valor) {
+    return valor ? DatoImporte(etiqueta, clave, *valor) : DatoResultado{etiqueta, QString(), clave, QStringLiteral("null")};
+}

@@ -25,19 +25,30 @@ void RechazarSiAviso(const std::optional<AvisoCalculo>& aviso);
 // A result figure shown as an amount ("%.2n") or as a whole number.
 DatoResultado DatoImporte(const QString& etiqueta, const QString& clave, double valor);
 DatoResultado DatoEntero(const QString& etiqueta, const QString& clave, long long valor);
+// An amount that may be missing: then an empty text, as its empty panel,
+// and null in JSON.
+DatoResultado DatoImporteSiHay(const QString& etiqueta, const QString& clave, const std::optional<double>& valor);
+
+// The grid's texts of a row of any table.
+struct TextosDeLaRejilla {
+    template <typename Fila>
+    QStringList operator()(const TTextosCelda& t, const Fila& fila) const {
+        return TextosFilaTabla(t, fila);
+    }
+};
 
 // Passes over the rows that `Generador` makes from `datos`, each with the
-// grid's texts and the JSON values `json` gives for the row.
-template <typename Generador, typename Fila, typename Datos, typename Json>
-std::function<SiguienteFila()> RecorridoFilas(const Datos& datos, Json json) {
-    return [datos, json] {
+// texts `textosFila` gives (the grid's) and the JSON values `json` gives.
+template <typename Generador, typename Fila, typename Datos, typename Json, typename Textos = TextosDeLaRejilla>
+std::function<SiguienteFila()> RecorridoFilas(const Datos& datos, Json json, Textos textosFila = {}) {
+    return [datos, json, textosFila] {
         auto filas = std::make_shared<Generador>(datos);
         auto textos = std::make_shared<TTextosCelda>();
-        return SiguienteFila([filas, textos, json](FilaOrden& salida) {
+        return SiguienteFila([filas, textos, json, textosFila](FilaOrden& salida) {
             Fila fila;
             if (!filas->Siguiente(fila))
                 return false;
-            salida.textos = TextosFilaTabla(*textos, fila);
+            salida.textos = textosFila(*textos, fila);
             salida.json = json(fila);
             return true;
         });

@@ -2,10 +2,39 @@
 
 #include "util/textos_numericos.h"
 
-QStringList TitulosTablaPrestamo() {
-    return {QStringLiteral("Nº"),         QStringLiteral("Fecha"),     QStringLiteral("Cuota"),
-            QStringLiteral("Capital"),    QStringLiteral("Interés"),   QStringLiteral("Amortizado"),
-            QStringLiteral("Pendiente"),  QStringLiteral("Pagado"),    QStringLiteral("Intereses")};
+#include <algorithm>
+
+namespace {
+
+// Where the optional columns go in the plain table: right after "Interés".
+constexpr qsizetype kTrasInteres = 5;
+
+}  // namespace
+
+ColumnasOpcionalesPrestamo ColumnasOpcionalesDe(const finance::CondicionesPrestamo& c) {
+    const auto& a = c.amortizaciones;
+    return {!a.empty(), std::any_of(a.begin(), a.end(), [](const auto& x) { return x.comision != 0; })};
+}
+
+QString TituloAmortAnticipada() { return QStringLiteral("Amort. anticipada"); }
+QString TituloComision() { return QStringLiteral("Comisión"); }
+
+QStringList ConColumnasOpcionales(QStringList plenas, ColumnasOpcionalesPrestamo opcionales,
+                                  const QString& amortAnticipada, const QString& comision) {
+    qsizetype sitio = kTrasInteres;
+    if (opcionales.amortAnticipada)
+        plenas.insert(sitio++, amortAnticipada);
+    if (opcionales.comision)
+        plenas.insert(sitio, comision);
+    return plenas;
+}
+
+QStringList TitulosTablaPrestamo(ColumnasOpcionalesPrestamo opcionales) {
+    return ConColumnasOpcionales(
+        {QStringLiteral("Nº"), QStringLiteral("Fecha"), QStringLiteral("Cuota"), QStringLiteral("Capital"),
+         QStringLiteral("Interés"), QStringLiteral("Amortizado"), QStringLiteral("Pendiente"),
+         QStringLiteral("Pagado"), QStringLiteral("Intereses")},
+        opcionales, TituloAmortAnticipada(), TituloComision());
 }
 
 QStringList TitulosTablaInversion() {
@@ -18,10 +47,11 @@ QStringList TitulosTablaDepreciacion() {
             QStringLiteral("Dep. Periodo"), QStringLiteral("Valor Final"), QStringLiteral("Dep. Acumulada")};
 }
 
-QStringList TextosFilaTabla(const TTextosCelda& t, const trPrestamo& f) {
-    return {TextoEntero(f.numero),     t.Fecha(f.fecha),         t.Importe(f.cuota),
-            t.Importe(f.capital),      t.Importe(f.interes),     t.Importe(f.amortizado),
-            t.Importe(f.pendiente),    t.Importe(f.pagado),      t.Importe(f.intereses)};
+QStringList TextosFilaTabla(const TTextosCelda& t, const trPrestamo& f, ColumnasOpcionalesPrestamo opcionales) {
+    return ConColumnasOpcionales({TextoEntero(f.numero), t.Fecha(f.fecha), t.Importe(f.cuota), t.Importe(f.capital),
+                                  t.Importe(f.interes), t.Importe(f.amortizado), t.Importe(f.pendiente),
+                                  t.Importe(f.pagado), t.Importe(f.intereses)},
+                                 opcionales, t.Importe(f.amortAnticipada), t.Importe(f.comision));
 }
 
 QStringList TextosFilaTabla(const TTextosCelda& t, const trInversion& f) {

@@ -10,12 +10,29 @@
 
 #include <QStringList>
 
+// The columns a loan table shows only when its conditions use them: the
+// early repayment ("Amort. anticipada") when there is one, and its fee
+// ("Comisión") when one carries a fee. Both go after "Interés".
+struct ColumnasOpcionalesPrestamo {
+    bool amortAnticipada = false;
+    bool comision = false;
+};
+ColumnasOpcionalesPrestamo ColumnasOpcionalesDe(const finance::CondicionesPrestamo& condiciones);
+QString TituloAmortAnticipada();
+QString TituloComision();
+
+// `plenas` (the nine cells of the plain loan table) with the optional ones
+// put in their place: one order for titles, texts and any other per-column
+// list.
+QStringList ConColumnasOpcionales(QStringList plenas, ColumnasOpcionalesPrestamo opcionales,
+                                  const QString& amortAnticipada, const QString& comision);
+
 // Column titles, left to right.
-QStringList TitulosTablaPrestamo();
+QStringList TitulosTablaPrestamo(ColumnasOpcionalesPrestamo opcionales = {});
 QStringList TitulosTablaInversion();
 QStringList TitulosTablaDepreciacion();
 
 // The cell texts of one row, in the order of the titles.
-QStringList TextosFilaTabla(const TTextosCelda& t, const trPrestamo& f);
+QStringList TextosFilaTabla(const TTextosCelda& t, const trPrestamo& f, ColumnasOpcionalesPrestamo opcionales = {});
 QStringList TextosFilaTabla(const TTextosCelda& t, const trInversion& f);
 QStringList TextosFilaTabla(const TTextosCelda& t, const trDepreciacion& f);
