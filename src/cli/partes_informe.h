@@ -3,6 +3,9 @@
 #include "cli/informe_orden.h"
 #include "cli/lectura_opciones.h"
 #include "finance/aviso_calculo.h"
+#include "finance/condiciones_prestamo.h"
+#include "finance/filas_inversion.h"
+#include "finance/filas_prestamo.h"
 #include "finance/limites_tabla.h"
 #include "finance/textos_tabla.h"
 #include "util/excepcion.h"
@@ -55,6 +58,13 @@ std::function<SiguienteFila()> RecorridoFilas(const Datos& datos, Json json, Tex
     };
 }
 
+// Months between two rows of a table: a loan's follow its payment frequency,
+// a savings plan's are monthly.
+inline int MesesPorFila(const DatosFilasPrestamo& datos) {
+    return finance::MesesPorPeriodo(datos.condiciones.periodicidad);
+}
+inline int MesesPorFila(const DatosFilasInversion&) { return 1; }
+
 // Adds to a loan's or a savings plan's report the monthly table and the
 // yearly summary that were asked for, after the checks the page runs
 // before building a table.
@@ -62,7 +72,7 @@ template <typename Datos>
 void AnadirTablasMensuales(InformeOrden& informe, const OpcionesComunes& comunes, const Datos& datos,
                            TablaOrden (*tabla)(const Datos&), TablaOrden (*resumen)(const Datos&)) {
     if (comunes.tabla || comunes.resumenAnual)
-        ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha);
+        ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha, MesesPorFila(datos));
     if (comunes.tabla)
         informe.tabla = tabla(datos);
     if (comunes.resumenAnual)
