@@ -623,15 +623,24 @@ void TestVistaPrevia::dialogosDeFicheroEmpiezanEnDocumentos() {
     QTimer responder;
     connect(&responder, &QTimer::timeout, this, [&] {
         auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        // A dialog already answered may still be up at the next tick.
-        if (!dialogo || dialogo->property("respondido").toBool())
+        if (!dialogo)
             return;
+        // A dialog already answered may still be up at the next tick: it is
+        // closing, or under load accept() found its folder not yet read and
+        // kept it open. Either way it is finished with the same answer,
+        // and counted once.
+        if (dialogo->property("respondido").toBool()) {
+            static_cast<QDialog*>(dialogo)->done(dialogo->property("respuesta").toInt());
+            return;
+        }
         dialogo->setProperty("respondido", true);
         vistas << dialogo->directory().absolutePath();
         if (vistas.size() == 1) {
+            dialogo->setProperty("respuesta", int(QDialog::Accepted));
             dialogo->selectFile(otra.filePath(QStringLiteral("elegido.zrp")));
             static_cast<QDialog*>(dialogo)->accept();
         } else {
+            dialogo->setProperty("respuesta", int(QDialog::Rejected));
             dialogo->reject();
         }
     });
