@@ -18,21 +18,6 @@ def celdas(ventana):
     return r.celdas(next(n for n in r.descendientes(ventana) if n.getRole() == pyatspi.ROLE_TABLE))
 
 
-def escribir_prestamo(principal):
-    r.escribir_fecha(r.control(principal, "Primer pago", r.CAJA), "31/01/2024")
-    caja = r.control(principal, "Interés", r.CAJA)
-    r.clic(caja)
-    r.esperar(lambda: r.enfocado(caja), "el foco en «Interés»")
-    r.escribir("12")
-    r.teclas("Tab")
-    r.escribir("8")
-    r.teclas("Tab")
-    r.escribir("1000")
-    r.teclas("Return")
-    r.esperar_textos(principal, {"Cuota": "130,69"})
-    return caja
-
-
 def poner_condiciones():
     r.teclas("alt+o")
     dialogo = r.ventana_activa(DIALOGO)
@@ -100,7 +85,7 @@ def leer_tabla():
 
 def recorrer():
     principal = r.ventana_principal()
-    caja = escribir_prestamo(principal)
+    caja = r.calcular_prestamo(principal, "8", "130,69", primer_pago="31/01/2024")
     poner_condiciones()
     recalcular(principal, caja)
     leer_tabla()

@@ -416,6 +416,26 @@ def celdas(rejilla):
     return [[t.getAccessibleAt(f, c).name for c in range(t.nColumns)] for f in range(t.nRows)]
 
 
+def calcular_prestamo(principal, cuotas, cuota, primer_pago=None):
+    """Types a loan of 1.000 at 12 % in `cuotas` instalments on the loans page
+    as a person does, from the interest box tabbing on (and the first payment's
+    date when given), presses Intro and waits for the instalment `cuota`.
+    Returns the interest box."""
+    if primer_pago:
+        escribir_fecha(control(principal, "Primer pago", CAJA), primer_pago)
+    caja = control(principal, "Interés", CAJA)
+    clic(caja)
+    esperar(lambda: enfocado(caja), "el foco en «Interés»")
+    escribir("12")
+    teclas("Tab")
+    escribir(cuotas)
+    teclas("Tab")
+    escribir("1000")
+    teclas("Return")
+    esperar_textos(principal, {"Cuota": cuota})
+    return caja
+
+
 def ejecutar(recorrer):
     """Runs a journey and ends the script with its verdict."""
     inicio = time.monotonic()

@@ -21,20 +21,6 @@ def portapapeles():
     return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
 
 
-def calcular_prestamo(principal):
-    r.escribir_fecha(r.control(principal, "Primer pago", r.CAJA), "31/01/2024")
-    caja = r.control(principal, "Interés", r.CAJA)
-    r.clic(caja)
-    r.esperar(lambda: r.enfocado(caja), "el foco en «Interés»")
-    r.escribir("12")
-    r.teclas("Tab")
-    r.escribir("12")
-    r.teclas("Tab")
-    r.escribir("1000")
-    r.teclas("Return")
-    r.esperar_textos(principal, {"Cuota": "88,85"})
-
-
 def copiar(ventana):
     filas = r.celdas(rejilla(ventana, "Tabla de desarrollo"))
     r.comprobar(filas[1] == ["1", "31/01/2024", "88,85", "78,85", "10,00", "78,85", "921,15", "88,85", "10,00"],
@@ -79,7 +65,7 @@ def resumen(ventana):
 
 def recorrer():
     principal = r.ventana_principal()
-    calcular_prestamo(principal)
+    r.calcular_prestamo(principal, "12", "88,85", primer_pago="31/01/2024")
     r.teclas("ctrl+t")
     ventana = r.tabla_activa()
     copiar(ventana)

@@ -128,19 +128,6 @@ def dialogo(titulo):
     return r.ventana(titulo)
 
 
-def calcular_prestamo(principal):
-    caja = r.control(principal, "Interés", r.CAJA)
-    r.clic(caja)
-    r.esperar(lambda: r.enfocado(caja), "el foco en «Interés»")
-    r.escribir("12")
-    r.teclas("Tab")
-    r.escribir("120")
-    r.teclas("Tab")
-    r.escribir("1000")
-    r.teclas("Return")
-    r.esperar_textos(principal, {"Cuota": "14,35"})
-
-
 def recorrer_registros(ventana):
     esperar_fila(ventana, 1)
     r.clic(r.control(ventana, "Último registro", r.BOTON))
@@ -232,7 +219,7 @@ def guardar_y_cargar(vista):
 
 def recorrer():
     principal = r.ventana_principal()
-    calcular_prestamo(principal)
+    r.calcular_prestamo(principal, "120", "14,35")
     r.teclas("ctrl+t")
     ventana = tabla()
     recorrer_registros(ventana)
