@@ -4,6 +4,7 @@
 #include "cli/partes_informe.h"
 #include "cli/valores_json.h"
 #include "finance/calculo_depreciacion.h"
+#include "finance/textos_tabla.h"
 #include "finance/limites_tabla.h"
 
 namespace {
@@ -24,21 +25,13 @@ QList<DatoResultado> Resultado(const finance::EstadoDepreciacion& e) {
                         QStringLiteral("valor_final_calculado"), e.ValorInicial - e.DepCalculada)};
 }
 
-QString TituloTabla(finance::CodigoCalculo calculo) {
-    switch (calculo) {
-    case finance::CodigoCalculo::DepreciacionAcelerada: return QStringLiteral("Depreciación acelerada, tabla de desarrollo");
-    case finance::CodigoCalculo::DepreciacionDoble: return QStringLiteral("Depreciación doble, tabla de desarrollo");
-    default: return QStringLiteral("Depreciación lineal, tabla de desarrollo");
-    }
-}
-
 TablaOrden Tabla(const DatosFilasDepreciacion& datos) {
     ComprobarDesarrolloAnual(datos.AniosUtil, datos.primeraFecha);
     auto json = [](const trDepreciacion& f) {
         return QStringList{JsonEntero(f.anio),           JsonFecha(f.fecha),         JsonImporte(f.valorInicial),
                            JsonImporte(f.depPeriodo),    JsonImporte(f.valorFinal),  JsonImporte(f.depAcumulada)};
     };
-    return {TituloTabla(datos.CalculoActual), TitulosTablaDepreciacion(),
+    return {TituloTablaDepreciacion(datos.CalculoActual), TitulosTablaDepreciacion(),
             {QStringLiteral("anio"), QStringLiteral("fecha"), QStringLiteral("valor_inicial"),
              QStringLiteral("dep_periodo"), QStringLiteral("valor_final"), QStringLiteral("dep_acumulada")},
             RecorridoFilas<TFilasDepreciacion, trDepreciacion>(datos, json)};

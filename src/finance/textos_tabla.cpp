@@ -63,3 +63,13 @@ QStringList TextosFilaTabla(const TTextosCelda& t, const trDepreciacion& f) {
     return {TextoEntero(f.anio),          t.Fecha(f.fecha),          t.Importe(f.valorInicial),
             t.Importe(f.depPeriodo),      t.Importe(f.valorFinal),   t.Importe(f.depAcumulada)};
 }
+
+QString TituloTablaDepreciacion(finance::CodigoCalculo calculo) {
+    using finance::CodigoCalculo;
+    switch (calculo) {
+    case CodigoCalculo::DepreciacionLineal: return QStringLiteral("Depreciación lineal, tabla de desarrollo");
+    case CodigoCalculo::DepreciacionAcelerada: return QStringLiteral("Depreciación acelerada, tabla de desarrollo");
+    case CodigoCalculo::DepreciacionDoble: return QStringLiteral("Depreciación doble, tabla de desarrollo");
+    default: return QString();
+    }
+}

@@ -31,6 +31,9 @@ QStringList ConColumnasOpcionales(QStringList plenas, ColumnasOpcionalesPrestamo
 QStringList TitulosTablaPrestamo(ColumnasOpcionalesPrestamo opcionales = {});
 QStringList TitulosTablaInversion();
 QStringList TitulosTablaDepreciacion();
+// The heading of a depreciation table for its method ("Depreciación lineal,
+// tabla de desarrollo"); empty for a code of another page.
+QString TituloTablaDepreciacion(finance::CodigoCalculo calculo);
 
 // The cell texts of one row, in the order of the titles.
 QStringList TextosFilaTabla(const TTextosCelda& t, const trPrestamo& f, ColumnasOpcionalesPrestamo opcionales = {});

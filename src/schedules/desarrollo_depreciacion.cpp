@@ -1,5 +1,7 @@
 #include "schedules/desarrollo_depreciacion.h"
 
+#include "finance/textos_tabla.h"
+
 #include "ui/panel_resultado.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/form_desarrollo_calculos.h"
@@ -35,16 +37,6 @@ void EscribirTabla(const DatosFilasDepreciacion& datos, TAttributeGrid& grid) {
     // The four amount columns are wider than in a loan table.
     EnsancharColumnas(grid, 2, 50);
     MostrarFilas(grid, std::move(filas), CeldaDepreciacion);
-}
-
-QString Titulo(finance::CodigoCalculo calculo) {
-    using finance::CodigoCalculo;
-    switch (calculo) {
-    case CodigoCalculo::DepreciacionLineal: return QStringLiteral(" Depreciación lineal, tabla de desarrollo");
-    case CodigoCalculo::DepreciacionAcelerada: return QStringLiteral(" Depreciación acelerada, tabla de desarrollo");
-    case CodigoCalculo::DepreciacionDoble: return QStringLiteral(" Depreciación doble, tabla de desarrollo");
-    default: return QString();
-    }
 }
 
 void Mover(QWidget* control, int pixeles) { control->move(control->x() + pixeles, control->y()); }
@@ -85,9 +77,9 @@ void DesarrollarDepreciacion(const EntradaDesarrolloDepreciacion& entrada, TForm
     EscribirTabla(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = ClaseDesarrollo::Depreciacion;
-    const QString titulo = Titulo(d.CalculoActual);
+    const QString titulo = TituloTablaDepreciacion(d.CalculoActual);
     if (!titulo.isEmpty())
-        ventana.PnlInfoDesarrollo->setText(titulo);
+        ventana.PnlInfoDesarrollo->setText(QLatin1Char(' ') + titulo);
     EscribirInformacion(d, ventana);
     EnsancharPanelesInformacion(ventana);
     ventana.ActualizarEstado();
