@@ -4,7 +4,7 @@
 #   needs: $programa
 if [ -z "${ZZ_DENTRO_DE_XVFB:-}" ]; then
     export ZZ_DENTRO_DE_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$programa"
+    exec "$raiz/tests/support/en_pantalla_virtual.sh" "$0" "$programa"
 fi
 
 export XDG_RUNTIME_DIR="$(mktemp -d)"

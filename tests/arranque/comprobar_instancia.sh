@@ -11,7 +11,7 @@ programa="$(realpath "${1:?falta la ruta del programa}")"
 
 if [ -z "${ZZ_INSTANCIA_DENTRO:-}" ]; then
     export ZZ_INSTANCIA_DENTRO=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$programa"
+    exec "$(dirname "$0")/../support/en_pantalla_virtual.sh" "$0" "$programa"
 fi
 
 export QT_QPA_PLATFORM=xcb

@@ -9,7 +9,7 @@ programa="$(realpath "${1:?falta la ruta del programa}")"
 
 if [ -z "${ZZ_ATSPI_DENTRO:-}" ]; then
     export ZZ_ATSPI_DENTRO=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$programa"
+    exec "$aqui/../support/en_pantalla_virtual.sh" dbus-run-session -- "$0" "$programa"
 fi
 
 export QT_QPA_PLATFORM=xcb
