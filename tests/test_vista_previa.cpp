@@ -633,13 +633,31 @@ void TestVistaPrevia::dialogosDeFicheroEmpiezanEnDocumentos() {
             static_cast<QDialog*>(dialogo)->done(dialogo->property("respuesta").toInt());
             return;
         }
-        dialogo->setProperty("respondido", true);
+        const QString quiero = otra.filePath(QStringLiteral("elegido.zrp"));
+        if (vistas.size() == 1 && dialogo->property("eligiendo").toBool()) {
+            // The folder is read in the background, and once read the
+            // dialog empties its name box; selectFile() leaves that box
+            // alone once it has the focus. Write the name into the box
+            // until the dialog itself gives the file wanted, and only then
+            // accept.
+            if (dialogo->selectedFiles().value(0) == quiero) {
+                dialogo->setProperty("respondido", true);
+                dialogo->setProperty("respuesta", int(QDialog::Accepted));
+                static_cast<QDialog*>(dialogo)->accept();
+            } else if (auto* nombre = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+                nombre->setText(QStringLiteral("elegido.zrp"));
+            } else {
+                dialogo->selectFile(QStringLiteral("elegido.zrp"));
+            }
+            return;
+        }
         vistas << dialogo->directory().absolutePath();
         if (vistas.size() == 1) {
-            dialogo->setProperty("respuesta", int(QDialog::Accepted));
-            dialogo->selectFile(otra.filePath(QStringLiteral("elegido.zrp")));
-            static_cast<QDialog*>(dialogo)->accept();
+            dialogo->setProperty("eligiendo", true);
+            dialogo->setDirectory(otra.path());
+            dialogo->selectFile(QStringLiteral("elegido.zrp"));
         } else {
+            dialogo->setProperty("respondido", true);
             dialogo->setProperty("respuesta", int(QDialog::Rejected));
             dialogo->reject();
         }
