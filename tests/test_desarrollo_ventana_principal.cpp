@@ -38,7 +38,7 @@ struct Vista {
     bool mostrada = false;
     QString caption, titulo;
     QStringList etiquetas, datos;
-    int columnas = 0, filas = 0, ayuda = 0;
+    int columnas = 0, filas = 0, ayuda = 0, periodosPorAnio = 0;
     QStringList fila0, fila1, fila2, filaUltima;
 };
 
@@ -73,6 +73,7 @@ void LeerAlMostrar(RegistroDialogos& registro, Vista& vista) {
         vista.fila2 = Fila(g, 2);
         vista.filaUltima = Fila(g, g.RowCount() - 1);
         vista.ayuda = ContextoAyuda(v);
+        vista.periodosPorAnio = v->PeriodosPorAnio;
         QTest::keyClick(v->GridDesarrollo, Qt::Key_Escape);
     });
 }
@@ -109,6 +110,7 @@ private slots:
         QCOMPARE(vista.fila1.join('|'), "1|31/01/2024|88,85|78,85|10,00|78,85|921,15|88,85|10,00");
         QCOMPARE(vista.filaUltima.join('|'), "12|31/12/2024|88,85|87,97|0,88|1.000,00|0,00|1.066,19|66,19");
         QCOMPARE(vista.ayuda, 6240);
+        QCOMPARE(vista.periodosPorAnio, 12);
         // The window lived for this one use.
         QCOMPARE(FormDesarrolloCalculos, nullptr);
         QCOMPARE(p->EditPresCuota->text(), QStringLiteral("88,85"));
@@ -138,6 +140,7 @@ private slots:
         QCOMPARE(vista.fila2.join('|'), "2|30/04/2024|269,03|246,20|22,83|200,00|2,00|685,22|314,78|738,05|52,83");
         QCOMPARE(vista.filaUltima.join('|'),
                  "4|31/10/2024|164,50|159,71|4,79|0,00|0,00|1.000,00|0,00|1.067,06|67,06");
+        QCOMPARE(vista.periodosPorAnio, 4);  // the report's line after each year
     }
 
     // A blank date becomes today's; a refused calculation shows its warning

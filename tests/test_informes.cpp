@@ -120,6 +120,8 @@ private slots:
     void seccionFinalTrasLasFilas_data();
     void seccionFinalTrasLasFilas();
     void prestamoConAmortizaciones();
+    void lineaTrasCadaAnioDeCuotas_data();
+    void lineaTrasCadaAnioDeCuotas();
 };
 
 void TestInformes::prestamoDeUnaPagina() {
@@ -253,8 +255,6 @@ void TestInformes::generarDeNuevoEmpiezaEnLaPrimeraFila() {
     QCOMPARE(FilasConLinea(segunda.paginas, 160.9f), (QList<int>{3}));
 }
 
-ZZ_TEST_MAIN(TestInformes)
-#include "test_informes.moc"
 
 // The yearly summary prints after the last row, under its own heading and
 // titles; a page that starts inside it is headed by its titles once, and
@@ -300,3 +300,30 @@ void TestInformes::seccionFinalTrasLasFilas() {
     const Generado otra = GenerarYLeer(rpt, filas);
     QCOMPARE(otra.textoPaginas, g.textoPaginas);
 }
+
+// A loan paid less often than monthly draws its line after each year of its
+// own instalments, not after every twelfth row.
+void TestInformes::lineaTrasCadaAnioDeCuotas_data() {
+    QTest::addColumn<int>("periodosPorAnio");
+    QTest::addColumn<QList<int>>("lineas");
+    QTest::newRow("mensual") << 12 << QList<int>{12, 24};
+    QTest::newRow("trimestral") << 4 << QList<int>{4, 8, 12, 16, 20, 24};
+    QTest::newRow("semestral") << 2 << QList<int>{2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24};
+    QTest::newRow("anual") << 1 << [] {
+        QList<int> todas;
+        for (int f = 1; f <= 24; ++f)
+            todas << f;
+        return todas;
+    }();
+}
+
+void TestInformes::lineaTrasCadaAnioDeCuotas() {
+    QFETCH(int, periodosPorAnio);
+    QFETCH(QList<int>, lineas);
+    TFormRptPrestamos rpt({}, periodosPorAnio);
+    const Generado g = GenerarYLeer(rpt, 24);
+    QCOMPARE(FilasConLinea(g.paginas, 175.7f), lineas);
+}
+
+ZZ_TEST_MAIN(TestInformes)
+#include "test_informes.moc"

@@ -26,7 +26,8 @@ void ColumnasRepartidas(const QStringList& titulos, std::vector<float>& separado
 
 }  // namespace
 
-TFormRptPrestamos::TFormRptPrestamos(const QStringList& extras) {
+TFormRptPrestamos::TFormRptPrestamos(const QStringList& extras, int periodosPorAnio)
+    : periodosPorAnio_(periodosPorAnio > 0 ? periodosPorAnio : 12) {
     Diseno d;
     d.resumen = {{QStringLiteral("Cuota:"), 1.5f},
                  {QStringLiteral("Interés:"), 49.5f},

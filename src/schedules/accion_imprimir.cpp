@@ -41,7 +41,7 @@ QStringList ColumnasExtraPrestamo(const TStringGrid& rejilla) {
 std::unique_ptr<TFormRptBase> CrearInforme(const TFormDesarrolloCalculos& v) {
     switch (v.TipoDesarrollo) {
     case ClaseDesarrollo::Prestamo: {
-        auto rpt = std::make_unique<TFormRptPrestamos>(ColumnasExtraPrestamo(*v.GridDesarrollo));
+        auto rpt = std::make_unique<TFormRptPrestamos>(ColumnasExtraPrestamo(*v.GridDesarrollo), v.PeriodosPorAnio);
         rpt->LblCapSol->texto = v.TextoDato(DatoResumen::Cuarto);
         rpt->LblIntSol->texto = v.TextoDato(DatoResumen::Segundo);
         rpt->LblAniosSol->texto = v.TextoDato(DatoResumen::Tercero);

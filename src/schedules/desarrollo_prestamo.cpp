@@ -87,6 +87,7 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
     EscribirTablaPrestamo(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = ClaseDesarrollo::Prestamo;
+    ventana.PeriodosPorAnio = finance::PeriodosPorAnio(d.condiciones.periodicidad);
     ventana.PnlInfoDesarrollo->setText(QStringLiteral(" Préstamos, tabla de desarrollo"));
     ventana.PnlDato1->setText(TextoImporte(d.Cuota));
     ventana.PnlDato2->setText(entrada.textoInteres + QStringLiteral(" %"));

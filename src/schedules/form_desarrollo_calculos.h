@@ -30,6 +30,10 @@ public:
     ~TFormDesarrolloCalculos() override;
 
     ClaseDesarrollo TipoDesarrollo = ClaseDesarrollo::Prestamo;
+    // Rows that make a year of the table: the report draws its line after
+    // each year (12 for a monthly loan and for savings, 4 for a quarterly
+    // loan).
+    int PeriodosPorAnio = 12;
 
     QLabel* PnlInfoDesarrollo = nullptr;
     QToolBar* ToolBarDesarrollo = nullptr;
