@@ -61,7 +61,8 @@ QJsonObject Json(const Salida& s) {
 
 // Every row of the schedule window the main window opens, titles first, as
 // CSV lines of the grid's own texts.
-QStringList TablaDeLaVentana(int pagina, int calculo, const QStringList& cajas, const QStringList& textos) {
+QStringList TablaDeLaVentana(int pagina, int calculo, const QStringList& cajas, const QStringList& textos,
+                             const finance::CondicionesPrestamo& condiciones = {}) {
     RegistroDialogos registro;
     QStringList lineas;
     registro.ResponderCon([&lineas](QDialog& d) {
@@ -87,6 +88,7 @@ QStringList TablaDeLaVentana(int pagina, int calculo, const QStringList& cajas, 
         else if (auto* lista = principal.findChild<QComboBox*>(cajas[i]))
             lista->setCurrentIndex(textos[i].toInt());
     }
+    principal.CondicionesPres = condiciones;
     principal.AccDesarrollar->trigger();
     return lineas;
 }
@@ -491,6 +493,29 @@ private slots:
         const QJsonObject total = anios.last().toObject();
         QCOMPARE(total.value("cuotas").toInt(), int(filas.size()));
         QCOMPARE(total.value("pendiente").toDouble(), 0.0);
+    }
+
+    // With conditions set, the command line's table is still the window's:
+    // the same quarterly dates, extra columns and recomputed instalments.
+    void condicionesComoLaVentana() {
+        finance::CondicionesPrestamo c;
+        c.periodicidad = finance::Periodicidad::Trimestral;
+        c.comisionApertura = 1;
+        c.amortizaciones = {{4, 5000, finance::ReduccionAmortizacion::Cuota, 1},
+                            {8, 2000, finance::ReduccionAmortizacion::Plazo, 0}};
+        c.revisiones = {{6, 5.5}};
+        const QStringList ventana =
+            TablaDeLaVentana(0, 0, {"EditPresCapital", "EditPresInteres", "EditPresNum", "EditPresFecha"},
+                             {"20.000", "4", "12", "31/01/2024"}, c);
+        QVERIFY(ventana.size() > 1);
+        QVERIFY(ventana[0].contains(QStringLiteral("Amort. anticipada")));
+        const Salida csv = Ejecutar({"prestamo", "--capital", "20.000", "--interes", "4", "--cuotas", "12",
+                                     "--primer-pago", "31/01/2024", "--periodicidad", "trimestral",
+                                     "--comision-apertura", "1", "--amortizacion", "4:5.000:cuota:1",
+                                     "--amortizacion", "8:2.000:plazo", "--revision", "6:5,5", "--tabla",
+                                     "--formato", "csv"});
+        QCOMPARE(csv.estado, 0);
+        QCOMPARE(Lineas(csv.salida), ventana);
     }
 
     // A CSV field is quoted only when it must be, with its quotes doubled.
