@@ -33,11 +33,13 @@ EntradaDesarrolloPrestamo Prestamo(int cuotas, QDate primera = QDate(2024, 1, 31
 }
 
 void Desarrollar(benchmark::State& state, const EntradaDesarrolloPrestamo& entrada) {
+    int filas = 0;
     for (auto _ : state) {
         TFormDesarrolloCalculos ventana;
         DesarrollarPrestamo(entrada, ventana);
-        benchmark::DoNotOptimize(ventana.GridDesarrollo);
+        filas = ventana.GridDesarrollo->RowCount() - 1;
     }
+    state.counters["filas"] = filas;
     state.counters["pico_MB"] = PicoMemoriaMB();
 }
 
@@ -48,6 +50,27 @@ BENCHMARK(BM_LoanSchedule360)->Unit(benchmark::kMillisecond);
 // December 9999.
 void BM_LoanScheduleLongest(benchmark::State& state) { Desarrollar(state, Prestamo(9999 * 12, QDate(1, 1, 31))); }
 BENCHMARK(BM_LoanScheduleLongest)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same loans with a rate revision at the start of every year and a small
+// early repayment that lowers the instalment at its end (small enough that
+// the longest loan still runs its whole term): the rows are then simulated
+// one by one and get the repayment and fee columns.
+EntradaDesarrolloPrestamo ConCondiciones(EntradaDesarrolloPrestamo entrada) {
+    finance::CondicionesPrestamo& c = entrada.datos.condiciones;
+    for (int anio = 1; anio * 12 < entrada.datos.NumCuotas; ++anio) {
+        c.revisiones.push_back({anio * 12 + 1, anio % 2 ? 5.5 : 6.5});
+        c.amortizaciones.push_back({anio * 12, 10, finance::ReduccionAmortizacion::Cuota, 0.5});
+    }
+    return entrada;
+}
+
+void BM_LoanScheduleConditions360(benchmark::State& state) { Desarrollar(state, ConCondiciones(Prestamo(360))); }
+BENCHMARK(BM_LoanScheduleConditions360)->Unit(benchmark::kMillisecond);
+
+void BM_LoanScheduleConditionsLongest(benchmark::State& state) {
+    Desarrollar(state, ConCondiciones(Prestamo(9999 * 12, QDate(1, 1, 31))));
+}
+BENCHMARK(BM_LoanScheduleConditionsLongest)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A fresh window with the table written straight into its grid, bypassing
 // the window's own limits, and painted once as it would first appear.
