@@ -1,8 +1,9 @@
 #pragma once
 // The printed schedule of a loan: nine columns, a line after each year of
-// instalments (every twelfth for a monthly loan). A loan with early repayments prints their columns too, after
-// the interest, with the amount columns narrowed to share the page (the
-// repayment's under the shorter title "Anticipada").
+// instalments (every twelfth for a monthly loan). A loan with early
+// repayments prints their columns too, after the interest, with the amount
+// columns narrowed to share the page (the repayment's under the shorter
+// title "Anticipada").
 #include "reports/form_rpt_base.h"
 
 #include <QStringList>
