@@ -127,6 +127,16 @@ std::pair<float, float> Tramo(const Primitiva& p, float ancho) {
     }
 }
 
+// The x of the first vertical line a text primitive's ink crosses, or -1.
+float LineaCruzada(const Primitiva& p, float ancho, const std::vector<Primitiva>& prims) {
+    const auto [desde, hasta] = Tramo(p, ancho);
+    for (const Primitiva& l : prims)
+        if (l.tipo == Primitiva::Linea && l.ancho == 0 && l.y <= p.y + p.alto / 2 && l.y + l.alto >= p.y + p.alto / 2 &&
+            l.x > desde && l.x < hasta)
+            return l.x;
+    return -1;
+}
+
 }  // namespace
 
 class TestCifrasCompletas : public QObject {
@@ -278,12 +288,8 @@ private slots:
                 continue;
             const EstiloTexto& estilo = paginas.estilos[p.estilo];
             const float ancho = AnchoMm(p.texto, estilo);
-            const auto [desde, hasta] = Tramo(p, ancho);
-            for (const Primitiva& l : prims) {
-                const bool cruza = l.tipo == Primitiva::Linea && l.ancho == 0 && l.y <= p.y + p.alto / 2 &&
-                                   l.y + l.alto >= p.y + p.alto / 2 && l.x > desde && l.x < hasta;
-                QVERIFY2(!cruza, qPrintable(QStringLiteral("«%1» cruza la línea en %2 mm").arg(p.texto).arg(l.x)));
-            }
+            const float cruzada = LineaCruzada(p, ancho, prims);
+            QVERIFY2(cruzada < 0, qPrintable(QStringLiteral("«%1» cruza la línea en %2 mm").arg(p.texto).arg(cruzada)));
             if (p.texto == kMasAncho || p.texto == QStringLiteral("1000000"))
                 QVERIFY2(ancho <= p.ancho, qPrintable(QStringLiteral("«%1»: %2 mm en %3 mm").arg(p.texto).arg(ancho).arg(p.ancho)));
             // Seven digits and the last date fit at full size.
@@ -324,6 +330,48 @@ private slots:
                     vista = true;
                 }
         QVERIFY(vista);
+    }
+
+    // A loan with early repayments prints more, narrower columns: each title
+    // stays between its separators, at the report's 8-point font where it
+    // fits, in a smaller one where even a short title would not.
+    void titulosDeColumnasEstrechas_data() {
+        QTest::addColumn<QStringList>("extras");
+        QTest::addColumn<QStringList>("titulos");
+        QTest::addColumn<QStringList>("menores");
+        QTest::newRow("amortización y comisión")
+            << QStringList{"Amort. anticipada", "Comisión"}
+            << QStringList{"Nº",         "Fecha",    "Cuota",     "Capital", "Interés",  "Anticipada",
+                           "Comisión",   "Amortiz.", "Pendiente", "Pagado",  "Intereses"}
+            << QStringList{};
+        QTest::newRow("un título que no cabe")
+            << QStringList{"Amort. anticipada", "Comisión de cancelación"}
+            << QStringList{"Nº",         "Fecha",    "Cuota",     "Capital", "Interés",  "Anticipada",
+                           "Comisión de cancelación", "Amortiz.", "Pendiente", "Pagado",  "Intereses"}
+            << QStringList{"Comisión de cancelación"};
+    }
+    void titulosDeColumnasEstrechas() {
+        QFETCH(QStringList, extras);
+        QFETCH(QStringList, titulos);
+        QFETCH(QStringList, menores);
+        TFormRptPrestamos rpt(extras);
+        const FilasAnchas filas(0);
+        const InformePreparado paginas = Generar(rpt, filas);
+        QCOMPARE(paginas.paginas.size(), std::size_t(1));
+        const PaginaPreparada primera = paginas.paginas[0];
+        const std::vector<Primitiva>& prims = primera.primitivas;
+        QStringList vistos;
+        for (const Primitiva& p : prims) {
+            const EstiloTexto& estilo = paginas.estilos[p.estilo];
+            if (p.tipo != Primitiva::Texto || !estilo.negrita || estilo.color != 0xff000000 ||
+                p.alineacion != AlineacionTexto::Centro)
+                continue;
+            vistos << p.texto;
+            const float cruzada = LineaCruzada(p, AnchoMm(p.texto, estilo), prims);
+            QVERIFY2(cruzada < 0, qPrintable(QStringLiteral("«%1» cruza la línea en %2 mm").arg(p.texto).arg(cruzada)));
+            QVERIFY2(menores.contains(p.texto) == (estilo.puntos < 8.0f), qPrintable(p.texto));
+        }
+        QCOMPARE(vistos, titulos);
     }
 };
 

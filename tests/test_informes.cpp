@@ -163,7 +163,7 @@ void TestInformes::prestamoConAmortizaciones() {
     QCOMPARE(g.textoPaginas.size(), 1);
     const QString& pagina = g.textoPaginas.first();
     QVERIFY(EnOrden(pagina, {QStringLiteral("Interés"), QStringLiteral("Anticipada"), QStringLiteral("Comisión"),
-                             QStringLiteral("Amortizado"), QStringLiteral("Pendiente"), QStringLiteral("Pagado"),
+                             QStringLiteral("Amortiz."), QStringLiteral("Pendiente"), QStringLiteral("Pagado"),
                              QStringLiteral("Intereses")}));
     QStringList celdas;
     for (int c = 1; c <= 10; ++c)

@@ -21,6 +21,7 @@ constexpr float kAnchoNombre = 120.0f;
 constexpr float kGrosorSeparador = 2;
 constexpr float kSeparacionValor = 1.5f;  // between a summary caption and its value
 constexpr float kAireTexto = 0.5f;  // kept clear at either side of a figure
+constexpr float kAireTitulo = 0.2f;  // the least a column title keeps from a separator
 // The bands FormCreate builds, in the order it builds them; the spaces are
 // the blank strips under the summary and under the column titles.
 enum class Lugar { Cabecera, Titulo, Resumen, EspacioResumen, Columnas, EspacioColumnas, Detalle, Pie };
@@ -130,15 +131,18 @@ void TFormRptBase::CrearColumnas(const Diseno& diseno) {
     const EstiloTexto negrita = Estilo(8, true);
     // A title stands centred over its column's figures; its box reaches as
     // far as the nearer separator allows, so that a title wider than the
-    // figures still prints whole.
+    // figures still prints whole. One too wide even for that gets a smaller
+    // font rather than run under a separator.
     for (const Columna& c : diseno.columnas) {
         const float centro = c.izquierda + c.ancho / 2;
         float mitad = std::min(centro, informe_.AnchoBandas() - centro);
         for (float x : diseno.separadoresColumnas)
             mitad = std::min(mitad, std::fabs(x - centro));
         const float ancho = std::max(c.ancho, 2 * (mitad - kAireTexto));
+        EstiloTexto estilo = negrita;
+        estilo.puntos = std::min(estilo.puntos, PuntosQueCaben(c.titulo, estilo, 2 * (mitad - kAireTitulo)));
         titulos.etiquetas.push_back(
-            Etiqueta(c.titulo, centro - ancho / 2, kArribaTexto, ancho, negrita, AlineacionTexto::Centro));
+            Etiqueta(c.titulo, centro - ancho / 2, kArribaTexto, ancho, estilo, AlineacionTexto::Centro));
     }
     for (float x : diseno.separadoresColumnas)
         titulos.lineas.push_back(Vertical(x, kAltoFila));

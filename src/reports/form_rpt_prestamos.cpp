@@ -10,9 +10,14 @@ constexpr float kInicioImportes = 29.7f;
 constexpr float kEspacioImportes = 150.5f;
 constexpr float kHueco = 1.1f;
 
-// The narrower columns hold a shorter title for the early repayment.
+// The narrower columns hold shorter titles for the early repayment and for
+// the capital repaid, which would not fit at the report's size.
 QString TituloImpreso(const QString& titulo) {
-    return titulo == QStringLiteral("Amort. anticipada") ? QStringLiteral("Anticipada") : titulo;
+    if (titulo == QStringLiteral("Amort. anticipada"))
+        return QStringLiteral("Anticipada");
+    if (titulo == QStringLiteral("Amortizado"))
+        return QStringLiteral("Amortiz.");
+    return titulo;
 }
 
 void ColumnasRepartidas(const QStringList& titulos, std::vector<float>& separadores, auto& columnas) {

@@ -2,8 +2,8 @@
 // The printed schedule of a loan: nine columns, a line after each year of
 // instalments (every twelfth for a monthly loan). A loan with early
 // repayments prints their columns too, after the interest, with the amount
-// columns narrowed to share the page (the repayment's under the shorter
-// title "Anticipada").
+// columns narrowed to share the page (under the shorter titles
+// "Anticipada" and "Amortiz.").
 #include "reports/form_rpt_base.h"
 
 #include <QStringList>
