@@ -436,6 +436,15 @@ def calcular_prestamo(principal, cuotas, cuota, primer_pago=None):
     return caja
 
 
+def _terminar(codigo):
+    """Ends the script at once with its verdict. The accessibility library
+    keeps threads and a bus connection that can hang the interpreter's own
+    shutdown, so the usual exit is bypassed once the output is flushed."""
+    sys.stdout.flush()
+    sys.stderr.flush()
+    os._exit(codigo)
+
+
 def ejecutar(recorrer):
     """Runs a journey and ends the script with its verdict."""
     inicio = time.monotonic()
@@ -445,6 +454,6 @@ def ejecutar(recorrer):
     except Fallo as error:
         print(f"FALLO en {nombre}: {error}", file=sys.stderr)
         traceback.print_tb(error.__traceback__, file=sys.stderr)
-        sys.exit(1)
+        _terminar(1)
     print(f"{nombre}: correcto en {time.monotonic() - inicio:.1f} s")
-    sys.exit(0)
+    _terminar(0)

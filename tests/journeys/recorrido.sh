@@ -16,6 +16,21 @@ recorrido="$(realpath "${2:?falta el recorrido}")"
 capturas="$(dirname "$programa")/recorridos"
 nombre="$(basename "$recorrido" .py)"
 
+# Running unless it is gone or a zombie waiting to be reaped.
+vivo() { [ -r "/proc/$1/stat" ] && [ "$(cut -d' ' -f3 "/proc/$1/stat")" != Z ]; }
+
+# Asks a process to end, and makes it end if it has not within 5 s, so that
+# the cleanup can never hang the run.
+terminar() {
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 50); do
+        vivo "$1" || break
+        sleep 0.1
+    done
+    kill -9 "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
 # Everything this run starts, ended in reverse order on the way out, and a
 # fresh temporary home and runtime folder, removed.
 temporal="$(mktemp -d)"
@@ -24,8 +39,7 @@ programa_pid=""
 limpiar() {
     local i
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
+        terminar "${pids[i]}"
     done
     rm -rf "$temporal"
 }
@@ -76,8 +90,6 @@ estado=0
 ZZ_PROGRAMA_PID="$programa_pid" PYTHONDONTWRITEBYTECODE=1 PYTHONPATH="$aqui${PYTHONPATH:+:$PYTHONPATH}" \
     /usr/bin/python3 "$recorrido" || estado=$?
 
-# Running unless it is gone or a zombie waiting to be reaped.
-vivo() { [ -r "/proc/$1/stat" ] && [ "$(cut -d' ' -f3 "/proc/$1/stat")" != Z ]; }
 if ! vivo "$programa_pid"; then
     # The program ended during the journey: it must have ended cleanly.
     salida=0
