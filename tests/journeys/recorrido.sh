@@ -16,20 +16,7 @@ recorrido="$(realpath "${2:?falta el recorrido}")"
 capturas="$(dirname "$programa")/recorridos"
 nombre="$(basename "$recorrido" .py)"
 
-# Running unless it is gone or a zombie waiting to be reaped.
-vivo() { [ -r "/proc/$1/stat" ] && [ "$(cut -d' ' -f3 "/proc/$1/stat")" != Z ]; }
-
-# Asks a process to end, and makes it end if it has not within 5 s, so that
-# the cleanup can never hang the run.
-terminar() {
-    kill "$1" 2>/dev/null || return 0
-    for _ in $(seq 50); do
-        vivo "$1" || break
-        sleep 0.1
-    done
-    kill -9 "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-}
+source "$aqui/../support/pantalla_virtual.sh"
 
 # Everything this run starts, ended in reverse order on the way out, and a
 # fresh temporary home and runtime folder, removed.
@@ -39,8 +26,9 @@ programa_pid=""
 limpiar() {
     local i
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        terminar "${pids[i]}"
+        terminar_proceso "${pids[i]}"
     done
+    parar_pantalla_virtual
     rm -rf "$temporal"
 }
 trap limpiar EXIT
@@ -60,12 +48,8 @@ mkdir -m 700 "$temporal/home" "$temporal/runtime"
 export HOME="$temporal/home" XDG_RUNTIME_DIR="$temporal/runtime"
 unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME SESSION_MANAGER
 
-# The X server picks a free display and tells us, so parallel runs never
-# race for a display number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$temporal/pantalla" 2>"$temporal/xvfb.log" &
-pids+=($!)
-esperar test -s "$temporal/pantalla" || { echo "FALLO: Xvfb no arranca" >&2; cat "$temporal/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$temporal/pantalla")"
+# An X server of our own, on a free display; limpiar ends it last.
+arrancar_pantalla_virtual "$temporal" 1280x1024x24 || exit 1
 
 # A session bus of our own; the accessibility bus starts on it on demand.
 dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$temporal/bus" 2>/dev/null &

@@ -1,40 +1,22 @@
 #!/usr/bin/env bash
 # Runs a command under a virtual X server of its own and returns its exit
-# code. The server picks a free display itself and reports it (-displayfd),
-# so runs started at the same moment never share or race for a display, as
-# they can with xvfb-run -a.
+# code (see pantalla_virtual.sh for how the display is chosen).
 #   tests/support/en_pantalla_virtual.sh orden [argumentos...]
 #   ZZ_PANTALLA=1280x1024x24 tests/support/en_pantalla_virtual.sh ...
 set -euo pipefail
 [ $# -gt 0 ] || { echo "uso: $0 orden [argumentos...]" >&2; exit 2; }
+source "$(dirname "${BASH_SOURCE[0]}")/pantalla_virtual.sh"
 
 temporal="$(mktemp -d)"
-xvfb=""
+PANTALLA_PID=""
 terminar() {
-    if [ -n "$xvfb" ]; then
-        kill "$xvfb" 2>/dev/null || true
-        wait "$xvfb" 2>/dev/null || true
-    fi
+    parar_pantalla_virtual
     rm -rf "$temporal"
 }
 trap terminar EXIT
 trap 'exit 143' TERM INT
 
-Xvfb -displayfd 3 -screen 0 "${ZZ_PANTALLA:-1024x768x24}" -nolisten tcp \
-    3>"$temporal/pantalla" 2>"$temporal/xvfb.log" &
-xvfb=$!
-for _ in $(seq 300); do
-    [ -s "$temporal/pantalla" ] && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.05
-done
-if [ ! -s "$temporal/pantalla" ]; then
-    echo "FALLO: Xvfb no arranca" >&2
-    cat "$temporal/xvfb.log" >&2
-    exit 1
-fi
-DISPLAY=":$(head -n1 "$temporal/pantalla")"
-export DISPLAY
+arrancar_pantalla_virtual "$temporal" "${ZZ_PANTALLA:-1024x768x24}" || exit 1
 
 estado=0
 "$@" || estado=$?
