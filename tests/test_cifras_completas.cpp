@@ -127,6 +127,11 @@ std::pair<float, float> Tramo(const Primitiva& p, float ancho) {
     }
 }
 
+// Column titles are the texts printed bold, black and centred.
+bool EsTituloDeColumna(const Primitiva& p, const EstiloTexto& estilo) {
+    return estilo.negrita && estilo.color == 0xff000000 && p.alineacion == AlineacionTexto::Centro;
+}
+
 // The x of the first vertical line a text primitive's ink crosses, or -1.
 float LineaCruzada(const Primitiva& p, float ancho, const std::vector<Primitiva>& prims) {
     const auto [desde, hasta] = Tramo(p, ancho);
@@ -295,7 +300,7 @@ private slots:
             // Seven digits and the last date fit at full size.
             if (p.texto == QStringLiteral("31/12/9999") || p.texto == QStringLiteral("1000000"))
                 QCOMPARE(estilo.puntos, 8.0f);
-            if (estilo.negrita && estilo.color == 0xff000000 && p.alineacion == AlineacionTexto::Centro)
+            if (EsTituloDeColumna(p, estilo))
                 titulos << &p;
         }
         // Each title's box is centred on the box of the figures under it,
@@ -363,8 +368,7 @@ private slots:
         QStringList vistos;
         for (const Primitiva& p : prims) {
             const EstiloTexto& estilo = paginas.estilos[p.estilo];
-            if (p.tipo != Primitiva::Texto || !estilo.negrita || estilo.color != 0xff000000 ||
-                p.alineacion != AlineacionTexto::Centro)
+            if (p.tipo != Primitiva::Texto || !EsTituloDeColumna(p, estilo))
                 continue;
             vistos << p.texto;
             const float cruzada = LineaCruzada(p, AnchoMm(p.texto, estilo), prims);

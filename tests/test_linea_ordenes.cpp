@@ -59,6 +59,26 @@ QJsonObject Json(const Salida& s) {
     return documento.object();
 }
 
+// A quarterly loan of 20.000 at 4 % from 31 January, with initial costs, an
+// early repayment that lowers the instalment (with a fee), one that shortens
+// the term and a rate revision: as command-line options, and as the
+// conditions the loan page holds.
+const QStringList kPrestamoTrimestral{
+    "prestamo",        "--capital",     "20.000",         "--interes",    "4",     "--cuotas",
+    "12",              "--primer-pago", "31/01/2024",     "--periodicidad", "trimestral", "--amortizacion",
+    "4:5.000:cuota:1", "--amortizacion", "8:2.000:plazo", "--revision",   "6:5,5", "--gastos",
+    "150"};
+
+finance::CondicionesPrestamo CondicionesTrimestral() {
+    finance::CondicionesPrestamo c;
+    c.periodicidad = finance::Periodicidad::Trimestral;
+    c.gastosIniciales = 150;
+    c.amortizaciones = {{4, 5000, finance::ReduccionAmortizacion::Cuota, 1},
+                        {8, 2000, finance::ReduccionAmortizacion::Plazo, 0}};
+    c.revisiones = {{6, 5.5}};
+    return c;
+}
+
 // Every row of the schedule window the main window opens, titles first, as
 // CSV lines of the grid's own texts.
 QStringList TablaDeLaVentana(int pagina, int calculo, const QStringList& cajas, const QStringList& textos,
@@ -439,22 +459,12 @@ private slots:
     // the instalment (with a fee), one that shortens the term and a rate
     // revision: every figure is the finance core's, rounded as its text.
     void trimestralConAmortizaciones() {
-        const QStringList argumentos{"prestamo",       "--capital",      "20.000",         "--interes",
-                                     "4",              "--cuotas",       "12",             "--primer-pago",
-                                     "31/01/2024",     "--periodicidad", "trimestral",     "--amortizacion",
-                                     "4:5.000:cuota:1", "--amortizacion", "8:2.000:plazo", "--revision",
-                                     "6:5,5",          "--gastos",       "150",            "--tabla",
-                                     "--resumen-anual", "--formato",     "json"};
-        const Salida s = Ejecutar(argumentos);
+        const Salida s =
+            Ejecutar(kPrestamoTrimestral + QStringList{"--tabla", "--resumen-anual", "--formato", "json"});
         QCOMPARE(s.estado, 0);
         const QJsonObject o = Json(s);
 
-        finance::CondicionesPrestamo c;
-        c.periodicidad = finance::Periodicidad::Trimestral;
-        c.gastosIniciales = 150;
-        c.amortizaciones = {{4, 5000, finance::ReduccionAmortizacion::Cuota, 1},
-                            {8, 2000, finance::ReduccionAmortizacion::Plazo, 0}};
-        c.revisiones = {{6, 5.5}};
+        const finance::CondicionesPrestamo c = CondicionesTrimestral();
         const finance::ResultadoPrestamo r = finance::ResolverPrestamo(
             finance::CodigoCalculo::PrestamoCuota, {"20000", "4", "12", "", finance::PaymentTiming::EndOfPeriod, c});
         QVERIFY(!r.aviso && r.estado.TAE);
@@ -498,22 +508,12 @@ private slots:
     // With conditions set, the command line's table is still the window's:
     // the same quarterly dates, extra columns and recomputed instalments.
     void condicionesComoLaVentana() {
-        finance::CondicionesPrestamo c;
-        c.periodicidad = finance::Periodicidad::Trimestral;
-        c.comisionApertura = 1;
-        c.amortizaciones = {{4, 5000, finance::ReduccionAmortizacion::Cuota, 1},
-                            {8, 2000, finance::ReduccionAmortizacion::Plazo, 0}};
-        c.revisiones = {{6, 5.5}};
         const QStringList ventana =
             TablaDeLaVentana(0, 0, {"EditPresCapital", "EditPresInteres", "EditPresNum", "EditPresFecha"},
-                             {"20.000", "4", "12", "31/01/2024"}, c);
+                             {"20.000", "4", "12", "31/01/2024"}, CondicionesTrimestral());
         QVERIFY(ventana.size() > 1);
         QVERIFY(ventana[0].contains(QStringLiteral("Amort. anticipada")));
-        const Salida csv = Ejecutar({"prestamo", "--capital", "20.000", "--interes", "4", "--cuotas", "12",
-                                     "--primer-pago", "31/01/2024", "--periodicidad", "trimestral",
-                                     "--comision-apertura", "1", "--amortizacion", "4:5.000:cuota:1",
-                                     "--amortizacion", "8:2.000:plazo", "--revision", "6:5,5", "--tabla",
-                                     "--formato", "csv"});
+        const Salida csv = Ejecutar(kPrestamoTrimestral + QStringList{"--tabla", "--formato", "csv"});
         QCOMPARE(csv.estado, 0);
         QCOMPARE(Lineas(csv.salida), ventana);
     }
