@@ -1,13 +1,15 @@
 """A loan with conditions, as a person sets them: Alt+O opens "Condiciones…",
 the keys choose a quarterly frequency and add an early repayment with its
-fee, Aceptar, Intro recalculates (TAE and heading note), and Ctrl+T shows a
-table with the repayment's column."""
+fee, Aceptar, Intro recalculates (TAE and heading note), Ctrl+T shows a
+table with the repayment's column, and Ctrl+P prints it, to a PDF file here,
+with that column and the others under titles that fit the narrower page."""
 import os
 import subprocess
 
 import pyatspi
 
 import recorrido as r
+from informe_impreso import imprimir_a_pdf, vista_previa
 
 DIALOGO = "Condiciones del préstamo"
 CABECERA = " Resultados del último cálculo realizado, con las condiciones del préstamo"
@@ -79,8 +81,22 @@ def leer_tabla():
     if os.environ.get("ZZ_CAPTURA_TABLA"):
         activa = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
         subprocess.run(["import", "-window", activa or "root", os.environ["ZZ_CAPTURA_TABLA"]], check=False)
+    imprimir(ventana)
     r.teclas("Escape")
     r.esperar_cierre(ventana)
+
+
+def imprimir(ventana):
+    r.teclas("ctrl+p")
+    vista = vista_previa()
+    texto = imprimir_a_pdf(vista, os.path.join(os.environ["HOME"], "condiciones.pdf"))
+    lineas = texto.split()
+    for titulo in ("Anticipada", "Comisión", "Amortiz.", "Pendiente"):
+        r.comprobar(titulo in lineas, f"el informe no tiene la columna «{titulo}»: {texto!r}")
+    r.comprobar("200,00" in lineas and "2,00" in lineas, f"el informe no tiene la amortización: {texto!r}")
+    r.teclas("Escape")
+    r.esperar_cierre(vista)
+    r.esperar(lambda: r.activa(ventana), "la tabla activa tras cerrar la vista previa")
 
 
 def recorrer():

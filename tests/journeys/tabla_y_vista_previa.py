@@ -4,15 +4,13 @@ the pop-up menu, printing on a machine without printers to a PDF file,
 saving a report file and loading it back, and Escape twice back to the main
 window."""
 import os
-import subprocess
 import time
 
 import pyatspi
 from gi.repository import GLib
 
 import recorrido as r
-
-TITULO_INFORME = "Zelvar Zuzidaduve 1.0"
+from informe_impreso import TITULO_INFORME, dialogo, imprimir_a_pdf, vista_previa, vistas
 # The zoom-mode buttons stay down: the toolkit shows them as check boxes.
 MODO = r.BOTON | {pyatspi.ROLE_CHECK_BOX}
 MENU = {pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_RADIO_MENU_ITEM}
@@ -37,15 +35,6 @@ def tabla():
     """The table window: the one window of the program holding a grid."""
     return r.esperar(lambda: next((v for v in r.ventanas() if rejilla(v) and r.activa(v)), None),
                      "la tabla de desarrollo, activa")
-
-
-def vistas():
-    """The preview windows: their title is the report's, with blanks around."""
-    return [v for v in r.ventanas() if v.name.startswith(" ") and v.name.strip() == TITULO_INFORME]
-
-
-def vista_previa():
-    return r.esperar(lambda: next((v for v in vistas() if r.activa(v)), None), "la vista previa, activa")
 
 
 def fila_actual(ventana):
@@ -101,33 +90,6 @@ def oir_menu(*pulsaciones):
     return oidas
 
 
-def caja_con_texto(ventana, final):
-    def buscar():
-        for nodo in r.descendientes(ventana):
-            if nodo.getRole() in r.CAJA and r.texto(nodo).endswith(final):
-                return nodo
-        return None
-    return r.esperar(buscar, f"una caja que acabe en «{final}» en «{ventana.name}»")
-
-
-def arriba_del_todo():
-    """The active window is the top of the window manager's stacking order."""
-    activa = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
-    pila = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"], capture_output=True, text=True).stdout
-    ventanas = [int(v, 16) for v in pila.split("#", 1)[-1].replace(",", " ").split()]
-    return bool(activa) and bool(ventanas) and ventanas[-1] == int(activa)
-
-
-def dialogo(titulo):
-    """Waits for a dialog that is the active window, above the preview, and
-    stays so (the preview must not raise itself over it)."""
-    r.esperar_titulo(titulo)
-    r.esperar(arriba_del_todo, f"«{titulo}» encima de la vista previa")
-    time.sleep(0.5)
-    r.comprobar(arriba_del_todo() and r.titulo_activa() == titulo, f"«{titulo}» quedó debajo de la vista previa")
-    return r.ventana(titulo)
-
-
 def recorrer_registros(ventana):
     esperar_fila(ventana, 1)
     r.clic(r.control(ventana, "Último registro", r.BOTON))
@@ -174,27 +136,6 @@ def ampliar_y_menu(vista):
     esperar_zoom(vista, "Ajustar ancho de la página")
 
 
-def imprimir_a_pdf(vista):
-    """No printer here: printing offers the set-up with a PDF file."""
-    pdf = os.path.join(HOME, "tabla.pdf")
-    r.clic(r.control(vista, "Imprimir", r.BOTON))
-    dialogo("Imprimir")
-    r.teclas("alt+s")
-    configurar = dialogo("Configurar impresora")
-    # The file offered is in the person's folder, not the program's.
-    fichero = caja_con_texto(configurar, "informe.pdf")
-    r.comprobar(r.texto(fichero) == os.path.join(HOME, "informe.pdf"),
-                f"el PDF se ofrece en {r.texto(fichero)!r}")
-    r.escribir_en(fichero, pdf)
-    r.teclas("Return")
-    r.esperar_cierre(configurar)
-    r.esperar(lambda: os.path.exists(pdf) and os.path.getsize(pdf) > 0, f"el fichero {pdf}")
-    texto = r.esperar(lambda: subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout,
-                      "el texto del PDF")
-    r.comprobar("Página: 1" in texto and "Página: 3" in texto, "el PDF no tiene los pies de página")
-    r.esperar_titulo(vista.name)
-
-
 def guardar_y_cargar(vista):
     r.clic(r.control(vista, "Guardar el informe en un fichero", r.BOTON))
     dialogo("Guardar el informe")
@@ -233,7 +174,8 @@ def recorrer():
     r.comprobar(len(vistas()) == 1, f"hay {len(vistas())} vistas previas abiertas")
     esperar_pagina(vista, 2)
     ampliar_y_menu(vista)
-    imprimir_a_pdf(vista)
+    texto = imprimir_a_pdf(vista, os.path.join(HOME, "tabla.pdf"))
+    r.comprobar("Página: 1" in texto and "Página: 3" in texto, "el PDF no tiene los pies de página")
     guardar_y_cargar(vista)
 
     r.teclas("Escape")
