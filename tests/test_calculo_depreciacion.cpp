@@ -50,9 +50,14 @@ private slots:
                                                       << vida("9.000,00", "1.000,00");
         QTest::newRow("doble, último año limitado") << Doble << Entrada("10000", "1000", "5", "8")
                                                     << vida("9.000,00", "1.000,00");
+        // Double declining need not reach the final value: the life lines
+        // say what its years depreciate, as its table does.
         QTest::newRow("doble sin valor residual")
             << Doble << Entrada("10000", "0", "5", "5")
-            << QStringList{"10.000,00", "0,00", "9.222,40", "777,60"};
+            << QStringList{"9.222,40", "777,60", "9.222,40", "777,60"};
+        QTest::newRow("doble sin valor residual, menos años")
+            << Doble << Entrada("10000", "0", "5", "2")
+            << QStringList{"9.222,40", "777,60", "6.400,00", "3.600,00"};
         QTest::newRow("doble con vida de dos años") << Doble << Entrada("10000", "1000", "2", "1")
                                                     << QStringList{"9.000,00", "1.000,00", "9.000,00", "1.000,00"};
         for (int metodo : {Lineal, Acelerada, Doble})
@@ -70,7 +75,8 @@ private slots:
             << Acelerada << Entrada("10000", "1000", "2147483647", "2147483647") << vida("9.000,00", "1.000,00");
         // (1 - 2/L)^L tends to e^-2: 10000 e^-2 = 1353,35 is left.
         QTest::newRow("doble, vida máxima")
-            << Doble << Entrada("10000", "1000", "2147483647", "2147483647") << vida("8.646,65", "1.353,35");
+            << Doble << Entrada("10000", "1000", "2147483647", "2147483647")
+            << QStringList{"8.646,65", "1.353,35", "8.646,65", "1.353,35"};
         QTest::newRow("importes grandes")
             << Acelerada << Entrada("1e15", "0", "5", "3")
             << QStringList{"1.000.000.000.000.000,00", "0,00", "800.000.000.000.000,00", "200.000.000.000.000,00"};

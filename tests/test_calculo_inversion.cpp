@@ -53,7 +53,7 @@ private slots:
             << QStringList{"100,00", "0,00", "120", "13.000,00", "1.000,00", "13.000,00", "0,00", "0,00"};
         QTest::newRow("cuota")
             << 4 << Entrada("", "6", "120", "20000", "1000", Inicio) << CampoInversion::Cuota << "110,39"
-            << QStringList{"110,39", "6,00", "120", "20.000,00", "1.000,00", "14.246,44", "5.753,56", "28,77"};
+            << QStringList{"110,39", "6,00", "120", "20.000,49", "1.000,00", "14.246,80", "5.753,69", "28,77"};
         QTest::newRow("interés")
             << 5 << Entrada("100", "", "120", "20000", "1000", Inicio) << CampoInversion::Interes << "7,49"
             << QStringList{"100,00", "7,49", "120", "20.000,00", "1.000,00", "13.000,00", "7.000,00", "35,00"};
@@ -88,7 +88,18 @@ private slots:
             << QStringList{"100,00", "3,33", "1200", "1.000.000,00", "1.000,50", "121.000,50", "878.999,50", "87,90"};
         QTest::newRow("número de cuotas, redondeado hacia arriba")
             << 6 << Entrada("100", "6", "", "20000", "1000", Inicio) << CampoInversion::NumCuotas << "129"
-            << QStringList{"100,00", "6,00", "129", "20.000,00", "1.000,00", "13.900,00", "6.100,00", "30,50"};
+            << QStringList{"100,00", "6,00", "129", "20.051,74", "1.000,00", "13.900,00", "6.151,74", "30,68"};
+        // A count whose exact answer is whole takes no extra contribution,
+        // and a target passed on the way shows what the plan really reaches.
+        QTest::newRow("número de cuotas exacto, al final")
+            << 6 << Entrada("100", "24", "", "306,04", "0", Final) << CampoInversion::NumCuotas << "3"
+            << QStringList{"100,00", "24,00", "3", "306,04", "0,00", "300,00", "6,04", "1,97"};
+        QTest::newRow("número de cuotas exacto, al inicio")
+            << 6 << Entrada("100", "36", "", "209,09", "0", Inicio) << CampoInversion::NumCuotas << "2"
+            << QStringList{"100,00", "36,00", "2", "209,09", "0,00", "200,00", "9,09", "4,35"};
+        QTest::newRow("número de cuotas sin interés que pasan del capital final")
+            << 6 << Entrada("100", "0", "", "1.250", "0", Inicio) << CampoInversion::NumCuotas << "13"
+            << QStringList{"100,00", "0,00", "13", "1.300,00", "0,00", "1.300,00", "0,00", "0,00"};
     }
     void resultados() {
         QFETCH(int, calculo);

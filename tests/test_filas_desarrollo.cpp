@@ -113,6 +113,16 @@ private slots:
         QTEST(Texto(filas[119]), "fila120");
     }
 
+    // A solved contribution has more decimals than money has: the table pays
+    // it in whole cents, so that the money put in is what the cuota column
+    // adds up to, and the capital is what those cents reach.
+    void inversionConCuotaCalculada() {
+        const auto filas = FilasInversion(
+            {10000, 0, 6, 12, 806.63114136398669, PaymentTiming::StartOfPeriod, QDate(2024, 1, 15)});
+        QCOMPARE(Texto(filas[0]), QStringLiteral("1|15/01/2024|806,63|806,63|810,66|4,03"));
+        QCOMPARE(Texto(filas[11]), QStringLiteral("12|15/12/2024|806,63|9.679,56|9.999,99|320,43"));
+    }
+
     // A capital too large to compute stops the table with a Spanish message
     // naming the contribution where it happened.
     void inversionDesbordada() {

@@ -177,6 +177,20 @@ private slots:
             << QStringList{"depreciacion", "--metodo", "doble", "--valor-inicial", "10.000", "--valor-final", "1000",
                            "--vida-util", "5", "--anios", "3"}
             << 0 << "Depreciación total durante los años de vida útil 9.000,00" << QString();
+        // What the plan really reaches: no contribution more than the
+        // exact answer, and a final capital passed on the way.
+        QTest::newRow("inversión: número de cuotas exacto")
+            << QStringList{"inversion", "--calcular", "cuotas", "--cuota", "100", "--interes", "24", "--capital",
+                           "306,04", "--final-periodo"}
+            << 0 << "Nº Cuotas 3" << QString();
+        QTest::newRow("inversión: número de cuotas que pasan del capital final")
+            << QStringList{"inversion", "--calcular", "cuotas", "--cuota", "100", "--interes", "0", "--capital",
+                           "1.250"}
+            << 0 << "Capital Invertido 1.300,00 Capital Final 1.300,00 Beneficio 0,00" << QString();
+        QTest::newRow("depreciación doble que no llega al valor final")
+            << QStringList{"depreciacion", "--metodo", "doble", "--valor-inicial", "10.000", "--valor-final", "0",
+                           "--vida-util", "5", "--anios", "5"}
+            << 0 << "Depreciación total durante los años de vida útil 9.222,40" << QString();
 
         QTest::newRow("préstamo rechazado") << QStringList{"prestamo", "--capital", "1000", "--interes", "12"} << 1
                                             << QString() << "El número de cuotas debe ser mayor que cero.";

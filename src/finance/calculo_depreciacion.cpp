@@ -47,17 +47,17 @@ long double SumaAnual(CodigoCalculo calculo, const EstadoDepreciacion& e, int an
     return suma;
 }
 
-// Depreciation accumulated over the years to calculate. Years beyond the
-// useful life add nothing, so the sum stops at the useful life.
-double Acumulada(CodigoCalculo calculo, const EstadoDepreciacion& e) {
+// Depreciation accumulated over the first `aniosPedidos` years. Years beyond
+// the useful life add nothing, so the sum stops at the useful life.
+double Acumulada(CodigoCalculo calculo, const EstadoDepreciacion& e, int aniosPedidos) {
     if (calculo == CodigoCalculo::DepreciacionLineal) {
-        if (e.AniosUtil >= e.AniosCalculo)
-            return e.DepVidaUtil / e.AniosUtil * e.AniosCalculo;
+        if (e.AniosUtil >= aniosPedidos)
+            return e.DepVidaUtil / e.AniosUtil * aniosPedidos;
         return e.DepVidaUtil;
     }
     if (calculo != CodigoCalculo::DepreciacionAcelerada && calculo != CodigoCalculo::DepreciacionDoble)
         return 0;
-    const int anios = std::min(e.AniosCalculo, e.AniosUtil);
+    const int anios = std::min(aniosPedidos, e.AniosUtil);
     if (anios <= kAniosSumadosUnoAUno)
         return static_cast<double>(SumaAnual(calculo, e, anios));
     const auto acumulada = calculo == CodigoCalculo::DepreciacionAcelerada ? AceleradaAcumulada : DobleAcumulada;
@@ -73,8 +73,12 @@ public:
                                                  {&e().DepVidaUtil});
         if (!DatosAdmisibles())
             return r_;
-        const bool ok = vidaFinita && EjecutarMostrable([&] { e().DepCalculada = Acumulada(calculo, e()); },
-                                                       {&e().DepCalculada});
+        const bool ok = vidaFinita && EjecutarMostrable(
+                                          [&] {
+                                              DepreciacionDeLaVida(calculo);
+                                              e().DepCalculada = Acumulada(calculo, e(), e().AniosCalculo);
+                                          },
+                                          {&e().DepVidaUtil, &e().DepCalculada});
         if (!ok) {
             e().DepCalculada = 0;
             Fallo(QStringLiteral("No se ha podido calcular la depreciación con estos datos."));
@@ -102,6 +106,15 @@ private:
     }
 
     EstadoDepreciacion& e() { return r_.estado; }
+
+    // The double declining balance need not reach the final value within
+    // the useful life: what it depreciates over the life is the sum of its
+    // years, as its table shows. The other methods depreciate the whole
+    // difference.
+    void DepreciacionDeLaVida(CodigoCalculo calculo) {
+        if (calculo == CodigoCalculo::DepreciacionDoble)
+            e().DepVidaUtil = Acumulada(calculo, e(), e().AniosUtil);
+    }
 
     void Fallo(const QString& texto) {
         r_.aviso = AvisoCalculo{kTitulo, texto};

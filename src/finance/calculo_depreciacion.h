@@ -21,7 +21,8 @@ struct EstadoDepreciacion {
     double ValorFinal = 0;   // residual value at the end of the useful life
     int AniosUtil = 0;       // years of useful life
     int AniosCalculo = 0;    // years to calculate
-    double DepVidaUtil = 0;  // ValorInicial - ValorFinal
+    double DepVidaUtil = 0;  // over the useful life by the method: ValorInicial - ValorFinal, or less
+                             // where double declining does not reach the final value
     double DepCalculada = 0; // depreciation over the years to calculate
     bool CalculoFallido = false;
 };

@@ -1,6 +1,7 @@
 #include "finance/calculo_inversion.h"
 
 #include "finance/bloque_guardado.h"
+#include "finance/centimos.h"
 #include "util/textos_numericos.h"
 
 #include <climits>
@@ -20,8 +21,24 @@ AvisoCalculo NoCalculado(const QString& titulo, const QString& que) {
     return {titulo, QStringLiteral("No se ha podido calcular %1 con estos datos.").arg(que)};
 }
 
-void Totales(EstadoInversion& e) {
-    e.Invertido = e.NumCuotas * e.Cuota + e.CapInicial;
+// What `n` contributions of the (whole-cent) instalment reach with the
+// initial capital, rounded to the cent: the capital the table's row n shows.
+double CapitalAlcanzado(const EstadoInversion& e, PaymentTiming timing, int n) {
+    const long double tasa = static_cast<long double>(e.Interes) / 1200;
+    return RedondeadoAlCentimo(static_cast<double>(-FutureValue(tasa, n, e.Cuota, e.CapInicial, timing)));
+}
+
+// Whether the final capital is worked out again from the other data, or is
+// the one typed, which a rate solved for it reaches already.
+enum class CapitalFinal { Alcanzado, Indicado };
+
+// The results as the table shows them: the contribution in whole cents, and
+// the final capital its last row reaches, whatever final capital was typed.
+void Totales(EstadoInversion& e, PaymentTiming timing, CapitalFinal capital = CapitalFinal::Alcanzado) {
+    e.Cuota = RedondeadoAlCentimo(e.Cuota);
+    if (capital == CapitalFinal::Alcanzado)
+        e.Capital = CapitalAlcanzado(e, timing, e.NumCuotas);
+    e.Invertido = RedondeadoAlCentimo(e.NumCuotas * e.Cuota + e.CapInicial);
     e.Beneficio = e.Capital - e.Invertido;
     e.Porcentaje = e.Beneficio == 0 ? 0 : e.Beneficio / e.Capital * 100;
 }
@@ -45,13 +62,29 @@ bool SumaSuperaAlFinal(const EstadoInversion& e) {
     return suma - e.Capital > 1e-15L * std::fmax(std::fabs(e.Capital), std::fabs(static_cast<double>(suma)));
 }
 
+// A count of periods this close to a whole number is that number: the
+// formulas' rounding must not add a contribution the plan does not need.
+constexpr long double kHolguraPeriodos = 1e-9L;
+
 // The next whole number of contributions. A count beyond 32 bits, or a
 // negative one (only pasted negative amounts give it), is refused like any
 // other failure of the time-value functions.
 int NumeroEntero(long double periodos) {
     if (!(periodos > -1 && periodos <= INT_MAX))
         throw EOverflow("CeilToInt");
-    return CeilToInt(periodos);
+    return CeilToInt(periodos - kHolguraPeriodos);
+}
+
+// The fewest contributions whose capital, rounded to the cent as the table
+// shows it, reaches the final capital: the formulas' count moved by one
+// where the cents of the instalment or the rounding of the formulas decide.
+int CuotasQueAlcanzan(const EstadoInversion& e, PaymentTiming timing, int estimadas) {
+    EstadoInversion redondeado = e;
+    redondeado.Cuota = RedondeadoAlCentimo(e.Cuota);
+    const auto alcanza = [&](int n) { return CapitalAlcanzado(redondeado, timing, n) >= e.Capital; };
+    if (estimadas > 0 && alcanza(estimadas - 1))
+        return estimadas - 1;
+    return alcanza(estimadas) || estimadas == INT_MAX ? estimadas : estimadas + 1;
 }
 
 class CalculoInversion {
@@ -144,7 +177,7 @@ private:
         const bool ok = Guardado(e(), [this] {
             e().Cuota = static_cast<double>(
                 -Payment(Tasa(), e().NumCuotas, -e().CapInicial, e().Capital, timing_));
-            Totales(e());
+            Totales(e(), timing_);
         });
         if (!ok) {
             e().Cuota = leida;
@@ -167,7 +200,7 @@ private:
         const bool ok = Guardado(e(), [this] {
             e().Interes = static_cast<double>(
                 InterestRate(e().NumCuotas, e().Cuota, e().CapInicial, -e().Capital, timing_) * 1200);
-            Totales(e());
+            Totales(e(), timing_, CapitalFinal::Indicado);
         });
         if (!ok) {
             e().Interes = leido;
@@ -183,8 +216,10 @@ private:
         }
         const int leido = e().NumCuotas;
         const bool ok = Guardado(e(), [this] {
-            e().NumCuotas = NumeroEntero(NumberOfPeriods(Tasa(), e().Cuota, e().CapInicial, -e().Capital, timing_));
-            Totales(e());
+            const int estimadas =
+                NumeroEntero(NumberOfPeriods(Tasa(), e().Cuota, e().CapInicial, -e().Capital, timing_));
+            e().NumCuotas = CuotasQueAlcanzan(e(), timing_, estimadas);
+            Totales(e(), timing_);
         });
         if (!ok)
             e().NumCuotas = leido;
@@ -201,9 +236,7 @@ private:
     void Capital() {
         const double leido = e().Capital;
         const bool ok = Guardado(e(), [this] {
-            e().Capital = static_cast<double>(
-                -FutureValue(Tasa(), e().NumCuotas, e().Cuota, e().CapInicial, timing_));
-            Totales(e());
+            Totales(e(), timing_);
         });
         if (!ok) {
             e().Capital = leido;

@@ -18,12 +18,12 @@ enum class CampoInversion { Ninguno, Cuota, Interes, NumCuotas, Capital, CapInic
 
 // The calculation state the main window keeps and the investment schedule reads.
 struct EstadoInversion {
-    double Capital = 0;     // final capital
+    double Capital = 0;     // final capital: what the contributions reach (the table's last row)
     double CapInicial = 0;  // initial capital, invested at the start
     double Interes = 0;     // annual nominal percentage
     int NumCuotas = 0;
     double Cuota = 0;
-    double Invertido = 0;   // NumCuotas * Cuota + CapInicial
+    double Invertido = 0;   // NumCuotas * Cuota (in whole cents) + CapInicial
     double Beneficio = 0;   // Capital - Invertido
     double Porcentaje = 0;  // Beneficio as a percentage of Capital
     double CapitalSoloInicial = 0;  // what CapInicial alone grows to (instalment check)

@@ -1,5 +1,6 @@
 #include "finance/filas_inversion.h"
 
+#include "finance/centimos.h"
 #include "finance/todas_las_filas.h"
 
 #include "util/fechas.h"
@@ -8,7 +9,9 @@
 #include <cmath>
 
 TFilasInversion::TFilasInversion(const DatosFilasInversion& datos)
-    : d_(datos), tasa_(static_cast<long double>(datos.Interes) / 1200) {}
+    : d_(datos),
+      tasa_(static_cast<long double>(datos.Interes) / 1200),
+      cuota_(finance::RedondeadoAlCentimo(datos.Cuota)) {}
 
 int TFilasInversion::Cantidad() const { return d_.NumCuotas > 0 ? d_.NumCuotas : 0; }
 
@@ -30,13 +33,14 @@ bool TFilasInversion::Siguiente(trInversion& fila) {
     const int i = ++actual_;
     fila.numero = i;
     fila.fecha = SumarMeses(i - 1, d_.primeraFecha);
-    fila.cuota = d_.Cuota;
+    fila.cuota = cuota_;
     try {
-        fila.acumulado = static_cast<double>(-finance::FutureValue(tasa_, i, d_.Cuota, d_.CapInicial, d_.timing));
+        fila.acumulado = finance::RedondeadoAlCentimo(
+            static_cast<double>(-finance::FutureValue(tasa_, i, cuota_, d_.CapInicial, d_.timing)));
     } catch (const EMathError&) {
         CapitalIncalculable(i);
     }
-    fila.invertido = static_cast<double>(i) * d_.Cuota + d_.CapInicial;
+    fila.invertido = finance::RedondeadoAlCentimo(static_cast<double>(i) * cuota_ + d_.CapInicial);
     fila.beneficio = fila.acumulado - fila.invertido;
     if (!std::isfinite(fila.acumulado) || !std::isfinite(fila.beneficio))
         CapitalIncalculable(i);

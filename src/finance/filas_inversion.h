@@ -1,6 +1,8 @@
 #pragma once
 // The rows of a savings plan's development table, one per monthly
-// contribution, produced one after another.
+// contribution, produced one after another. Every amount is whole cents: the
+// contribution as the results show it, and the capital each row reaches
+// rounded to the cent, so that the money put in and the profit add up to it.
 #include "finance/tvm.h"
 #include "util/excepcion.h"
 
@@ -45,6 +47,7 @@ public:
 private:
     DatosFilasInversion d_;
     long double tasa_;
+    double cuota_;  // the contribution in whole cents
     int actual_ = 0;
 };
 

@@ -1,6 +1,8 @@
 """The three calculation pages, as a person fills them: click the first box,
 type the figures moving on with Tab, press Enter, and read every result
 panel."""
+import pyatspi
+
 import recorrido as r
 
 
@@ -29,11 +31,22 @@ def inversiones(principal):
     r.clic(r.control(principal, "Inversiones", r.PESTANA))
     r.control(principal, " Inversiones", r.RESULTADO)  # the title strip follows the page
     rellenar(principal, "Interés", ["6", "12", "10000"])
+    # Twelve contributions of 806,63 put in 9.679,56 and reach 9.999,99: the
+    # results are what the rounded contribution reaches, as the table's last
+    # row shows, not the 10.000 typed.
     r.esperar_textos(principal, {
         "Cuota": "806,63", "Interés": "6,00", "Nº Cuotas": "12", "Cap. Inicial": "0,00",
-        "Capital Invertido": "9.679,57", "Capital Final": "10.000,00", "Beneficio": "320,43",
+        "Capital Invertido": "9.679,56", "Capital Final": "9.999,99", "Beneficio": "320,43",
         "% Beneficio": "3,20",
     })
+    r.teclas("ctrl+t")
+    tabla = r.tabla_activa()
+    rejilla = next(n for n in r.descendientes(tabla) if n.getRole() == pyatspi.ROLE_TABLE)
+    ultima = r.esperar(lambda: r.celdas(rejilla)[-1], "la última fila de la tabla")
+    r.comprobar(ultima[2:] == ["806,63", "9.679,56", "9.999,99", "320,43"],
+                f"la última fila de la tabla dice {ultima}")
+    r.teclas("Escape")
+    r.esperar_cierre(tabla)
 
 
 def depreciaciones(principal):
