@@ -15,6 +15,8 @@ public:
     bool Abrir(QString* motivo);
     // Puts the file in place, unless a write failed before.
     bool Confirmar(QString* motivo);
+    // True once a write has failed: the writer may stop early.
+    bool Fallido() const { return !fallo_.isEmpty(); }
     bool isSequential() const override { return true; }
 
 protected:

@@ -38,9 +38,10 @@ struct Paginas {
 };
 
 // Paints the pages on a started painter, with a progress window; false when
-// the person cancelled.
+// the person cancelled. Stops early, true, once `fallido` says the output
+// has already failed.
 bool PintarPaginas(const InformePreparado& informe, QPainter& painter, QPagedPaintDevice& dispositivo,
-                   Paginas paginas, QWidget* padre) {
+                   Paginas paginas, QWidget* padre, const std::function<bool()>& fallido = {}) {
     QProgressDialog progreso(QStringLiteral("Imprimiendo el informe..."), QStringLiteral("&Cancelar"),
                              paginas.desde - 1, paginas.hasta, padre);
     progreso.setWindowTitle(QStringLiteral("Imprimir"));
@@ -48,7 +49,7 @@ bool PintarPaginas(const InformePreparado& informe, QPainter& painter, QPagedPai
     progreso.setMinimumDuration(500);
     const double pixelesPorMm = dispositivo.logicalDpiX() / 25.4;
     for (int pagina = paginas.desde; pagina <= paginas.hasta; ++pagina) {
-        if (pagina > paginas.desde && !dispositivo.newPage())
+        if ((pagina > paginas.desde && !dispositivo.newPage()) || (fallido && fallido()))
             break;
         PintarPagina(painter, informe, pagina - 1, pixelesPorMm);
         progreso.setLabelText(QStringLiteral("Imprimiendo la página %1 de %2...").arg(pagina).arg(paginas.hasta));
@@ -89,7 +90,7 @@ bool ImprimirEnPdf(const InformePreparado& informe, const QPrinter& impresora, P
         Fallar(fallo, motivoPdf(QStringLiteral("no se puede empezar")));
         return false;
     }
-    const bool completo = PintarPaginas(informe, painter, pdf, paginas, padre);
+    const bool completo = PintarPaginas(informe, painter, pdf, paginas, padre, [&] { return fichero.Fallido(); });
     painter.end();
     if (!completo)
         return false;
