@@ -6,10 +6,14 @@
 
 #include "reports/engine/fichero_informe.h"
 #include "reports/engine/fichero_sistema.h"
+#include "reports/engine/impresion_informe.h"
 
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -20,9 +24,9 @@ namespace {
 // Runs `prueba` in a child process that is killed after `segundos` and may
 // take only 256 MB more address space than it starts with, so that a reader
 // which blocks or reads without end fails the test instead of hanging it or
-// exhausting the machine. True when the child ran to the end and `prueba`
-// held.
-bool EnProcesoLimitado(const std::function<bool()>& prueba, unsigned segundos = 10) {
+// exhausting the machine. Gives the child's exit status, the value of
+// `prueba`, or -1 when it was killed.
+int CodigoEnProcesoLimitado(const std::function<int()>& prueba, unsigned segundos = 10) {
     long paginas = 0;
     if (FILE* f = std::fopen("/proc/self/statm", "r")) {
         if (std::fscanf(f, "%ld", &paginas) != 1)
@@ -35,11 +39,15 @@ bool EnProcesoLimitado(const std::function<bool()>& prueba, unsigned segundos = 
         const rlimit memoria{limite, limite};
         setrlimit(RLIMIT_AS, &memoria);
         alarm(segundos);
-        _exit(prueba() ? 0 : 1);
+        _exit(prueba());
     }
     int estado = 0;
     waitpid(hijo, &estado, 0);
-    return WIFEXITED(estado) && WEXITSTATUS(estado) == 0;
+    return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+}
+
+bool EnProcesoLimitado(const std::function<bool()>& prueba, unsigned segundos = 10) {
+    return CodigoEnProcesoLimitado([&] { return prueba() ? 0 : 1; }, segundos) == 0;
 }
 
 InformePreparado UnaPagina() {
@@ -57,11 +65,40 @@ InformePreparado UnaPagina() {
     return informe;
 }
 
+// Many pages of long texts: a file of some hundreds of kilobytes.
+InformePreparado InformeGrande(int paginas) {
+    InformePreparado grande;
+    PaginaPreparada pagina = UnaPagina().paginas[0];
+    pagina.primitivas.front().texto = QString(2000, QLatin1Char('x'));
+    grande.estilos.push_back(EstiloTexto());
+    for (int i = 0; i < paginas; ++i)
+        grande.paginas.push_back(pagina);
+    return grande;
+}
+
 void Escribir(const QString& ruta, const QByteArray& datos) {
     QFile f(ruta);
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(datos), datos.size());
 }
+
+QByteArray Leer(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
+}
+
+QStringList Contenido(const QString& carpeta) {
+    return QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// Makes the folder a disk of 64 KB of its own for this process alone: a
+// tmpfs in a mount namespace of its own. False where the system refuses.
+bool MontarDiscoPequeno(const QString& carpeta) {
+    return ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount("tmpfs", QFile::encodeName(carpeta).constData(), "tmpfs", 0, "size=64k") == 0;
+}
+
+constexpr int kSinDiscoPequeno = 77;
 
 }  // namespace
 
@@ -154,12 +191,7 @@ private slots:
         const QString ruta = carpeta.filePath(QStringLiteral("informe.zrp"));
         const QByteArray antes = EscribirInforme(UnaPagina());
         Escribir(ruta, antes);
-        InformePreparado grande;
-        PaginaPreparada pagina = UnaPagina().paginas[0];
-        pagina.primitivas.front().texto = QString(2000, QLatin1Char('x'));
-        grande.estilos.push_back(EstiloTexto());
-        for (int i = 0; i < 1000; ++i)
-            grande.paginas.push_back(pagina);
+        const InformePreparado grande = InformeGrande(1000);
         QVERIFY(EnProcesoLimitado([&] {
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit tamano{64 * 1024, 64 * 1024};
@@ -172,6 +204,82 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), antes);
         QCOMPARE(QDir(carpeta.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    // A PDF printed over an older one on a disk that fills up: the reason
+    // is told and the old file stays whole, with no temporary file left.
+    // The full disk is a small tmpfs where the system lets the test mount
+    // one (skipped otherwise), and a file size limit, which fails the
+    // writes the same way, everywhere.
+    void pdfDiscoLlenoConservaElAnterior_data() {
+        QTest::addColumn<bool>("tmpfs");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("límite de tamaño") << false << QStringLiteral("el fichero es más grande de lo que admite el disco");
+        QTest::newRow("disco lleno") << true << QStringLiteral("no queda espacio en el disco");
+    }
+    void pdfDiscoLlenoConservaElAnterior() {
+        QFETCH(bool, tmpfs);
+        QFETCH(QString, motivo);
+        QTemporaryDir carpeta;
+        const QString ruta = carpeta.filePath(QStringLiteral("old.pdf"));
+        const QByteArray antes("%PDF-1.4\nun informe anterior\n%%EOF\n");
+        const InformePreparado grande = InformeGrande(300);
+        const int codigo = CodigoEnProcesoLimitado(
+            [&] {
+                if (tmpfs && !MontarDiscoPequeno(carpeta.path()))
+                    return kSinDiscoPequeno;
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit tamano{64 * 1024, 64 * 1024};
+                if (!tmpfs)
+                    setrlimit(RLIMIT_FSIZE, &tamano);
+                Escribir(ruta, antes);
+                QPrinter impresora(QPrinter::HighResolution);
+                impresora.setOutputFormat(QPrinter::PdfFormat);
+                impresora.setOutputFileName(ruta);
+                QString fallo;
+                const bool impreso = ImprimirPaginas(grande, impresora, nullptr, &fallo);
+                const QString esperado =
+                    QStringLiteral("no se puede escribir el fichero PDF «%1» (%2)").arg(ruta, motivo);
+                const bool bien = !impreso && fallo == esperado && Leer(ruta) == antes &&
+                                  Contenido(carpeta.path()) == QStringList{QStringLiteral("old.pdf")};
+                if (!bien)
+                    qWarning() << "impreso:" << impreso << fallo << "anterior intacto:" << (Leer(ruta) == antes)
+                               << Contenido(carpeta.path());
+                return bien ? 0 : 1;
+            },
+            120);
+        if (codigo == kSinDiscoPequeno)
+            QSKIP("this system does not let the test mount a small tmpfs");
+        QCOMPARE(codigo, 0);
+    }
+
+    // A save killed half-way (its writer never tidies up) leaves a hidden
+    // temporary file; the next save of that name removes it, but never the
+    // one of a save still running, nor those of other names.
+    void temporalesAbandonados() {
+        QTemporaryDir carpeta;
+        const QString ruta = carpeta.filePath(QStringLiteral("informe.zrp"));
+        Escribir(carpeta.filePath(QStringLiteral(".otro.zrp.a1b2c3")), "de otro nombre");
+        Escribir(carpeta.filePath(QStringLiteral(".informe.zrp.notas")), "no es un temporal");
+        TEscrituraAtomica enCurso(ruta);
+        QVERIFY(enCurso.Abrir(nullptr));
+        const pid_t hijo = fork();
+        if (hijo == 0) {
+            auto* abandonado = new TEscrituraAtomica(ruta);
+            _exit(abandonado->Abrir(nullptr) && abandonado->Escribir("medio", 5, nullptr) ? 0 : 1);
+        }
+        int estado = 0;
+        waitpid(hijo, &estado, 0);
+        QVERIFY(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+        QCOMPARE(Contenido(carpeta.path()).size(), 4);
+        QVERIFY(GuardarInforme(UnaPagina(), ruta));
+        const QStringList quedan = Contenido(carpeta.path());
+        QCOMPARE(quedan.size(), 4);
+        QVERIFY(quedan.contains(QStringLiteral("informe.zrp")));
+        QVERIFY(quedan.contains(QStringLiteral(".otro.zrp.a1b2c3")));
+        QVERIFY(quedan.contains(QStringLiteral(".informe.zrp.notas")));
+        QVERIFY(enCurso.Escribir("fin", 3, nullptr) && enCurso.Confirmar(nullptr));
+        QCOMPARE(Leer(ruta), QByteArray("fin"));
     }
 
     // The reasons the system gives, as the person reads them: never English

@@ -45,6 +45,12 @@ QString LeerFichero(const QString& ruta) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QStringLiteral("<no existe>");
 }
 
+void Escribir(const QString& ruta, const QByteArray& datos) {
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(datos), datos.size());
+}
+
 void ElegirFichero(const QString& ruta) {
     puertas::FijarPedirFichero([ruta](QWidget*, const QString&, const QString&, bool) { return ruta; });
 }
@@ -112,19 +118,23 @@ private slots:
     }
 
     // Ctrl+E writes the whole table, titles first, as the grid shows it;
-    // ".csv" is added when missing and an existing file is replaced.
+    // ".csv" is added when missing, and an existing file is replaced only
+    // after the person says so.
     void exportarCsv() {
         QTemporaryDir carpeta;
         const QString ruta = carpeta.filePath(QStringLiteral("préstamo.csv"));
-        QFile viejo(ruta);
-        QVERIFY(viejo.open(QIODevice::WriteOnly));
-        viejo.write("antiguo");
-        viejo.close();
+        Escribir(ruta, "antiguo");
         RegistroDialogos registro;
         auto v = Prestamo();
         ElegirFichero(carpeta.filePath(QStringLiteral("préstamo")));
+        QTest::keyClick(v->GridDesarrollo, Qt::Key_E, Qt::ControlModifier);  // "No": nothing written
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QCOMPARE(registro.Mostrados()[0].titulo, "Exportar la tabla");
+        QCOMPARE(registro.Mostrados()[0].mensaje, "El fichero «" + ruta + "» ya existe.\n¿Desea reemplazarlo?");
+        QCOMPARE(LeerFichero(ruta), "antiguo");
+        registro.Responder(true);
         QTest::keyClick(v->GridDesarrollo, Qt::Key_E, Qt::ControlModifier);
-        QVERIFY(registro.Mostrados().isEmpty());
+        QCOMPARE(registro.Mostrados().size(), 2);
         const QStringList lineas = LeerFichero(ruta).split('\n');
         QCOMPARE(lineas.size(), 14);
         QCOMPARE(lineas[0], "Nº;Fecha;Cuota;Capital;Interés;Amortizado;Pendiente;Pagado;Intereses");
@@ -132,10 +142,31 @@ private slots:
         QCOMPARE(lineas[12], "12;31/12/2024;88,85;87,97;0,88;1.000,00;0,00;1.066,19;66,19");
         QCOMPARE(ConExtensionCsv("tabla.CSV"), "tabla.CSV");
         QCOMPARE(ConExtensionCsv("tabla.2024"), "tabla.2024.csv");
+        QCOMPARE(ConExtensionCsv("mis.datos/tabla"), "mis.datos/tabla.csv");
     }
 
-    // A file that cannot be written is told in Spanish; nothing is left
-    // behind, and cancelling the dialog writes nothing.
+    // A link planted under the chosen name (another user's trap in a shared
+    // folder) is replaced by the CSV file; the file it led to is untouched.
+    void exportarNoSigueEnlaces() {
+        QTemporaryDir carpeta;
+        const QString victima = carpeta.filePath(QStringLiteral("victima.txt"));
+        const QString ruta = carpeta.filePath(QStringLiteral("tabla.csv"));
+        Escribir(victima, "datos de otro");
+        QVERIFY(QFile::link(victima, ruta));
+        RegistroDialogos registro;
+        registro.Responder(true);
+        auto v = Prestamo();
+        ElegirFichero(ruta);
+        v->AccExportar->trigger();
+        QCOMPARE(LeerFichero(victima), "datos de otro");
+        QVERIFY(!QFileInfo(ruta).isSymLink());
+        QCOMPARE(registro.Mostrados().size(), 1);  // the replace question, nothing else
+        QVERIFY(LeerFichero(ruta).startsWith("Nº;Fecha;"));
+    }
+
+    // A file that cannot be written is told with the program's own Spanish
+    // reason; nothing is left behind, and cancelling the dialog writes
+    // nothing.
     void exportarFalla() {
         QTemporaryDir carpeta;
         RegistroDialogos registro;
@@ -145,13 +176,13 @@ private slots:
         v->AccExportar->trigger();
         QCOMPARE(registro.Mostrados().size(), 1);
         QCOMPARE(registro.Mostrados()[0].titulo, "Error al exportar la tabla");
-        QVERIFY(registro.Mostrados()[0].mensaje.startsWith("No se puede exportar la tabla a: " + ruta + " ("));
+        QCOMPARE(registro.Mostrados()[0].mensaje, "No se puede exportar la tabla a: " + ruta + " (la carpeta no existe)");
         QVERIFY(!QFile::exists(ruta));
 
         ElegirFichero(QString());
         v->AccExportar->trigger();
         QCOMPARE(registro.Mostrados().size(), 1);
-        QCOMPARE(QDir(carpeta.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        QCOMPARE(QDir(carpeta.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList());
     }
 
     // Ctrl+R switches to the yearly summary and back; the copy then takes

@@ -9,6 +9,7 @@
 #include "reports/form_vista_previa.h"
 #include "reports/fuente_filas.h"
 #include "schedules/form_desarrollo_calculos.h"
+#include "ui/avisos.h"
 #include "util/puertas.h"
 #include "widgets/grid/attribute_grid.h"
 
@@ -141,6 +142,7 @@ private slots:
     void teclaPYTabulador();
     void guardarAnadeExtension_data();
     void guardarAnadeExtension();
+    void guardarPreguntaAntesDeReemplazar();
     void cargarFicheroDeUnaPagina();
     void cargarFicheroDanado_data();
     void cargarFicheroDanado();
@@ -269,7 +271,8 @@ void TestVistaPrevia::guardarAnadeExtension_data() {
     QTest::addColumn<QString>("guardado");
     QTest::newRow("sin punto") << QStringLiteral("informe") << QStringLiteral("informe.zrp");
     QTest::newRow("con extensión") << QStringLiteral("informe.dat") << QStringLiteral("informe.dat");
-    QTest::newRow("punto en la carpeta") << QStringLiteral("mis.datos/informe") << QStringLiteral("mis.datos/informe");
+    QTest::newRow("punto en la carpeta") << QStringLiteral("mis.datos/informe") << QStringLiteral("mis.datos/informe.zrp");
+    QTest::newRow("punto al final") << QStringLiteral("informe.") << QStringLiteral("informe.zrp");
 }
 
 void TestVistaPrevia::guardarAnadeExtension() {
@@ -286,6 +289,38 @@ void TestVistaPrevia::guardarAnadeExtension() {
         QCOMPARE(leido.paginas.size(), v.Paginas()->paginas.size());
         QCOMPARE(leido.titulo, v.Paginas()->titulo);
     });
+}
+
+// Saving over a file that is there asks first, "No" by default; both file
+// dialogs offer the same Spanish file type.
+void TestVistaPrevia::guardarPreguntaAntesDeReemplazar() {
+    QTemporaryDir carpeta;
+    const QString notas = carpeta.filePath(QStringLiteral("notas.txt"));
+    QFile fichero(notas);
+    QVERIFY(fichero.open(QIODevice::WriteOnly) && fichero.write("mis notas") == 9);
+    fichero.close();
+    QStringList filtros;
+    puertas::FijarPedirFichero([&](QWidget*, const QString&, const QString& filtro, bool) {
+        filtros << filtro;
+        return notas;
+    });
+    RegistroDialogos registro;
+    ConVistaPrevia(10, [&](TFormVistaPrevia& v) {
+        v.BtnSave->click();
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QCOMPARE(registro.Mostrados().first().titulo, QStringLiteral("Guardar el informe"));
+        QCOMPARE(registro.Mostrados().first().mensaje,
+                 QStringLiteral("El fichero «%1» ya existe.\n¿Desea reemplazarlo?").arg(notas));
+        QVERIFY(fichero.open(QIODevice::ReadOnly));
+        QCOMPARE(fichero.readAll(), QByteArray("mis notas"));
+        fichero.close();
+        registro.Responder(true);
+        v.BtnSave->click();
+        InformePreparado leido;
+        QVERIFY(CargarInforme(notas, leido));
+        v.BtnLoad->click();
+    });
+    QCOMPARE(filtros, QStringList(3, QStringLiteral("Informes (*.zrp)")));
 }
 
 void TestVistaPrevia::cargarFicheroDeUnaPagina() {
@@ -417,6 +452,10 @@ void TestVistaPrevia::imprimirPideConfirmacion() {
         registro.Responder(true);
         v.BtnPrint->click();
         QVERIFY(QFile::exists(pdf));
+        QCOMPARE(registro.Mostrados().size(), 3);
+        QCOMPARE(registro.Mostrados().at(2).tipo, int(AvisoInformacion));
+        QCOMPARE(registro.Mostrados().at(2).mensaje,
+                 QStringLiteral("El informe se ha escrito en el fichero PDF «%1».").arg(pdf));
         QVERIFY(!v.Imprimiendo());
         QVERIFY(v.BtnPrint->isEnabled() && v.BtnSave->isEnabled());
     });
@@ -549,7 +588,7 @@ void TestVistaPrevia::imprimirSinImpresoras() {
         registro.ResponderCon(ElegirPdf(pdf));
         v.BtnPrint->click();
         QVERIFY(QFileInfo(pdf).size() > 0);
-        QCOMPARE(registro.Mostrados().size(), 2);
+        QCOMPARE(registro.Mostrados().size(), 3);
         QCOMPARE(registro.Mostrados().at(1).titulo, QStringLiteral("Configurar impresora"));
     });
     registro.Limpiar();
@@ -560,7 +599,7 @@ void TestVistaPrevia::imprimirSinImpresoras() {
         registro.ResponderCon(ElegirPdf(otro));
         v.BtnPrintSetup->click();
         QVERIFY(QFileInfo(otro).size() > 0);
-        QCOMPARE(registro.Mostrados().size(), 3);
+        QCOMPARE(registro.Mostrados().size(), 4);
     });
     FijarConsultaImpresoras(nullptr);
 }
@@ -577,7 +616,7 @@ void TestVistaPrevia::imprimirConFalloAvisa() {
         const DialogoMostrado& aviso = registro.Mostrados().at(1);
         QCOMPARE(aviso.tipo, 0);
         QCOMPARE(aviso.mensaje, QStringLiteral("No se ha podido imprimir el informe: no se puede escribir el "
-                                               "fichero PDF «%1».").arg(pdf));
+                                               "fichero PDF «%1» (la carpeta no existe).").arg(pdf));
         // The next print works on a printer that is not left half started.
         const QString bueno = carpeta.filePath(QStringLiteral("tabla.pdf"));
         v.Impresora().setOutputFileName(bueno);

@@ -1,6 +1,7 @@
 #include "reports/form_vista_previa.h"
 
 #include "ui/avisos.h"
+#include "ui/fichero_para_guardar.h"
 #include "ui/imagen_svg.h"
 #include "reports/engine/carga_con_progreso.h"
 #include "reports/engine/fichero_informe.h"
@@ -37,6 +38,8 @@ constexpr int kLadoBoton = 26;
 constexpr int kAnchoCerrar = 77;
 constexpr int kPantallaPequena = 700;
 constexpr int kLineasPorTecla = 30;
+// The same file type when saving and loading a report.
+const QString kFiltroInformes = QStringLiteral("Informes (*.zrp)");
 constexpr int kCifrasPagina = 5;   // the page box holds at least 99999
 constexpr int kAnchoCajaPagina = 48;
 constexpr int kAnchoNumPag = 150;
@@ -572,6 +575,11 @@ void TFormVistaPrevia::ImprimirInforme() {
     // Without a printer, the person first chooses where the PDF file goes.
     if (impresora_->outputFileName().isEmpty() && ImpresorasDelSistema().isEmpty() && !ConfigurarSalida())
         return;
+    // Where a PDF goes, told once it is written: the printer may be
+    // replaced below.
+    const QString pdf =
+        impresora_->outputFormat() == QPrinter::PdfFormat ? QFileInfo(impresora_->outputFileName()).absoluteFilePath()
+                                                           : QString();
     FijarBotonesTerminado(false);
     imprimiendo_ = true;
     QString fallo;
@@ -585,6 +593,10 @@ void TFormVistaPrevia::ImprimirInforme() {
     if (!impreso && !fallo.isEmpty())
         Avisar(QStringLiteral("Imprimir"), QStringLiteral("No se ha podido imprimir el informe: %1.").arg(fallo),
                AvisoError);
+    else if (impreso && !pdf.isEmpty())
+        Avisar(QStringLiteral("Imprimir"),
+               QStringLiteral("El informe se ha escrito en el fichero PDF «%1».").arg(QDir::toNativeSeparators(pdf)),
+               AvisoInformacion);
 }
 
 void TFormVistaPrevia::BtnPrintClick() {
@@ -604,12 +616,11 @@ void TFormVistaPrevia::BtnPrintSetupClick() {
 void TFormVistaPrevia::BtnSaveClick() {
     if (!paginas_)
         return;
-    QString nombre = puertas::PedirNombreFichero(this, QStringLiteral("Guardar el informe"),
-                                                 QStringLiteral("Report file (*.ZRP)"), true);
+    const QString nombre =
+        PedirFicheroParaGuardar(this, QStringLiteral("Guardar el informe"), kFiltroInformes,
+                                [](const QString& elegido) { return ConExtension(elegido, QStringLiteral("zrp")); });
     if (nombre.isEmpty())
         return;
-    if (!nombre.contains(QLatin1Char('.')))
-        nombre += QStringLiteral(".zrp");
     QString motivo;
     if (!GuardarInforme(*paginas_, nombre, &motivo))
         Avisar(QStringLiteral("Error al guardar fichero de informe"),
@@ -618,7 +629,7 @@ void TFormVistaPrevia::BtnSaveClick() {
 
 void TFormVistaPrevia::BtnLoadClick() {
     const QString nombre = puertas::PedirNombreFichero(this, QStringLiteral("Cargar un informe"),
-                                                       QStringLiteral("Report Files (*.zrp)"), false);
+                                                       kFiltroInformes, false);
     if (nombre.isEmpty())
         return;
     const QString titulo = QStringLiteral("Error al cargar fichero de informe");

@@ -1,22 +1,20 @@
 #include "schedules/exportacion_csv.h"
 
 #include "ui/avisos.h"
+#include "ui/fichero_para_guardar.h"
 #include "schedules/copia_tabla.h"
-#include "util/puertas.h"
+#include "util/escritura_atomica.h"
 #include "util/texto_csv.h"
 #include "widgets/grid/string_grid.h"
 
-#include <QSaveFile>
-
 bool EscribirCsv(const TStringGrid& grid, const QString& ruta, QString* motivo) {
-    QSaveFile fichero(ruta);
-    bool bien = fichero.open(QIODevice::WriteOnly);
-    for (int fila = 0; bien && fila < grid.RowCount(); ++fila)
-        bien = fichero.write((LineaCsv(TextosFila(grid, fila)) + u'\n').toUtf8()) >= 0;
-    bien = bien && fichero.commit();
-    if (!bien && motivo)
-        *motivo = fichero.errorString();
-    return bien;
+    TEscrituraAtomica fichero(ruta);
+    bool bien = fichero.Abrir(motivo);
+    for (int fila = 0; bien && fila < grid.RowCount(); ++fila) {
+        const QByteArray linea = (LineaCsv(TextosFila(grid, fila)) + u'\n').toUtf8();
+        bien = fichero.Escribir(linea.constData(), linea.size(), motivo);
+    }
+    return bien && fichero.Confirmar(motivo);
 }
 
 QString ConExtensionCsv(const QString& nombre) {
@@ -24,11 +22,10 @@ QString ConExtensionCsv(const QString& nombre) {
 }
 
 void ExportarCsv(QWidget* padre, const TStringGrid& grid) {
-    QString nombre = puertas::PedirNombreFichero(padre, QStringLiteral("Exportar la tabla"),
-                                                 QStringLiteral("Texto CSV (*.csv)"), true);
+    const QString nombre = PedirFicheroParaGuardar(padre, QStringLiteral("Exportar la tabla"),
+                                                   QStringLiteral("Texto CSV (*.csv)"), ConExtensionCsv);
     if (nombre.isEmpty())
         return;
-    nombre = ConExtensionCsv(nombre);
     QString motivo;
     if (!EscribirCsv(grid, nombre, &motivo))
         Avisar(QStringLiteral("Error al exportar la tabla"),

@@ -7,14 +7,16 @@
 class QWidget;
 class TStringGrid;
 
-// Writes the grid to `ruta` through a temporary file renamed over it at the
-// end, so that a failure leaves an existing file as it was. False on failure,
-// with the system's reason in `motivo`.
+// Writes the grid to `ruta` through a temporary file renamed over the name
+// at the end, so that a failure leaves an existing file as it was and a link
+// under that name is replaced, not written through. False on failure, with
+// the reason in Spanish in `motivo`.
 bool EscribirCsv(const TStringGrid& grid, const QString& ruta, QString* motivo);
 
 // The file name with ".csv" added unless it already ends so.
 QString ConExtensionCsv(const QString& nombre);
 
-// Asks the person for the file (the usual save dialog) and writes the grid;
-// a failure is told in an error dialog.
+// Asks the person for the file (the usual save dialog, and whether to
+// replace a file already there) and writes the grid; a failure is told in an
+// error dialog.
 void ExportarCsv(QWidget* padre, const TStringGrid& grid);

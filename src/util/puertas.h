@@ -40,7 +40,9 @@ void FijarVisorAyuda(VisorAyuda puerta);
 // Asks the person for the name of a file to save (`guardar`) or to open,
 // offering the file types of `filtro` (Qt's "Descripción (*.ext)" form).
 // Returns the chosen path, empty when cancelled. System: QFileDialog opened
-// in CarpetaFicheros(); saving replaces an existing file without asking.
+// in CarpetaFicheros(); it does not ask before replacing a file, since the
+// extension added afterwards may change the name: callers ask then
+// (ui/fichero_para_guardar.h).
 // The folder of a chosen file becomes the next CarpetaFicheros().
 using PedirFichero =
     std::function<QString(QWidget* padre, const QString& titulo, const QString& filtro, bool guardar)>;

@@ -61,7 +61,11 @@ def imprimir_a_pdf(vista, pdf):
     r.escribir_en(fichero, pdf)
     r.teclas("Return")
     r.esperar_cierre(configurar)
-    r.esperar(lambda: os.path.exists(pdf) and os.path.getsize(pdf) > 0, f"el fichero {pdf}")
+    # Once written, the program says where the file went.
+    dicho = r.aviso("Imprimir", "se ha escrito")
+    r.comprobar(dicho == f"El informe se ha escrito en el fichero PDF «{pdf}».", f"tras imprimir se lee {dicho!r}")
+    r.teclas("Return")
+    r.comprobar(os.path.getsize(pdf) > 0, f"el fichero {pdf} está vacío")
     texto = r.esperar(lambda: subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout,
                       "el texto del PDF")
     r.esperar_titulo(vista.name)

@@ -37,6 +37,7 @@ What the module offers:
 - input: `clic(nodo, boton=1, veces=1)` on the control's centre,
   `teclas("Return", "ctrl+t", "alt+s", "F1")`, `escribir(texto)`,
   `escribir_en(caja, texto)`, `escribir_fecha(caja, "dd/mm/aaaa")`;
+- messages: `aviso(titulo, contiene)` gives the text of the message shown;
 - checks: `comprobar(condicion, mensaje)`, `esperar(condicion, que)`.
 
 - Everything that finds or reads waits with a time limit (`esperar`); never
@@ -288,6 +289,21 @@ def esperar_textos(raiz, esperados, limite=LIMITE):
         except Fallo as error:
             diferencias.append(str(error))
     comprobar(not diferencias, "; ".join(diferencias))
+
+
+def aviso(titulo, contiene, limite=LIMITE):
+    """Waits for the active message window titled `titulo` whose text holds
+    `contiene`, and returns that text with its line breaks as blanks."""
+    def buscar():
+        for v in ventanas():
+            if v.name != titulo or not activa(v):
+                continue
+            for nodo in descendientes(v):
+                mensaje = " ".join((nodo.name or "").split())
+                if nodo.getRole() in RESULTADO and contiene in mensaje:
+                    return mensaje
+        return None
+    return esperar(buscar, f"el aviso «{titulo}» que dice «{contiene}»", limite)
 
 
 def esperar_cierre(nodo, limite=LIMITE):

@@ -1,8 +1,8 @@
 """A loan's table taken out of the window, as a person does it: Ctrl+A and
 Ctrl+C paste into a spreadsheet (read back from the clipboard), so do the
 table's context menu opened with the right button and with the Menu key,
-Ctrl+E saves a CSV file through the file dialog, and Ctrl+R shows the yearly
-summary."""
+Ctrl+E saves a CSV file through the file dialog, asking before it replaces
+one, and Ctrl+R shows the yearly summary."""
 import os
 import subprocess
 import time
@@ -59,12 +59,21 @@ def copiar(ventana):
 
 
 def exportar(ventana):
+    """The name is typed without its extension, over a file already there:
+    the program asks before replacing it, and the CSV gets ".csv"."""
+    fichero = os.path.join(HOME, "prestamo.csv")
+    with open(fichero, "w", encoding="utf-8") as f:
+        f.write("antiguo\n")
     r.teclas("ctrl+e")
     r.esperar_titulo("Exportar la tabla")
     r.escribir("prestamo")
     r.teclas("Return")
-    fichero = os.path.join(HOME, "prestamo.csv")
-    r.esperar(lambda: os.path.exists(fichero), f"el fichero {fichero}")
+    pregunta = r.aviso("Exportar la tabla", "ya existe")
+    r.comprobar(pregunta == f"El fichero «{fichero}» ya existe. ¿Desea reemplazarlo?", f"al exportar se lee {pregunta!r}")
+    with open(fichero, encoding="utf-8") as f:
+        r.comprobar(f.read() == "antiguo\n", "el fichero se reemplazó antes de responder")
+    r.teclas("alt+s")
+    r.esperar(lambda: open(fichero, encoding="utf-8").read().startswith("Nº;"), f"el CSV en {fichero}")
     r.esperar_titulo(ventana.name)
     with open(fichero, encoding="utf-8") as f:
         lineas = f.read().split("\n")

@@ -139,9 +139,9 @@ def ampliar_y_menu(vista):
 def guardar_y_cargar(vista):
     r.clic(r.control(vista, "Guardar el informe en un fichero", r.BOTON))
     dialogo("Guardar el informe")
-    # The name carries its extension: the temporary home has a dot in its
-    # path, and a dot anywhere keeps the name as typed.
-    r.escribir("prestamo.zrp")
+    # The name is typed without its extension, and the temporary home has
+    # a dot in its path: the file still gets ".zrp".
+    r.escribir("prestamo")
     r.teclas("Return")
     # A bare name lands in the folder the dialog started in: the home here.
     guardado = os.path.join(HOME, "prestamo.zrp")

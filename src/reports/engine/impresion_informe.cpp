@@ -1,10 +1,12 @@
 #include "reports/engine/impresion_informe.h"
 
 #include "reports/engine/pintor_pagina.h"
+#include "util/dispositivo_atomico.h"
 #include "util/puertas.h"
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -27,9 +29,76 @@ void Fallar(QString* fallo, const QString& motivo) {
 
 // Why the printer cannot start, in words for the person.
 QString MotivoSinInicio(const QPrinter& impresora) {
-    if (impresora.outputFormat() == QPrinter::PdfFormat)
-        return QStringLiteral("no se puede escribir el fichero PDF «%1»").arg(impresora.outputFileName());
     return QStringLiteral("la impresora «%1» no responde").arg(impresora.printerName());
+}
+
+
+struct Paginas {
+    int desde, hasta;  // from 1, both included
+};
+
+// Paints the pages on a started painter, with a progress window; false when
+// the person cancelled. Stops early, true, once `fallido` says the output
+// has already failed.
+bool PintarPaginas(const InformePreparado& informe, QPainter& painter, QPagedPaintDevice& dispositivo,
+                   Paginas paginas, QWidget* padre, const std::function<bool()>& fallido = {}) {
+    QProgressDialog progreso(QStringLiteral("Imprimiendo el informe..."), QStringLiteral("&Cancelar"),
+                             paginas.desde - 1, paginas.hasta, padre);
+    progreso.setWindowTitle(QStringLiteral("Imprimir"));
+    progreso.setWindowModality(Qt::WindowModal);
+    progreso.setMinimumDuration(500);
+    const double pixelesPorMm = dispositivo.logicalDpiX() / 25.4;
+    for (int pagina = paginas.desde; pagina <= paginas.hasta; ++pagina) {
+        if ((pagina > paginas.desde && !dispositivo.newPage()) || (fallido && fallido()))
+            break;
+        PintarPagina(painter, informe, pagina - 1, pixelesPorMm);
+        progreso.setLabelText(QStringLiteral("Imprimiendo la página %1 de %2...").arg(pagina).arg(paginas.hasta));
+        progreso.setValue(pagina);
+        QCoreApplication::processEvents();
+        if (progreso.wasCanceled())
+            return false;
+    }
+    return true;
+}
+
+// A PDF is written beside its name and takes the name only once every page
+// is on disk, so a full disk or a cancelled print leaves an older file of
+// that name as it was, and a link planted under the name is replaced, not
+// followed. The page set-up comes from the printer.
+bool ImprimirEnPdf(const InformePreparado& informe, const QPrinter& impresora, Paginas paginas, QWidget* padre,
+                   QString* fallo) {
+    const QString ruta = impresora.outputFileName();
+    const auto motivoPdf = [&](const QString& motivo) {
+        return QStringLiteral("no se puede escribir el fichero PDF «%1» (%2)").arg(ruta, motivo);
+    };
+    TDispositivoAtomico fichero(ruta);
+    QString motivo;
+    if (!fichero.Abrir(&motivo)) {
+        Fallar(fallo, motivoPdf(motivo));
+        return false;
+    }
+    QPdfWriter pdf(&fichero);
+    QPageLayout pagina = impresora.pageLayout();
+    pagina.setMargins(QMarginsF());
+    pdf.setPageLayout(pagina);
+    pdf.setResolution(impresora.resolution());
+    pdf.setPdfVersion(impresora.pdfVersion());
+    pdf.setTitle(informe.titulo);
+    pdf.setCreator(impresora.creator());
+    QPainter painter;
+    if (!painter.begin(&pdf)) {
+        Fallar(fallo, motivoPdf(QStringLiteral("no se puede empezar")));
+        return false;
+    }
+    const bool completo = PintarPaginas(informe, painter, pdf, paginas, padre, [&] { return fichero.Fallido(); });
+    painter.end();
+    if (!completo)
+        return false;
+    if (!fichero.Confirmar(&motivo)) {
+        Fallar(fallo, motivoPdf(motivo));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -63,30 +132,17 @@ bool ImprimirPaginas(const InformePreparado& informe, QPrinter& impresora, QWidg
     }
     impresora.setDocName(informe.titulo);
     impresora.setFullPage(true);
+    if (impresora.outputFormat() == QPrinter::PdfFormat)
+        return ImprimirEnPdf(informe, impresora, {desde, hasta}, padre, fallo);
     QPainter painter;
     if (!painter.begin(&impresora)) {
         Fallar(fallo, MotivoSinInicio(impresora));
         return false;
     }
-
-    QProgressDialog progreso(QStringLiteral("Imprimiendo el informe..."), QStringLiteral("&Cancelar"), desde - 1,
-                             hasta, padre);
-    progreso.setWindowTitle(QStringLiteral("Imprimir"));
-    progreso.setWindowModality(Qt::WindowModal);
-    progreso.setMinimumDuration(500);
-    const double pixelesPorMm = impresora.resolution() / 25.4;
-    for (int pagina = desde; pagina <= hasta; ++pagina) {
-        if (pagina > desde && !impresora.newPage())
-            break;
-        PintarPagina(painter, informe, pagina - 1, pixelesPorMm);
-        progreso.setLabelText(QStringLiteral("Imprimiendo la página %1 de %2...").arg(pagina).arg(hasta));
-        progreso.setValue(pagina);
-        QCoreApplication::processEvents();
-        if (progreso.wasCanceled()) {
-            impresora.abort();
-            painter.end();
-            return false;
-        }
+    if (!PintarPaginas(informe, painter, impresora, {desde, hasta}, padre)) {
+        impresora.abort();
+        painter.end();
+        return false;
     }
     if (!painter.end()) {
         Fallar(fallo, MotivoSinInicio(impresora));

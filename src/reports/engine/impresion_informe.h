@@ -10,9 +10,11 @@ class QPrinter;
 class QWidget;
 
 // Prints the pages of `informe` within the printer's page range (all when no
-// range is set) and its copies. Returns false when cancelled or when the
-// printer could not start; then `fallo`, when given, holds a Spanish reason,
-// or is empty when the person cancelled.
+// range is set) and its copies. A PDF file replaces one of the same name
+// only once it is wholly written. Returns false when cancelled, when the
+// printer could not start or the PDF file could not be written; then
+// `fallo`, when given, holds a Spanish reason, or is empty when the person
+// cancelled.
 bool ImprimirPaginas(const InformePreparado& informe, QPrinter& impresora, QWidget* padre = nullptr,
                      QString* fallo = nullptr);
 
