@@ -29,14 +29,23 @@ std::pair<int, int> Seleccion(const QLineEdit* campo) {
     return {campo->selectionStart(), campo->selectionEnd()};
 }
 
-// A beep and the reason in a tip under the box. The tip is shown once the
-// current event is over: a focus change under way would hide it at once.
+// Shows the tip once the mouse button that may have moved the focus is up:
+// a tip goes away at any click, the one under way included.
+void MostrarMotivo(QPointer<QLineEdit> campo, const QString& motivo) {
+    if (!campo || !campo->isVisible())
+        return;
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        QTimer::singleShot(50, campo, [campo, motivo] { MostrarMotivo(campo, motivo); });
+        return;
+    }
+    QToolTip::showText(campo->mapToGlobal(QPoint(0, campo->height())), motivo, campo);
+}
+
+// A beep and the reason in a tip under the box, once the current event is
+// over: a focus change under way would hide the tip at once.
 void Rechazar(QLineEdit* campo, const QString& motivo) {
     puertas::Pitar();
-    QTimer::singleShot(0, campo, [campo = QPointer<QLineEdit>(campo), motivo] {
-        if (campo && campo->isVisible())
-            QToolTip::showText(campo->mapToGlobal(QPoint(0, campo->height())), motivo, campo);
-    });
+    QTimer::singleShot(0, campo, [campo = QPointer<QLineEdit>(campo), motivo] { MostrarMotivo(campo, motivo); });
 }
 
 bool EsControl(QChar c) { return c.unicode() < 32 || c.unicode() == 127; }

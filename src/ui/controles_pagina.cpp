@@ -53,11 +53,12 @@ int AnchoCampoImporte() {
     // side and the caret.
     constexpr int kMargenInterior = 2;
     constexpr int kCursor = 1;
+    constexpr int kHolgura = 4;  // so that the last digit does not touch the frame
     const int marco = muestra.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &muestra);
     const QMargins margenes = muestra.textMargins();
     const int texto = muestra.fontMetrics().horizontalAdvance(TextoImporte(kImporteMaximo));
     return std::max(kAnchoNumero,
-                    texto + 2 * (marco + kMargenInterior) + margenes.left() + margenes.right() + kCursor + 1);
+                    texto + 2 * (marco + kMargenInterior) + margenes.left() + margenes.right() + kCursor + kHolgura);
 }
 
 int AnchoResultado() { return std::max(kAnchoNumero, TPanelResultado::AnchoParaImportes(QApplication::font())); }

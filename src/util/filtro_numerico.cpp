@@ -27,7 +27,7 @@ QString Citado(const QString& texto) { return QStringLiteral("«%1»").arg(texto
 QString MotivoCaracter(QChar c, bool decimales, SeparadoresNumericos s) {
     const QString como = decimales ? QStringLiteral("cifras, %1 para los decimales y %2 para los miles")
                                          .arg(Citado(s.decimal), Citado(s.miles))
-                                   : QStringLiteral("cifras, y %1 para los miles").arg(Citado(s.miles));
+                                   : QStringLiteral("cifras y %1 para los miles").arg(Citado(s.miles));
     return QStringLiteral("%1 no vale en este campo: escriba %2.").arg(Citado(c), como);
 }
 

@@ -73,7 +73,7 @@ def espanol(principal):
 
     pegar_sobre(capital, "-500")
     esperar_aviso("no admite números negativos")
-    r.esperar_texto(capital, "1000,50")
+    r.esperar_texto(capital, "1.000,50")
     pegar_sobre(interes, "3,5 %")
     r.esperar_texto(interes, "3,5")
 
