@@ -27,6 +27,21 @@ EdicionNumerica TeclearTodo(const QString& texto, int tag) {
     return edicion;
 }
 
+// An admitted edit gives `resultado`; a refused one (`motivo` not empty)
+// keeps `texto` and gives a reason that contains `motivo`. Both come from
+// the current row.
+void ComprobarEdicion(const EdicionNumerica& edicion, const QString& texto) {
+    QFETCH(QString, resultado);
+    QFETCH(QString, motivo);
+    if (motivo.isEmpty()) {
+        QVERIFY2(edicion.Admitida(), qPrintable(edicion.motivo));
+        QCOMPARE(edicion.texto, resultado);
+    } else {
+        QVERIFY2(edicion.motivo.contains(motivo), qPrintable(edicion.motivo));
+        QCOMPARE(edicion.texto, texto);
+    }
+}
+
 }  // namespace
 
 class TestFiltroNumerico : public PruebaNucleo {
@@ -94,19 +109,11 @@ private slots:
         QFETCH(int, fin);
         QFETCH(QChar, caracter);
         QFETCH(bool, tecladoNumerico);
-        QFETCH(QString, resultado);
-        QFETCH(QString, motivo);
         const EdicionNumerica edicion =
             TeclearNumero(texto, inicio, fin, caracter,
                           tecladoNumerico ? OrigenTecla::TecladoNumerico : OrigenTecla::Principal, tag,
                           ingles ? kIngles : kEspanol);
-        if (motivo.isEmpty()) {
-            QVERIFY2(edicion.Admitida(), qPrintable(edicion.motivo));
-            QCOMPARE(edicion.texto, resultado);
-        } else {
-            QVERIFY2(edicion.motivo.contains(motivo), qPrintable(edicion.motivo));
-            QCOMPARE(edicion.texto, texto);
-        }
+        ComprobarEdicion(edicion, texto);
     }
 
     // A pasted text over the selection [inicio, fin).
@@ -137,16 +144,8 @@ private slots:
         QFETCH(int, inicio);
         QFETCH(int, fin);
         QFETCH(QString, pegado);
-        QFETCH(QString, resultado);
-        QFETCH(QString, motivo);
         const EdicionNumerica edicion = PegarNumero(texto, inicio, fin, pegado, tag, kEspanol);
-        if (motivo.isEmpty()) {
-            QVERIFY2(edicion.Admitida(), qPrintable(edicion.motivo));
-            QCOMPARE(edicion.texto, resultado);
-        } else {
-            QVERIFY2(edicion.motivo.contains(motivo), qPrintable(edicion.motivo));
-            QCOMPARE(edicion.texto, texto);
-        }
+        ComprobarEdicion(edicion, texto);
     }
 
     // Typing a number key by key and pasting it whole end the same, and what

@@ -49,16 +49,24 @@ def pegar_sobre(caja, texto):
     r.teclas("ctrl+a", "ctrl+v")
 
 
-def espanol(principal):
-    interes = r.control(principal, "Interés", r.CAJA)
-    capital = r.control(principal, "Capital", r.CAJA)
-    cuotas = r.control(principal, "Nº Cuotas", r.CAJA)
-    teclear_sobre(interes, "5")
-    teclear_sobre(cuotas, "360")
-    teclear_sobre(capital, "150.000")
-    r.esperar_texto(capital, "150.000")
+def cajas(principal):
+    """The loans page's Interés, Nº Cuotas and Capital boxes."""
+    return (r.control(principal, nombre, r.CAJA) for nombre in ("Interés", "Nº Cuotas", "Capital"))
+
+
+def calcular(principal, textos, resultados):
+    """Types the interest, the count and the capital, each box keeping what
+    was typed, and reads the results after Intro."""
+    for caja, texto in zip(cajas(principal), textos):
+        teclear_sobre(caja, texto)
+        r.esperar_texto(caja, texto)
     r.teclas("Return")
-    r.esperar_textos(principal, {"Capital": "150.000,00", "Cuota": "805,23"})
+    r.esperar_textos(principal, resultados)
+
+
+def espanol(principal):
+    interes, cuotas, capital = cajas(principal)
+    calcular(principal, ("5", "360", "150.000"), {"Capital": "150.000,00", "Cuota": "805,23"})
 
     teclear_sobre(capital, "1.000,50")
     r.esperar_texto(capital, "1.000,50")
@@ -103,19 +111,12 @@ def espanol(principal):
 
 
 def ingles(principal):
-    interes = r.control(principal, "Interés", r.CAJA)
-    capital = r.control(principal, "Capital", r.CAJA)
-    cuotas = r.control(principal, "Nº Cuotas", r.CAJA)
+    interes, cuotas, capital = cajas(principal)
     teclear_sobre(interes, "5,5")
     r.esperar_texto(interes, "5,5")
     r.clic(cuotas)
     esperar_aviso("grupos de tres")
-    teclear_sobre(interes, "5.5")
-    teclear_sobre(cuotas, "360")
-    teclear_sobre(capital, "150,000")
-    r.esperar_texto(capital, "150,000")
-    r.teclas("Return")
-    r.esperar_textos(principal, {"Capital": "150,000.00", "Interés": "5.50"})
+    calcular(principal, ("5.5", "360", "150,000"), {"Capital": "150,000.00", "Interés": "5.50"})
     # A comma among the decimals is refused with its reason, not dropped.
     teclear_sobre(capital, "1.000,")
     esperar_aviso("separa los miles")
