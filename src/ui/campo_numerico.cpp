@@ -71,11 +71,15 @@ bool TeclaEnCampoNumerico(QLineEdit* campo, const QKeyEvent* tecla) {
         if (EsControl(c))
             continue;
         const auto [inicio, fin] = Seleccion(campo);
-        const EdicionNumerica edicion = TeclearNumero(campo->text(), inicio, fin, c, origen, TagDe(campo), Separadores());
+        const EdicionNumerica edicion =
+            TeclearNumero(campo->text(), inicio, fin, c, origen, TagDe(campo), Separadores());
         if (!edicion.Admitida()) {
             Rechazar(campo, edicion.motivo);
             return true;
         }
+        // A key typed as it is goes in through the box's own handling.
+        if (escrito.size() == 1 && edicion.insertado == escrito)
+            return false;
         campo->insert(edicion.insertado);
     }
     return true;
