@@ -1,6 +1,8 @@
 #include "prueba_comun.h"
 #include "registro_dialogos.h"
 
+#include "ui/campo_numerico.h"
+#include "util/ajustes_regionales.h"
 #include "util/filtro_numerico.h"
 #include "ui/utilidades_campos.h"
 #include "util/textos_fecha.h"
@@ -12,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QToolTip>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -53,43 +57,6 @@ QString Tecleado(QLineEdit& campo, const QString& teclas) {
 class TestUtilidadesCampos : public QObject {
     Q_OBJECT
 private slots:
-    void filtroCaracter_data() {
-        QTest::addColumn<int>("tag");
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<int>("cursor");
-        QTest::addColumn<QChar>("caracter");
-        QTest::addColumn<QString>("resultado");  // empty: rejected
-        const QChar coma = QLatin1Char(',');
-        QTest::newRow("punto entra como coma") << 1 << "12" << 2 << QChar('.') << ",";
-        QTest::newRow("coma entra") << 1 << "12" << 1 << coma << ",";
-        QTest::newRow("segundo separador") << 1 << "1,5" << 3 << QChar('.') << "";
-        QTest::newRow("segundo separador sobre el primero") << 1 << "1,5" << 1 << coma << "";
-        QTest::newRow("entero sin punto") << 0 << "12" << 2 << QChar('.') << "";
-        QTest::newRow("entero sin coma") << 0 << "12" << 2 << coma << "";
-        QTest::newRow("separador al principio") << 1 << "5" << 0 << QChar('.') << ",";
-        QTest::newRow("separador ante el signo") << 11 << "-5" << 0 << QChar('.') << "";
-        QTest::newRow("signo sin permiso") << 1 << "" << 0 << QChar('-') << "";
-        QTest::newRow("signo al principio") << 10 << "5" << 0 << QChar('-') << "-";
-        QTest::newRow("signo en medio") << 11 << "5" << 1 << QChar('-') << "";
-        QTest::newRow("segundo signo") << 11 << "-5" << 0 << QChar('-') << "";
-        QTest::newRow("cifra ante el signo") << 11 << "-5" << 0 << QChar('3') << "";
-        QTest::newRow("cifra ante un mas pegado") << 1 << "+5" << 0 << QChar('3') << "";
-        QTest::newRow("cifra tras el signo") << 11 << "-5" << 1 << QChar('3') << "3";
-        QTest::newRow("letra") << 11 << "" << 0 << QChar('a') << "";
-        QTest::newRow("mas") << 11 << "" << 0 << QChar('+') << "";
-        QTest::newRow("blanco") << 11 << "1" << 1 << QChar(' ') << "";
-        QTest::newRow("retroceso pasa") << 0 << "1" << 1 << QChar('\b') << "\b";
-    }
-    void filtroCaracter() {
-        QFETCH(int, tag);
-        QFETCH(QString, texto);
-        QFETCH(int, cursor);
-        QFETCH(QChar, caracter);
-        QFETCH(QString, resultado);
-        const auto admitido = FiltrarCaracterNumerico(caracter, texto, cursor, tag, QLatin1Char(','));
-        QCOMPARE(admitido ? QString(*admitido) : QString(), resultado);
-    }
-
     void tecleoNumerico_data() {
         QTest::addColumn<bool>("decimales");
         QTest::addColumn<bool>("signo");
@@ -97,13 +64,13 @@ private slots:
         QTest::addColumn<bool>("todoSeleccionado");
         QTest::addColumn<QString>("teclas");
         QTest::addColumn<QString>("resultado");
-        QTest::newRow("real con punto") << true << false << "" << false << "12.5" << "12,5";
+        QTest::newRow("punto de miles") << true << false << "" << false << "1.000,5" << "1.000,5";
         QTest::newRow("segundo separador seleccionado") << true << false << "12,5" << true << "." << "12,5";
-        QTest::newRow("entero") << false << false << "" << false << "1.2,3" << "123";
+        QTest::newRow("entero") << false << false << "" << false << "1.2,3" << "1.23";
         QTest::newRow("letras y blancos") << true << true << "" << false << "a1 b+2" << "12";
         QTest::newRow("sin signo en la ventana") << true << false << "" << false << "-5" << "5";
-        QTest::newRow("con signo") << true << true << "" << false << "-1.5" << "-1,5";
-        QTest::newRow("cifra con todo seleccionado tras el signo") << true << true << "-12" << true << "7" << "-12";
+        QTest::newRow("con signo") << true << true << "" << false << "-1.500,5" << "-1.500,5";
+        QTest::newRow("cifra con todo seleccionado tras el signo") << true << true << "-12" << true << "7" << "7";
         QTest::newRow("cifra con todo seleccionado") << true << true << "12" << true << "7" << "7";
     }
     void tecleoNumerico() {
@@ -133,10 +100,88 @@ private slots:
         QCOMPARE(campo.text(), QStringLiteral("23"));
         QTest::keyClick(&campo, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(campo.selectedText(), QStringLiteral("23"));
-        // Pasted text is not filtered: the calculation that reads it reports it.
+        // Pasted text goes through the same rule as typed keys.
         QGuiApplication::clipboard()->setText(QStringLiteral("x-1"));
         QTest::keyClick(&campo, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(campo.text(), QStringLiteral("x-1"));
+        QCOMPARE(campo.text(), QStringLiteral("23"));
+    }
+
+    // The keypad's decimal key types the decimal separator; the main
+    // keyboard's point groups thousands.
+    void teclaDecimalDelTecladoNumerico() {
+        QLineEdit campo;
+        PrepararCampoNumerico(&campo, true, false);
+        QTest::keyClicks(&campo, QStringLiteral("12"));
+        QTest::keyClick(&campo, '.', Qt::KeypadModifier);
+        QTest::keyClicks(&campo, QStringLiteral("5"));
+        QCOMPARE(campo.text(), QStringLiteral("12,5"));
+        campo.clear();
+        QTest::keyClicks(&campo, QStringLiteral("12.500"));
+        QCOMPARE(campo.text(), QStringLiteral("12.500"));
+    }
+
+    // Pasting by keys or by the context menu: a trailing percent sign or
+    // euro sign is dropped; a negative or unreadable text is refused with a
+    // beep and its reason in a tip, and the box keeps its text.
+    void pegadoFiltrado() {
+        Formulario f;
+        PrepararCampoNumerico(f.numero, true, false);
+        QVERIFY(f.Mostrar());
+        f.numero->setFocus();
+        RegistroDialogos registro;
+        QClipboard* portapapeles = QGuiApplication::clipboard();
+
+        portapapeles->setText(QStringLiteral("3,5 %"));
+        QTest::keyClick(f.numero, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.numero->text(), QStringLiteral("3,5"));
+
+        portapapeles->setText(QStringLiteral("-500"));
+        f.numero->selectAll();
+        QTest::keyClick(f.numero, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.numero->text(), QStringLiteral("3,5"));
+        QCOMPARE(registro.Pitidos(), 1);
+        QTRY_VERIFY(QToolTip::text().contains(QStringLiteral("negativos")));
+
+        portapapeles->setText(QStringLiteral("1000 €"));
+        f.numero->selectAll();
+        std::unique_ptr<QMenu> menu(MenuCampoNumerico(f.numero));
+        QAction* pegar = AccionPegar(menu.get());
+        QVERIFY(pegar);
+        pegar->trigger();
+        QCOMPARE(f.numero->text(), QStringLiteral("1000"));
+
+        portapapeles->setText(QStringLiteral("-500"));
+        pegar->trigger();
+        QCOMPARE(f.numero->text(), QStringLiteral("1000"));
+        QCOMPARE(registro.Pitidos(), 2);
+    }
+
+    // Under English settings the point is the decimal separator and the
+    // comma groups thousands: a Spanish "5,5" stays as typed (never 55) and
+    // is pointed out on leaving the box; a comma among the decimals is refused
+    // with a beep.
+    void separadoresIngleses() {
+        LeerAjustesRegionales(QLocale(QLocale::English, QLocale::UnitedStates));
+        Formulario f;
+        PrepararCampoNumerico(f.numero, true, false);
+        QVERIFY(f.Mostrar());
+        RegistroDialogos registro;
+        f.numero->setFocus();
+        QTest::keyClicks(f.numero, QStringLiteral("5,5"));
+        const QString tecleado = f.numero->text();
+        f.combo->setFocus();
+        const int pitidosAlSalir = registro.Pitidos();
+        QTRY_VERIFY(QToolTip::text().contains(QStringLiteral("grupos de tres")));
+        f.numero->setFocus();
+        f.numero->clear();
+        QTest::keyClicks(f.numero, QStringLiteral("1.000,5"));
+        const QString conComa = f.numero->text();
+        const int pitidos = registro.Pitidos();
+        LeerAjustesRegionales(QLocale());
+        QCOMPARE(tecleado, QStringLiteral("5,5"));
+        QCOMPARE(pitidosAlSalir, 1);
+        QCOMPARE(conComa, QStringLiteral("1.0005"));
+        QCOMPARE(pitidos, 2);
     }
 
     void cargarListaTexto_data() {

@@ -125,9 +125,9 @@ void TDialogoCondiciones::CrearDatosGenerales(QGridLayout* rejilla) {
                                       QStringLiteral("Co&misión de apertura %"),
                                       QStringLiteral("Porcentaje del capital que cobra el banco al conceder el "
                                                      "préstamo"),
-                                      kAnchoNumero);
+                                      AnchoCampoImporte());
     EditGastos = CrearCampo(rejilla, 2, 0, QStringLiteral("EditGastos"), QStringLiteral("&Gastos iniciales"),
-                            QStringLiteral("Importe de los gastos de formalización del préstamo"), kAnchoNumero);
+                            QStringLiteral("Importe de los gastos de formalización del préstamo"), AnchoCampoImporte());
     rejilla->setColumnStretch(3, 1);
 }
 
@@ -137,7 +137,7 @@ QWidget* TDialogoCondiciones::CrearAmortizaciones() {
     EditAmortCuota = CrearCampo(rejilla, 0, 0, QStringLiteral("EditAmortCuota"), QStringLiteral("&Nº cuota"),
                                 QStringLiteral("Cuota con la que se paga la amortización anticipada"), kAnchoCorto);
     EditAmortImporte = CrearCampo(rejilla, 0, 2, QStringLiteral("EditAmortImporte"), QStringLiteral("&Importe"),
-                                  QStringLiteral("Capital que se devuelve por anticipado"), kAnchoNumero);
+                                  QStringLiteral("Capital que se devuelve por anticipado"), AnchoCampoImporte());
     CbAmortReduce = CrearLista(rejilla, 1, 0, QStringLiteral("CbAmortReduce"), QStringLiteral("&Se reduce"),
                                QStringLiteral("Plazo: menos cuotas de igual importe|Plazo: menos cuotas de igual "
                                               "importe; cuota: una cuota menor hasta el final"),
@@ -145,7 +145,7 @@ QWidget* TDialogoCondiciones::CrearAmortizaciones() {
     CbAmortReduce->addItems({QStringLiteral("Plazo"), QStringLiteral("Cuota")});
     EditAmortComision = CrearCampo(rejilla, 1, 2, QStringLiteral("EditAmortComision"), QStringLiteral("C&omisión %"),
                                    QStringLiteral("Porcentaje del importe que cobra el banco por la amortización"),
-                                   kAnchoNumero);
+                                   AnchoCampoImporte());
     BtnAmortAnadir = CrearBoton(QStringLiteral("BtnAmortAnadir"), QStringLiteral("Aña&dir"),
                                 QStringLiteral("Añadir amortización"), &TDialogoCondiciones::BtnAmortAnadirClick);
     BtnAmortQuitar = CrearBoton(QStringLiteral("BtnAmortQuitar"), QStringLiteral("&Quitar"),
@@ -166,7 +166,7 @@ QWidget* TDialogoCondiciones::CrearRevisiones() {
                               QStringLiteral("Primera cuota a la que se aplica el nuevo interés"), kAnchoCorto);
     EditRevInteres = CrearCampo(rejilla, 0, 2, QStringLiteral("EditRevInteres"),
                                 QStringLiteral("Nue&vo interés %"), QStringLiteral("Nuevo interés nominal anual"),
-                                kAnchoNumero);
+                                AnchoCampoImporte());
     BtnRevAnadir = CrearBoton(QStringLiteral("BtnRevAnadir"), QStringLiteral("Añadi&r"),
                               QStringLiteral("Añadir revisión"), &TDialogoCondiciones::BtnRevAnadirClick);
     BtnRevQuitar = CrearBoton(QStringLiteral("BtnRevQuitar"), QStringLiteral("Q&uitar"),

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace {
 
@@ -29,8 +30,9 @@ void CrearCampos(TFormCalculosFinancieros& ventana, QGridLayout* rejilla, QWidge
         anterior = control;
     };
     for (const CampoDePagina& c : campos) {
+        const int ancho = c.contenido == ContenidoCampo::Importe ? std::max(c.ancho, AnchoCampoImporte()) : c.ancho;
         ventana.*c.miembro = CrearCampo(rejilla, c.fila, c.columna, QString::fromUtf8(c.nombre),
-                                        QString::fromUtf8(c.caption), QString::fromUtf8(c.pista), c.ancho);
+                                        QString::fromUtf8(c.caption), QString::fromUtf8(c.pista), ancho);
     }
     if (lista) {
         ventana.*lista->miembro = CrearLista(rejilla, lista->fila, lista->columna, QString::fromUtf8(lista->nombre),

@@ -1,15 +1,19 @@
 #include "ui/clase_aux.h"
 
 #include "ui/avisos.h"
+#include "ui/campo_numerico.h"
 #include "util/ajustes_regionales.h"
 #include "ui/colores_campos.h"
 #include "util/excepcion.h"
 #include "util/fechas.h"
-#include "util/filtro_numerico.h"
 
 #include <QApplication>
 #include <algorithm>
+#include <memory>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -40,6 +44,11 @@ bool CambioDeVentana(const QEvent* evento) {
 // Keys pressed with Ctrl or Meta are commands (copy, paste, undo), not text.
 bool EsOrden(const QKeyEvent* tecla) {
     return tecla->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+}
+
+QLineEdit* CampoNumerico(QWidget* control) {
+    auto* campo = qobject_cast<QLineEdit*>(control);
+    return campo && TClaseAux::TieneFiltroNumerico(campo) ? campo : nullptr;
 }
 
 // Date fields take digits and blanks; the mask places them.
@@ -79,6 +88,8 @@ TClaseAux::Salida TClaseAux::SalidaDe(const QWidget* control) {
 
 void TClaseAux::FijarFiltroNumerico(QLineEdit* campo) {
     campo->setProperty(kFiltroNumerico, true);
+    // A drop would put text in unchecked; pasting is the way in.
+    campo->setAcceptDrops(false);
     campo->installEventFilter(&Instancia());
 }
 
@@ -96,12 +107,12 @@ bool TClaseAux::eventFilter(QObject* objeto, QEvent* evento) {
         return false;
     switch (evento->type()) {
     case QEvent::KeyPress: {
-        auto* campo = qobject_cast<QLineEdit*>(control);
         auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (QLineEdit* numerico = CampoNumerico(control))
+            return TeclaEnCampoNumerico(numerico, tecla);
+        auto* campo = qobject_cast<QLineEdit*>(control);
         if (!campo || tecla->text().isEmpty() || EsOrden(tecla))
             return false;
-        if (TieneFiltroNumerico(campo))
-            return FiltrarTeclaNumerica(campo, tecla);
         if (SalidaDe(campo) == SalidaValidarFecha)
             return !std::all_of(tecla->text().cbegin(), tecla->text().cend(), CaracterDeFecha);
         return false;
@@ -110,9 +121,22 @@ bool TClaseAux::eventFilter(QObject* objeto, QEvent* evento) {
         if (EntradaDe(control) == EntradaResaltar)
             ResaltarCampo(control);
         return false;
+    case QEvent::ContextMenu:
+        if (QLineEdit* numerico = CampoNumerico(control)) {
+            std::unique_ptr<QMenu> menu(MenuCampoNumerico(numerico));
+            menu->exec(static_cast<QContextMenuEvent*>(evento)->globalPos());
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonRelease:
+        if (QLineEdit* numerico = CampoNumerico(control))
+            return ClicCentralEnCampoNumerico(numerico, static_cast<QMouseEvent*>(evento));
+        return false;
     case QEvent::FocusOut:
         if (CambioDeVentana(evento))
             return false;
+        if (QLineEdit* numerico = CampoNumerico(control))
+            AvisarSiNumeroIncompleto(numerico);
         if (SalidaDe(control) == SalidaValidarFecha) {
             if (auto* campo = qobject_cast<QLineEdit*>(control); campo && !devolviendoFoco_)
                 ValidarFechaAlSalir(campo);
@@ -125,27 +149,6 @@ bool TClaseAux::eventFilter(QObject* objeto, QEvent* evento) {
     default:
         return false;
     }
-}
-
-bool TClaseAux::FiltrarTeclaNumerica(QLineEdit* campo, QKeyEvent* tecla) {
-    const QString escrito = tecla->text();
-    const int tag = TagDe(campo);
-    const QChar separador = Ajustes().separadorDecimal;
-    const auto posicion = [campo] { return campo->hasSelectedText() ? campo->selectionStart() : campo->cursorPosition(); };
-    if (escrito.size() == 1) {
-        const auto admitido = FiltrarCaracterNumerico(escrito[0], campo->text(), posicion(), tag, separador);
-        if (admitido && *admitido == escrito[0])
-            return false;
-        if (admitido)
-            campo->insert(QString(*admitido));
-        return true;
-    }
-    // Several characters in one event (an input method): each one on its own.
-    for (const QChar c : escrito) {
-        if (const auto admitido = FiltrarCaracterNumerico(c, campo->text(), posicion(), tag, separador))
-            campo->insert(QString(*admitido));
-    }
-    return true;
 }
 
 void TClaseAux::ValidarFechaAlSalir(QLineEdit* campo) {

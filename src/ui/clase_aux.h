@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QPointer>
 
-class QKeyEvent;
 class QLineEdit;
 class QWidget;
 
@@ -28,8 +27,6 @@ public:
     static void FijarFiltroNumerico(QLineEdit* campo);
     static bool TieneFiltroNumerico(const QLineEdit* campo);
 
-    // True when the key was consumed (rejected, or entered in another form).
-    bool FiltrarTeclaNumerica(QLineEdit* campo, QKeyEvent* tecla);
     void ValidarFechaAlSalir(QLineEdit* campo);
     void ResaltarCampo(QWidget* control);
     void RestaurarCampo(QWidget* control);

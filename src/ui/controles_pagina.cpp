@@ -1,6 +1,7 @@
 #include "ui/controles_pagina.h"
 
 #include "ui/panel_resultado.h"
+#include "util/textos_numericos.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 
 namespace {
 
@@ -42,6 +44,21 @@ QString SinAcelerador(QString caption) {
             caption.remove(i, 1);  // "&&" keeps one "&"
     }
     return caption;
+}
+
+int AnchoCampoImporte() {
+    QLineEdit muestra;
+    muestra.setFont(QApplication::font());
+    // Around its text a box draws its frame, a small inner margin on each
+    // side and the caret.
+    constexpr int kMargenInterior = 2;
+    constexpr int kCursor = 1;
+    constexpr int kHolgura = 4;  // so that the last digit does not touch the frame
+    const int marco = muestra.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &muestra);
+    const QMargins margenes = muestra.textMargins();
+    const int texto = muestra.fontMetrics().horizontalAdvance(TextoImporte(kImporteMaximo));
+    return std::max(kAnchoNumero,
+                    texto + 2 * (marco + kMargenInterior) + margenes.left() + margenes.right() + kCursor + kHolgura);
 }
 
 int AnchoResultado() { return std::max(kAnchoNumero, TPanelResultado::AnchoParaImportes(QApplication::font())); }

@@ -26,6 +26,11 @@ inline constexpr int kAnchoBoton = 22;    // the calculator or date button besid
 // font, and never narrower than the input boxes.
 int AnchoResultado();
 
+// Input boxes of amounts and percentages are wide enough to show the largest
+// amount they take, grouped (1.000.000.000.000.000,00), whole in the
+// application's font, and never narrower than kAnchoNumero.
+int AnchoCampoImporte();
+
 // A hint is "short|long": the short part is the tooltip, the long part the
 // status tip and the accessible description. Without "|" both are the hint.
 void AplicarPista(QWidget* control, const QString& pista);

@@ -64,9 +64,11 @@ esperar sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
     { echo "FALLO: openbox no arranca" >&2; cat "$temporal/openbox.log" >&2; exit 1; }
 
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
-# Spanish settings for the program alone; Qt reads them from LANG even where
-# the C library lacks that locale.
-env -u LC_ALL -u LC_NUMERIC -u LC_TIME -u LC_MONETARY -u LC_MESSAGES LANG=es_ES.UTF-8 LANGUAGE=es "$programa" &
+# Spanish settings for the program alone, or those of ZZ_LANG_PROGRAMA for a
+# journey about another language; Qt reads them from LANG even where the C
+# library lacks that locale.
+env -u LC_ALL -u LC_NUMERIC -u LC_TIME -u LC_MONETARY -u LC_MESSAGES LANG="${ZZ_LANG_PROGRAMA:-es_ES.UTF-8}" \
+    LANGUAGE=es "$programa" &
 programa_pid=$!
 pids+=("$programa_pid")
 
