@@ -31,10 +31,10 @@ def tabla():
 
 
 def vista_previa():
-    """The preview: its title is the report's, with blanks around and, while
-    it prepares pages, the page it is at."""
-    return r.esperar(lambda: next((v for v in r.ventanas() if v.name.startswith(" ")
-                                   and v.name.strip().startswith(TITULO_INFORME) and r.activa(v)), None),
+    """The preview: its title is the report's (which is also the main
+    window's) and, while it prepares pages, the page it is at."""
+    return r.esperar(lambda: next((v for v in r.ventanas() if v.name.startswith(TITULO_INFORME)
+                                   and r.activa(v) and not r.es_principal(v)), None),
                      "la vista previa, activa", limite=60)
 
 
