@@ -38,11 +38,30 @@ QRect MarcoDeseado(const QRect& pantalla, const QSize& marco, int porcentaje) {
                  pantalla.top() + (pantalla.height() - tam.height()) / 2, tam.width(), tam.height());
 }
 
+// The margins between a window's frame and its client area as known now.
+QMargins MargenesPropios(const QWidget* w) {
+    const QRect marco = w->frameGeometry();
+    const QRect cliente = w->geometry();
+    return {cliente.left() - marco.left(), cliente.top() - marco.top(), marco.right() - cliente.right(),
+            marco.bottom() - cliente.bottom()};
+}
+
+// A window on view that the window manager frames: not a pop-up, a tooltip
+// or the splash.
+bool Enmarcable(const QWidget* w) {
+    const Qt::WindowType tipo = w->windowType();
+    return w->isVisible() && !(w->windowFlags() & Qt::FramelessWindowHint) && tipo != Qt::Popup &&
+           tipo != Qt::ToolTip && tipo != Qt::SplashScreen;
+}
+
 // The free area of the screen the window is on.
 QRect AreaLibre(const QWidget* ventana) {
     QScreen* pantalla = ventana->screen() ? ventana->screen() : QGuiApplication::primaryScreen();
     return pantalla ? pantalla->availableGeometry() : QRect();
 }
+
+// The window's outer rectangle, frame included.
+QRect MarcoActual(const QWidget* ventana) { return ventana->geometry().marginsAdded(MargenesMarco(ventana)); }
 
 // Gives the window the outer rectangle `marco`: its client area is what the
 // frame leaves inside.
@@ -62,22 +81,13 @@ QRect RectanguloDentroDe(const QRect& marco, const QRect& area) {
 }
 
 QMargins MargenesMarco(const QWidget* ventana) {
-    const auto margenes = [](const QWidget* w) {
-        const QRect marco = w->frameGeometry();
-        const QRect cliente = w->geometry();
-        return QMargins(cliente.left() - marco.left(), cliente.top() - marco.top(), marco.right() - cliente.right(),
-                        marco.bottom() - cliente.bottom());
-    };
-    const QMargins propios = margenes(ventana);
+    const QMargins propios = MargenesPropios(ventana);
     if (!propios.isNull())
         return propios;
     for (const QWidget* otra : QApplication::topLevelWidgets()) {
-        if (otra != ventana && otra->isVisible() && !(otra->windowFlags() & Qt::FramelessWindowHint) &&
-            otra->windowType() != Qt::Popup && otra->windowType() != Qt::ToolTip && otra->windowType() != Qt::SplashScreen) {
-            const QMargins ajenos = margenes(otra);
-            if (!ajenos.isNull())
-                return ajenos;
-        }
+        const QMargins ajenos = otra != ventana && Enmarcable(otra) ? MargenesPropios(otra) : QMargins();
+        if (!ajenos.isNull())
+            return ajenos;
     }
     return {};
 }
@@ -88,7 +98,7 @@ void AjustarAPantalla(QWidget* ventana) {
     const QRect area = AreaLibre(ventana);
     if (area.isEmpty())
         return;
-    const QRect marco = ventana->geometry().marginsAdded(MargenesMarco(ventana));
+    const QRect marco = MarcoActual(ventana);
     const QRect dentro = RectanguloDentroDe(marco, area);
     if (dentro != marco)
         FijarMarco(ventana, dentro);
@@ -98,7 +108,7 @@ void CentrarSobre(QWidget* ventana, const QWidget* referencia) {
     if (!ventana)
         return;
     const QRect area = AreaLibre(ventana);
-    QRect marco = ventana->geometry().marginsAdded(MargenesMarco(ventana));
+    QRect marco = MarcoActual(ventana);
     marco.moveCenter(referencia ? referencia->window()->frameGeometry().center() : area.center());
     FijarMarco(ventana, area.isEmpty() ? marco : RectanguloDentroDe(marco, area));
 }
@@ -126,8 +136,7 @@ void SituarVentana(QWidget* ventana, int porcentaje) {
     const QRect area = AreaLibre(ventana);
     if (area.isEmpty())
         return;
-    const QRect marco = ventana->geometry().marginsAdded(MargenesMarco(ventana));
-    FijarMarco(ventana, MarcoDeseado(area, marco.size(), porcentaje));
+    FijarMarco(ventana, MarcoDeseado(area, MarcoActual(ventana).size(), porcentaje));
 }
 
 void TraerAlFrente(QWidget* ventana) {
