@@ -109,7 +109,7 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("esperada");
         QTest::newRow("dia primero") << QLocale(QLocale::Spanish, QLocale::Spain)
-                                     << QStringLiteral("10 de Diciembre de 2026");
+                                     << QStringLiteral("10 de diciembre de 2026");
         QTest::newRow("mes primero") << QLocale(QLocale::English, QLocale::UnitedStates)
                                      << QStringLiteral("December 10, 2026");
     }

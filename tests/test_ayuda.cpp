@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -168,6 +169,22 @@ private slots:
         TVentanaAyuda::Abrir(6160, &principal);
         QVERIFY(TVentanaAyuda::Abierta());
         QCOMPARE(TVentanaAyuda::Abierta()->PaginaActual(), Pagina(QStringLiteral("6160.html")));
+    }
+
+    // A new viewer is centred over the window that asks; asked again while
+    // it lies partly off the screen, it comes back wholly inside.
+    void visorDentroDeLaPantalla() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget principal;
+        principal.setGeometry(area.left() + 20, area.top() + 30, 700, 500);
+        principal.show();
+        TVentanaAyuda::Abrir(6120, &principal);
+        TVentanaAyuda* visor = TVentanaAyuda::Abierta();
+        QVERIFY(area.contains(visor->frameGeometry()));
+        QCOMPARE(visor->frameGeometry().center(), principal.frameGeometry().center());
+        visor->move(area.right() - 100, area.bottom() - 50);
+        TVentanaAyuda::Abrir(6200, &principal);
+        QVERIFY(area.contains(visor->frameGeometry()));
     }
 
     // F1 inside the viewer shows the contents in the same viewer, which keeps

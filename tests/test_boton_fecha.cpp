@@ -115,6 +115,21 @@ private slots:
         QCOMPARE(v.edit->text(), QStringLiteral("29/02/2024"));
     }
 
+    // F4 (or Alt+Down) in the box opens the picker on the box's date, as
+    // the button does.
+    void teclaAbreElCalendario() {
+        Ventana v;
+        RegistroDialogos registro;
+        v.edit->setText(QStringLiteral("08/12/2026"));
+        QDate vista;
+        registro.ResponderCon([&vista](QDialog& d) { vista = static_cast<TFmCalendario&>(d).LeerFecha(); });
+        v.edit->setFocus();
+        QTest::keyClick(v.edit, Qt::Key_F4);
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QCOMPARE(registro.Mostrados()[0].titulo, QStringLiteral("Seleccionar una fecha"));
+        QCOMPARE(vista, D(8, 12, 2026));
+    }
+
     // Without a usable box the button opens nothing.
     void sinCampo() {
         Ventana v;

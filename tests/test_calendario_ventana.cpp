@@ -51,7 +51,7 @@ private slots:
         auto v = Abrir(D(8, 12, 2026));
         QVERIFY(v);
         QCOMPARE(v->windowTitle(), QStringLiteral("Seleccionar una fecha"));
-        QCOMPARE(v->LblFecha->text(), QStringLiteral("8 de Diciembre de 2026"));
+        QCOMPARE(v->LblFecha->text(), QStringLiteral("8 de diciembre de 2026"));
         QCOMPARE(v->BtnFechaHoy->text(), QStringLiteral("Fecha de hoy: ") + TextoFecha(QDate::currentDate()));
         QCOMPARE(v->lbAnios->count(), 200);
         QCOMPARE(v->lbAnios->item(0)->text(), QStringLiteral("1900"));
@@ -77,19 +77,20 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(v->lbMeses)->text(QAccessible::Name),
                  QStringLiteral("Seleccionar un mes"));
         QCOMPARE(QAccessible::queryAccessibleInterface(v->LblFecha)->text(QAccessible::Name),
-                 QStringLiteral("8 de Diciembre de 2026"));
+                 QStringLiteral("8 de diciembre de 2026"));
         QCOMPARE(QAccessible::queryAccessibleInterface(v->Cal2000)->text(QAccessible::Value),
-                 QStringLiteral("8 de Diciembre de 2026"));
+                 QStringLiteral("8 de diciembre de 2026"));
     }
 
     // The arrows step a month or a year, keeping the day where the month
-    // allows it; they go on past the years of the list.
+    // allows it; they stop at the ends of the years of the list, which are
+    // the years a date field accepts.
     void flechas() {
         auto v = Abrir(D(31, 1, 2024));
         QVERIFY(v);
         QTest::mouseClick(v->BtnMesSig, Qt::LeftButton);
         QCOMPARE(v->LeerFecha(), D(29, 2, 2024));
-        QCOMPARE(v->LblFecha->text(), QStringLiteral("29 de Febrero de 2024"));
+        QCOMPARE(v->LblFecha->text(), QStringLiteral("29 de febrero de 2024"));
         QTest::mouseClick(v->BtnMesSig, Qt::LeftButton);
         QCOMPARE(v->LeerFecha(), D(29, 3, 2024));
         QTest::mouseClick(v->BtnMesAnt, Qt::LeftButton);
@@ -99,7 +100,14 @@ private slots:
         QCOMPARE(v->LeerFecha(), D(28, 2, 2024));
         v->PonerFecha(D(31, 12, 2099));
         QTest::mouseClick(v->BtnAnoSig, Qt::LeftButton);
-        QCOMPARE(v->LeerFecha(), D(31, 12, 2100));
+        QTest::mouseClick(v->BtnMesSig, Qt::LeftButton);
+        QCOMPARE(v->LeerFecha(), D(31, 12, 2099));
+        QTest::mouseClick(v->BtnMesAnt, Qt::LeftButton);
+        QCOMPARE(v->LeerFecha(), D(30, 11, 2099));
+        v->PonerFecha(D(15, 1, 1900));
+        QTest::mouseClick(v->BtnAnoAnt, Qt::LeftButton);
+        QTest::mouseClick(v->BtnMesAnt, Qt::LeftButton);
+        QCOMPARE(v->LeerFecha(), D(15, 1, 1900));
         QTest::mouseClick(v->BtnFechaHoy, Qt::LeftButton);
         QCOMPARE(v->LeerFecha(), QDate::currentDate());
     }
@@ -150,6 +158,27 @@ private slots:
         QVERIFY(!v->isVisible());
         QCOMPARE(v->result(), int(QDialog::Accepted));
         QCOMPARE(v->LeerFecha(), D(15, 8, 2026));
+    }
+
+    // Escape in an open list closes that list alone, choosing nothing; the
+    // next Escape closes the window.
+    void escapeEnLista() {
+        auto v = Abrir(D(15, 6, 2026));
+        QVERIFY(v);
+        for (QToolButton* boton : {v->BtnMes, v->BtnAnio}) {
+            QListWidget* lista = boton == v->BtnMes ? v->lbMeses : v->lbAnios;
+            QTest::mouseClick(boton, Qt::LeftButton);
+            QTest::keyClick(lista, Qt::Key_Down);
+            QTest::keyClick(lista, Qt::Key_Escape);
+            QVERIFY(v->isVisible());
+            QVERIFY(lista->isHidden());
+            QVERIFY(!boton->isChecked());
+            QVERIFY(v->Cal2000->hasFocus());
+            QCOMPARE(v->LeerFecha(), D(15, 6, 2026));
+        }
+        QTest::keyClick(v->Cal2000, Qt::Key_Escape);
+        QVERIFY(!v->isVisible());
+        QCOMPARE(v->result(), int(QDialog::Rejected));
     }
 
     // With a list open, the first click on "&Aceptar" only applies the list;

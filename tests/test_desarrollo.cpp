@@ -2,7 +2,6 @@
 #include "registro_dialogos.h"
 
 #include "ui/ayuda.h"
-#include "util/identidad.h"
 #include "ui/panel_resultado.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/desarrollo_depreciacion.h"
@@ -174,7 +173,7 @@ private slots:
 
     void ventanaNueva() {
         Ventana v;
-        QCOMPARE(v.windowTitle(), TextoNombrePrograma() + ' ' + TextoVersion());
+        QCOMPARE(v.windowTitle(), QStringLiteral("Desarrollo del cálculo"));
         QCOMPARE(v.PnlInfoDesarrollo->text(), QStringLiteral(" Desarrollo del cálculo"));
         QCOMPARE(v.minimumSize(), QSize(400, 200));
         QCOMPARE(v.size(), QSize(786, 507));

@@ -1,6 +1,7 @@
 #include "prueba_nucleo.h"
 
 #include "util/ajustes_regionales.h"
+#include "util/escritura_fecha.h"
 #include "util/excepcion.h"
 #include "util/fechas.h"
 
@@ -124,13 +125,13 @@ private slots:
         QCOMPARE(NombreMes(12, false), QStringLiteral("diciembre"));
         QCOMPARE(NombreMes(0, true), QString());
         QCOMPARE(NombreMes(13, true), QString());
-        QCOMPARE(FechaEnLetra(D(1, 1, 2002)), QStringLiteral("1 de Enero de 2002"));
-        QCOMPARE(FechaEnLetra(D(5, 3, 2024)), QStringLiteral("5 de Marzo de 2024"));
+        QCOMPARE(FechaEnLetra(D(1, 1, 2002)), QStringLiteral("1 de enero de 2002"));
+        QCOMPARE(FechaEnLetra(D(11, 12, 2026)), QStringLiteral("11 de diciembre de 2026"));
         QCOMPARE(TextoFecha(D(5, 3, 2024)), QStringLiteral("05/03/2024"));
         QCOMPARE(TextoFecha(D(5, 3, 999)), QStringLiteral("05/03/0999"));
         QCOMPARE(TextoFecha(QDate()), QString());
         AjustesConMesPrimero();
-        QCOMPARE(FechaEnLetra(D(1, 1, 2002)), QStringLiteral("Enero 1, 2002"));
+        QCOMPARE(FechaEnLetra(D(1, 1, 2002)), QStringLiteral("enero 1, 2002"));
         QCOMPARE(TextoFecha(D(5, 3, 2024)), QStringLiteral("03/05/2024"));
     }
 
@@ -183,6 +184,62 @@ private slots:
         } catch (const EConvertError& e) {
             QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("La fecha \"%1\" no es correcta").arg(texto));
         }
+    }
+
+    // A date field takes years 1900 to 2099 only, the picker's own range.
+    void leerFechaDeCampo_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QDate>("fecha");  // invalid: refused
+        QTest::newRow("primer día") << "01/01/1900" << D(1, 1, 1900);
+        QTest::newRow("último día") << "31/12/2099" << D(31, 12, 2099);
+        QTest::newRow("antes de 1900") << "31/12/1899" << QDate();
+        QTest::newRow("después de 2099") << "01/01/2100" << QDate();
+        QTest::newRow("año 9999") << "31/12/9999" << QDate();
+    }
+    void leerFechaDeCampo() {
+        QFETCH(QString, texto);
+        QFETCH(QDate, fecha);
+        if (fecha.isValid()) {
+            QCOMPARE(LeerFechaDeCampo(texto), std::optional<QDate>(fecha));
+            return;
+        }
+        try {
+            LeerFechaDeCampo(texto);
+            QFAIL("la fecha no deberia admitirse");
+        } catch (const EConvertError& e) {
+            QCOMPARE(QString::fromUtf8(e.what()),
+                     QStringLiteral("La fecha \"%1\" no es correcta: el año debe estar entre 1900 y 2099").arg(texto));
+        }
+    }
+
+    // A "/" typed in a date field ends the day or the month.
+    void cerrarParteFecha_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("resultado");  // empty: nothing changes
+        QTest::addColumn<int>("cursorFinal");
+        QTest::newRow("día de una cifra") << "1 /  /    " << 1 << "01/  /    " << 3;
+        QTest::newRow("mes de una cifra") << "01/1 /    " << 4 << "01/01/    " << 6;
+        QTest::newRow("día completo salta") << "12/  /    " << 2 << "12/  /    " << 3;
+        QTest::newRow("resto de la parte se descarta") << "31/12/2026" << 1 << "03/12/2026" << 3;
+        QTest::newRow("nada escrito") << "  /  /    " << 0 << "" << 0;
+        QTest::newRow("mes sin escribir") << "01/  /    " << 3 << "" << 0;
+        QTest::newRow("en el año") << "01/01/20  " << 8 << "" << 0;
+        QTest::newRow("texto corto") << "1" << 1 << "" << 0;
+    }
+    void cerrarParteFecha() {
+        QFETCH(QString, texto);
+        QFETCH(int, cursor);
+        QFETCH(QString, resultado);
+        QFETCH(int, cursorFinal);
+        const std::optional<TextoConCursor> cerrado = CerrarParteFecha(texto, cursor);
+        if (resultado.isEmpty()) {
+            QCOMPARE(cerrado, std::nullopt);
+            return;
+        }
+        QVERIFY(cerrado);
+        QCOMPARE(cerrado->texto, resultado);
+        QCOMPARE(cerrado->cursor, cursorFinal);
     }
 
     void leerFechaEnBlanco() {

@@ -9,6 +9,8 @@
 #include "util/ajustes_regionales.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHash>
 #include <QLineEdit>
 #include <QPushButton>
@@ -157,6 +159,77 @@ private slots:
         QVERIFY(abierta);
         QCOMPARE(display, QStringLiteral("5"));
         QCOMPARE(campo.edit->text(), QStringLiteral("2"));
+    }
+
+    // F4 and Alt+Down in the box open its calculator, as they open a
+    // drop-down; other keys and a box that cannot be written do not.
+    void teclaAbreLaCalculadora_data() {
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<int>("modificadores");
+        QTest::addColumn<bool>("soloLectura");
+        QTest::addColumn<bool>("abre");
+        QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::NoModifier) << false << true;
+        QTest::newRow("Alt+Abajo") << int(Qt::Key_Down) << int(Qt::AltModifier) << false << true;
+        QTest::newRow("Abajo solo") << int(Qt::Key_Down) << int(Qt::NoModifier) << false << false;
+        QTest::newRow("Ctrl+F4") << int(Qt::Key_F4) << int(Qt::ControlModifier) << false << false;
+        QTest::newRow("caja de solo lectura") << int(Qt::Key_F4) << int(Qt::NoModifier) << true << false;
+    }
+    void teclaAbreLaCalculadora() {
+        QFETCH(int, tecla);
+        QFETCH(int, modificadores);
+        QFETCH(bool, soloLectura);
+        QFETCH(bool, abre);
+        Campo campo(QStringLiteral("12"));
+        campo.edit->setReadOnly(soloLectura);
+        RegistroDialogos registro;
+        registro.Responder(false);
+        campo.edit->setFocus();
+        QTest::keyClick(campo.edit, Qt::Key(tecla), Qt::KeyboardModifiers(modificadores));
+        QCOMPARE(registro.Mostrados().size(), abre ? 1 : 0);
+        if (abre)
+            QCOMPARE(registro.Mostrados()[0].titulo, QStringLiteral("Calculadora"));
+    }
+
+    // Ctrl+V takes a number from the clipboard as a finished number (the
+    // next digit starts a new one); a text that is no number is refused with
+    // a message and leaves the display alone. Ctrl+C copies the display.
+    void portapapeles_data() {
+        QTest::addColumn<QString>("antes");   // keys typed before pasting
+        QTest::addColumn<QString>("pegado");
+        QTest::addColumn<QString>("despues");  // keys typed after pasting
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("mensaje");  // empty: accepted
+        QTest::newRow("número") << "" << "1234,5" << "" << "1234,5" << "";
+        QTest::newRow("agrupado con euro") << "" << " 1.000,50 € " << "" << "1000,5" << "";
+        QTest::newRow("negativo") << "" << "-2,5" << "" << "-2,5" << "";
+        QTest::newRow("como segundo operando") << "5+" << "3" << "=" << "8" << "";
+        QTest::newRow("la cifra siguiente empieza otro número") << "" << "12" << "7" << "7" << "";
+        QTest::newRow("letras") << "42" << "doce" << "" << "42" << "\"doce\" no es un número válido";
+        QTest::newRow("vacío") << "42" << "" << "" << "42" << "\"\" no es un número válido";
+    }
+    void portapapeles() {
+        QFETCH(QString, antes);
+        QFETCH(QString, pegado);
+        QFETCH(QString, despues);
+        QFETCH(QString, display);
+        QFETCH(QString, mensaje);
+        RegistroDialogos registro;
+        if (!mensaje.isEmpty())
+            registro.Responder(true);
+        TFmCalculadora c;
+        QTest::keyClicks(&c, antes);
+        QGuiApplication::clipboard()->setText(pegado);
+        QTest::keyClick(&c, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClicks(&c, despues);
+        QCOMPARE(c.PnlDisplay->text(), display);
+        QCOMPARE(registro.Mostrados().size(), mensaje.isEmpty() ? 0 : 1);
+        if (!mensaje.isEmpty()) {
+            QCOMPARE(registro.Mostrados()[0].mensaje, mensaje);
+            QCOMPARE(registro.Mostrados()[0].titulo, QStringLiteral("Error"));
+        }
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&c, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), display);
     }
 
     // Typed keys as a person types them, through the window.

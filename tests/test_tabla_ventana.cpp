@@ -15,8 +15,10 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -115,6 +117,23 @@ private slots:
         QCOMPARE(textos, (QStringList{"Seleccionar todo", "Copiar", "Exportar…"}));
         QCOMPARE(v->GridDesarrollo->contextMenuPolicy(), Qt::CustomContextMenu);
         QCOMPARE(v->AccMenuTabla->shortcut(), QKeySequence(Qt::Key_Menu));
+    }
+
+    // The Menu key opens the table's menu at the current cell, wherever the
+    // pointer is; the window is titled after its table.
+    void teclaMenuEnLaCeldaActual() {
+        auto v = Prestamo();
+        QCOMPARE(v->windowTitle(), QStringLiteral("Préstamos, tabla de desarrollo"));
+        TAttributeGrid& g = *v->GridDesarrollo;
+        g.FocusCell(2, 5, true);
+        QPoint abierto;
+        QTimer::singleShot(0, v->MenuTabla, [&] {
+            abierto = v->MenuTabla->pos();
+            v->MenuTabla->close();
+        });
+        QContextMenuEvent evento(QContextMenuEvent::Keyboard, QPoint(3, 3), g.mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(&g, &evento);
+        QCOMPARE(abierto, g.viewport()->mapToGlobal(g.CellRect(2, 5).bottomLeft()));
     }
 
     // Ctrl+E writes the whole table, titles first, as the grid shows it;

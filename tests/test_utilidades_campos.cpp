@@ -229,6 +229,24 @@ private slots:
         QCOMPARE(campo.property("tag").toInt(), 1);
     }
 
+    // A "/" ends the day or month being typed, so d/m/yyyy comes out whole.
+    void fechaTecleadaConBarras_data() {
+        QTest::addColumn<QString>("teclas");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("día y mes de una cifra") << "1/1/2030" << "01/01/2030";
+        QTest::newRow("mes de una cifra") << "15/3/24" << "15/03/24  ";
+        QTest::newRow("cifras completas y barra") << "11/12/2026" << "11/12/2026";
+        QTest::newRow("barra en el año") << "1/1/20/30" << "01/01/2030";
+    }
+    void fechaTecleadaConBarras() {
+        QFETCH(QString, teclas);
+        QFETCH(QString, texto);
+        QLineEdit campo;
+        PrepararCampoFecha(&campo, true);
+        campo.setCursorPosition(0);
+        QCOMPARE(Tecleado(campo, teclas), texto);
+    }
+
     // Only a box with no date at all gets today's; a date, even half typed,
     // is left for the date check to judge.
     void fechaDeHoySiEnBlanco_data() {
@@ -265,6 +283,8 @@ private slots:
         QTest::newRow("31 de febrero") << "31/02/2024" << true << "La fecha \"31/02/2024\" no es correcta";
         QTest::newRow("blancos delante y año corto") << " 1/ 3/24  " << true << "";
         QTest::newRow("sin año") << "15/03/    " << true << "La fecha \"15/03/    \" no es correcta";
+        QTest::newRow("después de 2099") << "01/01/2100" << true
+                                         << "La fecha \"01/01/2100\" no es correcta: el año debe estar entre 1900 y 2099";
     }
     void fechaAlSalir() {
         QFETCH(QString, texto);
@@ -450,6 +470,23 @@ private slots:
         ventana.resize(tamano);
         SituarVentana(&ventana, porcentaje);
         QCOMPARE(ventana.frameGeometry(), resultado);
+    }
+
+    // A window's outer rectangle brought inside the free area of a 1280×1024
+    // screen whose bottom 30 pixels hold a panel.
+    void rectanguloDentroDe_data() {
+        QTest::addColumn<QRect>("marco");
+        QTest::addColumn<QRect>("dentro");
+        QTest::newRow("cabe") << QRect(100, 100, 640, 520) << QRect(100, 100, 640, 520);
+        QTest::newRow("se sale por abajo") << QRect(300, 700, 640, 520) << QRect(300, 474, 640, 520);
+        QTest::newRow("se sale por la derecha y arriba") << QRect(900, -20, 640, 520) << QRect(640, 0, 640, 520);
+        QTest::newRow("más alta que la pantalla") << QRect(0, 0, 1280, 1044) << QRect(0, 0, 1280, 994);
+        QTest::newRow("mayor en todo") << QRect(-5, -5, 2000, 2000) << QRect(0, 0, 1280, 994);
+    }
+    void rectanguloDentroDe() {
+        QFETCH(QRect, marco);
+        QFETCH(QRect, dentro);
+        QCOMPARE(RectanguloDentroDe(marco, QRect(0, 0, 1280, 994)), dentro);
     }
 
     void situarVentanaVuelveAlEstadoNormal() {

@@ -21,6 +21,7 @@
 #include <QStandardPaths>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -162,12 +163,25 @@ private slots:
     void imprimirConFalloAvisa();
     void cajaDePaginaParaInformesLargos();
     void dialogosDeFicheroEmpiezanEnDocumentos();
+    void ocupaLaPantallaLibre();
 };
+
+// The preview takes the free area of the screen, frame included, whatever
+// size the screen door reports for scaling.
+void TestVistaPrevia::ocupaLaPantallaLibre() {
+    puertas::FijarTamanoPantalla([] { return QSize(1024, 768); });
+    ConVistaPrevia(2, [](TFormVistaPrevia& v) {
+        QCOMPARE(v.frameGeometry(), v.screen()->availableGeometry());
+    });
+    puertas::RestaurarPuertas();
+}
 
 void TestVistaPrevia::estadoAlTerminar() {
     ConVistaPrevia(100, [](TFormVistaPrevia& v) {
-        QVERIFY(v.windowTitle().startsWith(QStringLiteral(" Zelvar")));
-        QVERIFY(!v.windowTitle().contains(QLatin1Char('(')));
+        // The report's title alone, without padding blanks.
+        QCOMPARE(v.windowTitle(), v.Paginas()->titulo);
+        QVERIFY(v.windowTitle().startsWith(QStringLiteral("Zelvar")));
+        QCOMPARE(v.sbLastPage->toolTip(), QStringLiteral("Última página"));
         QVERIFY(v.PanelNumPag->isVisible());
         QCOMPARE(v.PanelNumPag->text(), QStringLiteral(" Página 1 de 3"));
         QCOMPARE(v.sePage->text(), QStringLiteral("1"));

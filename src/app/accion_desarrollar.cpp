@@ -18,8 +18,9 @@
 
 namespace {
 
-// The first date of the table; an unreadable text throws EConvertError.
-QDate PrimeraFecha(const QLineEdit* campo) { return LeerFecha(campo->text()).value_or(QDate()); }
+// The first date of the table; an unreadable text, or a year the date fields
+// do not accept, throws EConvertError.
+QDate PrimeraFecha(const QLineEdit* campo) { return LeerFechaDeCampo(campo->text()).value_or(QDate()); }
 
 // Makes the schedule window, lets the builder fill it and shows it; the
 // window lives for this one use.

@@ -116,7 +116,7 @@ void TFormAcercade::CrearCabecera() {
         NuevaEtiqueta(PnlAcercade, QStringLiteral("LblFechaVersion"), QRect(60, 60, 250, 17), FuenteArial(9));
     Rellenar(LblNombreProg, QStringLiteral("Nombre del programa"));
     Rellenar(LblVersion, QStringLiteral("Versión 1.0"));
-    Rellenar(LblFechaVersion, QStringLiteral("01 de Enero de 2002"));
+    Rellenar(LblFechaVersion, QStringLiteral("01 de enero de 2002"));
 
     Bevel2 = new QFrame(PnlAcercade);
     Bevel2->setObjectName(QStringLiteral("Bevel2"));

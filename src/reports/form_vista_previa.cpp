@@ -154,7 +154,7 @@ void TFormVistaPrevia::CrearBotones() {
     sbFirstPage = BotonImagen(QStringLiteral("primera"), QStringLiteral("Primera página"));
     sbPreviousPage = BotonImagen(QStringLiteral("anterior"), QStringLiteral("Página anterior"));
     sbNextPage = BotonImagen(QStringLiteral("siguiente"), QStringLiteral("Página siguiente"));
-    sbLastPage = BotonImagen(QStringLiteral("ultima"), QStringLiteral("Ultima página"));
+    sbLastPage = BotonImagen(QStringLiteral("ultima"), QStringLiteral("Última página"));
     ZoomToFit = BotonImagen(QStringLiteral("hoja_entera"), QStringLiteral("Ver hoja entera en pantalla"));
     ZoomTo100 = BotonImagen(QStringLiteral("tamano_completo"), QStringLiteral("Ver a tamaño completo"));
     ZoomToWidth = BotonImagen(QStringLiteral("ancho_pagina"), QStringLiteral("Ajustar ancho de la página"));
@@ -227,11 +227,9 @@ void TFormVistaPrevia::CrearMenu() {
     connect(opCerrar, &QAction::triggered, this, &TFormVistaPrevia::BtnCerrarClick);
 }
 
-void TFormVistaPrevia::FormResize() {
-    const QSize pantalla = puertas::TamanoPantalla();
-    if (geometry() != QRect(QPoint(0, 0), pantalla))
-        setGeometry(QRect(QPoint(0, 0), pantalla));
-}
+// The preview takes the whole free area of its screen, its title bar and
+// borders included, so that no part of it lies under a panel or off the edge.
+void TFormVistaPrevia::FormResize() { LlenarPantalla(this); }
 
 void TFormVistaPrevia::resizeEvent(QResizeEvent* evento) {
     tFormBase::resizeEvent(evento);
@@ -257,11 +255,8 @@ void TFormVistaPrevia::FormDeactivate() {
 }
 
 QString TFormVistaPrevia::TextoTitulo() const {
-    const QString blancos(15, QLatin1Char(' '));
     const QString titulo = paginas_ ? paginas_->titulo : Informe ? Informe->titulo : QString();
-    if (titulo.isEmpty())
-        return QStringLiteral(" Informe sin título") + blancos;
-    return QLatin1Char(' ') + titulo + blancos;
+    return titulo.isEmpty() ? QStringLiteral("Informe sin título") : titulo;
 }
 
 void TFormVistaPrevia::showEvent(QShowEvent* evento) {
@@ -272,7 +267,7 @@ void TFormVistaPrevia::showEvent(QShowEvent* evento) {
 void TFormVistaPrevia::FormShow() {
     if (!Informe)
         return;
-    setWindowTitle(TextoTitulo() + QStringLiteral("(generando el informe; por favor, espere...)"));
+    setWindowTitle(TextoTitulo() + QStringLiteral(" (generando el informe; por favor, espere...)"));
     arrastrando_ = false;
     pendienteIniciar_ = true;
     if (!PermitirImprimir) {
@@ -326,9 +321,9 @@ void TFormVistaPrevia::VistaPreviaPageAvailable(int pagina) {
     VistaPrevia->PaginasCambiadas();
     QString estado;
     if (generador_.Estado() == EstadoGeneracion::Preparado)
-        estado = QStringLiteral("(preparado)");
+        estado = QStringLiteral(" (preparado)");
     else if (generador_.Estado() == EstadoGeneracion::Ocupado)
-        estado = QStringLiteral("(procesando la página %1)").arg(pagina);
+        estado = QStringLiteral(" (procesando la página %1)").arg(pagina);
     setWindowTitle(TextoTitulo() + estado);
     if (generador_.Estado() == EstadoGeneracion::Terminado) {
         AjustarCajaPagina();

@@ -79,7 +79,7 @@ void DesarrollarDepreciacion(const EntradaDesarrolloDepreciacion& entrada, TForm
     ventana.TipoDesarrollo = ClaseDesarrollo::Depreciacion;
     const QString titulo = TituloTablaDepreciacion(d.CalculoActual);
     if (!titulo.isEmpty())
-        ventana.PnlInfoDesarrollo->setText(QLatin1Char(' ') + titulo);
+        ventana.FijarTitulo(titulo);
     EscribirInformacion(d, ventana);
     EnsancharPanelesInformacion(ventana);
     ventana.ActualizarEstado();

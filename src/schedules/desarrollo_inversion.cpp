@@ -47,7 +47,7 @@ void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarr
     EscribirTabla(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = ClaseDesarrollo::Inversion;
-    ventana.PnlInfoDesarrollo->setText(QStringLiteral(" Inversiones, tabla de desarrollo"));
+    ventana.FijarTitulo(QStringLiteral("Inversiones, tabla de desarrollo"));
     ventana.PnlDato1->setText(TextoImporte(d.Cuota));
     ventana.PnlDato2->setText(entrada.textoInteres + QStringLiteral(" %"));
     ventana.PnlDato3->setText(entrada.textoNumCuotas);

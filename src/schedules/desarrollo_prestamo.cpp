@@ -88,7 +88,7 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
 
     ventana.TipoDesarrollo = ClaseDesarrollo::Prestamo;
     ventana.PeriodosPorAnio = finance::PeriodosPorAnio(d.condiciones.periodicidad);
-    ventana.PnlInfoDesarrollo->setText(QStringLiteral(" Préstamos, tabla de desarrollo"));
+    ventana.FijarTitulo(QStringLiteral("Préstamos, tabla de desarrollo"));
     ventana.PnlDato1->setText(TextoImporte(d.Cuota));
     ventana.PnlDato2->setText(entrada.textoInteres + QStringLiteral(" %"));
     ventana.PnlDato3->setText(entrada.textoNumCuotas);

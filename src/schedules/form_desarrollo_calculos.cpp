@@ -8,7 +8,6 @@
 #include "ui/imagen_svg.h"
 #include "ui/informe_errores.h"
 #include "ui/panel_resultado.h"
-#include "util/identidad.h"
 #include "schedules/tabla_accesible.h"
 #include "ui/colores_campos.h"
 #include "ui/utilidades_ventana.h"
@@ -113,7 +112,7 @@ TFormDesarrolloCalculos::~TFormDesarrolloCalculos() {
 }
 
 void TFormDesarrolloCalculos::FormCreate() {
-    setWindowTitle(TextoNombrePrograma() + QLatin1Char(' ') + TextoVersion());
+    FijarTitulo(QStringLiteral("Desarrollo del cálculo"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
@@ -241,6 +240,11 @@ void TFormDesarrolloCalculos::CrearRejilla() {
 }
 
 QString TFormDesarrolloCalculos::TextoTitulo() const { return PnlInfoDesarrollo->text(); }
+
+void TFormDesarrolloCalculos::FijarTitulo(const QString& titulo) {
+    PnlInfoDesarrollo->setText(QLatin1Char(' ') + titulo);
+    setWindowTitle(titulo);
+}
 
 QString TFormDesarrolloCalculos::TextoDato(DatoResumen dato) const {
     const TPanelResultado* const datos[] = {PnlDato1, PnlDato2, PnlDato3, PnlDato4, PnlDato5};

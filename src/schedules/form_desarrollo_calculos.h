@@ -67,6 +67,9 @@ public:
     // Texts the print action copies into the report: the title strip and the
     // summary's value panels.
     QString TextoTitulo() const;
+    // Names the table: the title strip shows it, and the window is titled
+    // after it, so that the window list tells the table apart.
+    void FijarTitulo(const QString& titulo);
     QString TextoDato(DatoResumen dato) const;
 
     // Fits the captions of the information panel to their texts and gives the
@@ -89,6 +92,9 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* evento) override;
+    // A context menu asked from the keyboard (the Menu key) opens at the
+    // current cell, not wherever the pointer happens to be.
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void FormCreate();

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QToolButton>
@@ -23,6 +24,8 @@ void TFormDesarrolloCalculos::CrearMenuTabla(TAttributeGrid* grid) {
         MenuTabla->addAction(AccExportar);
     }
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid->installEventFilter(this);
+    grid->viewport()->installEventFilter(this);
     connect(grid, &QWidget::customContextMenuRequested, this,
             [this, grid](const QPoint& punto) { MenuTabla->exec(grid->viewport()->mapToGlobal(punto)); });
 }
@@ -39,7 +42,19 @@ void TFormDesarrolloCalculos::AccExportarExecute() {
     EjecutarProtegido([this] { ExportarCsv(this, *GridDesarrollo); });
 }
 
+bool TFormDesarrolloCalculos::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(evento)->reason() == QContextMenuEvent::Keyboard &&
+        (objeto == GridVisible() || objeto == GridVisible()->viewport())) {
+        AccMenuTablaExecute();
+        return true;
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
 void TFormDesarrolloCalculos::AccMenuTablaExecute() {
+    if (MenuTabla->isVisible())
+        return;
     TAttributeGrid* grid = GridVisible();
     const QRect celda = grid->CellRect(grid->Col(), grid->Row());
     const QPoint punto = celda.isEmpty() ? QPoint(0, 0) : celda.bottomLeft();

@@ -4,6 +4,7 @@
 #include "ui/campo_numerico.h"
 #include "util/ajustes_regionales.h"
 #include "ui/colores_campos.h"
+#include "util/escritura_fecha.h"
 #include "util/excepcion.h"
 #include "util/fechas.h"
 
@@ -55,6 +56,19 @@ QLineEdit* CampoNumerico(QWidget* control) {
 bool CaracterDeFecha(QChar c) {
     const char16_t u = c.unicode();
     return u < 32 || u == 127 || u == u' ' || (u >= u'0' && u <= u'9');
+}
+
+// A "/" typed in a date field ends the day or month being written (1/1/2030
+// gives 01/01/2030); the key itself never reaches the mask.
+bool CerrarParteAlEscribir(QLineEdit* campo) {
+    if (campo->isReadOnly())
+        return true;
+    if (const auto cerrado = CerrarParteFecha(campo->text(), campo->cursorPosition())) {
+        campo->setText(cerrado->texto);
+        campo->setCursorPosition(cerrado->cursor);
+        campo->setModified(true);
+    }
+    return true;
 }
 
 }  // namespace
@@ -113,8 +127,11 @@ bool TClaseAux::eventFilter(QObject* objeto, QEvent* evento) {
         auto* campo = qobject_cast<QLineEdit*>(control);
         if (!campo || tecla->text().isEmpty() || EsOrden(tecla))
             return false;
-        if (SalidaDe(campo) == SalidaValidarFecha)
+        if (SalidaDe(campo) == SalidaValidarFecha) {
+            if (tecla->text() == QLatin1String("/"))
+                return CerrarParteAlEscribir(campo);
             return !std::all_of(tecla->text().cbegin(), tecla->text().cend(), CaracterDeFecha);
+        }
         return false;
     }
     case QEvent::FocusIn:
@@ -160,13 +177,15 @@ void TClaseAux::ValidarFechaAlSalir(QLineEdit* campo) {
             Avisar(QString(), QStringLiteral("No se puede dejar esta fecha en blanco"), AvisoAtencion);
         }
     } else {
+        QString aviso;
         try {
-            LeerFecha(texto);
-        } catch (const EConvertError&) {
+            LeerFechaDeCampo(texto);
+        } catch (const EConvertError& error) {
             UltimaValidacionOk = false;  // warned just below
+            aviso = QString::fromStdString(error.what());
         }
         if (!UltimaValidacionOk)
-            Avisar(QString(), TextoFechaIncorrecta(texto), AvisoAtencion);
+            Avisar(QString(), aviso, AvisoAtencion);
     }
     if (ColorFondo(campo) == ColorResaltado)
         RestaurarCampo(campo);

@@ -1,5 +1,6 @@
 #include "ui/ventana_ayuda.h"
 
+#include "ui/utilidades_ventana.h"
 #include "util/identidad.h"
 
 #include <QFile>
@@ -107,10 +108,15 @@ void TVentanaAyuda::Abrir(int contexto, QWidget* padre) {
         ventana->setParent(ventanaPadre, Qt::Window);
         ventana->setGeometry(geometria);
     }
-    if (!ventana)
+    if (!ventana) {
         ventana = new TVentanaAyuda(ventanaPadre);
+        CentrarSobre(ventana, ventanaPadre);
+    }
     ventana->MostrarTema(contexto);
     ventana->show();
+    // Whatever window asked, the viewer lies wholly on the screen, its title
+    // bar and bottom edge included.
+    AjustarAPantalla(ventana);
     ventana->raise();
     ventana->activateWindow();
 }

@@ -41,6 +41,10 @@ QDate SumarAnios(int anios, const QDate& fecha) {
     return DiaEnMes(AnioAstronomico(fecha.year()) + anios, fecha.month(), fecha.day());
 }
 
+bool FechaEnRango(const QDate& fecha) {
+    return fecha.isValid() && fecha.year() >= kPrimerAnioFecha && fecha.year() <= kUltimoAnioFecha;
+}
+
 bool FechaEnBlanco(const QString& texto) {
     return texto.isEmpty() || texto == QLatin1String("  /  /    ") || texto == QLatin1String("__/__/____");
 }

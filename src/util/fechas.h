@@ -20,6 +20,17 @@ QDate SumarMeses(int meses, const QDate& fecha);
 // input date, an invalid QDate.
 QDate SumarAnios(int anios, const QDate& fecha);
 
+// The years the program's date fields, its date picker and the picker's
+// button accept. The picker's year list holds exactly these years, and the
+// other two keep to the same range so that a date written in a field can
+// always be shown in the picker and the picker never offers a date the field
+// would refuse.
+constexpr int kPrimerAnioFecha = 1900;
+constexpr int kUltimoAnioFecha = 2099;
+
+// True for a valid date whose year lies in kPrimerAnioFecha to kUltimoAnioFecha.
+bool FechaEnRango(const QDate& fecha);
+
 // True for an empty date field: "", "  /  /    " or "__/__/____".
 bool FechaEnBlanco(const QString& texto);
 

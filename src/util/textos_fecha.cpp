@@ -78,7 +78,7 @@ QString NombreMes(int mes, bool mayuscula) {
 QString FechaEnLetra(const QDate& fecha) {
     if (!fecha.isValid())
         return {};
-    const QString mes = NombreMes(fecha.month(), true);
+    const QString mes = NombreMes(fecha.month(), false);
     const QString dia = QString::number(fecha.day());
     const QString anio = QString::number(fecha.year());
     if (Ajustes().mesPrimero)
@@ -120,4 +120,16 @@ std::optional<QDate> LeerFecha(const QString& texto, bool mesPrimero, int anioAc
 
 std::optional<QDate> LeerFecha(const QString& texto) {
     return LeerFecha(texto, Ajustes().mesPrimero, QDate::currentDate().year());
+}
+
+std::optional<QDate> LeerFechaDeCampo(const QString& texto) {
+    const std::optional<QDate> fecha = LeerFecha(texto);
+    if (fecha && !FechaEnRango(*fecha))
+        throw EConvertError(TextoFechaFueraDeRango(texto).toStdString());
+    return fecha;
+}
+
+QString TextoFechaFueraDeRango(const QString& texto) {
+    return TextoFechaIncorrecta(texto) +
+           QStringLiteral(": el año debe estar entre %1 y %2").arg(kPrimerAnioFecha).arg(kUltimoAnioFecha);
 }

@@ -9,7 +9,8 @@
 // or with a capital first letter ("Enero"). Empty outside 1 to 12.
 QString NombreMes(int mes, bool mayuscula);
 
-// "1 de Enero de 2002", or "Enero 1, 2002" when the month comes first.
+// "1 de enero de 2002", or "enero 1, 2002" when the month comes first: Spanish
+// writes month names in lower case inside a date.
 QString FechaEnLetra(const QDate& fecha);
 
 // The program's short date text: "05/03/2024" (dd/MM/yyyy), or MM/dd/yyyy when
@@ -27,6 +28,14 @@ std::optional<QDate> LeerFecha(const QString& texto, bool mesPrimero, int anioAc
 
 // The same with the regional order and today's year.
 std::optional<QDate> LeerFecha(const QString& texto);
+
+// Reads a date field as LeerFecha does and, besides, refuses a year outside
+// the range of FechaEnRango, throwing EConvertError with
+// TextoFechaFueraDeRango.
+std::optional<QDate> LeerFechaDeCampo(const QString& texto);
+
+// La fecha "texto" no es correcta: el año debe estar entre 1900 y 2099
+QString TextoFechaFueraDeRango(const QString& texto);
 
 // The warning text for a date that does not read: La fecha "texto" no es correcta
 QString TextoFechaIncorrecta(const QString& texto);

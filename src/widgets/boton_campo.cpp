@@ -1,6 +1,7 @@
 #include "widgets/boton_campo.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 TBotonCampo::TBotonCampo(QWidget* owner) : QToolButton(owner) {
@@ -20,6 +21,12 @@ void TBotonCampo::FijarEditComp(QLineEdit* edit) {
         Colocar();
         ActualizarEstado();
     }
+}
+
+bool TBotonCampo::EsTeclaDelBoton(const QKeyEvent& tecla) {
+    const Qt::KeyboardModifiers modificadores = tecla.modifiers() & ~Qt::KeypadModifier;
+    return (tecla.key() == Qt::Key_F4 && modificadores == Qt::NoModifier) ||
+           (tecla.key() == Qt::Key_Down && modificadores == Qt::AltModifier);
 }
 
 QRect TBotonCampo::RectanguloJuntoA(const QRect& edit) {
@@ -61,6 +68,12 @@ bool TBotonCampo::eventFilter(QObject* objeto, QEvent* evento) {
         case QEvent::Resize: Colocar(); break;
         case QEvent::EnabledChange:
         case QEvent::ReadOnlyChange: ActualizarEstado(); break;
+        case QEvent::KeyPress:
+            if (EsTeclaDelBoton(*static_cast<QKeyEvent*>(evento)) && isEnabled()) {
+                click();
+                return true;
+            }
+            break;
         default: break;
         }
     }

@@ -1,7 +1,10 @@
 #pragma once
 // A small button that serves an edit box: it sits at the box's right,
 // follows it when the layout moves or resizes it, and is enabled only while
-// the box can be written. The calculator and date buttons derive from it.
+// the box can be written. F4 or Alt+Down in the box presses the button, as
+// they open a drop-down on the desktop, so the button needs no Tab stop of
+// its own. The calculator and date buttons derive from it.
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRect>
@@ -19,6 +22,9 @@ public:
     // Where the button goes beside an edit box with the given geometry:
     // 2 pixels to its right, as high as the box and at least 24 wide.
     static QRect RectanguloJuntoA(const QRect& edit);
+
+    // F4, or Alt+Down, the keys that press the button from its box.
+    static bool EsTeclaDelBoton(const QKeyEvent& tecla);
 
 protected:
     // Called when a box has been bound to the button.

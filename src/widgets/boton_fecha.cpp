@@ -20,12 +20,9 @@ namespace {
 const QString PistaBoton =
     QStringLiteral("Seleccionar una fecha|Seleccionar una fecha (pulse el botón derecho para obtener fecha de hoy)");
 
-constexpr int kPrimerAnio = 1900;
-constexpr int kUltimoAnio = 2099;
-
 // The date the picker opens on for an edit box's text: the text's date when
-// it reads and lies in 1900 to 2099; otherwise today, after a warning unless
-// the field is blank.
+// it reads and lies in the date fields' range; otherwise today, after a
+// warning unless the field is blank.
 QDate FechaInicial(const QString& texto) {
     std::optional<QDate> fecha;
     bool leida = true;
@@ -34,7 +31,7 @@ QDate FechaInicial(const QString& texto) {
     } catch (const EConvertError&) {
         leida = false;  // warned below unless the field is blank
     }
-    if (fecha && fecha->year() >= kPrimerAnio && fecha->year() <= kUltimoAnio)
+    if (fecha && FechaEnRango(*fecha))
         return *fecha;
     if (fecha || !leida)
         Avisar(QString(), TextoFechaIncorrecta(texto), AvisoAtencion);

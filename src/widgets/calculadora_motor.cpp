@@ -435,6 +435,10 @@ void TMotorCalculadora::Recuperar(double valor) {
     e_.nuevoNumero = true;
 }
 
+TResultadoCalculo TMotorCalculadora::PegarNumero(double valor) {
+    return Atomico([&] { Recuperar(Comprobado(valor)); });
+}
+
 TResultadoCalculo TMotorCalculadora::RecuperarMemoria() {
     if (!e_.paneles.PnlMemoria.isEmpty())
         Recuperar(e_.memoria);

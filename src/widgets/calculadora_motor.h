@@ -98,6 +98,11 @@ public:
     bool PuedeEnviar() const { return puedeEnviar_; }
     TResultadoCalculo MostrarValor(double valor);
     double ValorDisplay() const;
+
+    // A number pasted from the clipboard comes in as a finished number, as
+    // one recalled from the memory does: the next digit starts a new one.
+    // Refused when the display cannot hold it.
+    TResultadoCalculo PegarNumero(double valor);
     // "&Enviar" is enabled exactly when sending is allowed and the display
     // holds a number; a display that does not read as one (a lone separator)
     // is never sent, so reading the result cannot fail.

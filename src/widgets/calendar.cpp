@@ -24,7 +24,7 @@ bool FechaAdmitida(const QDate& fecha) {
 }
 
 // One cell of the calendar for a screen reader: a weekday heading or a day,
-// named by its full date ("8 de Diciembre de 2026").
+// named by its full date ("8 de diciembre de 2026").
 class CeldaAccesible : public QAccessibleInterface {
 public:
     CeldaAccesible(TCalendar* calendario, int columna, int fila)

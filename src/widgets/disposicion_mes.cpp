@@ -32,6 +32,6 @@ QString TextoFechaSeleccionada(const QDate& fecha) {
         return {};
     return QStringLiteral("%1 de %2 de %3")
         .arg(fecha.day())
-        .arg(NombreMes(fecha.month(), true))
+        .arg(NombreMes(fecha.month(), false))
         .arg(fecha.year(), 4, 10, QLatin1Char('0'));
 }

@@ -37,5 +37,5 @@ struct DisposicionMes {
 // (0 to 6, Sunday = 0).
 DisposicionMes CalcularDisposicionMes(int anio, int mes, int inicioSemana);
 
-// The chosen date as the picker writes it: "8 de Diciembre de 2026".
+// The chosen date as the picker writes it: "8 de diciembre de 2026".
 QString TextoFechaSeleccionada(const QDate& fecha);

@@ -5,8 +5,12 @@
 #include "ui/imagen_svg.h"
 #include "ui/informe_errores.h"
 #include "ui/panel_resultado.h"
+#include "util/excepcion.h"
+#include "util/textos_numericos.h"
 
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QToolButton>
@@ -313,7 +317,32 @@ void TFmCalculadora::Refrescar() {
     BtnEnviar->setEnabled(motor_.EnviarHabilitado());
 }
 
+void TFmCalculadora::CopiarDisplay() {
+    const QString display = motor_.Paneles().PnlDisplay;
+    QGuiApplication::clipboard()->setText(display.isEmpty() ? QStringLiteral("0") : display);
+}
+
+void TFmCalculadora::PegarNumero() {
+    const QString texto = QGuiApplication::clipboard()->text().trimmed();
+    double valor = 0;
+    try {
+        valor = LeerImporte(texto);
+    } catch (const EConvertError& error) {
+        Avisar(QStringLiteral("Error"), QString::fromStdString(error.what()), AvisoError);
+        return;
+    }
+    Ejecutar([&] { return motor_.PegarNumero(valor); });
+}
+
 void TFmCalculadora::keyPressEvent(QKeyEvent* evento) {
+    if (evento->matches(QKeySequence::Copy)) {
+        CopiarDisplay();
+        return;
+    }
+    if (evento->matches(QKeySequence::Paste)) {
+        PegarNumero();
+        return;
+    }
     QChar tecla;
     switch (evento->key()) {
     case Qt::Key_Escape:

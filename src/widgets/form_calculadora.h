@@ -71,6 +71,10 @@ private:
     // Runs one operation of the engine, shows its refusal or what it throws,
     // and redraws.
     void Ejecutar(const std::function<TResultadoCalculo()>& operacion);
+    // Ctrl+C puts the display on the clipboard; Ctrl+V takes a number from
+    // it, refusing, with a message, a text that is not one.
+    void CopiarDisplay();
+    void PegarNumero();
     void Refrescar();
 
     TMotorCalculadora motor_;

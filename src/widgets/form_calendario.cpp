@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr int kPrimerAnioLista = 1900;
-constexpr int kUltimoAnioLista = 2099;
+constexpr int kPrimerAnioLista = kPrimerAnioFecha;
+constexpr int kUltimoAnioLista = kUltimoAnioFecha;
 
 const QColor Marino(0, 0, 128);
 const QColor Amarillo(255, 255, 0);
@@ -245,24 +245,30 @@ void TFmCalendario::Cal2000DblClick() {
         BtnAceptar->click();
 }
 
+// The arrows stop at the ends of the date fields' range: a step that would
+// leave it does nothing.
 void TFmCalendario::BtnMesAntClick() {
     CerrarListas();
-    Cal2000->MonthBack();
+    if (FechaEnRango(SumarMeses(-1, LeerFecha())))
+        Cal2000->MonthBack();
 }
 
 void TFmCalendario::BtnMesSigClick() {
     CerrarListas();
-    Cal2000->MonthForward();
+    if (FechaEnRango(SumarMeses(1, LeerFecha())))
+        Cal2000->MonthForward();
 }
 
 void TFmCalendario::BtnAnoAntClick() {
     CerrarListas();
-    Cal2000->YearBack();
+    if (FechaEnRango(SumarAnios(-1, LeerFecha())))
+        Cal2000->YearBack();
 }
 
 void TFmCalendario::BtnAnoSigClick() {
     CerrarListas();
-    Cal2000->YearForward();
+    if (FechaEnRango(SumarAnios(1, LeerFecha())))
+        Cal2000->YearForward();
 }
 
 void TFmCalendario::BtnFechaHoyClick() {
@@ -425,6 +431,12 @@ bool TFmCalendario::eventFilter(QObject* objeto, QEvent* evento) {
         return QDialog::eventFilter(objeto, evento);
     switch (evento->type()) {
     case QEvent::KeyPress:
+        if (objeto == lista && static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
+            // Escape closes the open list alone, choosing nothing; the window
+            // stays open.
+            lista == lbMeses ? CerrarListaMeses() : CerrarListaAnios();
+            return true;
+        }
         if (objeto == lista)
             lbMesesKeyDown();
         break;

@@ -28,10 +28,10 @@ def ventana_desarrollo(limite=15.0):
     while time.time() < fin:
         try:
             for aplicacion in pyatspi.Registry.getDesktop(0):
-                if aplicacion is None:
+                if aplicacion is None or aplicacion.name not in (NOMBRE_PROGRAMA, "zuzidaduve"):
                     continue
                 for ventana in aplicacion:
-                    if ventana is None or not ventana.name.startswith(NOMBRE_PROGRAMA):
+                    if ventana is None:
                         continue
                     for nodo in descendientes(ventana):
                         if nodo.getRole() == pyatspi.ROLE_TABLE:

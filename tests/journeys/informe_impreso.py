@@ -11,8 +11,9 @@ TITULO_INFORME = "Zelvar Zuzidaduve 1.0"
 
 
 def vistas():
-    """The preview windows: their title is the report's, with blanks around."""
-    return [v for v in r.ventanas() if v.name.startswith(" ") and v.name.strip() == TITULO_INFORME]
+    """The preview windows: their title is the report's, which is also the
+    main window's."""
+    return [v for v in r.ventanas() if v.name == TITULO_INFORME and not r.es_principal(v)]
 
 
 def vista_previa():

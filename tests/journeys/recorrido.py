@@ -25,7 +25,8 @@ What the module offers:
 - windows: `ventana_principal()`, `ventana(titulo)`, `ventana_activa(titulo)`
   (wait for it before pressing keys in a new window), `ventanas()`,
   `esperar_titulo(titulo)` (the active window's title as the window manager
-  shows it), `botones_titulo_activa()` (the title-bar functions it asks for), `esperar_cierre(ventana)`, `programa_terminado()`;
+  shows it), `esperar_en_pantalla(que)` (the active window, frame included,
+  lies on the screen), `botones_titulo_activa()` (the title-bar functions it asks for), `esperar_cierre(ventana)`, `programa_terminado()`;
 - controls: `control(raiz, nombre, roles)` by accessible name (without "&")
   and role (CAJA, BOTON, LISTA, RESULTADO, PESTANA or any pyatspi roles),
   `junto_a(caja, nombre)` for the calculator or date button beside a box,
@@ -395,6 +396,44 @@ def botones_titulo_activa():
         return set()
     nombres = {2: "redimensionar", 4: "mover", 8: "minimizar", 16: "maximizar", 32: "cerrar"}
     return {nombre for bit, nombre in nombres.items() if funciones & bit}
+
+
+def marco_activa():
+    """The active window's outer rectangle on the screen, the window
+    manager's title bar and borders included: (x, y, ancho, alto)."""
+    ventana = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
+    info = subprocess.run(["xwininfo", "-id", ventana], capture_output=True, text=True).stdout
+    valores = {}
+    for linea in info.splitlines():
+        clave, _, valor = linea.strip().partition(":")
+        valores[clave] = valor.strip()
+    x, y = int(valores["Absolute upper-left X"]), int(valores["Absolute upper-left Y"])
+    ancho, alto = int(valores["Width"]), int(valores["Height"])
+    salida = subprocess.run(["xprop", "-id", ventana, "_NET_FRAME_EXTENTS"], capture_output=True, text=True).stdout
+    izquierda, derecha, arriba, abajo = (int(v) for v in salida.split("=", 1)[1].split(",")) if "=" in salida else (0,) * 4
+    return (x - izquierda, y - arriba, ancho + izquierda + derecha, alto + arriba + abajo)
+
+
+def tamano_pantalla():
+    """The screen's (ancho, alto) in pixels."""
+    salida = subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True, text=True).stdout
+    ancho, alto = (int(v) for v in salida.split())
+    return ancho, alto
+
+
+def esperar_en_pantalla(que, entera=False, limite=LIMITE):
+    """Waits until the active window lies wholly on the screen, frame
+    included; with `entera`, until it takes the whole screen."""
+    def mirar():
+        x, y, ancho, alto = marco_activa()
+        pantalla_ancho, pantalla_alto = tamano_pantalla()
+        if entera:
+            return (x, y, ancho, alto) == (0, 0, pantalla_ancho, pantalla_alto)
+        return x >= 0 and y >= 0 and x + ancho <= pantalla_ancho and y + alto <= pantalla_alto
+    try:
+        esperar(mirar, f"{que} {'ocupando toda' if entera else 'entera en'} la pantalla", limite)
+    except Fallo:
+        raise Fallo(f"{que}: marco {marco_activa()} en una pantalla de {tamano_pantalla()}") from None
 
 
 def esperar_titulo(esperado, limite=LIMITE):

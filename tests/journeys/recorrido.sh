@@ -49,7 +49,8 @@ export HOME="$temporal/home" XDG_RUNTIME_DIR="$temporal/runtime"
 unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME SESSION_MANAGER
 
 # An X server of our own, on a free display; limpiar ends it last.
-arrancar_pantalla_virtual "$temporal" 1280x1024x24 || exit 1
+# ZZ_PANTALLA chooses another screen size, e.g. 1024x768x24.
+arrancar_pantalla_virtual "$temporal" "${ZZ_PANTALLA:-1280x1024x24}" || exit 1
 
 # A session bus of our own; the accessibility bus starts on it on demand.
 dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$temporal/bus" 2>/dev/null &

@@ -2,7 +2,8 @@
 Ctrl+C paste into a spreadsheet (read back from the clipboard), so do the
 table's context menu opened with the right button and with the Menu key,
 Ctrl+E saves a CSV file through the file dialog, asking before it replaces
-one, and Ctrl+R shows the yearly summary."""
+one, and Ctrl+R shows the yearly summary. The Menu key opens the menu at the
+current cell, wherever the pointer is."""
 import os
 import subprocess
 import time
@@ -39,6 +40,39 @@ def elegir_del_menu(abrir, entrada):
     r.teclas(*["Down"] * entrada, "Return")
 
 
+def menu_abierto():
+    """The outer rectangle (x, y, ancho, alto) of the open pop-up menu: the
+    program's top window on view that the window manager does not frame;
+    None while there is none."""
+    arbol = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True, text=True).stdout
+    for linea in arbol.splitlines():
+        ventana = linea.split()[0] if linea.strip().startswith("0x") else None
+        if not ventana:
+            continue
+        info = subprocess.run(["xwininfo", "-id", ventana], capture_output=True, text=True).stdout
+        valores = {clave.strip(): valor.strip() for clave, _, valor in
+                   (linea.partition(":") for linea in info.splitlines())}
+        if valores.get("Map State") == "IsViewable" and valores.get("Override Redirect State") == "yes" \
+                and "zuzidaduve" in linea:
+            return tuple(int(valores[clave]) for clave in ("Absolute upper-left X", "Absolute upper-left Y",
+                                                          "Width", "Height"))
+    return None
+
+
+def menu_en_la_celda(tabla):
+    """The Menu key opens the menu just under the current cell (the first
+    one, after Ctrl+Home) even with the pointer far from it."""
+    r.teclas("ctrl+Home")
+    subprocess.run(["xdotool", "mousemove", "5", "5"], check=True)
+    celda = tabla.queryTable().getAccessibleAt(1, 0).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    r.teclas("Menu")
+    menu = r.esperar(menu_abierto, "el menú de la tabla abierto")
+    r.comprobar(abs(menu[0] - celda.x) <= 2 and abs(menu[1] - (celda.y + celda.height)) <= 2,
+                f"el menú se abre en {menu[:2]}, no bajo la celda actual en {(celda.x, celda.y + celda.height)}")
+    r.teclas("Escape")
+    r.esperar(lambda: menu_abierto() is None, "el menú cerrado")
+
+
 def copiar(ventana):
     tabla = rejilla(ventana, "Tabla de desarrollo")
     filas = r.celdas(tabla)
@@ -56,6 +90,7 @@ def copiar(ventana):
     elegir_del_menu(lambda: r.clic(tabla, boton=3), 1)   # Seleccionar todo
     elegir_del_menu(lambda: r.teclas("Menu"), 2)         # Copiar
     r.esperar(lambda: portapapeles() == esperado, "la tabla copiada desde su menú")
+    menu_en_la_celda(tabla)
 
 
 def exportar(ventana):
