@@ -3,12 +3,10 @@
 // so that a pipe or a device can never block the program; writing through a
 // temporary file in the same folder that replaces the old file only once it
 // is complete; and the reasons for failures, in Spanish.
+#include "util/motivo_sistema.h"
+
 #include <QFile>
 #include <QString>
-
-// The reason for a failed system call, for the person: `escribiendo` says
-// whether a file was being written (a missing folder, a full disk) or read.
-QString MotivoSistema(int error, bool escribiendo);
 
 // Opens `ruta` for reading when it is a regular file, and gives its size.
 bool AbrirFicheroNormal(const QString& ruta, QFile& fichero, qint64& tamano, QString* motivo);
