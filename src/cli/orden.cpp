@@ -40,7 +40,7 @@ const char kUso[] =
     "  zuzidaduve depreciacion --metodo lineal|digitos|doble [--valor-inicial X] [--valor-final X]\n"
     "                          [--vida-util N] [--anios N] [--fecha DD/MM/AAAA]\n"
     "Comunes: [--tabla] [--resumen-anual (préstamo e inversión)] [--formato texto|csv|json]\n"
-    "Los números se escriben como en la ventana: 1.000,50, con cualquier configuración regional;\n"
+    "Los números se escriben en español con cualquier configuración regional: 1.000,50;\n"
     "las fechas, DD/MM/AAAA.\n"
     "Estado de salida: 0 hecho, 1 cálculo rechazado, 2 uso incorrecto, 3 no se ha podido escribir la salida.\n";
 
