@@ -46,8 +46,7 @@ std::optional<QString> MotivoNumeroCuotas(int numero, long double tasa, double i
         return std::nullopt;
     // The compound factor (1 + tasa)^n, and the annuity factor, about 1/tasa
     // times as large, must both stay within a long double.
-    const long double maximo =
-        std::floor((kLnMaximo - std::max(0.0L, -std::log(tasa))) / std::log1p(tasa));
+    const long double maximo = std::floor((kLnMaximo - std::max(0.0L, -std::log(tasa))) / std::log1p(tasa));
     if (numero <= maximo)
         return std::nullopt;
     return QStringLiteral("Con un interés del %1 % el número de cuotas no puede pasar de %2.")

@@ -77,8 +77,8 @@ Lectura DeFormaC(std::string c, T& valor) {
         // A double too close to zero still reads as a long double, whose
         // range is far wider; an integer out of range is always too large.
         long double amplio = 0;
-        const bool cercaDeCero = std::is_floating_point_v<T> && std::from_chars(c.data(), fin, amplio).ec ==
-                                 std::errc() && std::fabs(amplio) < 1;
+        const bool cercaDeCero = std::is_floating_point_v<T> &&
+                                 std::from_chars(c.data(), fin, amplio).ec == std::errc() && std::fabs(amplio) < 1;
         return cercaDeCero ? Lectura::DemasiadoPequena : Lectura::DemasiadoGrande;
     }
     if (r.ec != std::errc())
