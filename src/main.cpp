@@ -39,8 +39,9 @@ void MedirArranque(TFormCalculosFinancieros& ventana, const QElapsedTimer& reloj
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> salida = AtenderOpcionesPrograma(argc, argv))
-        return *salida;
+    QString salida, errores;
+    if (const std::optional<int> estado = AtenderOpcionesPrograma(argc, argv, salida, errores))
+        return ImprimirYTerminar(*estado, salida, errores);
     if (const int estado = EjecutarOrden(argc, argv); estado >= 0)
         return estado;
     QElapsedTimer reloj;

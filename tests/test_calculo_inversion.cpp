@@ -155,32 +155,47 @@ private slots:
             << CampoInversion::NumCuotas << "7" << CampoInversion::Cuota;
         // A count that does not fit in 32 bits is refused, not wrapped.
         QTest::newRow("número que no cabe en 32 bits")
-            << 6 << Entrada("0,01", "0", "7", "1e15", "0", Inicio) << numero
+            << 6 << Entrada("0,01", "0", "7", "1e14", "0", Inicio) << numero
             << "Debe aumentar el importe de la cuota para\rpoder alcanzar el capital final indicado."
             << CampoInversion::NumCuotas << "7" << CampoInversion::Cuota;
-        QTest::newRow("número negativo con cuota negativa")
-            << 6 << Entrada("-100", "6", "7", "20000", "1000", Inicio) << numero
-            << "Debe aumentar el importe de la cuota para\rpoder alcanzar el capital final indicado."
-            << CampoInversion::NumCuotas << "7" << CampoInversion::Cuota;
+        // Typed figures out of their range are refused before anything is
+        // worked out, naming the limit and with the focus on their box.
+        QTest::newRow("cuota negativa")
+            << 6 << Entrada("-100", "6", "7", "20000", "1000", Inicio) << numero << "La cuota no puede ser negativa."
+            << nada << "" << CampoInversion::Cuota;
+        QTest::newRow("interés de 5.000 %")
+            << 7 << Entrada("100", "5.000", "12", "", "0", Inicio) << capital << "El interés debe estar entre 0 y 1000."
+            << nada << "" << CampoInversion::Interes;
+        QTest::newRow("número negativo")
+            << 4 << Entrada("", "6", "-7", "20000", "0", Inicio) << cuota << "El número de cuotas no puede ser negativo."
+            << nada << "" << CampoInversion::NumCuotas;
+        QTest::newRow("capital final en el límite")
+            << 4 << Entrada("", "6", "12", "1e15", "0", Inicio) << cuota
+            << "El capital final debe ser menor que 1.000.000.000.000.000,00." << nada << "" << CampoInversion::Capital;
+        QTest::newRow("capital inicial negativo")
+            << 5 << Entrada("100", "", "12", "2000", "-1", Inicio) << interes
+            << "El capital inicial no puede ser negativo." << nada << "" << CampoInversion::CapInicial;
         // Failures inside the calculation are reported, not shown as results.
         QTest::newRow("interés sin cuotas")
             << 5 << Entrada("100", "6", "0", "20000", "0", Inicio) << interes
             << "No se ha podido calcular el interés con estos datos." << CampoInversion::Interes << "6,00" << nada;
         QTest::newRow("interés que no se puede mostrar entero")
-            << 5 << Entrada("0,01", "", "1", "1e15", "0", Inicio) << interes
-            << "No se ha podido calcular el interés con estos datos." << CampoInversion::Interes << "0,00" << nada;
+            << 5 << Entrada("0,01", "", "1", "9e14", "0", Inicio) << interes
+            << "No se ha podido calcular el interés con estos datos.\r"
+               "El interés debe ser menor que 1.000.000.000.000.000,00."
+            << CampoInversion::Interes << "0,00" << nada;
         QTest::newRow("capital final que no se puede mostrar entero")
-            << 7 << Entrada("1e15", "0", "2", "", "0", Inicio) << capital
-            << "No se ha podido calcular el capital final con estos datos." << CampoInversion::Capital << "0,00"
-            << nada;
+            << 7 << Entrada("6e14", "0", "2", "", "0", Inicio) << capital
+            << "No se ha podido calcular el capital final con estos datos.\r"
+               "El capital final debe ser menor que 1.000.000.000.000.000,00."
+            << CampoInversion::Capital << "0,00" << nada;
         QTest::newRow("capital final más allá del límite de crecimiento")
             << 7 << Entrada("100", "6", "2147483647", "5", "0", Inicio) << capital
-            << "No se ha podido calcular el capital final con estos datos." << CampoInversion::Capital << "5,00"
-            << nada;
+            << "Con un interés del 6,00 % el número de cuotas no puede pasar de 2.275.715." << nada << ""
+            << CampoInversion::NumCuotas;
         QTest::newRow("número con capitales negativos")
-            << 6 << Entrada("0", "0", "7", "-5", "-10", Inicio) << numero
-            << "No se ha podido calcular el número de cuotas con estos datos." << CampoInversion::NumCuotas << "7"
-            << nada;
+            << 6 << Entrada("0", "0", "7", "-5", "-10", Inicio) << numero << "El capital final no puede ser negativo."
+            << nada << "" << CampoInversion::Capital;
     }
     void avisos() {
         QFETCH(int, calculo);

@@ -56,8 +56,8 @@ private slots:
             << "El número de cuotas debe ser mayor que cero." << CampoPrestamo::Ninguno;
         // A total beyond 1.000.000.000.000.000 cannot be shown whole: refused.
         QTest::newRow("grandes cantidades")
-            << 0 << QStringList{"1000000000000000", "6", "100000", ""} << int(kFinal) << CampoPrestamo::Cuota
-            << "0,00" << "1.000.000.000.000.000,00|6,00|100000|0,00|0,00|0,00|0,00" << tituloCuota
+            << 0 << QStringList{"999999999999999", "6", "100000", ""} << int(kFinal) << CampoPrestamo::Cuota
+            << "0,00" << "999.999.999.999.999,00|6,00|100000|0,00|0,00|0,00|0,00" << tituloCuota
             << "No se ha podido calcular la cuota con estos datos." << CampoPrestamo::Ninguno;
         QTest::newRow("capital que no se puede mostrar entero")
             << 3 << QStringList{"", "0", "2000000", "999999999"} << int(kFinal) << CampoPrestamo::Capital
@@ -67,10 +67,13 @@ private slots:
             << 0 << QStringList{QStringLiteral("10.000,00 €"), " 6 ", "12", ""} << int(kFinal) << CampoPrestamo::Cuota
             << "860,66" << "10.000,00|6,00|12|860,66|10.327,97|327,97|3,18" << sinAviso << sinAviso
             << CampoPrestamo::Ninguno;
+        // So many instalments that the compound interest cannot be worked
+        // out: refused naming the most there may be at that rate.
         QTest::newRow("número de cuotas máximo")
-            << 0 << QStringList{"1000000000000000", "6", "2147483647", ""} << int(kFinal) << CampoPrestamo::Cuota
-            << "0,00" << "1.000.000.000.000.000,00|6,00|2147483647|0,00|0,00|0,00|0,00" << tituloCuota
-            << "No se ha podido calcular la cuota con estos datos." << CampoPrestamo::Ninguno;
+            << 0 << QStringList{"999999999999999", "6", "2147483647", ""} << int(kFinal) << CampoPrestamo::Ninguno
+            << "" << "999.999.999.999.999,00|6,00|2147483647|0,00|0,00|0,00|0,00" << tituloCuota
+            << "Con un interés del 6,00 % el número de cuotas no puede pasar de 2.275.715."
+            << CampoPrestamo::NumCuotas;
 
         QTest::newRow("interés")
             << 1 << QStringList{"10000", "", "12", "860,66"} << int(kFinal) << CampoPrestamo::Interes << "6,00"
@@ -135,18 +138,70 @@ private slots:
     }
 
     // Totals too large to be shown whole make a failed calculation with a
-    // warning, never a cut or infinite number in a panel; an amount beyond
-    // them is refused as it is read.
+    // warning that names the result beyond the limit, never a cut or
+    // infinite number in a panel; an amount far beyond it is refused as it is
+    // read.
     void cuotaFueraDeRango() {
         QVERIFY_THROWS_EXCEPTION(EConvertError,
                                  ResolverPrestamo(CodigoCalculo::PrestamoCuota, {"1e308", "6", "1200", ""}));
-        const auto r = ResolverPrestamo(CodigoCalculo::PrestamoCuota, {"1e15", "6", "1200", ""});
+        const auto r = ResolverPrestamo(CodigoCalculo::PrestamoCuota, {"9e14", "6", "1200", ""});
         QVERIFY(r.estado.CalculoFallido);
         QVERIFY(r.aviso);
-        QCOMPARE(r.aviso->texto, QStringLiteral("No se ha podido calcular la cuota con estos datos."));
+        QCOMPARE(r.aviso->texto, QStringLiteral("No se ha podido calcular la cuota con estos datos.\r"
+                                                "El total pagado debe ser menor que 1.000.000.000.000.000,00."));
         const auto p = finance::TextosPanelesPrestamo(r.estado);
         for (const QString& texto : {p.pagado, p.intereses, p.porcentaje})
             QCOMPARE(texto, QStringLiteral("0,00"));
+    }
+
+    // What the person types is checked before anything is worked out: one
+    // range for every amount (0 up to below the program's limit) and every
+    // rate (0 to 1000, as a revision's), the unknown's box left out since it
+    // only holds the last result. Each refusal says which limit was passed
+    // and puts the focus on that box.
+    void entradasFueraDeRango_data() {
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QStringList>("campos");
+        QTest::addColumn<QString>("aviso");
+        QTest::addColumn<CampoPrestamo>("foco");
+        const QString limite = QStringLiteral("1.000.000.000.000.000,00.");
+        QTest::newRow("capital negativo") << 0 << QStringList{"-1000", "12", "12", ""}
+                                          << "El capital no puede ser negativo." << CampoPrestamo::Capital;
+        QTest::newRow("capital en el límite") << 0 << QStringList{"1000000000000000", "0", "1", ""}
+                                              << "El capital debe ser menor que " + limite << CampoPrestamo::Capital;
+        QTest::newRow("interés negativo") << 0 << QStringList{"1000", "-5", "12", ""}
+                                          << "El interés debe estar entre 0 y 1000." << CampoPrestamo::Interes;
+        QTest::newRow("interés de 5.000 %") << 3 << QStringList{"", "5.000", "12", "100"}
+                                            << "El interés debe estar entre 0 y 1000." << CampoPrestamo::Interes;
+        QTest::newRow("cuotas negativas") << 3 << QStringList{"", "5", "-12", "100"}
+                                          << "El número de cuotas no puede ser negativo." << CampoPrestamo::NumCuotas;
+        QTest::newRow("mil millones de cuotas")
+            << 0 << QStringList{"150.000", "3,5", "1000000000", ""}
+            << "Con un interés del 3,50 % el número de cuotas no puede pasar de 3.896.993." << CampoPrestamo::NumCuotas;
+        QTest::newRow("cuota negativa") << 2 << QStringList{"1000", "5", "", "-100"}
+                                        << "La cuota no puede ser negativa." << CampoPrestamo::Cuota;
+        QTest::newRow("cuota en el límite") << 1 << QStringList{"1000", "", "2", "1e15"}
+                                            << "La cuota debe ser menor que " + limite << CampoPrestamo::Cuota;
+    }
+    void entradasFueraDeRango() {
+        QFETCH(int, codigo);
+        QFETCH(QStringList, campos);
+        const auto r = ResolverPrestamo(CodigoCalculo(codigo), {campos[0], campos[1], campos[2], campos[3]});
+        QVERIFY(r.estado.CalculoFallido);
+        QVERIFY(r.aviso);
+        QTEST(r.aviso->texto, "aviso");
+        QTEST(r.foco, "foco");
+        QCOMPARE(r.campoEscrito, CampoPrestamo::Ninguno);
+        QCOMPARE(r.estado.TotalPagado, 0.0);
+    }
+
+    // Figures at the edge of each range are still worked out, and the
+    // unknown's box is not checked: it holds the last result.
+    void entradasEnElBorde() {
+        QVERIFY(!ResolverPrestamo(CodigoCalculo::PrestamoCuota, {"999999999999999", "0", "1", ""}).aviso);
+        QVERIFY(!ResolverPrestamo(CodigoCalculo::PrestamoCuota, {"1000", "1000", "12", ""}).aviso);
+        QVERIFY(!ResolverPrestamo(CodigoCalculo::PrestamoCuota, {"150.000", "3,5", "3896993", "-5"}).aviso);
+        QVERIFY(!ResolverPrestamo(CodigoCalculo::PrestamoInteres, {"1000", "-5", "12", "100"}).aviso);
     }
 
     void interesExactoNoSeRedondeaEnElEstado() {

@@ -30,16 +30,31 @@ struct Salida {
     QString salida, error;
 };
 
-// Runs the program with no display at all and Spanish regional settings.
-Salida Ejecutar(const QStringList& argumentos) {
+// Where the program's standard output goes: read back by the test, a full
+// disk, or closed before the program starts (`>&-`).
+enum class Destino { Leida, DiscoLleno, Cerrada };
+
+// Runs the program with no display at all and the given regional settings
+// (none at all when empty, as cron and containers run it).
+Salida Ejecutar(const QStringList& argumentos, const QString& idioma = QStringLiteral("es_ES.UTF-8"),
+                Destino destino = Destino::Leida) {
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC", "LC_TIME",
+                                 "LANG", "LANGUAGE"})
         entorno.remove(QString::fromLatin1(variable));
-    entorno.insert(QStringLiteral("LC_ALL"), QStringLiteral("es_ES.UTF-8"));
-    entorno.insert(QStringLiteral("LANG"), QStringLiteral("es_ES.UTF-8"));
+    if (!idioma.isEmpty()) {
+        entorno.insert(QStringLiteral("LC_ALL"), idioma);
+        entorno.insert(QStringLiteral("LANG"), idioma);
+    }
     QProcess proceso;
     proceso.setProcessEnvironment(entorno);
-    proceso.start(QStringLiteral(ZZ_PROGRAMA), argumentos);
+    if (destino == Destino::DiscoLleno)
+        proceso.setStandardOutputFile(QStringLiteral("/dev/full"));
+    if (destino == Destino::Cerrada)
+        proceso.start(QStringLiteral("/bin/sh"),
+                      QStringList{"-c", "exec \"$0\" \"$@\" >&-", QStringLiteral(ZZ_PROGRAMA)} + argumentos);
+    else
+        proceso.start(QStringLiteral(ZZ_PROGRAMA), argumentos);
     if (!proceso.waitForFinished(60000))
         proceso.kill();
     Salida s;
@@ -225,6 +240,25 @@ private slots:
         QTest::newRow("gastos negativos")
             << QStringList{"prestamo", "--capital", "1000", "--interes", "12", "--cuotas", "12", "--gastos", "-5"}
             << 1 << QString() << "Los gastos iniciales no pueden ser negativos.";
+        // Every figure within its range, refused naming the limit passed.
+        QTest::newRow("capital negativo")
+            << QStringList{"prestamo", "--capital", "-1000", "--interes", "12", "--cuotas", "12"} << 1 << QString()
+            << "El capital no puede ser negativo.";
+        QTest::newRow("interés negativo")
+            << QStringList{"prestamo", "--capital", "1000", "--interes", "-5", "--cuotas", "12"} << 1 << QString()
+            << "El interés debe estar entre 0 y 1000.";
+        QTest::newRow("interés de 5.000 %")
+            << QStringList{"prestamo", "--capital", "1000", "--interes", "5.000", "--cuotas", "12"} << 1 << QString()
+            << "El interés debe estar entre 0 y 1000.";
+        QTest::newRow("capital en el límite")
+            << QStringList{"prestamo", "--capital", "1e15", "--interes", "0", "--cuotas", "1"} << 1 << QString()
+            << "El capital debe ser menor que 1.000.000.000.000.000,00.";
+        QTest::newRow("mil millones de cuotas")
+            << QStringList{"prestamo", "--capital", "150.000", "--interes", "3,5", "--cuotas", "1.000.000.000"} << 1
+            << QString() << "Con un interés del 3,50 % el número de cuotas no puede pasar de 3.896.993.";
+        QTest::newRow("ahorro que llega al límite")
+            << QStringList{"inversion", "--cuotas", "12", "--interes", "3", "--capital", "1.000.000.000.000.000"}
+            << 1 << QString() << "El capital final debe ser menor que 1.000.000.000.000.000,00.";
         QTest::newRow("revisión en la cuota 0")
             << QStringList{"prestamo", "--capital", "1000", "--interes", "12", "--cuotas", "12", "--revision", "0:3"}
             << 1 << QString() << "La cuota de una revisión del interés debe ser 1 o mayor.";
@@ -235,7 +269,14 @@ private slots:
         QTest::newRow("comisión ilegible") << QStringList{"prestamo", "--comision-apertura", "1%"} << 2 << QString()
                                            << "--comision-apertura: \"1%\" no es un número válido";
         QTest::newRow("gastos con punto decimal") << QStringList{"prestamo", "--gastos", "100.5"} << 2 << QString()
-                                                  << "--gastos: \"100.5\" no es un número válido";
+                                                  << "--gastos: \"100.5\" no es un número válido; escriba 100,5";
+        QTest::newRow("interés con punto decimal")
+            << QStringList{"prestamo", "--capital", "150.000", "--interes", "3.5", "--cuotas", "300"} << 2 << QString()
+            << "--interes: \"3.5\" no es un número válido; escriba 3,5";
+        QTest::newRow("número diminuto")
+            << QStringList{"prestamo", "--capital", "1e-400"} << 2 << QString()
+            << "--capital: \"1e-400\" es un número demasiado pequeño: está más cerca de cero de lo que se puede "
+               "calcular";
         QTest::newRow("amortización incompleta")
             << QStringList{"prestamo", "--amortizacion", "3:1000"} << 2 << QString()
             << "--amortizacion: \"3:1000\" no es válido; debe ser N:IMPORTE:plazo|cuota[:COMISION]";
@@ -530,6 +571,71 @@ private slots:
         const Salida csv = Ejecutar(kPrestamoTrimestral + QStringList{"--tabla", "--formato", "csv"});
         QCOMPARE(csv.estado, 0);
         QCOMPARE(Lineas(csv.salida), ventana);
+    }
+
+    // A script means the same on every machine: numbers and dates are read
+    // and written Spanish whatever the regional settings, JSON stays plain,
+    // and a number written the English way is refused showing the Spanish
+    // one. Qt takes the settings from the variables' names, so these need
+    // no generated locale to be present.
+    void igualEnCadaIdioma_data() {
+        QTest::addColumn<QString>("idioma");
+        for (const char* idioma : {"", "C", "C.UTF-8", "en_US.UTF-8", "de_CH.UTF-8", "es_ES.UTF-8"})
+            QTest::newRow(*idioma ? idioma : "sin idioma") << QString::fromLatin1(idioma);
+    }
+    void igualEnCadaIdioma() {
+        QFETCH(QString, idioma);
+        const QStringList prestamo{"prestamo",   "--capital", "150.000", "--interes", "3,5",
+                                   "--cuotas",   "300",       "--primer-pago", "31/01/2025"};
+        const Salida texto = Ejecutar(prestamo, idioma);
+        QCOMPARE(texto.estado, 0);
+        QVERIFY2(texto.salida.simplified().contains(QStringLiteral("Capital 150.000,00")), qPrintable(texto.salida));
+
+        const QStringList tabla = prestamo + QStringList{"--tabla", "--resumen-anual", "--formato", "csv"};
+        const Salida csv = Ejecutar(tabla, idioma);
+        QCOMPARE(csv.estado, 0);
+        QCOMPARE(csv.salida, Ejecutar(tabla).salida);
+        QVERIFY(Lineas(csv.salida).value(1).startsWith(QStringLiteral("1;31/01/2025;")));
+
+        const Salida json = Ejecutar(prestamo + QStringList{"--formato", "json"}, idioma);
+        QCOMPARE(json.estado, 0);
+        QCOMPARE(Json(json).value("resultado").toObject().value("capital").toDouble(), 150000.0);
+
+        const Salida ingles = Ejecutar({"prestamo", "--capital", "150,000.50", "--interes", "3,5"}, idioma);
+        QCOMPARE(ingles.estado, 2);
+        QCOMPARE(Lineas(ingles.error).value(0),
+                 QStringLiteral("--capital: \"150,000.50\" no es un número válido; escriba 150.000,50"));
+    }
+
+    // Output that does not reach its destination is never a success: every
+    // format, a long table and the help alike end with status 3 and say why.
+    void salidaPerdida_data() {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<int>("destino");
+        QTest::addColumn<QString>("motivo");
+        const QStringList prestamo{"prestamo", "--capital", "150.000", "--interes", "3,5", "--cuotas", "300"};
+        const QString lleno = QStringLiteral("no queda espacio en el disco");
+        const QString cerrada = QStringLiteral("la salida estándar está cerrada");
+        for (const char* formato : {"texto", "csv", "json"}) {
+            const QStringList tabla = prestamo + QStringList{"--tabla", "--formato", formato};
+            QTest::addRow("%s en un disco lleno", formato) << tabla << int(Destino::DiscoLleno) << lleno;
+            QTest::addRow("%s en una salida cerrada", formato) << tabla << int(Destino::Cerrada) << cerrada;
+        }
+        QTest::newRow("resultado corto en un disco lleno") << prestamo << int(Destino::DiscoLleno) << lleno;
+        QTest::newRow("ayuda de una orden en un disco lleno")
+            << QStringList{"inversion", "--help"} << int(Destino::DiscoLleno) << lleno;
+        QTest::newRow("ayuda del programa en una salida cerrada")
+            << QStringList{"--help"} << int(Destino::Cerrada) << cerrada;
+        QTest::newRow("versión en un disco lleno") << QStringList{"--version"} << int(Destino::DiscoLleno) << lleno;
+    }
+    void salidaPerdida() {
+        QFETCH(QStringList, argumentos);
+        QFETCH(int, destino);
+        QFETCH(QString, motivo);
+        const Salida s = Ejecutar(argumentos, QStringLiteral("es_ES.UTF-8"), Destino(destino));
+        QCOMPARE(s.estado, 3);
+        QCOMPARE(s.error,
+                 QStringLiteral("No se ha podido escribir el resultado en la salida estándar: %1.\n").arg(motivo));
     }
 
     // A CSV field is quoted only when it must be, with its quotes doubled.

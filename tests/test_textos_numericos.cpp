@@ -108,13 +108,24 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("mensaje");
         const QString malo = QStringLiteral("\"%1\" no es un número válido");
-        for (const char* t : {"1.5", "1.50", "1000.000", "1.0000", ".000", "1.000.00", "1.000 000", "1,000.5",
-                              "1.000,5e3", "1.000,5x", "€", "€€ 1", "1 €€", "- 1.000", "1. 000", "12abc", ""})
+        for (const char* t : {"1.000.00", "1.000 000", "1.000,5e3", "1.000,5x", "€", "€€ 1", "1 €€", "- 1.000",
+                              "1. 000", "12abc", ""})
             QTest::newRow(t) << QString::fromUtf8(t) << malo.arg(QString::fromUtf8(t));
+        // Separators the other way round, as another locale writes them:
+        // the message shows the Spanish form.
+        const QString alReves = malo + QStringLiteral("; escriba %2");
+        const std::pair<const char*, const char*> girados[] = {
+            {"1.5", "1,5"}, {"1.50", "1,50"}, {"1000.000", "1000,000"}, {"1,000.5", "1.000,5"}, {" 3.5 ", "3,5"}};
+        for (const auto& [t, bien] : girados)
+            QTest::newRow(t) << QString::fromUtf8(t) << alReves.arg(QString::fromUtf8(t), QString::fromUtf8(bien));
         const QString grande = QStringLiteral("\"%1\" es un número demasiado grande: no puede pasar de "
                                               "1.000.000.000.000.000");
-        for (const char* t : {"1000000000000000,2", "-1.000.000.000.000.001", "1e308"})
+        for (const char* t : {"1000000000000000,2", "-1.000.000.000.000.001", "1e308", "1e400"})
             QTest::newRow(t) << QString::fromUtf8(t) << grande.arg(QString::fromUtf8(t));
+        const QString pequeno = QStringLiteral("\"%1\" es un número demasiado pequeño: está más cerca de cero de "
+                                               "lo que se puede calcular");
+        for (const char* t : {"1e-400", "-0,5e-330"})
+            QTest::newRow(t) << QString::fromUtf8(t) << pequeno.arg(QString::fromUtf8(t));
     }
     void importeIlegible() {
         QFETCH(QString, texto);
@@ -130,8 +141,19 @@ private slots:
     void cantidadPegada() {
         QCOMPARE(LeerCantidad(" 1.200 "), 1200);
         QCOMPARE(LeerCantidad(QStringLiteral("2\u00a0147\u00a0483\u00a0647")), 2147483647);
-        for (const char* t : {"12,5", "1.2", "2.147.483.648", "12 €", "1e3"})
+        for (const char* t : {"12,5", "1.2", "12 €", "1e3"})
             QVERIFY_THROWS_EXCEPTION(EConvertError, LeerCantidad(QString::fromUtf8(t)));
+        const std::pair<const char*, const char*> mensajes[] = {
+            {"2.147.483.648", "\"2.147.483.648\" es un número demasiado grande: no puede pasar de 2.147.483.647"},
+            {"1,200", "\"1,200\" no es un número entero válido; escriba 1.200"}};
+        for (const auto& [t, mensaje] : mensajes) {
+            try {
+                LeerCantidad(QString::fromUtf8(t));
+                QFAIL("se esperaba un error de conversión");
+            } catch (const EConvertError& e) {
+                QCOMPARE(QString::fromUtf8(e.what()), QString::fromUtf8(mensaje));
+            }
+        }
     }
 
     void enteros() {

@@ -78,11 +78,11 @@ std::optional<int> AtenderOpcionesPrograma(const QStringList& argumentos, QTextS
     return std::nullopt;
 }
 
-std::optional<int> AtenderOpcionesPrograma(int argc, char* argv[]) {
+std::optional<int> AtenderOpcionesPrograma(int argc, char* argv[], QString& salida, QString& errores) {
     QStringList argumentos;
     for (int i = 0; i < argc; ++i)
         argumentos << QString::fromLocal8Bit(argv[i]);
-    QTextStream salida(stdout);
-    QTextStream errores(stderr);
-    return AtenderOpcionesPrograma(argumentos, salida, errores);
+    QTextStream flujoSalida(&salida);
+    QTextStream flujoErrores(&errores);
+    return AtenderOpcionesPrograma(argumentos, flujoSalida, flujoErrores);
 }

@@ -20,5 +20,7 @@ QString TextoUso();
 std::optional<int> AtenderOpcionesPrograma(const QStringList& argumentos, QTextStream& salida,
                                            QTextStream& errores);
 
-// The same for main(): reads argv and writes to standard output and error.
-std::optional<int> AtenderOpcionesPrograma(int argc, char* argv[]);
+// The same for main(): reads argv, and leaves what must be printed on
+// standard output and error in `salida` and `errores`, for main() to write
+// and check.
+std::optional<int> AtenderOpcionesPrograma(int argc, char* argv[], QString& salida, QString& errores);

@@ -1,11 +1,8 @@
 #include "cli/escritura_orden.h"
+#include "cli/salida_estandar.h"
 #include "cli/salida_orden.h"
 
-void TLineas::Linea(const QString& texto) {
-    const QByteArray utf8 = texto.toUtf8();
-    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), salida_);
-    std::fputc('\n', salida_);
-}
+void TLineas::Linea(const QString& texto) { EscribirUtf8(salida_, texto + u'\n'); }
 
 QList<qsizetype> AnchosColumnas(const TablaOrden& tabla) {
     QList<qsizetype> anchos;
@@ -37,5 +34,4 @@ void EscribirInforme(const InformeOrden& informe, const QString& formato, std::F
         EscribirJson(informe, lineas);
     else
         EscribirTexto(informe, lineas);
-    std::fflush(salida);
 }

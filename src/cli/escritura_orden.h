@@ -6,7 +6,8 @@
 #include <QString>
 #include <cstdio>
 
-// Lines of UTF-8 text on a C stream.
+// Lines of UTF-8 text on a C stream; a line that does not get there throws
+// ESalidaPerdida, so that a lost report stops at once.
 class TLineas {
 public:
     explicit TLineas(std::FILE* salida) : salida_(salida) {}

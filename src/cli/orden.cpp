@@ -6,7 +6,9 @@
 #include "cli/orden_inversion.h"
 #include "cli/orden_prestamo.h"
 #include "cli/partes_informe.h"
+#include "cli/salida_estandar.h"
 #include "cli/salida_orden.h"
+#include "util/ajustes_regionales.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -38,12 +40,16 @@ const char kUso[] =
     "  zuzidaduve depreciacion --metodo lineal|digitos|doble [--valor-inicial X] [--valor-final X]\n"
     "                          [--vida-util N] [--anios N] [--fecha DD/MM/AAAA]\n"
     "Comunes: [--tabla] [--resumen-anual (préstamo e inversión)] [--formato texto|csv|json]\n"
-    "Los números se escriben como en la ventana: 1.000,50\n";
+    "Los números se escriben en español con cualquier configuración regional: 1.000,50;\n"
+    "las fechas, DD/MM/AAAA.\n"
+    "Estado de salida: 0 hecho, 1 cálculo rechazado, 2 uso incorrecto, 3 no se ha podido escribir la salida.\n";
 
-void Escribir(std::FILE* destino, const QString& texto) {
+// Messages on standard error: when even they cannot be written, there is
+// nowhere left to say so, and the exit status still tells.
+void Avisar(const QString& texto) {
     const QByteArray utf8 = texto.toUtf8();
-    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), destino);
-    std::fflush(destino);
+    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), stderr);
+    std::fflush(stderr);
 }
 
 QString Mensaje(const std::exception& e) {
@@ -52,27 +58,51 @@ QString Mensaje(const std::exception& e) {
     return texto + u'\n';
 }
 
-int Ejecutar(const Suborden& suborden, const QStringList& argumentos) {
+// Writes the sub-command's help or report; success only once the whole of it
+// has reached standard output.
+void EscribirSalida(const Suborden& suborden, const QStringList& argumentos) {
     if (argumentos.contains(QLatin1String("--help")) || argumentos.contains(QLatin1String("--ayuda"))) {
-        Escribir(stdout, QString::fromUtf8(kUso));
-        return 0;
-    }
-    try {
+        EscribirUtf8(stdout, QString::fromUtf8(kUso));
+    } else {
         const TArgumentosOrden leidos(argumentos, suborden.opciones());
         const InformeOrden informe = suborden.ejecutar(leidos);
         EscribirInforme(informe, LeerOpcionesComunes(leidos).formato, stdout);
+    }
+    CerrarSalida(stdout);
+}
+
+int Ejecutar(const Suborden& suborden, const QStringList& argumentos) {
+    try {
+        EscribirSalida(suborden, argumentos);
         return 0;
     } catch (const EUsoOrden& e) {
-        Escribir(stderr, Mensaje(e) + QString::fromUtf8(kUso));
+        Avisar(Mensaje(e) + QString::fromUtf8(kUso));
         return 2;
+    } catch (const ESalidaPerdida& e) {
+        Avisar(Mensaje(e));
+        return 3;
     } catch (const std::exception& e) {
         // A refused calculation or table, in the page's own words.
-        Escribir(stderr, Mensaje(e));
+        Avisar(Mensaje(e));
         return 1;
     }
 }
 
 }  // namespace
+
+int ImprimirYTerminar(int estado, const QString& salida, const QString& errores) {
+    ReservarSalidaCerrada();
+    if (!errores.isEmpty())
+        Avisar(errores);
+    try {
+        EscribirUtf8(stdout, salida);
+        CerrarSalida(stdout);
+        return estado;
+    } catch (const ESalidaPerdida& e) {
+        Avisar(Mensaje(e));
+        return 3;
+    }
+}
 
 int EjecutarOrden(int argc, char** argv) {
     if (argc < 2)
@@ -80,6 +110,10 @@ int EjecutarOrden(int argc, char** argv) {
     for (const Suborden& suborden : kSubordenes) {
         if (qstrcmp(argv[1], suborden.nombre) != 0)
             continue;
+        // A script must mean the same on every machine: the command line
+        // reads and writes Spanish numbers and dates whatever the locale.
+        LeerAjustesRegionales(QLocale(QLocale::Spanish, QLocale::Spain));
+        ReservarSalidaCerrada();
         QStringList argumentos;
         for (int i = 2; i < argc; ++i)
             argumentos << QString::fromLocal8Bit(argv[i]);

@@ -8,5 +8,6 @@
 
 // `formato` is "texto", "csv" or "json". Every table is gone over once before
 // anything is written, so a row that cannot be computed throws (and nothing
-// is written) instead of leaving half a table behind.
+// is written) instead of leaving half a table behind. A write that fails
+// throws ESalidaPerdida; the caller flushes and closes the stream.
 void EscribirInforme(const InformeOrden& informe, const QString& formato, std::FILE* salida);

@@ -2,6 +2,7 @@
 
 #include "finance/bloque_guardado.h"
 #include "finance/centimos.h"
+#include "finance/limites_calculo.h"
 #include "util/textos_numericos.h"
 
 #include <climits>
@@ -16,10 +17,6 @@ const QString kTituloInteres = QStringLiteral("Cálculo del interés de una inve
 const QString kTituloNumero = QStringLiteral("Cálculo del número de cuotas de una inversión");
 const QString kTituloCapital = QStringLiteral("Cálculo del capital final de una inversión");
 const QString kCapitalFinalMenor = QStringLiteral("El capital final debe ser mayor que el capital inicial.");
-
-AvisoCalculo NoCalculado(const QString& titulo, const QString& que) {
-    return {titulo, QStringLiteral("No se ha podido calcular %1 con estos datos.").arg(que)};
-}
 
 // What `n` contributions of the (whole-cent) instalment reach with the
 // initial capital, rounded to the cent: the capital the table's row n shows.
@@ -41,16 +38,6 @@ void Totales(EstadoInversion& e, PaymentTiming timing, CapitalFinal capital = Ca
     e.Invertido = RedondeadoAlCentimo(e.NumCuotas * e.Cuota + e.CapInicial);
     e.Beneficio = e.Capital - e.Invertido;
     e.Porcentaje = e.Beneficio == 0 ? 0 : e.Beneficio / e.Capital * 100;
-}
-
-// A failed step leaves no totals behind: a result refused for its size must
-// not leave the others beside it.
-bool Guardado(EstadoInversion& e, const std::function<void()>& paso) {
-    const bool ok =
-        EjecutarMostrable(paso, {&e.Capital, &e.Interes, &e.Cuota, &e.Invertido, &e.Beneficio, &e.Porcentaje});
-    if (!ok)
-        e.Invertido = e.Beneficio = e.Porcentaje = 0;
-    return ok;
 }
 
 // The instalments and the initial capital add up to more than the final
@@ -92,6 +79,10 @@ public:
     CalculoInversion(const EntradaInversion& entrada) : timing_(entrada.timing) { Leer(entrada); }
 
     ResultadoInversion Resolver(CodigoCalculo calculo) {
+        static const QString titulos[] = {kTituloCuota, kTituloInteres, kTituloNumero, kTituloCapital};
+        const int indice = IndiceEnLaLista(CodigoCalculo::InversionCuota, calculo);
+        if (indice < 0 || indice > 3 || !EntradasAdmitidas(indice, titulos[indice]))
+            return r_;
         switch (calculo) {
         case CodigoCalculo::InversionCuota: Cuota(); break;
         case CodigoCalculo::InversionInteres: Interes(); break;
@@ -124,6 +115,43 @@ private:
     }
 
     EstadoInversion& e() { return r_.estado; }
+
+    // The typed figures the unknown does not overwrite, each within its
+    // range; the first one out of it is refused, with the focus on its field.
+    // The growth over the contributions is checked only when the rate is known.
+    bool EntradasAdmitidas(int indice, const QString& titulo) {
+        static const CampoInversion incognitas[] = {CampoInversion::Cuota, CampoInversion::Interes,
+                                                    CampoInversion::NumCuotas, CampoInversion::Capital};
+        const CampoInversion incognita = incognitas[indice];
+        const long double tasa = incognita == CampoInversion::Interes ? 0 : Tasa();
+        return SinRechazo<ResultadoInversion, CampoInversion>(
+            {{CampoInversion::Cuota, MotivoImporte({QStringLiteral("La cuota"), true}, e().Cuota)},
+             {CampoInversion::Interes, MotivoInteres(e().Interes)},
+             {CampoInversion::NumCuotas, MotivoNumeroCuotas(e().NumCuotas, tasa, e().Interes)},
+             {CampoInversion::Capital, MotivoImporte({QStringLiteral("El capital final")}, e().Capital)},
+             {CampoInversion::CapInicial, MotivoImporte({QStringLiteral("El capital inicial")}, e().CapInicial)}},
+            incognita, titulo, r_);
+    }
+
+    // A failed step leaves no totals behind: a result refused for its size
+    // must not leave the others beside it. A result beyond the limit is
+    // named for the warning.
+    bool Guardado(const std::function<void()>& paso) {
+        EstadoInversion& x = e();
+        const bool ok = EjecutarDentroDelLimite(
+            paso,
+            {{{QStringLiteral("El capital final")}, &x.Capital},
+             {{QStringLiteral("El interés")}, &x.Interes},
+             {{QStringLiteral("La cuota"), true}, &x.Cuota},
+             {{QStringLiteral("El capital invertido")}, &x.Invertido},
+             {{QStringLiteral("El beneficio")}, &x.Beneficio},
+             {{QStringLiteral("El porcentaje de beneficio")}, &x.Porcentaje}},
+            motivoLimite_);
+        if (!ok)
+            x.Invertido = x.Beneficio = x.Porcentaje = 0;
+        return ok;
+    }
+
     long double Tasa() { return static_cast<long double>(e().Interes) / 1200; }
 
     void Escribir(CampoInversion campo, const QString& texto) {
@@ -174,14 +202,14 @@ private:
         if (!CuotaAdmisible())
             return;
         const double leida = e().Cuota;
-        const bool ok = Guardado(e(), [this] {
+        const bool ok = Guardado([this] {
             e().Cuota = static_cast<double>(
                 -Payment(Tasa(), e().NumCuotas, -e().CapInicial, e().Capital, timing_));
             Totales(e(), timing_);
         });
         if (!ok) {
             e().Cuota = leida;
-            Fallo(NoCalculado(kTituloCuota, QStringLiteral("la cuota")));
+            Fallo(AvisoNoCalculado(kTituloCuota, QStringLiteral("la cuota"), motivoLimite_));
         }
         Escribir(CampoInversion::Cuota, TextoDosDecimales(e().Cuota));
     }
@@ -197,14 +225,14 @@ private:
             return;
         }
         const double leido = e().Interes;
-        const bool ok = Guardado(e(), [this] {
+        const bool ok = Guardado([this] {
             e().Interes = static_cast<double>(
                 InterestRate(e().NumCuotas, e().Cuota, e().CapInicial, -e().Capital, timing_) * 1200);
             Totales(e(), timing_, CapitalFinal::Indicado);
         });
         if (!ok) {
             e().Interes = leido;
-            Fallo(NoCalculado(kTituloInteres, QStringLiteral("el interés")));
+            Fallo(AvisoNoCalculado(kTituloInteres, QStringLiteral("el interés"), motivoLimite_));
         }
         Escribir(CampoInversion::Interes, TextoDosDecimales(e().Interes));
     }
@@ -215,7 +243,7 @@ private:
             return;
         }
         const int leido = e().NumCuotas;
-        const bool ok = Guardado(e(), [this] {
+        const bool ok = Guardado([this] {
             const int estimadas =
                 NumeroEntero(NumberOfPeriods(Tasa(), e().Cuota, e().CapInicial, -e().Capital, timing_));
             e().NumCuotas = CuotasQueAlcanzan(e(), timing_, estimadas);
@@ -228,25 +256,26 @@ private:
                                                  "poder alcanzar el capital final indicado.")});
             r_.foco = CampoInversion::Cuota;
         } else if (!ok) {
-            Fallo(NoCalculado(kTituloNumero, QStringLiteral("el número de cuotas")));
+            Fallo(AvisoNoCalculado(kTituloNumero, QStringLiteral("el número de cuotas"), motivoLimite_));
         }
         Escribir(CampoInversion::NumCuotas, TextoEntero(e().NumCuotas));
     }
 
     void Capital() {
         const double leido = e().Capital;
-        const bool ok = Guardado(e(), [this] {
+        const bool ok = Guardado([this] {
             Totales(e(), timing_);
         });
         if (!ok) {
             e().Capital = leido;
-            Fallo(NoCalculado(kTituloCapital, QStringLiteral("el capital final")));
+            Fallo(AvisoNoCalculado(kTituloCapital, QStringLiteral("el capital final"), motivoLimite_));
         }
         Escribir(CampoInversion::Capital, TextoDosDecimales(e().Capital));
     }
 
     PaymentTiming timing_;
     ResultadoInversion r_;
+    std::optional<QString> motivoLimite_;
 };
 
 }  // namespace

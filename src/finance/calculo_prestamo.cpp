@@ -1,6 +1,6 @@
 #include "finance/calculo_prestamo.h"
 
-#include "finance/bloque_guardado.h"
+#include "finance/limites_calculo.h"
 #include "finance/simulacion_prestamo.h"
 #include "finance/tae_prestamo.h"
 #include "util/textos_numericos.h"
@@ -16,24 +16,10 @@ const QString kTituloInteres = QStringLiteral("Cálculo del interés de un prés
 const QString kTituloNumero = QStringLiteral("Cálculo de número de cuotas de un préstamo");
 const QString kTituloCapital = QStringLiteral("Cálculo del capital de un préstamo");
 
-AvisoCalculo NoCalculado(const QString& titulo, const QString& que) {
-    return {titulo, QStringLiteral("No se ha podido calcular %1 con estos datos.").arg(que)};
-}
-
 void Totales(EstadoPrestamo& e) {
     e.TotalPagado = e.NumCuotas * e.Cuota;
     e.TotalIntereses = e.TotalPagado - e.Capital;
     e.Porcentaje = e.TotalPagado == 0 ? 0 : e.TotalIntereses / e.TotalPagado * 100;
-}
-
-// A failed step leaves no totals behind: a result refused for its size must
-// not leave the others beside it.
-bool Guardado(EstadoPrestamo& e, const std::function<void()>& paso) {
-    const bool ok = EjecutarMostrable(paso, {&e.Capital, &e.Interes, &e.Cuota, &e.TotalPagado, &e.TotalIntereses,
-                                             &e.Porcentaje});
-    if (!ok)
-        e.TotalPagado = e.TotalIntereses = e.Porcentaje = 0;
-    return ok;
 }
 
 class CalculoPrestamo {
@@ -51,7 +37,7 @@ public:
         if (indice < 0 || indice > 3)
             return r_;
         const QString& titulo = titulos[indice];
-        if (!CondicionesAdmitidas(titulo))
+        if (!CondicionesAdmitidas(titulo) || !EntradasAdmitidas(calculo, titulo))
             return r_;
         switch (calculo) {
         case CodigoCalculo::PrestamoCuota: Cuota(); break;
@@ -85,6 +71,42 @@ private:
     }
 
     EstadoPrestamo& e() { return r_.estado; }
+
+    // The typed figures the unknown does not overwrite, each within its
+    // range; the first one out of it is refused, with the focus on its field.
+    // The growth over the instalments is checked only when the rate is known.
+    bool EntradasAdmitidas(CodigoCalculo calculo, const QString& titulo) {
+        static const CampoPrestamo incognitas[] = {CampoPrestamo::Cuota, CampoPrestamo::Interes,
+                                                   CampoPrestamo::NumCuotas, CampoPrestamo::Capital};
+        const CampoPrestamo incognita = incognitas[IndiceEnLaLista(CodigoCalculo::PrestamoCuota, calculo)];
+        const long double tasa = incognita == CampoPrestamo::Interes ? 0 : Tasa();
+        return SinRechazo<ResultadoPrestamo, CampoPrestamo>(
+            {{CampoPrestamo::Capital, MotivoImporte({QStringLiteral("El capital")}, e().Capital)},
+             {CampoPrestamo::Interes, MotivoInteres(e().Interes)},
+             {CampoPrestamo::NumCuotas, MotivoNumeroCuotas(e().NumCuotas, tasa, e().Interes)},
+             {CampoPrestamo::Cuota, MotivoImporte({QStringLiteral("La cuota"), true}, e().Cuota)}},
+            incognita, titulo, r_);
+    }
+
+    // A failed step leaves no totals behind: a result refused for its size
+    // must not leave the others beside it. A result beyond the limit is
+    // named for the warning.
+    bool Guardado(const std::function<void()>& paso) {
+        EstadoPrestamo& x = e();
+        const bool ok = EjecutarDentroDelLimite(
+            paso,
+            {{{QStringLiteral("El capital")}, &x.Capital},
+             {{QStringLiteral("El interés")}, &x.Interes},
+             {{QStringLiteral("La cuota"), true}, &x.Cuota},
+             {{QStringLiteral("El total pagado")}, &x.TotalPagado},
+             {{QStringLiteral("El total de intereses")}, &x.TotalIntereses},
+             {{QStringLiteral("El porcentaje de intereses")}, &x.Porcentaje}},
+            motivoLimite_);
+        if (!ok)
+            x.TotalPagado = x.TotalIntereses = x.Porcentaje = 0;
+        return ok;
+    }
+
     long double Tasa() { return static_cast<long double>(e().Interes) / (100 * periodos_); }
 
     void Escribir(CampoPrestamo campo, const QString& texto) {
@@ -103,13 +125,13 @@ private:
             return;
         }
         const double leida = e().Cuota;
-        const bool ok = Guardado(e(), [this] {
+        const bool ok = Guardado([this] {
             e().Cuota = static_cast<double>(-Payment(Tasa(), e().NumCuotas, e().Capital, 0, timing_));
             Totales(e());
         });
         if (!ok) {
             e().Cuota = leida;
-            Fallo(NoCalculado(kTituloCuota, QStringLiteral("la cuota")));
+            Fallo(AvisoNoCalculado(kTituloCuota, QStringLiteral("la cuota"), motivoLimite_));
         }
         Escribir(CampoPrestamo::Cuota, TextoDosDecimales(e().Cuota));
     }
@@ -121,14 +143,14 @@ private:
             return;
         }
         const double leido = e().Interes;
-        const bool ok = Guardado(e(), [this] {
+        const bool ok = Guardado([this] {
             e().Interes = static_cast<double>(
                 InterestRate(e().NumCuotas, e().Cuota, -e().Capital, 0, timing_) * 100 * periodos_);
             Totales(e());
         });
         if (!ok) {
             e().Interes = leido;
-            Fallo(NoCalculado(kTituloInteres, QStringLiteral("el interés")));
+            Fallo(AvisoNoCalculado(kTituloInteres, QStringLiteral("el interés"), motivoLimite_));
         }
         Escribir(CampoPrestamo::Interes, TextoDosDecimales(e().Interes));
     }
@@ -151,22 +173,22 @@ private:
         } else {
             e().NumCuotas = leido;
         }
-        if (!e().CalculoFallido && !Guardado(e(), [this] { Totales(e()); })) {
+        if (!e().CalculoFallido && !Guardado([this] { Totales(e()); })) {
             e().NumCuotas = leido;
-            Fallo(NoCalculado(kTituloNumero, QStringLiteral("el número de cuotas")));
+            Fallo(AvisoNoCalculado(kTituloNumero, QStringLiteral("el número de cuotas"), motivoLimite_));
         }
         Escribir(CampoPrestamo::NumCuotas, TextoEntero(e().NumCuotas));
     }
 
     void Capital() {
         const double leido = e().Capital;
-        const bool ok = Guardado(e(), [this] {
+        const bool ok = Guardado([this] {
             e().Capital = static_cast<double>(-PresentValue(Tasa(), e().NumCuotas, e().Cuota, 0, timing_));
             Totales(e());
         });
         if (!ok) {
             e().Capital = leido;
-            Fallo(NoCalculado(kTituloCapital, QStringLiteral("el capital")));
+            Fallo(AvisoNoCalculado(kTituloCapital, QStringLiteral("el capital"), motivoLimite_));
         }
         Escribir(CampoPrestamo::Capital, TextoDosDecimales(e().Capital));
     }
@@ -186,8 +208,10 @@ private:
     void AplicarCondiciones(const QString& titulo) {
         std::optional<AvisoCalculo> aviso;
         try {
-            if (condiciones_.HayCambios() && !Guardado(e(), [&] { TotalesConCambios(aviso, titulo); }))
-                aviso = aviso ? aviso : NoCalculado(titulo, QStringLiteral("el préstamo con sus condiciones"));
+            if (condiciones_.HayCambios() && !Guardado([&] { TotalesConCambios(aviso, titulo); }))
+                aviso = aviso ? aviso
+                              : AvisoNoCalculado(titulo, QStringLiteral("el préstamo con sus condiciones"),
+                                                 motivoLimite_);
             else
                 Tae();
         } catch (const ECondicionesPrestamo& ex) {
@@ -235,6 +259,7 @@ private:
     CondicionesPrestamo condiciones_;
     int periodos_;
     ResultadoPrestamo r_;
+    std::optional<QString> motivoLimite_;
 };
 
 }  // namespace

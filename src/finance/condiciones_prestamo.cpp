@@ -1,13 +1,11 @@
 #include "finance/condiciones_prestamo.h"
 
+#include "finance/limites_calculo.h"
+
 #include <cmath>
 
 namespace finance {
 namespace {
-
-// A rate beyond this is surely a typing slip, and would overflow the
-// compound factors of a long loan.
-constexpr double kInteresMaximo = 1000;
 
 QString Numero(double valor) { return QString::number(valor, 'g', 15); }
 

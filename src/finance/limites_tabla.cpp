@@ -1,27 +1,15 @@
 #include "finance/limites_tabla.h"
 
-#include "util/ajustes_regionales.h"
 #include "util/fechas.h"
+#include "util/textos_numericos.h"
 
 #include <limits>
-
-namespace {
-
-// A whole number with its thousands grouped: 1.048.576.
-QString TextoMiles(long long n) {
-    QString cifras = QString::number(n < 0 ? -n : n);
-    for (qsizetype i = cifras.size() - 3; i > 0; i -= 3)
-        cifras.insert(i, Ajustes().separadorMiles);
-    return n < 0 ? QLatin1Char('-') + cifras : cifras;
-}
-
-}  // namespace
 
 void ComprobarTamanoDesarrollo(long long periodos, const QString& consejo) {
     if (periodos <= kMaxFilasDesarrollo)
         return;
     const QString texto = QStringLiteral("La tabla de desarrollo tendría %1 filas y no puede tener más de %2.\r%3")
-                              .arg(TextoMiles(periodos), TextoMiles(kMaxFilasDesarrollo), consejo);
+                              .arg(TextoEnteroAgrupado(periodos), TextoEnteroAgrupado(kMaxFilasDesarrollo), consejo);
     throw EDesarrolloExcesivo(texto.toStdString());
 }
 
@@ -37,7 +25,7 @@ void ComprobarFechasDesarrollo(int periodos, const QDate& primera, FechaDePeriod
     }
     const QString texto = QStringLiteral("Las fechas de la tabla de desarrollo pasarían del %1, la última fecha que se "
                                          "puede mostrar: empezando el %2, la última fila posible es la %3.\r%4")
-                              .arg(TextoFecha(QDate(9999, 12, 31)), TextoFecha(primera), TextoMiles(cabe + 1), consejo);
+                              .arg(TextoFecha(QDate(9999, 12, 31)), TextoFecha(primera), TextoEnteroAgrupado(cabe + 1), consejo);
     throw EDesarrolloExcesivo(texto.toStdString());
 }
 

@@ -5,12 +5,10 @@
 // complete and on disk. The rename replaces the name itself, so a symbolic
 // link planted under that name is replaced, never written through. Failures
 // carry the reason in Spanish, whatever language the system speaks.
+#include "util/motivo_sistema.h"
+
 #include <QByteArray>
 #include <QString>
-
-// The reason for a failed system call, for the person: `escribiendo` says
-// whether a file was being written (a missing folder, a full disk) or read.
-QString MotivoSistema(int error, bool escribiendo);
 
 class TEscrituraAtomica {
 public:

@@ -15,6 +15,11 @@ namespace {
     throw EConvertError(QStringLiteral("\"%1\" no es un %2 válido").arg(texto, QString::fromUtf8(que)).toStdString());
 }
 
+[[noreturn]] void NoCabe(const QString& texto, const QString& limite) {
+    throw EConvertError(
+        QStringLiteral("\"%1\" es un número demasiado grande: no puede pasar de %2").arg(texto, limite).toStdString());
+}
+
 // Copies an optional sign at `i` into `c`.
 void CopiarSigno(const QString& t, qsizetype& i, std::string& c) {
     if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+')))
@@ -55,19 +60,43 @@ std::string FormaC(const QString& texto, bool admiteDecimales) {
     return i == n ? c : std::string();
 }
 
-// The C form as a number of type T; the message names the user's text.
+// How a text read: a number, not a number at all, or a number beyond what
+// the type holds, near zero or far from it.
+enum class Lectura { Valida, Invalida, DemasiadoPequena, DemasiadoGrande };
+
+// The C form as a number of type T in `valor`.
 template <typename T>
-T DeFormaC(std::string c, const QString& original, const char* que) {
+Lectura DeFormaC(std::string c, T& valor) {
     if (!c.empty() && c.front() == '+')
         c.erase(c.begin());
-    T valor{};
-    const auto r = std::from_chars(c.data(), c.data() + c.size(), valor);
-    if (c.empty() || r.ec != std::errc() || r.ptr != c.data() + c.size())
-        NoEsNumero(original, que);
+    const char* fin = c.data() + c.size();
+    const auto r = std::from_chars(c.data(), fin, valor);
+    if (c.empty() || r.ptr != fin)
+        return Lectura::Invalida;
+    if (r.ec == std::errc::result_out_of_range) {
+        // A double too close to zero still reads as a long double, whose
+        // range is far wider; an integer out of range is always too large.
+        long double amplio = 0;
+        const bool cercaDeCero = std::is_floating_point_v<T> &&
+                                 std::from_chars(c.data(), fin, amplio).ec == std::errc() && std::fabs(amplio) < 1;
+        return cercaDeCero ? Lectura::DemasiadoPequena : Lectura::DemasiadoGrande;
+    }
+    if (r.ec != std::errc())
+        return Lectura::Invalida;
     if constexpr (std::is_floating_point_v<T>) {
         if (!std::isfinite(valor))
-            NoEsNumero(original, que);
+            return Lectura::Invalida;
     }
+    return Lectura::Valida;
+}
+
+// The C form as a number of type T; anything else is "not a valid number",
+// and the message names the user's text.
+template <typename T>
+T DeFormaC(std::string c, const QString& original, const char* que) {
+    T valor{};
+    if (DeFormaC(std::move(c), valor) != Lectura::Valida)
+        NoEsNumero(original, que);
     return valor;
 }
 
@@ -135,12 +164,55 @@ std::optional<QString> SinGrupos(const QString& t) {
     return salida;
 }
 
-// The plain form of a pasted text, ready for FormaC.
-std::string FormaPegada(const QString& texto, bool moneda, const char* que) {
+// The plain form of a pasted text, ready for FormaC; empty when its
+// grouping is wrong.
+std::string FormaPegada(const QString& texto, bool moneda) {
     const std::optional<QString> plano = SinGrupos(SinAdornos(texto, moneda));
-    if (!plano)
-        NoEsNumero(texto, que);
-    return FormaC(*plano, moneda);
+    return plano ? FormaC(*plano, moneda) : std::string();
+}
+
+template <typename T>
+Lectura LecturaPegada(const QString& texto, T& valor) {
+    return DeFormaC(FormaPegada(texto, std::is_floating_point_v<T>), valor);
+}
+
+// The text with the regional decimal and thousands separators swapped:
+// "3.5" for "3,5" with Spanish settings.
+QString SeparadoresCambiados(const QString& texto) {
+    const QChar decimal = Ajustes().separadorDecimal, miles = Ajustes().separadorMiles;
+    QString cambiado = texto;
+    for (QChar& c : cambiado) {
+        if (c == decimal)
+            c = miles;
+        else if (c == miles)
+            c = decimal;
+    }
+    return cambiado;
+}
+
+// An amount or a count as a person pastes it. A text that is not a number
+// but would be one with the separators the other way round is refused
+// showing the right way: "3.5" no es un número válido; escriba 3,5.
+template <typename T>
+T LeerPegado(const QString& texto, const char* que, const QString& limite) {
+    T valor{};
+    switch (LecturaPegada(texto, valor)) {
+    case Lectura::Valida: return valor;
+    case Lectura::DemasiadoPequena:
+        throw EConvertError(QStringLiteral("\"%1\" es un número demasiado pequeño: está más cerca de cero de lo "
+                                           "que se puede calcular")
+                                .arg(texto)
+                                .toStdString());
+    case Lectura::DemasiadoGrande: NoCabe(texto, limite);
+    case Lectura::Invalida: break;
+    }
+    const QString cambiado = SeparadoresCambiados(texto);
+    T otro{};
+    if (cambiado != texto && LecturaPegada(cambiado, otro) == Lectura::Valida)
+        throw EConvertError(QStringLiteral("\"%1\" no es un %2 válido; escriba %3")
+                                .arg(texto, QString::fromUtf8(que), cambiado.trimmed())
+                                .toStdString());
+    NoEsNumero(texto, que);
 }
 
 }  // namespace
@@ -150,15 +222,13 @@ double LeerNumero(const QString& texto) { return DeFormaC<double>(FormaC(texto, 
 int LeerEntero(const QString& texto) { return DeFormaC<int>(FormaC(texto, false), texto, "número entero"); }
 
 double LeerImporte(const QString& texto) {
-    const double valor = DeFormaC<double>(FormaPegada(texto, true, "número"), texto, "número");
+    const QString limite = QStringLiteral("1.000.000.000.000.000");
+    const double valor = LeerPegado<double>(texto, "número", limite);
     if (!ImporteMostrable(valor))
-        throw EConvertError(QStringLiteral("\"%1\" es un número demasiado grande: no puede pasar de "
-                                           "1.000.000.000.000.000")
-                                .arg(texto)
-                                .toStdString());
+        NoCabe(texto, limite);
     return valor;
 }
 
 int LeerCantidad(const QString& texto) {
-    return DeFormaC<int>(FormaPegada(texto, false, "número entero"), texto, "número entero");
+    return LeerPegado<int>(texto, "número entero", QStringLiteral("2.147.483.647"));
 }

@@ -85,3 +85,10 @@ QString TextoDosDecimales(double valor) { return Componer(valor, false); }
 QString TextoImporte(double valor) { return Componer(valor, true); }
 
 QString TextoEntero(long long valor) { return QString::number(valor); }
+
+QString TextoEnteroAgrupado(long long n) {
+    QString cifras = QString::number(n < 0 ? -n : n);
+    for (qsizetype i = cifras.size() - 3; i > 0; i -= 3)
+        cifras.insert(i, Ajustes().separadorMiles);
+    return n < 0 ? QLatin1Char('-') + cifras : cifras;
+}

@@ -40,6 +40,10 @@ QString TextoImporte(double valor);
 // Plain integer text ("%d").
 QString TextoEntero(long long valor);
 
+// A whole number with its thousands grouped by the regional separator, as
+// messages write counts: 1.048.576.
+QString TextoEnteroAgrupado(long long valor);
+
 // Reads a number: optional sign, digits with the regional decimal separator,
 // optional exponent, surrounding blanks ignored, no grouping. Anything else
 // throws EConvertError with a Spanish message naming the text.
@@ -54,10 +58,12 @@ int LeerEntero(const QString& texto);
 // number ("1000 €", "€ 1.000") and thousands grouped by the regional
 // separator or by blanks (also no-break spaces) in well-formed groups of
 // three ("1.000,50", "1 000,50"). Grouped numbers take no exponent. A text
-// still unreadable throws LeerNumero's EConvertError; a magnitude above
-// kImporteMaximo throws EConvertError saying so.
+// still unreadable throws LeerNumero's EConvertError, which shows the right
+// way when the text reads with its separators swapped ("3.5" ...; escriba
+// 3,5); a magnitude above kImporteMaximo, or one too close to zero for a
+// double ("1e-400"), throws EConvertError saying so.
 double LeerImporte(const QString& texto);
 
 // Reads a whole count from a field: LeerEntero, plus thousands grouped as in
-// LeerImporte ("1.200").
+// LeerImporte ("1.200"), with its messages; one beyond 32 bits is too large.
 int LeerCantidad(const QString& texto);
