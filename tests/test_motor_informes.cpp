@@ -1,5 +1,6 @@
 #include "prueba_comun.h"
 
+#include "informes_hostiles.h"
 #include "reports/engine/fichero_informe.h"
 #include "reports/engine/generador_informe.h"
 #include "reports/engine/pintor_pagina.h"
@@ -324,6 +325,68 @@ private slots:
         painter.end();
         QCOMPARE(imagen.pixelColor(400, 580), QColor(Qt::white));
         QCOMPARE(imagen.pixelColor(100, 40), QColor(219, 219, 219));
+    }
+
+    // Primitives reaching metres beyond the sheet are cut at its edge: the
+    // margin around it stays as it was.
+    void pintarRecortaALaHoja() {
+        InformePreparado informe = informes_hostiles::RectangulosTransparentes(1, 3);
+        const InformePreparado lineas = informes_hostiles::LineasGruesas(5, 3);
+        PaginaPreparada pagina = informe.paginas[0];
+        for (const Primitiva& p : lineas.paginas[0].primitivas)
+            pagina.primitivas.push_back(p);
+        informe.paginas.clear();
+        informe.paginas.push_back(pagina);
+        QImage imagen(500, 700, QImage::Format_RGB32);
+        imagen.fill(Qt::black);
+        QPainter painter(&imagen);
+        PintarPagina(painter, informe, 0, 2.0, QPointF(20, 20));
+        painter.end();
+        for (const QPoint fuera : {QPoint(5, 5), QPoint(470, 300), QPoint(250, 660), QPoint(10, 640)})
+            QCOMPARE(imagen.pixelColor(fuera), QColor(Qt::black));
+        QVERIFY(imagen.pixelColor(200, 300) != QColor(Qt::white));
+    }
+
+    // Drawn a primitive at a time, a page comes out exactly as drawn whole.
+    void pintarPorPartesIgualQueDeUnaVez() {
+        const InformePreparado informe = Generado(30);
+        const PaginaPreparada pagina = informe.paginas[0];
+        QImage entera(420, 594, QImage::Format_ARGB32_Premultiplied), partes = entera;
+        entera.fill(Qt::transparent);
+        partes.fill(Qt::transparent);
+        {
+            QPainter painter(&entera);
+            PintarPagina(painter, informe, 0, 2.0);
+        }
+        QPainter painter(&partes);
+        int pasos = 0;
+        for (std::size_t i = 0; i < pagina.primitivas.size(); ++pasos)
+            i = PintarPaginaPorPartes(painter, informe, pagina, 2.0, QPointF(), i, [] { return false; });
+        painter.end();
+        QCOMPARE(std::size_t(pasos), pagina.primitivas.size());
+        QVERIFY(partes == entera);
+    }
+
+    // The preview draws a page of its own reports whole at once; a page that
+    // takes long shows a blank sheet at first and is finished a slice at a
+    // time, with events answered in between.
+    void superficieDibujaPorTramos() {
+        const InformePreparado propio = Generado(30);
+        const InformePreparado costoso = informes_hostiles::RectangulosTransparentes(1, 8000);
+        TSuperficieVistaPrevia superficie;
+        superficie.resize(800, 600);
+        superficie.FijarInforme(&propio);
+        superficie.grab();
+        QVERIFY(superficie.PaginaDibujada());
+        superficie.FijarInforme(&costoso);
+        const QImage primera = superficie.viewport()->grab().toImage();
+        QVERIFY(!superficie.PaginaDibujada());
+        QCOMPARE(primera.pixelColor(100, 100), QColor(Qt::white));
+        bool atendido = false;
+        QTimer::singleShot(0, &superficie, [&] { atendido = !superficie.PaginaDibujada(); });
+        QTRY_VERIFY_WITH_TIMEOUT(superficie.PaginaDibujada(), 120000);
+        QVERIFY(atendido);
+        QVERIFY(superficie.viewport()->grab().toImage().pixelColor(100, 100) != QColor(Qt::white));
     }
 
     void superficieZoomYPaginas() {
