@@ -5,6 +5,10 @@
 #include "reports/engine/generador_informe.h"
 #include "reports/engine/pintor_pagina.h"
 #include "reports/engine/superficie_vista_previa.h"
+#include "reports/form_rpt_depreciaciones.h"
+#include "reports/form_rpt_inversiones.h"
+#include "reports/form_rpt_prestamos.h"
+#include "reports/fuente_filas.h"
 
 #include <QImage>
 #include <QPainter>
@@ -120,6 +124,14 @@ InformePreparado Generado(int filas) {
     generador.Generar(prueba.def, informe, QDate(2026, 12, 10));
     return informe;
 }
+
+// The widest texts a schedule holds: its largest period numbers and amounts.
+class FilasAnchas : public FuenteFilas {
+public:
+    QString Celda(int columna, int fila) const override {
+        return columna == 0 ? QString::number(1048576 - fila) : QStringLiteral("-999.999.999.999,99");
+    }
+};
 
 }  // namespace
 
@@ -325,6 +337,57 @@ private slots:
         painter.end();
         QCOMPARE(imagen.pixelColor(400, 580), QColor(Qt::white));
         QCOMPARE(imagen.pixelColor(100, 40), QColor(219, 219, 219));
+    }
+
+    // Letters and pens so large that a page of them would hold the window
+    // for seconds are refused with the reason; up to the limits they load.
+    void tamanosCostososDeDibujar_data() {
+        using namespace informes_hostiles;
+        QTest::addColumn<QByteArray>("datos");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("acentos a 500 puntos") << EscribirInforme(AcentosApilados(500, 40, 3))
+                                              << QStringLiteral("un texto tiene letras de más de 72 puntos");
+        QTest::newRow("letra de 72 puntos") << EscribirInforme(AcentosApilados(72, 1, 1)) << QString();
+        QTest::newRow("pluma de diez metros") << EscribirInforme(LineasGruesas(kDiezMetros, 3))
+                                              << QStringLiteral("una línea tiene más de 5 mm de grosor");
+        QTest::newRow("pluma de 5,1 mm") << EscribirInforme(LineasGruesas(5.1f, 1))
+                                         << QStringLiteral("una línea tiene más de 5 mm de grosor");
+        QTest::newRow("pluma de 5 mm") << EscribirInforme(LineasGruesas(5, 1)) << QString();
+    }
+    void tamanosCostososDeDibujar() {
+        QFETCH(QByteArray, datos);
+        QFETCH(QString, motivo);
+        InformePreparado destino;
+        QString obtenido;
+        QCOMPARE(LeerInforme(datos, destino, &obtenido), motivo.isEmpty());
+        QCOMPARE(obtenido, motivo);
+    }
+
+    // The program's own reports, with the widest texts a schedule has, stay
+    // within those limits and load back.
+    void informesPropiosDentroDeLosLimites() {
+        FilasAnchas filas;
+        TFormRptPrestamos prestamos({QStringLiteral("Amort. anticipada"), QStringLiteral("Comisión")});
+        TFormRptInversiones inversiones;
+        TFormRptDepreciaciones depreciaciones;
+        for (TFormRptBase* rpt : std::initializer_list<TFormRptBase*>{&prestamos, &inversiones, &depreciaciones}) {
+            rpt->FijarFuente(&filas);
+            rpt->FilasInforme = 60;
+            InformePreparado informe;
+            TGeneradorInforme generador;
+            generador.FijarAtenderEventos(false);
+            generador.Generar(rpt->Informe(), informe);
+            for (const EstiloTexto& e : informe.estilos)
+                QVERIFY(e.puntos <= 12);
+            for (const PaginaPreparada& pagina : informe.paginas)
+                for (const Primitiva& p : pagina.primitivas) {
+                    QVERIFY(p.grosor <= 0.4f);
+                    QVERIFY2(p.texto.toUtf8().size() < 200, qPrintable(p.texto));
+                }
+            InformePreparado leido;
+            QString motivo;
+            QVERIFY2(LeerInforme(EscribirInforme(informe), leido, &motivo), qPrintable(motivo));
+        }
     }
 
     // Primitives reaching metres beyond the sheet are cut at its edge: the
