@@ -53,10 +53,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(TextoNombrePrograma());
 
     TInstanciaUnica instancia(TextoNombrePrograma());
-    if (!instancia.EsPrimera()) {
-        instancia.ActivarAnterior();
-        return 0;
-    }
+    if (!instancia.EsPrimera())
+        return CederALaPrimeraInstancia(instancia);
 
     InstalarAyudaF1(app);
     TFormCalculosFinancieros ventana;

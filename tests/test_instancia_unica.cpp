@@ -14,6 +14,7 @@
 #include <optional>
 #include <fcntl.h>
 #include <pwd.h>
+#include <csignal>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -136,6 +137,23 @@ private slots:
         QCOMPARE(otra.readAllStandardOutput().trimmed(), QByteArray("segunda avisada"));
     }
 
+    // A first instance that is stopped takes the request (the kernel queues
+    // it) but never answers: the later start must not end as if it had.
+    void primeraDetenidaNoResponde() {
+        QProcess primera;
+        Arrancar(primera);
+        QVERIFY(EsperarLinea(primera, "primera"));
+        QCOMPARE(::kill(pid_t(primera.processId()), SIGSTOP), 0);
+        QProcess segunda;
+        Arrancar(segunda);
+        const bool terminada = Terminado(segunda);
+        ::kill(pid_t(primera.processId()), SIGCONT);
+        QVERIFY(terminada);
+        QCOMPARE(segunda.readAllStandardOutput().trimmed(), QByteArray("segunda sin aviso"));
+        primera.kill();
+        QVERIFY(Terminado(primera));
+    }
+
     void mismaCarpetaDelUsuario() {
         const QString nombre = QStringLiteral("zz prueba %1").arg(QCoreApplication::applicationPid());
         auto primera = std::make_unique<TInstanciaUnica>(nombre);
@@ -169,10 +187,12 @@ private slots:
         QVERIFY(!QFile::exists(instancia.RutaBloqueo()));
     }
 
-    // With no runtime folder of the user's own, and a temporary folder that
-    // everyone writes into, the guard makes a private folder of its own there.
+    // With no runtime folder of the user's own, the guard makes a private
+    // folder of its own in the user's cache folder: in the temporary folder,
+    // which everyone writes into, another user could have made it first and
+    // so switched the guard off.
     void sinCarpetaDeEjecucionUsaUnaPrivada() {
-        QTemporaryDir temporal;
+        QTemporaryDir temporal, cache;
         QVERIFY(QFile::setPermissions(temporal.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                            | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
         // What another user could leave where Qt would make its runtime folder.
@@ -181,16 +201,26 @@ private slots:
         QFile ocupado(QDir(temporal.path()).filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(usuario->pw_name)));
         QVERIFY(ocupado.open(QIODevice::WriteOnly));
         ocupado.close();
+        // And the folder the guard would make in the temporary folder, made
+        // first by another user.
+        const QByteArray ajena = QFile::encodeName(
+            QDir(temporal.path()).filePath(QStringLiteral("zz_prueba-%1").arg(::geteuid())));
+        QCOMPARE(::mkdir(ajena.constData(), 0777), 0);
+        if (::geteuid() == 0)
+            QCOMPARE(::chown(ajena.constData(), 65534, 65534), 0);
 
         QString carpeta;
         {
             const VariableDeEntorno runtime("XDG_RUNTIME_DIR", {});
             const VariableDeEntorno tmpdir("TMPDIR", QFile::encodeName(temporal.path()));
+            const VariableDeEntorno cacheUsuario("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
             TInstanciaUnica instancia(QStringLiteral("zz prueba"));
+            QVERIFY(instancia.Activa());
+            QVERIFY(!TInstanciaUnica(QStringLiteral("zz prueba")).EsPrimera());
             carpeta = QFileInfo(instancia.RutaBloqueo()).absolutePath();
         }
 
-        QVERIFY(carpeta.startsWith(temporal.path() + QLatin1Char('/')));
+        QVERIFY(carpeta.startsWith(cache.path() + QLatin1Char('/')));
         struct stat datos {};
         QCOMPARE(::lstat(QFile::encodeName(carpeta).constData(), &datos), 0);
         QVERIFY(S_ISDIR(datos.st_mode));

@@ -1,9 +1,14 @@
 #include "prueba_comun.h"
 
+#include "informes_hostiles.h"
 #include "reports/engine/fichero_informe.h"
 #include "reports/engine/generador_informe.h"
 #include "reports/engine/pintor_pagina.h"
 #include "reports/engine/superficie_vista_previa.h"
+#include "reports/form_rpt_depreciaciones.h"
+#include "reports/form_rpt_inversiones.h"
+#include "reports/form_rpt_prestamos.h"
+#include "reports/fuente_filas.h"
 
 #include <QImage>
 #include <QPainter>
@@ -119,6 +124,14 @@ InformePreparado Generado(int filas) {
     generador.Generar(prueba.def, informe, QDate(2026, 12, 10));
     return informe;
 }
+
+// The widest texts a schedule holds: its largest period numbers and amounts.
+class FilasAnchas : public FuenteFilas {
+public:
+    QString Celda(int columna, int fila) const override {
+        return columna == 0 ? QString::number(1048576 - fila) : QStringLiteral("-999.999.999.999,99");
+    }
+};
 
 }  // namespace
 
@@ -324,6 +337,119 @@ private slots:
         painter.end();
         QCOMPARE(imagen.pixelColor(400, 580), QColor(Qt::white));
         QCOMPARE(imagen.pixelColor(100, 40), QColor(219, 219, 219));
+    }
+
+    // Letters and pens so large that a page of them would hold the window
+    // for seconds are refused with the reason; up to the limits they load.
+    void tamanosCostososDeDibujar_data() {
+        using namespace informes_hostiles;
+        QTest::addColumn<QByteArray>("datos");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("acentos a 500 puntos") << EscribirInforme(AcentosApilados(500, 40, 3))
+                                              << QStringLiteral("un texto tiene letras de más de 72 puntos");
+        QTest::newRow("letra de 72 puntos") << EscribirInforme(AcentosApilados(72, 1, 1)) << QString();
+        QTest::newRow("pluma de diez metros") << EscribirInforme(LineasGruesas(kDiezMetros, 3))
+                                              << QStringLiteral("una línea tiene más de 5 mm de grosor");
+        QTest::newRow("pluma de 5,1 mm") << EscribirInforme(LineasGruesas(5.1f, 1))
+                                         << QStringLiteral("una línea tiene más de 5 mm de grosor");
+        QTest::newRow("pluma de 5 mm") << EscribirInforme(LineasGruesas(5, 1)) << QString();
+    }
+    void tamanosCostososDeDibujar() {
+        QFETCH(QByteArray, datos);
+        QFETCH(QString, motivo);
+        InformePreparado destino;
+        QString obtenido;
+        QCOMPARE(LeerInforme(datos, destino, &obtenido), motivo.isEmpty());
+        QCOMPARE(obtenido, motivo);
+    }
+
+    // The program's own reports, with the widest texts a schedule has, stay
+    // within those limits and load back.
+    void informesPropiosDentroDeLosLimites() {
+        FilasAnchas filas;
+        TFormRptPrestamos prestamos({QStringLiteral("Amort. anticipada"), QStringLiteral("Comisión")});
+        TFormRptInversiones inversiones;
+        TFormRptDepreciaciones depreciaciones;
+        for (TFormRptBase* rpt : std::initializer_list<TFormRptBase*>{&prestamos, &inversiones, &depreciaciones}) {
+            rpt->FijarFuente(&filas);
+            rpt->FilasInforme = 60;
+            InformePreparado informe;
+            TGeneradorInforme generador;
+            generador.FijarAtenderEventos(false);
+            generador.Generar(rpt->Informe(), informe);
+            for (const EstiloTexto& e : informe.estilos)
+                QVERIFY(e.puntos <= 12);
+            for (const PaginaPreparada& pagina : informe.paginas)
+                for (const Primitiva& p : pagina.primitivas) {
+                    QVERIFY(p.grosor <= 0.4f);
+                    QVERIFY2(p.texto.toUtf8().size() < 200, qPrintable(p.texto));
+                }
+            InformePreparado leido;
+            QString motivo;
+            QVERIFY2(LeerInforme(EscribirInforme(informe), leido, &motivo), qPrintable(motivo));
+        }
+    }
+
+    // Primitives reaching metres beyond the sheet are cut at its edge: the
+    // margin around it stays as it was.
+    void pintarRecortaALaHoja() {
+        InformePreparado informe = informes_hostiles::RectangulosTransparentes(1, 3);
+        const InformePreparado lineas = informes_hostiles::LineasGruesas(5, 3);
+        PaginaPreparada pagina = informe.paginas[0];
+        for (const Primitiva& p : lineas.paginas[0].primitivas)
+            pagina.primitivas.push_back(p);
+        informe.paginas.clear();
+        informe.paginas.push_back(pagina);
+        QImage imagen(500, 700, QImage::Format_RGB32);
+        imagen.fill(Qt::black);
+        QPainter painter(&imagen);
+        PintarPagina(painter, informe, 0, 2.0, QPointF(20, 20));
+        painter.end();
+        for (const QPoint fuera : {QPoint(5, 5), QPoint(470, 300), QPoint(250, 660), QPoint(10, 640)})
+            QCOMPARE(imagen.pixelColor(fuera), QColor(Qt::black));
+        QVERIFY(imagen.pixelColor(200, 300) != QColor(Qt::white));
+    }
+
+    // Drawn a primitive at a time, a page comes out exactly as drawn whole.
+    void pintarPorPartesIgualQueDeUnaVez() {
+        const InformePreparado informe = Generado(30);
+        const PaginaPreparada pagina = informe.paginas[0];
+        QImage entera(420, 594, QImage::Format_ARGB32_Premultiplied), partes = entera;
+        entera.fill(Qt::transparent);
+        partes.fill(Qt::transparent);
+        {
+            QPainter painter(&entera);
+            PintarPagina(painter, informe, 0, 2.0);
+        }
+        QPainter painter(&partes);
+        int pasos = 0;
+        for (std::size_t i = 0; i < pagina.primitivas.size(); ++pasos)
+            i = PintarPaginaPorPartes(painter, informe, pagina, 2.0, QPointF(), i, [] { return false; });
+        painter.end();
+        QCOMPARE(std::size_t(pasos), pagina.primitivas.size());
+        QVERIFY(partes == entera);
+    }
+
+    // The preview draws a page of its own reports whole at once; a page that
+    // takes long shows a blank sheet at first and is finished a slice at a
+    // time, with events answered in between.
+    void superficieDibujaPorTramos() {
+        const InformePreparado propio = Generado(30);
+        const InformePreparado costoso = informes_hostiles::RectangulosTransparentes(1, 8000);
+        TSuperficieVistaPrevia superficie;
+        superficie.resize(800, 600);
+        superficie.FijarInforme(&propio);
+        superficie.grab();
+        QVERIFY(superficie.PaginaDibujada());
+        superficie.FijarInforme(&costoso);
+        const QImage primera = superficie.viewport()->grab().toImage();
+        QVERIFY(!superficie.PaginaDibujada());
+        QCOMPARE(primera.pixelColor(100, 100), QColor(Qt::white));
+        bool atendido = false;
+        QTimer::singleShot(0, &superficie, [&] { atendido = !superficie.PaginaDibujada(); });
+        QTRY_VERIFY_WITH_TIMEOUT(superficie.PaginaDibujada(), 120000);
+        QVERIFY(atendido);
+        QVERIFY(superficie.viewport()->grab().toImage().pixelColor(100, 100) != QColor(Qt::white));
     }
 
     void superficieZoomYPaginas() {

@@ -1,3 +1,4 @@
+#include "informes_hostiles.h"
 #include "prueba_comun.h"
 #include "registro_dialogos.h"
 
@@ -147,6 +148,7 @@ private slots:
     void cargarFicheroDeUnaPagina();
     void cargarFicheroDanado_data();
     void cargarFicheroDanado();
+    void escapeMientrasSeDibujaUnaPaginaCostosa();
     void arrastrarSigueAlPuntero();
     void cerrarRechazadoAntesDeLaPrimeraPagina();
     void cerrarMientrasSeGenera();
@@ -399,6 +401,23 @@ void TestVistaPrevia::cargarFicheroDanado() {
         QCOMPARE(v.Paginas()->paginas.size(), std::size_t(3));
         QCOMPARE(v.VistaPrevia->Pagina(), 2);
         QCOMPARE(v.windowTitle(), titulo);
+    });
+}
+
+// A loaded page that takes seconds to draw does not hold the window:
+// Escape closes it while the page is still being drawn.
+void TestVistaPrevia::escapeMientrasSeDibujaUnaPaginaCostosa() {
+    QTemporaryDir carpeta;
+    const QString ruta = carpeta.filePath(QStringLiteral("rectangulos.zrp"));
+    QVERIFY(GuardarInforme(informes_hostiles::RectangulosTransparentes(), ruta));
+    puertas::FijarPedirFichero([&](QWidget*, const QString&, const QString&, bool) { return ruta; });
+    ConVistaPrevia(10, [&](TFormVistaPrevia& v) {
+        v.BtnLoad->click();
+        QCOMPARE(v.Paginas()->paginas.size(), std::size_t(2));
+        v.VistaPrevia->viewport()->repaint();
+        QVERIFY(!v.VistaPrevia->PaginaDibujada());
+        Teclear(v, Qt::Key_Escape);
+        QVERIFY(!v.isVisible());
     });
 }
 

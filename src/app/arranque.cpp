@@ -1,7 +1,9 @@
 #include "app/arranque.h"
 
+#include "ui/avisos.h"
 #include "ui/puertas_sistema.h"
 #include "util/ajustes_regionales.h"
+#include "util/instancia_unica.h"
 #include "widgets/info_calculadora.h"
 
 #include <QApplication>
@@ -9,6 +11,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <clocale>
+#include <cstdio>
 
 void PrepararAplicacion(QApplication& app) {
     std::setlocale(LC_NUMERIC, "C");
@@ -24,4 +27,15 @@ void PrepararAplicacion(QApplication& app) {
     if (traductor->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(traductor);
+}
+
+int CederALaPrimeraInstancia(TInstanciaUnica& instancia) {
+    if (instancia.ActivarAnterior())
+        return 0;
+    const QString mensaje = QStringLiteral("Ya hay una copia abierta que no responde");
+    std::fprintf(stderr, "%s\n", mensaje.toLocal8Bit().constData());
+    const QString plataforma = QGuiApplication::platformName();
+    if (plataforma != QLatin1String("offscreen") && plataforma != QLatin1String("minimal"))
+        Avisar(QString(), mensaje, AvisoAtencion);
+    return 1;
 }

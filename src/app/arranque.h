@@ -1,9 +1,16 @@
 #pragma once
 // Application-wide set-up shared by the program and its tests.
 class QApplication;
+class TInstanciaUnica;
 
 // Puts the C library back in the "C" number locale (QApplication changes it),
 // installs the system's doors,
 // reads the regional settings, empties the calculator's currency record, sets
 // Arial as the application font and loads Qt's Spanish translations.
 void PrepararAplicacion(QApplication& app);
+
+// A later start of the program hands over to the instance already running
+// and ends without a window: status 0 once the first has come to the front.
+// When the first does not answer (stopped, or frozen) the person is told so,
+// on the standard error and, on a screen, in a message, and the status is 1.
+int CederALaPrimeraInstancia(TInstanciaUnica& instancia);

@@ -1,10 +1,12 @@
 #include "util/instancia_unica.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
 
 #include <cerrno>
@@ -17,12 +19,18 @@
 namespace {
 
 const QByteArray kPeticionActivar = QByteArrayLiteral("activar\n");
+// The first instance's answer once it has come to the front.
+const QByteArray kRespuestaActivada = QByteArrayLiteral("activada\n");
 // Written into the lock file by a first instance that could not listen on
 // any socket: nobody can ask it to come to the front.
 const QByteArray kSinServidor = QByteArrayLiteral("-\n");
 constexpr int kIntentosConexion = 20;
 constexpr int kEsperaConexionMs = 100;
 constexpr qint64 kMaximoContenidoBloqueo = 4096;
+// How long a later start waits for the first instance to answer; the kernel
+// takes the request even from a stopped process, so only the answer shows
+// that it is alive.
+constexpr int kEsperaRespuestaMs = 3000;
 
 QString Usuario() {
     const uid_t uid = ::getuid();
@@ -59,13 +67,11 @@ bool EsCarpetaPrivada(const QString& ruta) {
            && EsDelUsuario(datos) && (datos.st_mode & 077) == 0;
 }
 
-// The program's own folder in the temporary folder, for when there is no
-// private runtime folder. Made with mode 0700; one of the user's own that
-// has wider rights is narrowed. One that belongs to someone else is left
-// alone, and then the guard is not set up.
-QString CarpetaPropia(const QString& nombre) {
-    const QString ruta = QDir(QDir::tempPath()).filePath(NombreDeFichero(nombre) + QLatin1Char('-')
-                                                          + QString::number(::geteuid()));
+// A folder of the program's own inside `base`, made with mode 0700; one of
+// the user's own that has wider rights is narrowed. One that belongs to
+// someone else is left alone, and then it is no place for the guard.
+QString CarpetaPropia(const QString& base, const QString& nombre) {
+    const QString ruta = QDir(base).filePath(NombreDeFichero(nombre));
     ::mkdir(QFile::encodeName(ruta).constData(), 0700);
     const int fd = AbrirSinSeguirEnlaces(ruta, O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
@@ -77,9 +83,22 @@ QString CarpetaPropia(const QString& nombre) {
     return ruta;
 }
 
+// The runtime folder when it is private; otherwise a folder of the program's
+// own in the user's cache folder, which no other user can have made first
+// (in the shared temporary folder anyone could, and so switch the guard
+// off). The host's name keeps apart machines that share the home folder.
+// The temporary folder serves only when there is no usable cache folder.
 QString CarpetaDelUsuario(const QString& nombre) {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return !runtime.isEmpty() && EsCarpetaPrivada(runtime) ? runtime : CarpetaPropia(nombre);
+    if (!runtime.isEmpty() && EsCarpetaPrivada(runtime))
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.isEmpty() && QDir().mkpath(cache)) {
+        const QString propia = CarpetaPropia(cache, nombre + QLatin1Char('-') + QSysInfo::machineHostName());
+        if (EsCarpetaPrivada(propia))
+            return propia;
+    }
+    return CarpetaPropia(QDir::tempPath(), nombre + QLatin1Char('-') + QString::number(::geteuid()));
 }
 
 // The lock file, opened only when it is a regular file of this user: anything
@@ -202,6 +221,8 @@ void TInstanciaUnica::AtenderConexion() {
             if (recibido.endsWith(kPeticionActivar)) {
                 conexion->setProperty("recibido", QByteArray());
                 emit Activar();
+                conexion->write(kRespuestaActivada);
+                conexion->flush();
             }
         });
     }
@@ -236,9 +257,13 @@ bool TInstanciaUnica::ActivarAnterior() {
     if (conexion.state() != QLocalSocket::ConnectedState)
         return false;
     conexion.write(kPeticionActivar);
-    const bool enviado = conexion.waitForBytesWritten(1000);
+    QByteArray respuesta;
+    QDeadlineTimer limite(kEsperaRespuestaMs);
+    if (conexion.waitForBytesWritten(kEsperaRespuestaMs))
+        while (!respuesta.contains(kRespuestaActivada) && conexion.waitForReadyRead(int(limite.remainingTime())))
+            respuesta += conexion.read(kRespuestaActivada.size());
     conexion.disconnectFromServer();
     if (conexion.state() != QLocalSocket::UnconnectedState)
         conexion.waitForDisconnected(1000);
-    return enviado;
+    return respuesta.contains(kRespuestaActivada);
 }

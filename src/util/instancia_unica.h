@@ -3,19 +3,22 @@
 //
 // The first instance holds an exclusive flock on a file in a folder that only
 // the user can enter: the runtime folder when it is the user's with mode
-// 0700, otherwise a folder of the program's own in the temporary folder,
-// made with mode 0700 and checked to be the user's. The kernel releases the
+// 0700, otherwise a folder of the program's own in the user's cache folder
+// (the temporary folder only when that cannot be had), made with mode 0700
+// and checked to be the user's. The kernel releases the
 // lock however the process ends, so after a crash or kill -9 the next start
 // is a first instance again. The first instance also listens on a local
 // socket in the same folder and writes its name into the lock file; a later
-// start reads it, connects, and asks the first to come to the front.
+// start reads it, connects, asks the first to come to the front, and waits a
+// few seconds for its answer.
 //
 // Use at start-up, before any window is shown:
 //
 //     TInstanciaUnica instancia(TextoNombrePrograma());
 //     if (!instancia.EsPrimera()) {
-//         instancia.ActivarAnterior();
-//         return 0;                          // no window
+//         if (instancia.ActivarAnterior())
+//             return 0;                      // no window
+//         ...                                // the first one does not answer
 //     }
 //     TFormCalculosFinancieros ventana;
 //     QObject::connect(&instancia, &TInstanciaUnica::Activar, &ventana,
@@ -46,8 +49,9 @@ public:
     // not be set up).
     bool Activa() const { return descriptor_ >= 0; }
 
-    // Asks the first instance to come to the front; true when the request was
-    // delivered. Only meaningful when !EsPrimera().
+    // Asks the first instance to come to the front; true when it answered
+    // that it did. False when it could not be reached or did not answer in
+    // time (stopped, or too busy). Only meaningful when !EsPrimera().
     bool ActivarAnterior();
 
     QString RutaBloqueo() const { return rutaBloqueo_; }

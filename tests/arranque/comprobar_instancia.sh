@@ -3,8 +3,10 @@
 # server: a second start hands over to the first and ends without a window
 # of its own, bringing to the front the window the person was using (an open
 # question stays above the main window it blocks), first with no window
-# manager and then under one; after the first is killed with SIGKILL a new
-# start opens normally (the kernel released the lock).
+# manager and then under one; against a first instance that is stopped, a
+# second start says that it does not answer and fails; after the first is
+# killed with SIGKILL a new start opens normally (the kernel released the
+# lock).
 #   tests/arranque/comprobar_instancia.sh build/zuzidaduve
 set -euo pipefail
 programa="$(realpath "${1:?falta la ruta del programa}")"
@@ -122,6 +124,35 @@ kill -0 "$primero" || { echo "FALLO: la primera instancia ha terminado" >&2; exi
 comprobar_pregunta_delante
 iniciar_gestor_de_ventanas
 comprobar_pregunta_delante "con otra ventana delante"
+
+# A first instance that is stopped takes the request but never answers: the
+# later start says so, on its standard error and in a message on the screen,
+# and ends with a status that is not 0.
+kill -STOP "$primero"
+errores="$(mktemp)"
+"$programa" 2>"$errores" &
+segundo=$!
+aviso=""
+for _ in $(seq 100); do
+    aviso=$(xdotool search --onlyvisible --name '^Atención' 2>/dev/null | head -n1 || true)
+    [ -n "$aviso" ] && break
+    sleep 0.1
+done
+if [ -z "$aviso" ]; then
+    kill -CONT "$primero"
+    echo "FALLO: el segundo arranque ante una copia detenida no muestra ningún aviso" >&2
+    exit 1
+fi
+xdotool windowactivate --sync "$aviso" 2>/dev/null || xdotool windowfocus --sync "$aviso"
+xdotool key Return
+estado=0
+wait "$segundo" || estado=$?
+kill -CONT "$primero"
+grep -qx "Ya hay una copia abierta que no responde" "$errores" ||
+    { echo "FALLO: el error estándar dice \"$(cat "$errores")\"" >&2; exit 1; }
+[ "$estado" -ne 0 ] || { echo "FALLO: el segundo arranque terminó con 0 ante una copia detenida" >&2; exit 1; }
+rm -f "$errores"
+esperar_ventanas 1
 
 kill -9 "$primero"
 esperar_ventanas 0

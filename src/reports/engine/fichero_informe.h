@@ -19,6 +19,12 @@
 // few hundred megabytes.
 inline constexpr qint64 kMaximoFicheroInforme = qint64(256) << 20;
 
+// The largest letter and the thickest line a report file may hold. The
+// program's own reports use 12 points and 0,4 mm at most; a file beyond these
+// is refused, since drawing a page of it could hold the window for seconds.
+inline constexpr float kMaximoPuntosInforme = 72;
+inline constexpr float kMaximoGrosorInforme = 5;  // millimetres
+
 // Told the bytes read so far and the total; returning false cancels.
 using ProgresoCarga = std::function<bool(qint64 hechos, qint64 total)>;
 

@@ -139,8 +139,11 @@ private:
             quint32 color = 0;
             if (!Texto(e.familia) || !Numero(e.puntos) || !Numero(negrita) || !Numero(cursiva) || !Numero(color))
                 return false;
-            if (!std::isfinite(e.puntos) || e.puntos <= 0 || e.puntos > 500 || negrita > 1 || cursiva > 1)
+            if (!std::isfinite(e.puntos) || e.puntos <= 0 || negrita > 1 || cursiva > 1)
                 return Falla(QStringLiteral("un estilo de texto no es válido"));
+            if (e.puntos > kMaximoPuntosInforme)
+                return Falla(QStringLiteral("un texto tiene letras de más de %1 puntos")
+                                 .arg(double(kMaximoPuntosInforme)));
             e.negrita = negrita;
             e.cursiva = cursiva;
             e.color = color;
@@ -157,6 +160,8 @@ private:
         if (tipo > Primitiva::Texto || alineacion > quint8(AlineacionTexto::Derecha) ||
             (tipo == Primitiva::Texto && estilo >= estilos) || grosor < 0)
             return Falla(QStringLiteral("un elemento de una página no es válido"));
+        if (grosor > kMaximoGrosorInforme)
+            return Falla(QStringLiteral("una línea tiene más de %1 mm de grosor").arg(double(kMaximoGrosorInforme)));
         return true;
     }
 

@@ -1,9 +1,14 @@
 #include "reports/engine/pintor_pagina.h"
 
 #include <QFont>
+#include <QLineF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QRectF>
+#include <QTransform>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -29,48 +34,136 @@ Qt::Alignment Alineacion(AlineacionTexto a) {
     }
 }
 
+// The part of the device the painter can reach, in the painter's units, a
+// few pixels wider on every side so that cutting a primitive there never
+// changes a pixel that shows.
+QRectF AreaVisible(const QPainter& painter) {
+    const QPaintDevice* dispositivo = painter.device();
+    bool invertible = false;
+    const QTransform inversa = painter.deviceTransform().inverted(&invertible);
+    if (!dispositivo || !invertible)
+        return {};
+    // Whether the transform counts a high-density screen's pixels or not, the
+    // area is never smaller than what shows.
+    const double proporcion = std::max(1.0, dispositivo->devicePixelRatioF());
+    constexpr double kHolguraPixeles = 4;
+    return inversa.mapRect(QRectF(0, 0, dispositivo->width() * proporcion, dispositivo->height() * proporcion)
+                               .adjusted(-kHolguraPixeles, -kHolguraPixeles, kHolguraPixeles, kHolguraPixeles));
+}
+
+// Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it
+// is inside.
+bool RecortarSegmento(QLineF& linea, const QRectF& area) {
+    const double dx = linea.dx(), dy = linea.dy();
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {linea.x1() - area.left(), area.right() - linea.x1(), linea.y1() - area.top(),
+                         area.bottom() - linea.y1()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF inicio = linea.p1();
+    linea = QLineF(inicio + QPointF(dx, dy) * t0, inicio + QPointF(dx, dy) * t1);
+    return true;
+}
+
+// Draws primitives, each cut to the sheet and to what the device shows, so
+// that a primitive many metres long costs no more than one the size of the
+// page. Fonts are made once a style is first used.
+class Pintor {
+public:
+    // The painter is already scaled to millimetres.
+    Pintor(QPainter& painter, const InformePreparado& informe, const PaginaPreparada& pagina)
+        : painter_(painter), informe_(informe),
+          recorte_(QRectF(0, 0, pagina.anchoMm, pagina.altoMm) & AreaVisible(painter)),
+          fuentes_(informe.estilos.size()) {}
+
+    void Pintar(const Primitiva& p) {
+        switch (p.tipo) {
+        case Primitiva::Rectangulo: Rectangulo(p); break;
+        case Primitiva::Linea: Linea(p); break;
+        case Primitiva::Texto: Texto(p); break;
+        }
+    }
+
+private:
+    void Rectangulo(const Primitiva& p) {
+        const QRectF caja = QRectF(p.x, p.y, p.ancho, p.alto).normalized() & recorte_;
+        if (!caja.isEmpty())
+            painter_.fillRect(caja, QColor::fromRgba(p.color));
+    }
+
+    void Linea(const Primitiva& p) {
+        // The pen reaches half its width beyond the segment's ends and sides.
+        const double media = p.grosor / 2;
+        QLineF linea(p.x, p.y, p.x + p.ancho, p.y + p.alto);
+        if (!RecortarSegmento(linea, recorte_.adjusted(-media, -media, media, media)))
+            return;
+        QPen pluma(QColor::fromRgba(p.color));
+        pluma.setWidthF(p.grosor);
+        pluma.setCapStyle(Qt::FlatCap);
+        painter_.setPen(pluma);
+        painter_.drawLine(linea);
+    }
+
+    void Texto(const Primitiva& p) {
+        // A text is drawn inside its box, so a box out of sight draws nothing.
+        const QRectF caja(p.x, p.y, p.ancho, p.alto);
+        if (p.estilo >= fuentes_.size() || !caja.normalized().intersects(recorte_))
+            return;
+        std::optional<QFont>& fuente = fuentes_[p.estilo];
+        if (!fuente)
+            fuente = FuenteEnMm(informe_.estilos[p.estilo], painter_);
+        painter_.setFont(*fuente);
+        painter_.setPen(QColor::fromRgba(informe_.estilos[p.estilo].color));
+        painter_.drawText(caja, int(Alineacion(p.alineacion)) | Qt::TextSingleLine, p.texto);
+    }
+
+    QPainter& painter_;
+    const InformePreparado& informe_;
+    const QRectF recorte_;
+    std::vector<std::optional<QFont>> fuentes_;
+};
+
 }  // namespace
+
+std::size_t PintarPaginaPorPartes(QPainter& painter, const InformePreparado& informe, const PaginaPreparada& pagina,
+                                  double pixelesPorMm, QPointF origen, std::size_t desde,
+                                  const std::function<bool()>& seguir) {
+    if (pixelesPorMm <= 0)
+        return pagina.primitivas.size();
+    painter.save();
+    painter.translate(origen);
+    painter.scale(pixelesPorMm, pixelesPorMm);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (desde == 0)
+        painter.fillRect(QRectF(0, 0, pagina.anchoMm, pagina.altoMm), Qt::white);
+    Pintor pintor(painter, informe, pagina);
+    std::size_t i = desde;
+    for (; i < pagina.primitivas.size(); ++i) {
+        if (seguir && i > desde && !seguir())
+            break;
+        pintor.Pintar(pagina.primitivas[i]);
+    }
+    painter.restore();
+    return i;
+}
 
 void PintarPagina(QPainter& painter, const InformePreparado& informe, int indice, double pixelesPorMm,
                   QPointF origen) {
     if (indice < 0 || indice >= static_cast<int>(informe.paginas.size()) || pixelesPorMm <= 0)
         return;
-    const PaginaPreparada pagina = informe.paginas[static_cast<std::size_t>(indice)];
-    painter.save();
-    painter.translate(origen);
-    painter.scale(pixelesPorMm, pixelesPorMm);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRectF(0, 0, pagina.anchoMm, pagina.altoMm), Qt::white);
-
-    std::vector<QFont> fuentes;
-    fuentes.reserve(informe.estilos.size());
-    for (const EstiloTexto& estilo : informe.estilos)
-        fuentes.push_back(FuenteEnMm(estilo, painter));
-
-    for (const Primitiva& p : pagina.primitivas) {
-        switch (p.tipo) {
-        case Primitiva::Rectangulo:
-            painter.fillRect(QRectF(p.x, p.y, p.ancho, p.alto), QColor::fromRgba(p.color));
-            break;
-        case Primitiva::Linea: {
-            QPen pluma(QColor::fromRgba(p.color));
-            pluma.setWidthF(p.grosor);
-            pluma.setCapStyle(Qt::FlatCap);
-            painter.setPen(pluma);
-            painter.drawLine(QPointF(p.x, p.y), QPointF(p.x + p.ancho, p.y + p.alto));
-            break;
-        }
-        case Primitiva::Texto: {
-            if (p.estilo >= fuentes.size())
-                break;
-            const EstiloTexto& estilo = informe.estilos[p.estilo];
-            painter.setFont(fuentes[p.estilo]);
-            painter.setPen(QColor::fromRgba(estilo.color));
-            painter.drawText(QRectF(p.x, p.y, p.ancho, p.alto), int(Alineacion(p.alineacion)) | Qt::TextSingleLine,
-                             p.texto);
-            break;
-        }
-        }
-    }
-    painter.restore();
+    PintarPaginaPorPartes(painter, informe, informe.paginas[static_cast<std::size_t>(indice)], pixelesPorMm, origen,
+                          0, {});
 }

@@ -2,6 +2,7 @@
 
 #include "reports/engine/pintor_pagina.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -16,6 +17,9 @@ TSuperficieVistaPrevia::TSuperficieVistaPrevia(QWidget* parent) : QAbstractScrol
     viewport()->setAutoFillBackground(true);
     horizontalScrollBar()->setSingleStep(10);
     verticalScrollBar()->setSingleStep(10);
+    continuar_.setSingleShot(true);
+    continuar_.setInterval(0);
+    connect(&continuar_, &QTimer::timeout, this, &TSuperficieVistaPrevia::ContinuarDibujo);
 }
 
 void TSuperficieVistaPrevia::FijarInforme(const InformePreparado* informe) {
@@ -59,6 +63,7 @@ void TSuperficieVistaPrevia::ZoomAjustarAncho() {
 }
 
 void TSuperficieVistaPrevia::PaginasCambiadas() {
+    OlvidarDibujo();
     if (pagina_ > NumeroPaginas())
         pagina_ = std::max(1, NumeroPaginas());
     ActualizarBarras();
@@ -70,9 +75,9 @@ double TSuperficieVistaPrevia::PixelesPorMm() const { return logicalDpiX() / 25.
 QSize TSuperficieVistaPrevia::TamanoPagina() const {
     float ancho = 210, alto = 297;
     if (informe_ && pagina_ <= NumeroPaginas()) {
-        const auto& p = informe_->paginas[static_cast<std::size_t>(pagina_ - 1)];
-        ancho = p.anchoMm;
-        alto = p.altoMm;
+        const QSizeF p = informe_->paginas.Tamano(static_cast<std::size_t>(pagina_ - 1));
+        ancho = float(p.width());
+        alto = float(p.height());
     }
     return QSize(static_cast<int>(std::ceil(ancho * PixelesPorMm())), static_cast<int>(std::ceil(alto * PixelesPorMm())));
 }
@@ -90,13 +95,77 @@ void TSuperficieVistaPrevia::resizeEvent(QResizeEvent* event) {
     ActualizarBarras();
 }
 
+QPoint TSuperficieVistaPrevia::OrigenPagina() const {
+    const int izquierda = std::max(kBorde, (viewport()->width() - TamanoPagina().width()) / 2);
+    return QPoint(izquierda - horizontalScrollBar()->value(), kBorde - verticalScrollBar()->value());
+}
+
+void TSuperficieVistaPrevia::OlvidarDibujo() {
+    continuar_.stop();
+    dibujo_ = Dibujo();
+}
+
+// Starts the drawing again when the view changed since it began.
+void TSuperficieVistaPrevia::PrepararDibujo() {
+    const QPoint desplazamiento(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const qreal proporcion = viewport()->devicePixelRatioF();
+    if (dibujo_.valido && dibujo_.pagina == pagina_ && dibujo_.zoom == zoom_ &&
+        dibujo_.desplazamiento == desplazamiento && dibujo_.tamano == viewport()->size() &&
+        dibujo_.proporcion == proporcion)
+        return;
+    OlvidarDibujo();
+    dibujo_.valido = true;
+    dibujo_.pagina = pagina_;
+    dibujo_.zoom = zoom_;
+    dibujo_.desplazamiento = desplazamiento;
+    dibujo_.tamano = viewport()->size();
+    dibujo_.proporcion = proporcion;
+    dibujo_.primitivas = informe_->paginas[static_cast<std::size_t>(pagina_ - 1)];
+    dibujo_.imagen = QImage(viewport()->size() * proporcion, QImage::Format_ARGB32_Premultiplied);
+    dibujo_.imagen.setDevicePixelRatio(proporcion);
+    // Fonts are sized by the device's dots per inch: the same as the screen's.
+    dibujo_.imagen.setDotsPerMeterX(int(std::lround(viewport()->logicalDpiX() / 0.0254)));
+    dibujo_.imagen.setDotsPerMeterY(int(std::lround(viewport()->logicalDpiY() / 0.0254)));
+    dibujo_.imagen.fill(Qt::transparent);
+    QPainter painter(&dibujo_.imagen);
+    painter.fillRect(QRect(OrigenPagina() + QPoint(3, 3), TamanoPagina()), QColor(64, 64, 64));
+}
+
+// Draws for a slice of time; what is left waits for the next slice, after
+// the window has answered the events that came meanwhile.
+void TSuperficieVistaPrevia::DibujarTramo(int milisegundos) {
+    if (!dibujo_.valido || dibujo_.completo)
+        return;
+    QElapsedTimer reloj;
+    reloj.start();
+    QPainter painter(&dibujo_.imagen);
+    dibujo_.siguiente = PintarPaginaPorPartes(painter, *informe_, dibujo_.primitivas, PixelesPorMm(), OrigenPagina(),
+                                              dibujo_.siguiente, [&] { return reloj.elapsed() < milisegundos; });
+    dibujo_.completo = dibujo_.siguiente == dibujo_.primitivas.primitivas.size();
+    if (!dibujo_.completo)
+        continuar_.start();
+}
+
+void TSuperficieVistaPrevia::ContinuarDibujo() {
+    DibujarTramo(kTramoMs);
+    if (dibujo_.completo)
+        viewport()->update();
+}
+
 void TSuperficieVistaPrevia::paintEvent(QPaintEvent*) {
     if (!informe_ || NumeroPaginas() == 0)
         return;
+    PrepararDibujo();
+    if (dibujo_.siguiente == 0 && !continuar_.isActive())
+        DibujarTramo(kPrimerTramoMs);
     QPainter painter(viewport());
-    const QSize tamano = TamanoPagina();
-    const int izquierda = std::max(kBorde, (viewport()->width() - tamano.width()) / 2);
-    const QPoint origen(izquierda - horizontalScrollBar()->value(), kBorde - verticalScrollBar()->value());
-    painter.fillRect(QRect(origen + QPoint(3, 3), tamano), QColor(64, 64, 64));
-    PintarPagina(painter, *informe_, pagina_ - 1, PixelesPorMm(), origen);
+    if (PaginaDibujada()) {
+        painter.drawImage(QPoint(0, 0), dibujo_.imagen);
+        return;
+    }
+    const QRect hoja(OrigenPagina(), TamanoPagina());
+    painter.fillRect(hoja.translated(3, 3), QColor(64, 64, 64));
+    painter.fillRect(hoja, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(hoja & viewport()->rect(), Qt::AlignCenter, QStringLiteral("Dibujando la página..."));
 }

@@ -1,8 +1,13 @@
 #pragma once
 // The preview surface: shows one prepared page at a zoom, with scroll bars.
+// The page is drawn into an image of what shows, a slice of time at a time:
+// a page that takes long to draw (a hostile file) shows "Dibujando la
+// página..." meanwhile, and the window keeps answering keys and clicks.
 #include "reports/engine/pagina_preparada.h"
 
 #include <QAbstractScrollArea>
+#include <QImage>
+#include <QTimer>
 
 class TSuperficieVistaPrevia : public QAbstractScrollArea {
     Q_OBJECT
@@ -33,6 +38,15 @@ public:
     // Called after the pages changed (a new page prepared, a file loaded).
     void PaginasCambiadas();
 
+    // True once the page on show has been drawn whole.
+    bool PaginaDibujada() const { return dibujo_.completo; }
+
+    // Time given to drawing before the window answers again; the first
+    // slice is longer, so that a page of the program's own reports shows
+    // whole at once even on a busy machine.
+    static constexpr int kPrimerTramoMs = 200;
+    static constexpr int kTramoMs = 30;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -42,6 +56,27 @@ private:
     QSize TamanoPagina() const;
     void ActualizarBarras();
     double ZoomDeRelacion(double relacion) const;
+    QPoint OrigenPagina() const;
+    void OlvidarDibujo();
+    void PrepararDibujo();
+    void DibujarTramo(int milisegundos);
+    void ContinuarDibujo();
+
+    // What is being drawn, and for which view; any change of view starts again.
+    struct Dibujo {
+        bool valido = false;
+        int pagina = 0;
+        int zoom = 0;
+        QPoint desplazamiento;
+        QSize tamano;
+        qreal proporcion = 1;
+        PaginaPreparada primitivas;
+        std::size_t siguiente = 0;
+        bool completo = false;
+        QImage imagen;
+    };
+    Dibujo dibujo_;
+    QTimer continuar_;  // the next slice of drawing, once events are answered
 
     const InformePreparado* informe_ = nullptr;
     int pagina_ = 1;
