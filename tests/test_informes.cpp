@@ -140,7 +140,7 @@ void TestInformes::prestamoDeUnaPagina() {
     QCOMPARE(g.paginas.titulo, nombre);
     QVERIFY(EnOrden(Resumen(pagina), {QStringLiteral("Cálculos financieros"), nombre, QStringLiteral("Desarrollo del préstamo"),
                              QStringLiteral("Cuota:1.234,56"), QStringLiteral("Interés:5,00"),
-                             QStringLiteral("Nª Cuotas:24"), QStringLiteral("Capital:28.000,00")}));
+                             QStringLiteral("Nº Cuotas:24"), QStringLiteral("Capital:28.000,00")}));
     QVERIFY(EnOrden(pagina, {QStringLiteral("Nº"), QStringLiteral("Fecha"), QStringLiteral("Cuota"),
                              QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Amortizado"),
                              QStringLiteral("Pendiente"), QStringLiteral("Pagado"), QStringLiteral("Intereses")}));
