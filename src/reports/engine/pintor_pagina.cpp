@@ -9,16 +9,25 @@ namespace {
 
 constexpr double kMmPorPunto = 25.4 / 72.0;
 
-// A font whose height is measured in the painter's logical units, which are
-// millimetres once the painter is scaled.
-QFont FuenteEnMm(const EstiloTexto& estilo, const QPainter& painter) {
+// The page is drawn in hundredths of a millimetre. A font's size becomes
+// whole logical units when it is loaded; in millimetres that would print an
+// 8-point text at 8.5 points and a 6-point one at 5.7, here it is off by a
+// hundredth of a millimetre at most.
+constexpr double kUnidadesPorMm = 100;
+
+// A font whose height is measured in the painter's logical units.
+QFont FuenteEnUnidades(const EstiloTexto& estilo, const QPainter& painter) {
     QFont fuente(estilo.familia);
     fuente.setBold(estilo.negrita);
     fuente.setItalic(estilo.cursiva);
     fuente.setHintingPreference(QFont::PreferNoHinting);
     const int dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
-    fuente.setPointSizeF(estilo.puntos * kMmPorPunto * 72.0 / dpi);
+    fuente.setPointSizeF(estilo.puntos * kMmPorPunto * kUnidadesPorMm * 72.0 / dpi);
     return fuente;
+}
+
+QRectF Caja(const Primitiva& p) {
+    return {p.x * kUnidadesPorMm, p.y * kUnidadesPorMm, p.ancho * kUnidadesPorMm, p.alto * kUnidadesPorMm};
 }
 
 Qt::Alignment Alineacion(AlineacionTexto a) {
@@ -38,26 +47,27 @@ void PintarPagina(QPainter& painter, const InformePreparado& informe, int indice
     const PaginaPreparada pagina = informe.paginas[static_cast<std::size_t>(indice)];
     painter.save();
     painter.translate(origen);
-    painter.scale(pixelesPorMm, pixelesPorMm);
+    painter.scale(pixelesPorMm / kUnidadesPorMm, pixelesPorMm / kUnidadesPorMm);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRectF(0, 0, pagina.anchoMm, pagina.altoMm), Qt::white);
+    painter.fillRect(QRectF(0, 0, pagina.anchoMm * kUnidadesPorMm, pagina.altoMm * kUnidadesPorMm), Qt::white);
 
     std::vector<QFont> fuentes;
     fuentes.reserve(informe.estilos.size());
     for (const EstiloTexto& estilo : informe.estilos)
-        fuentes.push_back(FuenteEnMm(estilo, painter));
+        fuentes.push_back(FuenteEnUnidades(estilo, painter));
 
     for (const Primitiva& p : pagina.primitivas) {
         switch (p.tipo) {
         case Primitiva::Rectangulo:
-            painter.fillRect(QRectF(p.x, p.y, p.ancho, p.alto), QColor::fromRgba(p.color));
+            painter.fillRect(Caja(p), QColor::fromRgba(p.color));
             break;
         case Primitiva::Linea: {
             QPen pluma(QColor::fromRgba(p.color));
-            pluma.setWidthF(p.grosor);
+            pluma.setWidthF(p.grosor * kUnidadesPorMm);
             pluma.setCapStyle(Qt::FlatCap);
             painter.setPen(pluma);
-            painter.drawLine(QPointF(p.x, p.y), QPointF(p.x + p.ancho, p.y + p.alto));
+            const QRectF recorrido = Caja(p);
+            painter.drawLine(recorrido.topLeft(), recorrido.bottomRight());
             break;
         }
         case Primitiva::Texto: {
@@ -66,8 +76,7 @@ void PintarPagina(QPainter& painter, const InformePreparado& informe, int indice
             const EstiloTexto& estilo = informe.estilos[p.estilo];
             painter.setFont(fuentes[p.estilo]);
             painter.setPen(QColor::fromRgba(estilo.color));
-            painter.drawText(QRectF(p.x, p.y, p.ancho, p.alto), int(Alineacion(p.alineacion)) | Qt::TextSingleLine,
-                             p.texto);
+            painter.drawText(Caja(p), int(Alineacion(p.alineacion)) | Qt::TextSingleLine, p.texto);
             break;
         }
         }
