@@ -3,30 +3,43 @@
 #include "reports/medidor_texto.h"
 
 #include <algorithm>
-#include <cmath>
 
 std::vector<CajaColumna> RepartirColumnas(const std::vector<CajaColumna>& diseno, const std::vector<float>& textos,
                                           const std::vector<float>& minimos, float aire) {
     const std::size_t n = diseno.size();
-    bool caben = true;
-    for (std::size_t c = 0; c < n; ++c)
-        caben = caben && textos[c] + 2 * aire <= diseno[c].ancho;
-    if (caben)
+    std::vector<bool> cabe(n);
+    bool todas = true;
+    for (std::size_t c = 0; c < n; ++c) {
+        cabe[c] = textos[c] + 2 * aire <= diseno[c].ancho;
+        todas = todas && cabe[c];
+    }
+    if (todas)
         return diseno;
 
-    float espacio = 0, necesario = 0, aires = 0;
+    // A column whose figures fit at full size keeps room for them, and for
+    // its title as far as the design gave it; the others share what is left
+    // at one size for all.
+    std::vector<float> anchos(n);
+    float espacio = 0, libre = 0, necesario = 0;
     for (std::size_t c = 0; c < n; ++c) {
         espacio += diseno[c].ancho;
-        necesario += std::max(textos[c], minimos[c]);
-        aires += 2 * aire;
+        if (cabe[c]) {
+            anchos[c] = std::max(textos[c] + 2 * aire, std::min(diseno[c].ancho, minimos[c] + 2 * aire));
+            libre -= anchos[c];
+        } else {
+            necesario += std::max(textos[c], minimos[c]);
+            libre -= 2 * aire;
+        }
     }
+    libre += espacio;
     // The widest texts scale with the points; the air does not.
-    const float puntos = PuntosParaAncho(necesario, espacio - aires);
-    const float escala = puntos / kPuntosTexto;
-    std::vector<float> anchos(n);
+    const float escala = PuntosParaAncho(necesario, libre) / kPuntosTexto;
     float usado = 0;
-    for (std::size_t c = 0; c < n; ++c)
-        usado += anchos[c] = std::max(textos[c], minimos[c]) * escala + 2 * aire;
+    for (std::size_t c = 0; c < n; ++c) {
+        if (!cabe[c])
+            anchos[c] = std::max(textos[c], minimos[c]) * escala + 2 * aire;
+        usado += anchos[c];
+    }
     // Below the smallest size the texts may still not fit: then every
     // column gives up room in proportion, and its figures shrink further
     // as they print.

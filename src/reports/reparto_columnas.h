@@ -15,11 +15,12 @@ struct CajaColumna {
 // `minimos` what else must fit at the same scale (its title), in mm; `aire`
 // is kept clear at either side of a figure.
 // When every figure fits its designed box the design stands. Otherwise the
-// room of the boxes (the gaps between them kept) is shared out again: each
-// column gets room for its widest text at the largest size, in half points
-// up to kPuntosTexto, at which all of them fit, and what is left over goes
-// in proportion to the designed widths. The columns still span what the
-// design spans.
+// room of the boxes (the gaps between them kept) is shared out again: a
+// column whose figures fit keeps room for them at full size; the others get
+// room for their widest text at the largest size, in half points up to
+// kPuntosTexto, at which all of them fit; what is left over goes in
+// proportion to the designed widths. The columns still span what the design
+// spans.
 std::vector<CajaColumna> RepartirColumnas(const std::vector<CajaColumna>& diseno, const std::vector<float>& textos,
                                           const std::vector<float>& minimos, float aire);
 
