@@ -1,15 +1,19 @@
-// Speed and memory of the schedule reports: a 30-year loan generated whole,
-// the first page of a loan of 2^20 rows, the memory that prepared pages take
-// per row, saving and loading a 100-page report file, and the whole report
-// of the largest table (2^20 rows) generated, saved and loaded.
+// Speed and memory of the schedule reports: a 30-year loan generated whole
+// and one of its pages drawn as the preview draws it, the first page of a
+// loan of 2^20 rows, the memory that prepared pages take per row, saving and
+// loading a 100-page report file, and the whole report of the largest table
+// (2^20 rows) generated, saved and loaded.
 #include "reports/engine/fichero_informe.h"
 #include "reports/engine/generador_informe.h"
+#include "reports/engine/pintor_pagina.h"
 #include "reports/form_rpt_prestamos.h"
 #include "reports/fuente_filas.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <clocale>
@@ -86,6 +90,22 @@ void BM_FirstPageMillion(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FirstPageMillion)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Drawing one full page of the 30-year loan as the preview does at its
+// usual zoom, about 3.8 pixels a millimetre.
+void BM_PaintPage(benchmark::State& state) {
+    Prestamo prestamo(360);
+    TGeneradorInforme generador;
+    generador.FijarAtenderEventos(false);
+    InformePreparado paginas;
+    generador.Generar(prestamo.rpt.Informe(), paginas);
+    QImage imagen(800, 1130, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&imagen);
+        PintarPagina(painter, paginas, 1, 3.78);
+    }
+}
+BENCHMARK(BM_PaintPage)->Unit(benchmark::kMillisecond);
 
 void BM_PreparedBytesPerRow(benchmark::State& state) {
     const int filas = int(state.range(0));

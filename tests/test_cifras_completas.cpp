@@ -107,15 +107,15 @@ InformePreparado Generar(TFormRptBase& rpt, const FuenteFilas& filas, int filasD
     return paginas;
 }
 
-// A text's width in millimetres at its style, measured as the page painter
-// draws it: the font sized in millimetres on a device.
+// A text's width in millimetres at its style, as the page painter draws it:
+// at the exact size of its points, measured on a large font.
 float AnchoMm(const QString& texto, const EstiloTexto& estilo) {
-    const QImage dispositivo(1, 1, QImage::Format_RGB32);
+    constexpr int kPixeles = 1000;
     QFont fuente(estilo.familia);
     fuente.setBold(estilo.negrita);
     fuente.setHintingPreference(QFont::PreferNoHinting);
-    fuente.setPointSizeF(estilo.puntos * 25.4 / dispositivo.logicalDpiY());
-    return float(QFontMetricsF(fuente, &dispositivo).horizontalAdvance(texto));
+    fuente.setPixelSize(kPixeles);
+    return float(QFontMetricsF(fuente).horizontalAdvance(texto) / kPixeles * estilo.puntos * 25.4 / 72);
 }
 
 // Where a text primitive's ink runs, from its box and alignment.

@@ -7,8 +7,10 @@
 #include "reports/form_rpt_inversiones.h"
 #include "reports/form_rpt_prestamos.h"
 #include "reports/fuente_filas.h"
+#include "reports/medidor_texto.h"
 #include "util/tabla_textos.h"
 #include "util/ajustes_regionales.h"
+#include "util/textos_numericos.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -26,6 +28,36 @@ public:
     QString Celda(int columna, int fila) const override {
         return columna == 0 ? QString::number(fila) : QStringLiteral("c%1f%2").arg(columna).arg(fila);
     }
+};
+
+// The schedule of a loan of 999.999.999.999,99 at 15 % over 1200 monthly
+// instalments, as the table shows it: the instalment, capital and interest
+// take 17 characters, the capital repaid and pending 18, and the amounts
+// paid and the interest so far grow from 17 to 21.
+class FilasPrestamoGrande : public FuenteFilas {
+public:
+    static constexpr int kCuotas = 1200;
+    FilasPrestamoGrande() {
+        const double tasa = 0.15 / 12, capital = 999999999999.99;
+        const double cuota = capital * tasa / (1 - std::pow(1 + tasa, -kCuotas));
+        double pendiente = capital, pagado = 0, intereses = 0;
+        for (int f = 1; f <= kCuotas; ++f) {
+            const double interes = pendiente * tasa;
+            pendiente -= cuota - interes;
+            pagado += cuota;
+            intereses += interes;
+            filas_.push_back({QString::number(f), QStringLiteral("15/%1/%2").arg(f % 12 + 1, 2, 10, QLatin1Char('0')).arg(2026 + f / 12),
+                              TextoImporte(cuota), TextoImporte(cuota - interes), TextoImporte(interes),
+                              TextoImporte(capital - pendiente), TextoImporte(std::max(0.0, pendiente)),
+                              TextoImporte(pagado), TextoImporte(intereses)});
+        }
+    }
+    QString Celda(int columna, int fila) const override {
+        return fila >= 1 && fila <= kCuotas ? filas_[std::size_t(fila - 1)].value(columna) : QString();
+    }
+
+private:
+    std::vector<QStringList> filas_;
 };
 
 struct Generado {
@@ -120,6 +152,7 @@ private slots:
     void seccionFinalTrasLasFilas_data();
     void seccionFinalTrasLasFilas();
     void prestamoConAmortizaciones();
+    void importesGrandesLegibles();
     void lineaTrasCadaAnioDeCuotas_data();
     void lineaTrasCadaAnioDeCuotas();
 };
@@ -140,7 +173,7 @@ void TestInformes::prestamoDeUnaPagina() {
     QCOMPARE(g.paginas.titulo, nombre);
     QVERIFY(EnOrden(Resumen(pagina), {QStringLiteral("Cálculos financieros"), nombre, QStringLiteral("Desarrollo del préstamo"),
                              QStringLiteral("Cuota:1.234,56"), QStringLiteral("Interés:5,00"),
-                             QStringLiteral("Nª Cuotas:24"), QStringLiteral("Capital:28.000,00")}));
+                             QStringLiteral("Nº Cuotas:24"), QStringLiteral("Capital:28.000,00")}));
     QVERIFY(EnOrden(pagina, {QStringLiteral("Nº"), QStringLiteral("Fecha"), QStringLiteral("Cuota"),
                              QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Amortizado"),
                              QStringLiteral("Pendiente"), QStringLiteral("Pagado"), QStringLiteral("Intereses")}));
@@ -303,6 +336,53 @@ void TestInformes::seccionFinalTrasLasFilas() {
 
 // A loan paid less often than monthly draws its line after each year of its
 // own instalments, not after every twelfth row.
+// With amounts near the largest the program takes, the columns are sized
+// from their widest figures: every figure prints whole inside its column and
+// at a readable size, and a figure that fits at full size is not shrunk
+// because a longer one further down the same column needs a smaller font.
+void TestInformes::importesGrandesLegibles() {
+    FilasPrestamoGrande filas;
+    TFormRptPrestamos rpt;
+    rpt.FijarFuente(&filas);
+    rpt.FilasInforme = FilasPrestamoGrande::kCuotas + 1;
+    InformePreparado paginas;
+    TGeneradorInforme generador;
+    generador.FijarAtenderEventos(false);
+    generador.Generar(rpt.Informe(), paginas);
+
+    QCOMPARE(filas.Celda(7, FilasPrestamoGrande::kCuotas).size(), 21);
+    // The capital column: a few thousands at first, thousands of millions at
+    // the end. Its figures are found by where they start.
+    const QString primerCapital = filas.Celda(3, 1), ultimoCapital = filas.Celda(3, FilasPrestamoGrande::kCuotas);
+    const float xCapital = rpt.Informe().margenIzquierdo + rpt.Informe().bandas[6].etiquetas[3].izquierda;
+    float puntosPrimerCapital = 0, puntosUltimoCapital = 0;
+    for (const PaginaPreparada& pagina : paginas.paginas) {
+        for (const Primitiva& p : pagina.primitivas) {
+            if (p.tipo != Primitiva::Texto || p.texto.isEmpty())
+                continue;
+            const EstiloTexto& estilo = paginas.estilos[p.estilo];
+            QVERIFY2(estilo.puntos >= kPuntosLegibles, qPrintable(QStringLiteral("%1 a %2 puntos").arg(p.texto).arg(estilo.puntos)));
+            // Only the detail figures, which fill their boxes to the right.
+            if (p.alineacion != AlineacionTexto::Derecha)
+                continue;
+            const float ancho = AnchoTextoMm(p.texto, estilo);
+            QVERIFY2(ancho <= p.ancho, qPrintable(QStringLiteral("%1 no cabe: %2 mm en %3").arg(p.texto).arg(ancho).arg(p.ancho)));
+            // The sizing may leave out the kerning of a pair of ones: a
+            // figure clearly narrower than its room keeps the full size.
+            EstiloTexto completo = estilo;
+            completo.puntos = kPuntosTexto;
+            if (AnchoTextoMm(p.texto, completo) <= 0.95f * (p.ancho - 1))
+                QVERIFY2(estilo.puntos == kPuntosTexto, qPrintable(p.texto));
+            if (std::fabs(p.x - xCapital) < 0.01f && p.texto == primerCapital)
+                puntosPrimerCapital = estilo.puntos;
+            if (std::fabs(p.x - xCapital) < 0.01f && p.texto == ultimoCapital)
+                puntosUltimoCapital = estilo.puntos;
+        }
+    }
+    QCOMPARE(puntosPrimerCapital, kPuntosTexto);
+    QVERIFY(puntosUltimoCapital >= kPuntosLegibles && puntosUltimoCapital < kPuntosTexto);
+}
+
 void TestInformes::lineaTrasCadaAnioDeCuotas_data() {
     QTest::addColumn<int>("periodosPorAnio");
     QTest::addColumn<QList<int>>("lineas");

@@ -10,10 +10,13 @@
 #include "reports/form_rpt_prestamos.h"
 #include "reports/fuente_filas.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <bit>
+#include <cmath>
 
 namespace {
 
@@ -450,6 +453,57 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(superficie.PaginaDibujada(), 120000);
         QVERIFY(atendido);
         QVERIFY(superficie.viewport()->grab().toImage().pixelColor(100, 100) != QColor(Qt::white));
+    }
+
+    // Text prints at the size its style asks for: the width of its ink on
+    // the page follows the points, where a size rounded to whole
+    // millimetres printed an 8-point figure at 8.5 points and a 7-point one
+    // at 5.7.
+    void textoATamanoExacto_data() {
+        QTest::addColumn<float>("puntos");
+        QTest::newRow("8") << 8.0f;
+        QTest::newRow("7") << 7.0f;
+        QTest::newRow("6,5") << 6.5f;
+        QTest::newRow("6") << 6.0f;
+    }
+    void textoATamanoExacto() {
+        QFETCH(float, puntos);
+        constexpr double kPixelesPorMm = 10;
+        const QString cifra = QStringLiteral("888.888.888.888,88");
+        InformePreparado informe;
+        EstiloTexto estilo;
+        estilo.puntos = puntos;
+        informe.estilos.push_back(estilo);
+        PaginaPreparada pagina;
+        Primitiva texto;
+        texto.tipo = Primitiva::Texto;
+        texto.x = 10;
+        texto.y = 5;
+        texto.ancho = 150;
+        texto.alto = 10;
+        texto.texto = cifra;
+        pagina.primitivas.push_back(texto);
+        informe.paginas.push_back(pagina);
+
+        QImage imagen(int(210 * kPixelesPorMm), int(20 * kPixelesPorMm), QImage::Format_RGB32);
+        QPainter painter(&imagen);
+        PintarPagina(painter, informe, 0, kPixelesPorMm);
+        painter.end();
+        int izquierda = imagen.width(), derecha = -1;
+        for (int y = 0; y < imagen.height(); ++y)
+            for (int x = 0; x < imagen.width(); ++x)
+                if (qGray(imagen.pixel(x, y)) < 160) {
+                    izquierda = std::min(izquierda, x);
+                    derecha = std::max(derecha, x);
+                }
+        const double tinta = (derecha - izquierda + 1) / kPixelesPorMm;
+
+        QFont medida(estilo.familia);
+        medida.setHintingPreference(QFont::PreferNoHinting);
+        medida.setPixelSize(1000);
+        const double esperada = QFontMetricsF(medida).tightBoundingRect(cifra).width() / 1000 * puntos * 25.4 / 72;
+        QVERIFY2(std::fabs(tinta - esperada) <= 0.02 * esperada + 2 / kPixelesPorMm,
+                 qPrintable(QStringLiteral("tinta %1 mm, esperada %2 mm").arg(tinta).arg(esperada)));
     }
 
     void superficieZoomYPaginas() {

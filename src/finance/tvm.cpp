@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <utility>
 
 #include "finance/tasa_interes.h"
@@ -47,6 +48,39 @@ Real AjusteInicio(Real rate, PaymentTiming timing) {
     if (x >= 0 && x < 0.25L)
         return tvm_detalle::LnUnoMasPequeno(x);
     return Ln(1 + x);
+}
+
+// The number of periods in double precision, several times faster than the
+// 80-bit path and good to about 1e-13 relative in the cases it takes: values
+// well inside double's range that do not cancel one another. Anything else
+// gives NaN and goes through the 80-bit path, which also raises the faults;
+// so does a result within rounding reach of a whole number, since callers
+// round it up to whole instalments (some after taking off 1e-9).
+double PeriodosEnDoble(long double tasa, long double pago, long double actual, long double final,
+                       PaymentTiming timing) {
+    constexpr double kNoFiable = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kLimite = 1e100;
+    constexpr double kCancelacion = 0.01;  // a sum below this share of its terms has lost digits
+    const double rate = static_cast<double>(tasa), payment = static_cast<double>(pago);
+    const double pv = static_cast<double>(actual), fv = static_cast<double>(final);
+    if (!(rate > -0.5 && rate < 1e6 && rate != 0 && std::fabs(payment) < kLimite && std::fabs(pv) < kLimite &&
+          std::fabs(fv) < kLimite))
+        return kNoFiable;
+    const double cuota = timing == PaymentTiming::StartOfPeriod ? payment * (1 + rate) : payment;
+    const double interes = pv * rate;
+    const double t = interes + cuota;
+    const double saldo = pv + fv;
+    if (!(std::fabs(t) > kCancelacion * (std::fabs(interes) + std::fabs(cuota)) &&
+          std::fabs(saldo) > kCancelacion * (std::fabs(pv) + std::fabs(fv))))
+        return kNoFiable;
+    // Near -1 the logarithm of 1 + q magnifies q's rounding.
+    const double q = -saldo * rate / t;
+    if (!(q > -0.5))
+        return kNoFiable;
+    const double periodos = (q < 0.5 ? std::log1p(q) : std::log(1 + q)) / std::log1p(rate);
+    if (std::fabs(periodos - std::nearbyint(periodos)) <= 1e-8 + 1e-12 * std::fabs(periodos))
+        return kNoFiable;
+    return periodos;
 }
 
 // x^n for n > 0 by square and multiply over the bits of n, lowest first; a
@@ -179,6 +213,9 @@ long double InterestRate(int n, long double payment, long double pv, long double
 
 long double NumberOfPeriods(long double rate, long double payment, long double pv, long double fv,
                             PaymentTiming timing) {
+    const double rapido = PeriodosEnDoble(rate, payment, pv, fv, timing);
+    if (!std::isnan(rapido))
+        return rapido;
     ExigirTipo(rate, "NumberOfPeriods");
     Real cuota = Real(payment) * AjusteInicio(rate, timing);
     Real t = Real(pv) * rate + cuota;

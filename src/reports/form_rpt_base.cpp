@@ -3,6 +3,7 @@
 #include "util/identidad.h"
 #include "reports/fuente_filas.h"
 #include "reports/medidor_texto.h"
+#include "reports/reparto_columnas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,6 +90,10 @@ void TFormRptBase::FormCreate(const Diseno& diseno) {
             valores_.push_back(&e);
 
     separadoresResumen_ = diseno.separadoresResumen;
+    separadoresColumnas_ = diseno.separadoresColumnas;
+    for (const Columna& c : diseno.columnas)
+        cajasDiseno_.push_back({c.izquierda, c.ancho});
+    ColocarColumnas(cajasDiseno_);
     informe_.antesDeImprimir = [this] {
         FilaActual = 1;
         AjustarFuentes();
@@ -129,23 +134,12 @@ void TFormRptBase::CrearResumen(const Diseno& diseno) {
 void TFormRptBase::CrearColumnas(const Diseno& diseno) {
     BandaInforme titulos = Banda(TipoBanda::CabeceraColumnas, kAltoFila, kGris, -1, MarcoAbajo | MarcoDerecha);
     const EstiloTexto negrita = Estilo(8, true);
-    // A title stands centred over its column's figures; its box reaches as
-    // far as the nearer separator allows, so that a title wider than the
-    // figures still prints whole. One too wide even for that gets a smaller
-    // font rather than run under a separator.
     for (const Columna& c : diseno.columnas) {
-        const float centro = c.izquierda + c.ancho / 2;
-        float mitad = std::min(centro, informe_.AnchoBandas() - centro);
-        for (float x : diseno.separadoresColumnas)
-            mitad = std::min(mitad, std::fabs(x - centro));
-        const float ancho = std::max(c.ancho, 2 * (mitad - kAireTexto));
-        EstiloTexto estilo = negrita;
-        estilo.puntos = std::min(estilo.puntos, PuntosQueCaben(c.titulo, estilo, 2 * (mitad - kAireTitulo)));
-        titulos.etiquetas.push_back(
-            Etiqueta(c.titulo, centro - ancho / 2, kArribaTexto, ancho, estilo, AlineacionTexto::Centro));
+        titulos.etiquetas.push_back(Etiqueta(c.titulo, 0, kArribaTexto, 0, negrita, AlineacionTexto::Centro));
+        titulosMm_.push_back(AnchoTextoMm(c.titulo, negrita));
     }
-    for (float x : diseno.separadoresColumnas)
-        titulos.lineas.push_back(Vertical(x, kAltoFila));
+    for (std::size_t i = 0; i < diseno.separadoresColumnas.size(); ++i)
+        titulos.lineas.push_back(Vertical(0, kAltoFila));
     informe_.bandas.push_back(std::move(titulos));
     informe_.bandas.push_back(Banda(TipoBanda::Hija, 2.1f, kBlanco, int(Lugar::Columnas)));
 }
@@ -154,7 +148,7 @@ void TFormRptBase::CrearDetalle(const Diseno& diseno) {
     BandaInforme detalle = Banda(TipoBanda::Detalle, kAltoFila, kBlanco);
     const EstiloTexto normal = Estilo(8, false);
     for (const Columna& c : diseno.columnas)
-        detalle.etiquetas.push_back(Etiqueta({}, c.izquierda, kArribaTexto, c.ancho, normal, c.alineacion));
+        detalle.etiquetas.push_back(Etiqueta({}, 0, kArribaTexto, 0, normal, c.alineacion));
     LineaInforme linea;
     linea.vertical = false;
     linea.x = diseno.lineaDesde;
@@ -194,23 +188,53 @@ void TFormRptBase::AjustarFuentes() {
     AjustarColumnas(BandaEn(informe_, Lugar::Detalle));
 }
 
+void TFormRptBase::ColocarColumnas(const std::vector<CajaColumna>& cajas) {
+    BandaInforme& titulos = BandaEn(informe_, Lugar::Columnas);
+    BandaInforme& detalle = BandaEn(informe_, Lugar::Detalle);
+    const std::vector<float> separadores = MoverSeparadores(separadoresColumnas_, cajasDiseno_, cajas);
+    for (std::size_t i = 0; i < separadores.size(); ++i)
+        titulos.lineas[i].x = separadores[i];
+    // A title stands centred over its column's figures; its box reaches as
+    // far as the nearer separator allows, so that a title wider than the
+    // figures still prints whole. One too wide even for that gets a smaller
+    // font rather than run under a separator.
+    for (std::size_t c = 0; c < cajas.size(); ++c) {
+        detalle.etiquetas[c].izquierda = cajas[c].izquierda;
+        detalle.etiquetas[c].ancho = cajas[c].ancho;
+        const float centro = cajas[c].izquierda + cajas[c].ancho / 2;
+        float mitad = std::min(centro, informe_.AnchoBandas() - centro);
+        for (float x : separadores)
+            mitad = std::min(mitad, std::fabs(x - centro));
+        const float ancho = std::max(cajas[c].ancho, 2 * (mitad - kAireTexto));
+        EtiquetaInforme& t = titulos.etiquetas[c];
+        t.izquierda = centro - ancho / 2;
+        t.ancho = ancho;
+        t.estilo.puntos = PuntosParaAncho(titulosMm_[c], 2 * (mitad - kAireTitulo));
+    }
+    cajas_ = cajas;
+}
+
 void TFormRptBase::AjustarColumnas(BandaInforme& detalle) {
     // The figures of a schedule grow or shrink along it, so its widest
-    // texts lie among the first and last rows; a wider one in between is
-    // caught as its row is printed.
-    constexpr int kFilasExtremo = 500;
+    // texts lie among the first and last rows; a wider one in between
+    // prints smaller as its row is printed.
+    constexpr int kFilasExtremo = 24;
     medidores_.clear();
+    std::vector<float> textos;
     for (std::size_t c = 0; c < detalle.etiquetas.size(); ++c) {
-        EtiquetaInforme& e = detalle.etiquetas[c];
-        e.estilo.puntos = kPuntosTexto;
-        medidores_.emplace_back(e.estilo);
+        EstiloTexto estilo = detalle.etiquetas[c].estilo;
+        estilo.puntos = kPuntosTexto;
+        medidores_.emplace_back(estilo);
         for (int fila = 1; fuente_ && fila < FilasInforme; ++fila) {
             if (fila == kFilasExtremo && FilasInforme - kFilasExtremo > fila)
                 fila = FilasInforme - kFilasExtremo;
             medidores_.back().Anotar(fuente_->Celda(int(c), fila));
         }
-        e.estilo.puntos = PuntosQueCaben(medidores_.back().MasAncho(), e.estilo, e.ancho - 2 * kAireTexto);
+        textos.push_back(medidores_.back().AnchoMaximo());
     }
+    const std::vector<CajaColumna> cajas = RepartirColumnas(cajasDiseno_, textos, titulosMm_, kAireTexto);
+    if (cajas != cajas_)
+        ColocarColumnas(cajas);
 }
 
 void TFormRptBase::AjustarResumen() {
@@ -229,6 +253,7 @@ void TFormRptBase::AnadirSeccionFinal(const QString& titulo, const TablaTextos& 
     // Each generation starts from the table's look.
     informe_.antesDeImprimir = [this, empezar = informe_.antesDeImprimir] {
         seccion_->Restaurar(BandaEn(informe_, Lugar::Detalle));
+        seccion_->Cabecera(BandaEn(informe_, Lugar::Columnas), -1);
         empezar();
     };
     informe_.necesitaDatos = [this] { return FilaActual < FilasInforme + seccion_->Filas(); };
@@ -249,8 +274,10 @@ void TFormRptBase::DetalleBeforePrint(BandaInforme& banda) {
     for (std::size_t c = 0; c < banda.etiquetas.size(); ++c) {
         EtiquetaInforme& e = banda.etiquetas[c];
         e.texto = fuente_ ? fuente_->Celda(int(c), FilaActual) : QString();
-        if (c < medidores_.size() && medidores_[c].Anotar(e.texto))
-            e.estilo.puntos = std::min(e.estilo.puntos, PuntosQueCaben(e.texto, e.estilo, e.ancho - 2 * kAireTexto));
+        // Each figure prints as large as its column allows: a short one at
+        // full size even where the column's widest needs a smaller font.
+        if (c < medidores_.size())
+            e.estilo.puntos = PuntosParaAncho(medidores_[c].Ancho(e.texto), e.ancho - 2 * kAireTexto);
     }
     banda.lineas.front().visible = LineaVisible();
     if (!AvanzarTrasImprimir())

@@ -7,6 +7,7 @@
 #include "reports/dato_resumen.h"
 #include "reports/engine/definicion_informe.h"
 #include "reports/medidor_texto.h"
+#include "reports/reparto_columnas.h"
 #include "reports/seccion_final.h"
 
 #include <QString>
@@ -77,16 +78,24 @@ private:
     void CrearDetalle(const Diseno& diseno);
     void CrearPie();
     void DetalleBeforePrint(BandaInforme& banda);
-    // Shrinks the font of a detail column whose widest text is wider than
-    // the column, and of a summary value wider than its cell, so that every
-    // figure prints whole and clear of the next one.
+    // Widens the columns whose widest figures do not fit them at the
+    // report's size, at the others' expense, and shrinks a summary value
+    // wider than its cell, so that every figure prints whole, clear of the
+    // next one and as large as the page allows.
     void AjustarFuentes();
     void AjustarColumnas(BandaInforme& detalle);
     void AjustarResumen();
+    // Places the detail labels, the column titles and their separators for
+    // the given column boxes.
+    void ColocarColumnas(const std::vector<CajaColumna>& cajas);
 
     DefinicionInforme informe_;
     std::vector<float> separadoresResumen_;
-    std::vector<MedidorTexto> medidores_;  // one per detail column
+    std::vector<float> separadoresColumnas_;  // as designed
+    std::vector<CajaColumna> cajasDiseno_;
+    std::vector<CajaColumna> cajas_;         // as placed now
+    std::vector<float> titulosMm_;           // width of each column title at full size
+    std::vector<MedidorTexto> medidores_;    // one per detail column
     std::vector<EtiquetaInforme*> valores_;
     const FuenteFilas* fuente_ = nullptr;
     std::unique_ptr<TSeccionFinal> seccion_;

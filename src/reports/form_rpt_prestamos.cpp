@@ -36,7 +36,7 @@ TFormRptPrestamos::TFormRptPrestamos(const QStringList& extras, int periodosPorA
     Diseno d;
     d.resumen = {{QStringLiteral("Cuota:"), 1.5f},
                  {QStringLiteral("Interés:"), 49.5f},
-                 {QStringLiteral("Nª Cuotas:"), 93.1f},
+                 {QStringLiteral("Nº Cuotas:"), 93.1f},
                  {QStringLiteral("Capital:"), 137.2f}};
     d.separadoresResumen = {47.6f, 91.2f, 135.3f};
     // The number column holds seven digits; the date and amount columns

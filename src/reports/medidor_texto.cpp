@@ -2,49 +2,72 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QImage>
+#include <QHash>
+#include <algorithm>
+#include <cmath>
+#include <memory>
 
-float AnchoTextoMm(const QString& texto, const EstiloTexto& estilo) {
-    constexpr int kPixeles = 1000;
+namespace {
+
+constexpr float kPaso = 0.5f, kMinimo = 2;
+constexpr int kPixeles = 1000;  // the size texts are measured at
+constexpr double kMmPorPunto = 25.4 / 72.0;
+
+QFont FuenteDeMedida(const EstiloTexto& estilo) {
     QFont fuente(estilo.familia);
     fuente.setBold(estilo.negrita);
     fuente.setItalic(estilo.cursiva);
     fuente.setHintingPreference(QFont::PreferNoHinting);
     fuente.setPixelSize(kPixeles);
-    const double emMm = estilo.puntos * 25.4 / 72.0;
-    return float(QFontMetricsF(fuente).horizontalAdvance(texto) / kPixeles * emMm);
+    return fuente;
 }
 
-float AnchoPintadoMm(const QString& texto, const EstiloTexto& estilo) {
-    static const QImage dispositivo(1, 1, QImage::Format_RGB32);
-    QFont fuente(estilo.familia);
-    fuente.setBold(estilo.negrita);
-    fuente.setItalic(estilo.cursiva);
-    fuente.setHintingPreference(QFont::PreferNoHinting);
-    fuente.setPointSizeF(estilo.puntos * 25.4 / dispositivo.logicalDpiY());
-    return float(QFontMetricsF(fuente, &dispositivo).horizontalAdvance(texto));
+// The advances of the ASCII characters in mm at one point, per family, weight
+// and slant. Reports are laid out on the main thread only.
+const std::array<float, 128>& AvancesPorPunto(const EstiloTexto& estilo) {
+    static QHash<QString, std::shared_ptr<std::array<float, 128>>> tablas;
+    const QString clave = estilo.familia + QLatin1Char(estilo.negrita ? 'N' : 'n') + QLatin1Char(estilo.cursiva ? 'C' : 'c');
+    auto& tabla = tablas[clave];
+    if (!tabla) {
+        const QFontMetricsF medida(FuenteDeMedida(estilo));
+        tabla = std::make_shared<std::array<float, 128>>();
+        for (int ch = 0; ch < int(tabla->size()); ++ch)
+            (*tabla)[std::size_t(ch)] = float(medida.horizontalAdvance(QChar(ch)) / kPixeles * kMmPorPunto);
+    }
+    return *tabla;
+}
+
+}  // namespace
+
+float AnchoTextoMm(const QString& texto, const EstiloTexto& estilo) {
+    const double emMm = estilo.puntos * kMmPorPunto;
+    return float(QFontMetricsF(FuenteDeMedida(estilo)).horizontalAdvance(texto) / kPixeles * emMm);
+}
+
+float PuntosParaAncho(float ancho, float hueco) {
+    if (ancho <= hueco)
+        return kPuntosTexto;
+    // The small allowance keeps a size that fits exactly from rounding down.
+    const float puntos = std::floor(kPuntosTexto * hueco / ancho / kPaso + 1e-4f) * kPaso;
+    return std::max(kMinimo, puntos);
 }
 
 float PuntosQueCaben(const QString& texto, EstiloTexto estilo, float hueco) {
-    constexpr float kPaso = 0.5f, kMinimo = 2;
     estilo.puntos = kPuntosTexto;
-    while (estilo.puntos > kMinimo && AnchoPintadoMm(texto, estilo) > hueco)
-        estilo.puntos -= kPaso;
-    return estilo.puntos;
+    return PuntosParaAncho(AnchoTextoMm(texto, estilo), hueco);
 }
 
-MedidorTexto::MedidorTexto(const EstiloTexto& estilo) : estilo_(estilo) {
-    for (int ch = 0; ch < int(avances_.size()); ++ch)
-        avances_[std::size_t(ch)] = AnchoTextoMm(QString(QChar(ch)), estilo);
-}
+MedidorTexto::MedidorTexto(const EstiloTexto& estilo) : estilo_(estilo), avances_(&AvancesPorPunto(estilo)) {}
 
-bool MedidorTexto::Anotar(const QString& texto) {
+float MedidorTexto::Ancho(const QString& texto) const {
     float ancho = 0;
-    for (QChar ch : texto)
-        ancho += ch.unicode() < avances_.size() ? avances_[ch.unicode()] : AnchoTextoMm(QString(ch), estilo_);
-    if (ancho <= maximo_)
-        return false;
-    maximo_ = ancho;
-    masAncho_ = texto;
-    return true;
+    for (QChar ch : texto) {
+        if (ch.unicode() < avances_->size())
+            ancho += (*avances_)[ch.unicode()] * estilo_.puntos;
+        else
+            ancho += AnchoTextoMm(QString(ch), estilo_);
+    }
+    return ancho;
 }
+
+void MedidorTexto::Anotar(const QString& texto) { maximo_ = std::max(maximo_, Ancho(texto)); }

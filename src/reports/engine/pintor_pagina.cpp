@@ -14,16 +14,26 @@ namespace {
 
 constexpr double kMmPorPunto = 25.4 / 72.0;
 
-// A font whose height is measured in the painter's logical units, which are
-// millimetres once the painter is scaled.
-QFont FuenteEnMm(const EstiloTexto& estilo, const QPainter& painter) {
+// The page is drawn in hundredths of a millimetre. A font's size becomes
+// whole logical units when it is loaded; in millimetres that would print an
+// 8-point text at 8.5 points and a 6-point one at 5.7, here it is off by a
+// hundredth of a millimetre at most.
+constexpr double kUnidadesPorMm = 100;
+
+// A font whose height is measured in the painter's logical units.
+QFont FuenteEnUnidades(const EstiloTexto& estilo, const QPainter& painter) {
     QFont fuente(estilo.familia);
     fuente.setBold(estilo.negrita);
     fuente.setItalic(estilo.cursiva);
     fuente.setHintingPreference(QFont::PreferNoHinting);
     const int dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
-    fuente.setPointSizeF(estilo.puntos * kMmPorPunto * 72.0 / dpi);
+    fuente.setPointSizeF(estilo.puntos * kMmPorPunto * kUnidadesPorMm * 72.0 / dpi);
     return fuente;
+}
+
+// A box given in millimetres, in the painter's units.
+QRectF EnUnidades(double x, double y, double ancho, double alto) {
+    return {x * kUnidadesPorMm, y * kUnidadesPorMm, ancho * kUnidadesPorMm, alto * kUnidadesPorMm};
 }
 
 Qt::Alignment Alineacion(AlineacionTexto a) {
@@ -83,10 +93,10 @@ bool RecortarSegmento(QLineF& linea, const QRectF& area) {
 // page. Fonts are made once a style is first used.
 class Pintor {
 public:
-    // The painter is already scaled to millimetres.
+    // The painter is already scaled to hundredths of a millimetre.
     Pintor(QPainter& painter, const InformePreparado& informe, const PaginaPreparada& pagina)
         : painter_(painter), informe_(informe),
-          recorte_(QRectF(0, 0, pagina.anchoMm, pagina.altoMm) & AreaVisible(painter)),
+          recorte_(EnUnidades(0, 0, pagina.anchoMm, pagina.altoMm) & AreaVisible(painter)),
           fuentes_(informe.estilos.size()) {}
 
     void Pintar(const Primitiva& p) {
@@ -99,19 +109,20 @@ public:
 
 private:
     void Rectangulo(const Primitiva& p) {
-        const QRectF caja = QRectF(p.x, p.y, p.ancho, p.alto).normalized() & recorte_;
+        const QRectF caja = EnUnidades(p.x, p.y, p.ancho, p.alto).normalized() & recorte_;
         if (!caja.isEmpty())
             painter_.fillRect(caja, QColor::fromRgba(p.color));
     }
 
     void Linea(const Primitiva& p) {
         // The pen reaches half its width beyond the segment's ends and sides.
-        const double media = p.grosor / 2;
-        QLineF linea(p.x, p.y, p.x + p.ancho, p.y + p.alto);
+        const double media = p.grosor * kUnidadesPorMm / 2;
+        const QRectF recorrido = EnUnidades(p.x, p.y, p.ancho, p.alto);
+        QLineF linea(recorrido.topLeft(), recorrido.bottomRight());
         if (!RecortarSegmento(linea, recorte_.adjusted(-media, -media, media, media)))
             return;
         QPen pluma(QColor::fromRgba(p.color));
-        pluma.setWidthF(p.grosor);
+        pluma.setWidthF(p.grosor * kUnidadesPorMm);
         pluma.setCapStyle(Qt::FlatCap);
         painter_.setPen(pluma);
         painter_.drawLine(linea);
@@ -119,12 +130,12 @@ private:
 
     void Texto(const Primitiva& p) {
         // A text is drawn inside its box, so a box out of sight draws nothing.
-        const QRectF caja(p.x, p.y, p.ancho, p.alto);
+        const QRectF caja = EnUnidades(p.x, p.y, p.ancho, p.alto);
         if (p.estilo >= fuentes_.size() || !caja.normalized().intersects(recorte_))
             return;
         std::optional<QFont>& fuente = fuentes_[p.estilo];
         if (!fuente)
-            fuente = FuenteEnMm(informe_.estilos[p.estilo], painter_);
+            fuente = FuenteEnUnidades(informe_.estilos[p.estilo], painter_);
         painter_.setFont(*fuente);
         painter_.setPen(QColor::fromRgba(informe_.estilos[p.estilo].color));
         painter_.drawText(caja, int(Alineacion(p.alineacion)) | Qt::TextSingleLine, p.texto);
@@ -145,10 +156,10 @@ std::size_t PintarPaginaPorPartes(QPainter& painter, const InformePreparado& inf
         return pagina.primitivas.size();
     painter.save();
     painter.translate(origen);
-    painter.scale(pixelesPorMm, pixelesPorMm);
+    painter.scale(pixelesPorMm / kUnidadesPorMm, pixelesPorMm / kUnidadesPorMm);
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (desde == 0)
-        painter.fillRect(QRectF(0, 0, pagina.anchoMm, pagina.altoMm), Qt::white);
+        painter.fillRect(EnUnidades(0, 0, pagina.anchoMm, pagina.altoMm), Qt::white);
     Pintor pintor(painter, informe, pagina);
     std::size_t i = desde;
     for (; i < pagina.primitivas.size(); ++i) {
