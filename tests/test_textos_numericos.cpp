@@ -1,6 +1,7 @@
 #include "prueba_nucleo.h"
 
 #include "util/excepcion.h"
+#include "util/texto_tasa.h"
 #include "util/textos_numericos.h"
 
 class TestTextosNumericos : public PruebaNucleo {
@@ -132,6 +133,30 @@ private slots:
         QCOMPARE(LeerCantidad(QStringLiteral("2\u00a0147\u00a0483\u00a0647")), 2147483647);
         for (const char* t : {"12,5", "1.2", "2.147.483.648", "12 €", "1e3"})
             QVERIFY_THROWS_EXCEPTION(EConvertError, LeerCantidad(QString::fromUtf8(t)));
+    }
+
+    // A rate that two decimals would show as 0,00 keeps two significant
+    // digits, so a positive rate never reads as none.
+    void tasas_data() {
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("campo");
+        QTest::newRow("corriente") << 1234.5678 << "1.234,57" << "1234,57";
+        QTest::newRow("cero") << 0.0 << "0,00" << "0,00";
+        QTest::newRow("redondea a una centésima") << 0.00499999 << "0,01" << "0,01";
+        QTest::newRow("de un ahorro") << 100.0 / 60000 << "0,0017" << "0,0017";
+        QTest::newRow("por debajo de la centésima") << 0.004 << "0,0040" << "0,0040";
+        QTest::newRow("negativa") << -0.000123 << "-0,00012" << "-0,00012";
+        QTest::newRow("inapreciable") << 1e-17 << "menos de 0,0000000001" << "0,000000000000000010";
+    }
+    void tasas() {
+        QFETCH(double, valor);
+        QFETCH(QString, panel);
+        QFETCH(QString, campo);
+        QCOMPARE(TextoTasa(valor), panel);
+        QCOMPARE(TextoTasaCampo(valor), campo);
+        if (valor != 0)
+            QVERIFY(LeerImporte(campo) != 0);
     }
 
     void enteros() {

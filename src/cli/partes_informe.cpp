@@ -1,7 +1,10 @@
 #include "cli/partes_informe.h"
 
 #include "cli/valores_json.h"
+#include "util/texto_tasa.h"
 #include "util/textos_numericos.h"
+
+#include <cmath>
 
 void RechazarSiAviso(const std::optional<AvisoCalculo>& aviso) {
     if (!aviso)
@@ -21,4 +24,11 @@ DatoResultado DatoEntero(const QString& etiqueta, const QString& clave, long lon
 
 DatoResultado DatoImporteSiHay(const QString& etiqueta, const QString& clave, const std::optional<double>& valor) {
     return valor ? DatoImporte(etiqueta, clave, *valor) : DatoResultado{etiqueta, QString(), clave, QStringLiteral("null")};
+}
+
+DatoResultado DatoTasa(const QString& etiqueta, const QString& clave, const std::optional<double>& valor) {
+    if (!valor)
+        return {etiqueta, QString(), clave, QStringLiteral("null")};
+    const bool diminuta = *valor != 0 && std::abs(*valor) < 0.005;
+    return {etiqueta, TextoTasa(*valor), clave, diminuta ? QString::number(*valor, 'g', 2) : JsonImporte(*valor)};
 }

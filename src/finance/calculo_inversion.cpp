@@ -1,6 +1,7 @@
 #include "finance/calculo_inversion.h"
 
 #include "finance/bloque_guardado.h"
+#include "util/texto_tasa.h"
 #include "util/textos_numericos.h"
 
 #include <climits>
@@ -173,7 +174,7 @@ private:
             e().Interes = leido;
             Fallo(NoCalculado(kTituloInteres, QStringLiteral("el interés")));
         }
-        Escribir(CampoInversion::Interes, TextoDosDecimales(e().Interes));
+        Escribir(CampoInversion::Interes, TextoTasaCampo(e().Interes));
     }
 
     void NumeroDeCuotas() {
@@ -223,7 +224,7 @@ ResultadoInversion ResolverInversion(CodigoCalculo calculo, const EntradaInversi
 }
 
 PanelesInversion TextosPanelesInversion(const EstadoInversion& e) {
-    return {TextoImporte(e.Cuota),      TextoImporte(e.Interes),   TextoEntero(e.NumCuotas),
+    return {TextoImporte(e.Cuota),      TextoTasa(e.Interes),      TextoEntero(e.NumCuotas),
             TextoImporte(e.Capital),    TextoImporte(e.CapInicial), TextoImporte(e.Invertido),
             TextoImporte(e.Beneficio),  TextoImporte(e.Porcentaje)};
 }
