@@ -119,6 +119,7 @@ private slots:
     void generarDeNuevoEmpiezaEnLaPrimeraFila();
     void seccionFinalTrasLasFilas_data();
     void seccionFinalTrasLasFilas();
+    void dosSeccionesFinales();
     void prestamoConAmortizaciones();
     void lineaTrasCadaAnioDeCuotas_data();
     void lineaTrasCadaAnioDeCuotas();
@@ -299,6 +300,36 @@ void TestInformes::seccionFinalTrasLasFilas() {
 
     const Generado otra = GenerarYLeer(rpt, filas);
     QCOMPARE(otra.textoPaginas, g.textoPaginas);
+}
+
+// Two short tables after the rows print one after the other, each under its
+// own heading and titles; a page that starts inside the second is headed by
+// the second's titles, and printing again gives the same pages.
+void TestInformes::dosSeccionesFinales() {
+    TFormRptPrestamos rpt;
+    rpt.AnadirSeccionFinal(QStringLiteral("Coste del préstamo"),
+                           {{QStringLiteral("Total intereses"), QStringLiteral("Coste total"), QStringLiteral("TAE")},
+                            {{QStringLiteral("i1"), QStringLiteral("c1"), QStringLiteral("t1")}}},
+                           0);
+    TablaTextos resumen{{QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
+                         QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Pendiente")},
+                        {}};
+    for (int anio = 2024; anio < 2024 + 60; ++anio)
+        resumen.filas.push_back({QString::number(anio), QStringLiteral("12"), QStringLiteral("p%1").arg(anio),
+                                 QStringLiteral("k%1").arg(anio), QStringLiteral("i%1").arg(anio),
+                                 QStringLiteral("r%1").arg(anio)});
+    rpt.AnadirSeccionFinal(QStringLiteral("Resumen anual"), resumen);
+    const Generado g = GenerarYLeer(rpt, 40);
+    QCOMPARE(g.textoPaginas.size(), 3);
+    const QString todo = g.textoPaginas.join(QStringLiteral("\n"));
+    QVERIFY(EnOrden(todo, {QStringLiteral("c8f40"), QStringLiteral("Coste del préstamo"),
+                           QStringLiteral("Total intereses"), QStringLiteral("TAE"), QStringLiteral("i1"),
+                           QStringLiteral("t1"), QStringLiteral("Resumen anual"), QStringLiteral("Año"),
+                           QStringLiteral("p2024"), QStringLiteral("r2083")}));
+    QCOMPARE(todo.count(QStringLiteral("Coste total")), 1);
+    const QString& ultima = g.textoPaginas.last();
+    QVERIFY(EnOrden(ultima, {QStringLiteral("Año"), QStringLiteral("Pendiente"), QStringLiteral("r20")}));
+    QCOMPARE(GenerarYLeer(rpt, 40).textoPaginas, g.textoPaginas);
 }
 
 // A loan paid less often than monthly draws its line after each year of its
