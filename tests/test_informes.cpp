@@ -257,6 +257,24 @@ void TestInformes::generarDeNuevoEmpiezaEnLaPrimeraFila() {
 }
 
 
+namespace {
+
+// A yearly summary of sixty years and its total, each cell naming itself.
+TablaTextos ResumenDeSesentaAnios() {
+    TablaTextos resumen{{QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
+                         QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Pendiente")},
+                        {}};
+    for (int anio = 2024; anio < 2024 + 60; ++anio)
+        resumen.filas.push_back({QString::number(anio), QStringLiteral("12"), QStringLiteral("p%1").arg(anio),
+                                 QStringLiteral("k%1").arg(anio), QStringLiteral("i%1").arg(anio),
+                                 QStringLiteral("r%1").arg(anio)});
+    resumen.filas.push_back({QStringLiteral("Total"), QStringLiteral("720"), QStringLiteral("pTotal"),
+                             QStringLiteral("kTotal"), QStringLiteral("iTotal"), QStringLiteral("rTotal")});
+    return resumen;
+}
+
+}  // namespace
+
 // The yearly summary prints after the last row, under its own heading and
 // titles; a page that starts inside it is headed by its titles once, and
 // printing again starts from the table's look. 48 rows fill the first page,
@@ -271,16 +289,7 @@ void TestInformes::seccionFinalTrasLasFilas_data() {
 void TestInformes::seccionFinalTrasLasFilas() {
     QFETCH(int, filas);
     TFormRptPrestamos rpt;
-    TablaTextos resumen{{QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
-                         QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Pendiente")},
-                        {}};
-    for (int anio = 2024; anio < 2024 + 60; ++anio)
-        resumen.filas.push_back({QString::number(anio), QStringLiteral("12"), QStringLiteral("p%1").arg(anio),
-                                 QStringLiteral("k%1").arg(anio), QStringLiteral("i%1").arg(anio),
-                                 QStringLiteral("r%1").arg(anio)});
-    resumen.filas.push_back({QStringLiteral("Total"), QStringLiteral("720"), QStringLiteral("pTotal"),
-                             QStringLiteral("kTotal"), QStringLiteral("iTotal"), QStringLiteral("rTotal")});
-    rpt.AnadirSeccionFinal(QStringLiteral("Resumen anual"), resumen);
+    rpt.AnadirSeccionFinal(QStringLiteral("Resumen anual"), ResumenDeSesentaAnios());
     const Generado g = GenerarYLeer(rpt, filas);
     QCOMPARE(g.textoPaginas.size(), 3);
     const QString todo = g.textoPaginas.join(QStringLiteral("\n"));
@@ -311,14 +320,7 @@ void TestInformes::dosSeccionesFinales() {
                            {{QStringLiteral("Total intereses"), QStringLiteral("Coste total"), QStringLiteral("TAE")},
                             {{QStringLiteral("i1"), QStringLiteral("c1"), QStringLiteral("t1")}}},
                            0);
-    TablaTextos resumen{{QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
-                         QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Pendiente")},
-                        {}};
-    for (int anio = 2024; anio < 2024 + 60; ++anio)
-        resumen.filas.push_back({QString::number(anio), QStringLiteral("12"), QStringLiteral("p%1").arg(anio),
-                                 QStringLiteral("k%1").arg(anio), QStringLiteral("i%1").arg(anio),
-                                 QStringLiteral("r%1").arg(anio)});
-    rpt.AnadirSeccionFinal(QStringLiteral("Resumen anual"), resumen);
+    rpt.AnadirSeccionFinal(QStringLiteral("Resumen anual"), ResumenDeSesentaAnios());
     const Generado g = GenerarYLeer(rpt, 40);
     QCOMPARE(g.textoPaginas.size(), 3);
     const QString todo = g.textoPaginas.join(QStringLiteral("\n"));

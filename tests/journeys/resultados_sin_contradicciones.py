@@ -44,34 +44,28 @@ def cabecera(principal):
                  if n.getRole() in r.RESULTADO and n.name.startswith(" Resultados")), None)
 
 
-def plazo_acortado(principal):
-    caja = r.control(principal, "Interés", r.CAJA)
+def rellenar(principal, primera, cifras):
+    """Types the figures over what the boxes hold, from the box `primera`
+    on with Tab, and presses Intro."""
+    caja = r.control(principal, primera, r.CAJA)
     r.clic(caja)
-    r.esperar(lambda: r.enfocado(principal) == caja, "el foco en «Interés»")
-    r.escribir("3,5")
-    r.teclas("Tab")
-    r.escribir("300")
-    r.teclas("Tab")
-    r.escribir("150000")
+    r.esperar(lambda: r.enfocado(principal) == caja, f"el foco en «{primera}»")
+    r.teclas("ctrl+a")
+    r.escribir("\t".join(cifras))
     r.teclas("Return")
+
+
+def plazo_acortado(principal):
+    rellenar(principal, "Interés", ["3,5", "300", "150000"])
     # 10.000 paid early with the 12th instalment of 750,94 leaves 271.
     r.esperar_textos(principal, {"Cuota": "750,94", "Nº Cuotas": "271 de 300", "Total intereses": "63.094,32",
                                  "Coste total": "63.094,32"})
-    return caja
 
 
-def calculo_rechazado(principal, caja):
+def calculo_rechazado(principal):
     antes = {nombre: r.texto(panel) for nombre, panel in
              r.resultados(principal, {"Cuota", "Capital", "Nº Cuotas", "Total pagado", "Coste total"}).items()}
-    r.clic(caja)
-    r.esperar(lambda: r.enfocado(principal) == caja, "el foco en «Interés»")
-    r.teclas("ctrl+a")
-    r.escribir("15")
-    r.teclas("Tab")
-    r.escribir("1200")
-    r.teclas("Tab")
-    r.escribir("500000000000000")
-    r.teclas("Return")
+    rellenar(principal, "Interés", ["15", "1200", "500000000000000"])
     aviso = r.ventana_activa("Cálculo de la cuota de un préstamo")
     r.teclas("Return")
     r.esperar_cierre(aviso)
@@ -86,15 +80,7 @@ def interes_diminuto(principal):
     lista = r.esperar(lambda: r.enfocado(principal), "el foco en «Cálculo a realizar»")
     r.teclas("Down")
     r.esperar_texto(lista, "Calcular el interés")
-    cuota = r.control(principal, "Cuota", r.CAJA)
-    r.clic(cuota)
-    r.esperar(lambda: r.enfocado(principal) == cuota, "el foco en «Cuota»")
-    r.escribir("277,78")
-    r.teclas("Tab")
-    r.escribir("360")
-    r.teclas("Tab")
-    r.escribir("100000")
-    r.teclas("Return")
+    rellenar(principal, "Cuota", ["277,78", "360", "100000"])
     paneles = r.resultados(principal, {"Interés", "TAE"})
     for nombre, panel in paneles.items():
         r.esperar(lambda: r.texto(panel).startswith("0,0000") and r.texto(panel).strip("0,") != "",
@@ -104,8 +90,8 @@ def interes_diminuto(principal):
 def recorrer():
     principal = r.ventana_principal()
     amortizacion_con_intro()
-    caja = plazo_acortado(principal)
-    calculo_rechazado(principal, caja)
+    plazo_acortado(principal)
+    calculo_rechazado(principal)
     interes_diminuto(principal)
 
 
