@@ -47,11 +47,13 @@ void DesarrollarPaginaPrestamos(TFormCalculosFinancieros& p) {
         {e.Capital, e.Interes, e.NumCuotas, e.Cuota, Momento(p.cbPresAportacion), PrimeraFecha(p.EditPresFecha),
          p.CondicionesPres},
         p.EditPresInteres->text(),
-        numCuotas,
-        CifrasPrestamo(e)};
+        numCuotas};
     ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha,
                                finance::MesesPorPeriodo(p.CondicionesPres.periodicidad));
-    MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarPrestamo(entrada, v); });
+    MostrarDesarrollo(p, [&entrada, &e](TFormDesarrolloCalculos& v) {
+        DesarrollarPrestamo(entrada, v);
+        v.CifrasFinales = CifrasPrestamo(e);
+    });
 }
 
 void DesarrollarPaginaInversiones(TFormCalculosFinancieros& p) {

@@ -6,8 +6,8 @@
 #include "finance/condiciones_prestamo.h"
 
 #include <QDialog>
-#include <vector>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QGridLayout;

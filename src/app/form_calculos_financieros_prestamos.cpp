@@ -44,8 +44,8 @@ const ResultadoDePagina kResultados[] = {
      "Porcentaje de los intereses sobre el total pagado"},
     {&V::PnlPresTAE, 3, 3, "PnlPresTAE", "TAE", "Tasa anual equivalente: coste anual del préstamo con sus gastos"},
     {&V::PnlPresCosteTotal, 4, 0, "PnlPresCosteTotal", "Coste total",
-     "Coste total|Lo que cuesta el préstamo además del capital: intereses, comisión de apertura, gastos iniciales "
-     "y comisiones de amortización anticipada"},
+     "Coste total|Lo que cuesta el préstamo además del capital prestado: total intereses + comisión de apertura + "
+     "gastos iniciales + comisiones de amortización anticipada"},
     {&V::PnlPresTAERevisiones, 4, 3, "PnlPresTAERevisiones", "TAE revisada",
      "TAE con las revisiones indicadas|Tasa anual equivalente de lo que se paga con las revisiones del interés "
      "indicadas en las condiciones"},

@@ -4,8 +4,6 @@
 #include "util/texto_tasa.h"
 #include "util/textos_numericos.h"
 
-#include <cmath>
-
 void RechazarSiAviso(const std::optional<AvisoCalculo>& aviso) {
     if (!aviso)
         return;
@@ -29,6 +27,6 @@ DatoResultado DatoImporteSiHay(const QString& etiqueta, const QString& clave, co
 DatoResultado DatoTasa(const QString& etiqueta, const QString& clave, const std::optional<double>& valor) {
     if (!valor)
         return {etiqueta, QString(), clave, QStringLiteral("null")};
-    const bool diminuta = *valor != 0 && std::abs(*valor) < 0.005;
-    return {etiqueta, TextoTasa(*valor), clave, diminuta ? QString::number(*valor, 'g', 2) : JsonImporte(*valor)};
+    return {etiqueta, TextoTasa(*valor), clave,
+            TasaDiminuta(*valor) ? QString::number(*valor, 'g', 2) : JsonImporte(*valor)};
 }

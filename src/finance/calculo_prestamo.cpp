@@ -1,6 +1,7 @@
 #include "finance/calculo_prestamo.h"
 
 #include "finance/bloque_guardado.h"
+#include "finance/limites_tabla.h"
 #include "finance/simulacion_prestamo.h"
 #include "finance/tae_prestamo.h"
 #include "util/texto_tasa.h"
@@ -250,7 +251,9 @@ private:
         }
         const long double apertura = static_cast<long double>(e().Capital) * condiciones_.comisionApertura / 100;
         e().CosteTotal = static_cast<double>(e().TotalIntereses + apertura + condiciones_.gastosIniciales + comisiones);
-        if (!condiciones_.revisiones.empty() && e().TAE)
+        // Its flows are kept period by period: a schedule longer than any
+        // table the program builds goes without it.
+        if (!condiciones_.revisiones.empty() && e().TAE && e().CuotasPagadas <= kMaxFilasDesarrollo)
             TaeConLasRevisiones();
     }
 

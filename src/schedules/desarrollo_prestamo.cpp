@@ -109,6 +109,5 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
     EnsancharPanelesInformacion(ventana);
     EnsancharParaColumnas(ventana);
     ventana.FijarResumenAnual([d] { return TextosResumenAnual(ResumenAnualPrestamo(d)); });
-    ventana.CifrasFinales = entrada.cifras;
     ventana.ActualizarEstado();
 }

@@ -14,7 +14,6 @@ struct EntradaDesarrolloPrestamo {
     DatosFilasPrestamo datos;
     QString textoInteres;    // the interest box, as typed or as calculated
     QString textoNumCuotas;  // the box of the number of instalments, or "271 de 300" for a shortened term
-    TablaTextos cifras;      // what the loan costs, printed after the rows; none when empty
 };
 
 // The cost of a worked-out loan as the report prints it after the rows: its

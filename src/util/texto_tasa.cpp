@@ -13,15 +13,6 @@ constexpr int kMaxDecimales = 10;
 // The smallest positive double has 324 decimals.
 constexpr int kMaxDecimalesCampo = 330;
 
-// Not zero, yet shown as 0,00 with two decimals.
-bool Diminuta(double valor) {
-    if (valor == 0 || !std::isfinite(valor))
-        return false;
-    char cifras[kMaxCifrasCentimos];
-    const Centimos c = RedondearCentimos(valor, cifras);
-    return std::all_of(cifras, cifras + c.largo, [](char cifra) { return cifra == '0'; });
-}
-
 // The decimals that give two significant digits; panels stop at
 // kMaxDecimales and say "menos de" beyond, an edit box takes all it needs.
 QString TextoDiminuto(double valor, int maxDecimales) {
@@ -37,8 +28,18 @@ QString TextoDiminuto(double valor, int maxDecimales) {
 
 }  // namespace
 
-QString TextoTasa(double valor) { return Diminuta(valor) ? TextoDiminuto(valor, kMaxDecimales) : TextoImporte(valor); }
+bool TasaDiminuta(double valor) {
+    if (valor == 0 || !std::isfinite(valor))
+        return false;
+    char cifras[kMaxCifrasCentimos];
+    const Centimos c = RedondearCentimos(valor, cifras);
+    return std::all_of(cifras, cifras + c.largo, [](char cifra) { return cifra == '0'; });
+}
+
+QString TextoTasa(double valor) {
+    return TasaDiminuta(valor) ? TextoDiminuto(valor, kMaxDecimales) : TextoImporte(valor);
+}
 
 QString TextoTasaCampo(double valor) {
-    return Diminuta(valor) ? TextoDiminuto(valor, kMaxDecimalesCampo) : TextoDosDecimales(valor);
+    return TasaDiminuta(valor) ? TextoDiminuto(valor, kMaxDecimalesCampo) : TextoDosDecimales(valor);
 }

@@ -7,5 +7,8 @@
 
 QString TextoTasa(double valor);
 
+// True for a rate that is not zero but would show as 0,00 with two decimals.
+bool TasaDiminuta(double valor);
+
 // The same text without grouping, to be written back into an edit box.
 QString TextoTasaCampo(double valor);
