@@ -276,7 +276,8 @@ private slots:
     // Extreme and pasted values for every unknown give a result or a
     // warning, and every text shown is a plain number.
     void valoresExtremos() {
-        const QRegularExpression numero(QStringLiteral("^-?[0-9.]+(,[0-9]{2})?$"));
+        // Two decimals, or the digits a tiny rate needs to show non-zero.
+        const QRegularExpression numero(QStringLiteral("^-?[0-9.]+(,[0-9]{2}|,0+[1-9][0-9])?$"));
         const char* importes[] = {"0", "0,01", "1e15", "-1e15"};
         const char* intereses[] = {"0", "6", "1e15", "-1200"};
         const char* cuentas[] = {"0", "1", "2147483647", "-2147483648"};

@@ -357,6 +357,9 @@ private slots:
             << 0 << mil
             << CondicionesPrestamo{Periodicidad::Mensual, 0, 0, {{2, 700, plazo, 0}}, {{11, 5}}}
             << "La revisión del interés de la cuota 11 queda después de la última cuota del préstamo (4).";
+        QTest::newRow("dos revisiones en la misma cuota")
+            << 0 << mil << ConRevisiones({{4, 5}, {4, 7}})
+            << "Hay dos revisiones del interés en la cuota 4: deje solo una.";
         QTest::newRow("cuota cero") << 0 << mil << ConRevisiones({{0, 5}})
                                     << "La cuota de una revisión del interés debe ser 1 o mayor.";
         QTest::newRow("interés negativo") << 3 << QStringList{"", "12", "12", "100"} << ConRevisiones({{4, -1}})
@@ -389,7 +392,97 @@ private slots:
         QVERIFY(r.aviso);
         QCOMPARE(r.aviso->texto, mensaje);
         QCOMPARE(r.estado.TotalPagado, 0.0);
+        QCOMPARE(r.estado.CosteTotal, 0.0);
         QVERIFY(!r.estado.TAE);
+        QVERIFY(!r.estado.TAEConRevisiones);
+    }
+
+    // What the schedule really comes to: the instalments it has, what the
+    // loan costs beyond its capital (from the table's rows and the fees),
+    // and, with typed revisions, the TAE of the flows the table pays,
+    // checked against a bisection in quadruple precision.
+    void cifrasDelContrato_data() {
+        QTest::addColumn<DatosFilasPrestamo>("datos");
+        QTest::addColumn<int>("cuotasPagadas");
+        QTest::addColumn<QString>("tae");
+        QTest::addColumn<QString>("taeConRevisiones");  // empty: none shown
+        const auto plazo = ReduccionAmortizacion::Plazo;
+        QTest::newRow("sin condiciones") << Prestamo(10000, 6, 12, kFinal) << 12 << "6,17" << "";
+        QTest::newRow("revisión desde la primera cuota")
+            << Prestamo(10000, 6, 12, kFinal, ConRevisiones({{1, 9}})) << 12 << "6,17" << "9,38";
+        QTest::newRow("amortización que acorta el plazo")
+            << Prestamo(150000, 3.5, 300, kFinal, ConAmortizaciones({{12, 10000, plazo, 0}})) << 271 << "3,56"
+            << "";
+        CondicionesPrestamo todo = ConAmortizaciones({{24, 2000, plazo, 1.5}});
+        todo.comisionApertura = 1;
+        todo.gastosIniciales = 300;
+        todo.revisiones = {{36, 4}};
+        QTest::newRow("comisiones, gastos y revisión a la baja")
+            << Prestamo(10000, 6, 120, kFinal, todo) << 93 << "7,13" << "6,88";
+        QTest::newRow("al inicio con revisión") << Prestamo(1000, 12, 12, kInicio, ConRevisiones({{7, 0}})) << 12
+                                                << "12,68" << "8,54";
+    }
+
+    void cifrasDelContrato() {
+        QFETCH(DatosFilasPrestamo, datos);
+        QFETCH(int, cuotasPagadas);
+        QFETCH(QString, tae);
+        QFETCH(QString, taeConRevisiones);
+        const CondicionesPrestamo& c = datos.condiciones;
+        const auto r = ResolverPrestamo(CodigoCalculo::PrestamoCuota,
+                                        {TextoDosDecimales(datos.Capital), TextoDosDecimales(datos.Interes),
+                                         QString::number(datos.NumCuotas), "", datos.timing, c});
+        QVERIFY(!r.aviso);
+        const auto tabla = FilasPrestamo(datos);
+        QCOMPARE(r.estado.NumCuotas, datos.NumCuotas);
+        QCOMPARE(r.estado.CuotasPagadas, cuotasPagadas);
+        QCOMPARE(int(tabla.size()), cuotasPagadas);
+
+        Quad pagos = 0, comisiones = 0;
+        std::vector<Quad> flujos(tabla.size() + 1, 0);  // paid at each period from the signing
+        for (const trPrestamo& f : tabla) {
+            pagos += Quad(f.cuota) + f.amortAnticipada;
+            comisiones += f.comision;
+            flujos[std::size_t(datos.timing == kInicio ? f.numero - 1 : f.numero)] +=
+                Quad(f.cuota) + f.amortAnticipada + f.comision;
+        }
+        const Quad gastos = Quad(datos.Capital) * c.comisionApertura / 100 + c.gastosIniciales;
+        QVERIFY2(Absoluto(r.estado.CosteTotal - (pagos - datos.Capital + gastos + comisiones)) < 1e-6,
+                 qPrintable(QString::number(r.estado.CosteTotal, 'g', 17)));
+
+        const PanelesPrestamo paneles = TextosPanelesPrestamo(r.estado);
+        QCOMPARE(paneles.tae, tae);
+        QCOMPARE(paneles.taeConRevisiones, taeConRevisiones);
+        if (taeConRevisiones.isEmpty())
+            return;
+        const Quad recibido = Quad(datos.Capital) - gastos;
+        auto saldo = [&](Quad i) {
+            Quad v = 0, factor = 1;
+            for (const Quad& f : flujos) {
+                v += f * factor;
+                factor /= 1 + i;
+            }
+            return recibido - v;
+        };
+        Quad bajo = -0.5, alto = 1;
+        for (int paso = 0; paso < 200; ++paso) {
+            const Quad medio = (bajo + alto) / 2;
+            (saldo(medio) < 0 ? bajo : alto) = medio;
+        }
+        const int periodos = PeriodosPorAnio(c.periodicidad);
+        const Quad esperada = (Potencia(1 + (bajo + alto) / 2, periodos) - 1) * 100;
+        QVERIFY2(Absoluto(*r.estado.TAEConRevisiones - esperada) < 1e-8,
+                 qPrintable(QString::number(*r.estado.TAEConRevisiones, 'g', 17)));
+    }
+
+    // A term shortened by an early repayment shows both counts.
+    void cuotasDeUnPlazoAcortado() {
+        EstadoPrestamo e;
+        e.NumCuotas = 300;
+        e.CuotasPagadas = 271;
+        QCOMPARE(TextosPanelesPrestamo(e).numCuotas, QStringLiteral("271 de 300"));
+        e.CuotasPagadas = 300;
+        QCOMPARE(TextosPanelesPrestamo(e).numCuotas, QStringLiteral("300"));
     }
 };
 

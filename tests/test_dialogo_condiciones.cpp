@@ -98,6 +98,8 @@ private slots:
         Escribir(d.EditRevCuota, "3");
         Escribir(d.EditRevInteres, "1200");
         QTest::mouseClick(d.BtnRevAnadir, Qt::LeftButton);
+        for (QLineEdit* campo : {d.EditAmortCuota, d.EditAmortImporte, d.EditRevCuota, d.EditRevInteres})
+            campo->clear();
         Escribir(d.EditComisionApertura, "100");
         QTest::mouseClick(d.BtnAceptar, Qt::LeftButton);
         QCOMPARE(d.lbAmortizaciones->count(), 0);
@@ -112,6 +114,87 @@ private slots:
                  "La comisión de apertura debe ser un porcentaje desde 0 hasta menos de 100.");
         for (const DialogoMostrado& m : registro.Mostrados())
             QCOMPARE(m.titulo, "Condiciones del préstamo");
+    }
+
+    // Enter in the boxes of a row adds the row and leaves them empty, so a
+    // second Enter accepts the window; Aceptar adds a row still typed, or
+    // says why it cannot and stays open. Nothing typed is lost in silence.
+    void filaTecleada_data() {
+        QTest::addColumn<QStringList>("campos");  // boxes typed into, the last one holding the focus
+        QTest::addColumn<QStringList>("textos");
+        QTest::addColumn<int>("tecla");           // Enter there, or 0 for a click on Aceptar
+        QTest::addColumn<QString>("amortizacion");
+        QTest::addColumn<QString>("revision");
+        QTest::addColumn<QString>("aviso");
+        QTest::addColumn<CondicionesPrestamo>("antes");
+        const QStringList amort{"EditAmortCuota", "EditAmortImporte"};
+        QTest::newRow("Intro en el importe")
+            << amort << QStringList{"12", "10000"} << int(Qt::Key_Return) << "Cuota 12: 10.000,00, reduce el plazo"
+            << "" << "" << CondicionesPrestamo{};
+        QTest::newRow("Intro del teclado numérico en la comisión")
+            << QStringList{"EditAmortCuota", "EditAmortImporte", "EditAmortComision"} << QStringList{"12", "500", "1"}
+            << int(Qt::Key_Enter) << "Cuota 12: 500,00, reduce el plazo, comisión 1,00 %" << "" << ""
+            << CondicionesPrestamo{};
+        QTest::newRow("Intro en el nuevo interés")
+            << QStringList{"EditRevCuota", "EditRevInteres"} << QStringList{"24", "4,5"} << int(Qt::Key_Return) << ""
+            << "Cuota 24: 4,50 %" << "" << CondicionesPrestamo{};
+        QTest::newRow("Aceptar con la fila por añadir")
+            << amort << QStringList{"12", "10000"} << 0 << "Cuota 12: 10.000,00, reduce el plazo" << "" << ""
+            << CondicionesPrestamo{};
+        QTest::newRow("Intro en una fila incompleta")
+            << QStringList{"EditAmortCuota"} << QStringList{"12"} << int(Qt::Key_Return) << "" << ""
+            << "El importe de la amortización anticipada de la cuota 12 debe ser mayor que cero."
+            << CondicionesPrestamo{};
+        QTest::newRow("Aceptar con una fila incompleta")
+            << QStringList{"EditRevInteres"} << QStringList{"5"} << 0 << "" << ""
+            << "La cuota de una revisión del interés debe ser 1 o mayor." << CondicionesPrestamo{};
+        QTest::newRow("revisión repetida")
+            << QStringList{"EditRevCuota", "EditRevInteres"} << QStringList{"4", "5"} << int(Qt::Key_Return) << ""
+            << "Cuota 4: 3,00 %" << "Hay dos revisiones del interés en la cuota 4: deje solo una."
+            << CondicionesPrestamo{Periodicidad::Mensual, 0, 0, {}, {{4, 3}}};
+    }
+    void filaTecleada() {
+        QFETCH(QStringList, campos);
+        QFETCH(QStringList, textos);
+        QFETCH(int, tecla);
+        QFETCH(QString, amortizacion);
+        QFETCH(QString, revision);
+        QFETCH(QString, aviso);
+        RegistroDialogos registro;
+        TDialogoCondiciones d;
+        QFETCH(CondicionesPrestamo, antes);
+        d.PonerCondiciones(antes);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QLineEdit* ultimo = nullptr;
+        for (int i = 0; i < campos.size(); ++i) {
+            ultimo = d.findChild<QLineEdit*>(campos[i]);
+            ultimo->setFocus();
+            Escribir(ultimo, textos[i]);
+        }
+        if (tecla)
+            QTest::keyClick(ultimo, Qt::Key(tecla));
+        else
+            QTest::mouseClick(d.BtnAceptar, Qt::LeftButton);
+        QCOMPARE(Textos(d.lbAmortizaciones), amortizacion.isEmpty() ? QStringList() : QStringList{amortizacion});
+        QCOMPARE(Textos(d.lbRevisiones), revision.isEmpty() ? QStringList() : QStringList{revision});
+        QCOMPARE(registro.Mostrados().size(), aviso.isEmpty() ? 0 : 1);
+        if (!aviso.isEmpty()) {
+            QCOMPARE(registro.Mostrados().first().mensaje, aviso);
+            QVERIFY(d.isVisible());
+            QCOMPARE(d.result(), int(QDialog::Rejected));
+            return;
+        }
+        if (tecla) {
+            // The row was added, not the window accepted; the next Enter accepts it.
+            QVERIFY(d.isVisible());
+            for (const QString& nombre : campos)
+                QVERIFY(d.findChild<QLineEdit*>(nombre)->text().isEmpty());
+            QTest::keyClick(ultimo, Qt::Key_Return);
+        }
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(int(d.LeerCondiciones().amortizaciones.size() + d.LeerCondiciones().revisiones.size()), 1);
     }
 
     void pedirCondiciones() {

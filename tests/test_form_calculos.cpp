@@ -5,9 +5,11 @@
 #include "ui/ayuda.h"
 #include "ui/controles_pagina.h"
 #include "app/form_calculos_financieros.h"
+#include "schedules/form_desarrollo_calculos.h"
 #include "ui/panel_resultado.h"
 #include "ui/colores_campos.h"
 #include "util/fechas.h"
+#include "util/textos_numericos.h"
 #include "util/puertas.h"
 
 #include <QAccessible>
@@ -57,6 +59,8 @@ QLineEdit* Campo(Ventana& v, const char* nombre) { return v.findChild<QLineEdit*
 const QString kResultadosVigentes = QStringLiteral(" Resultados del último cálculo realizado");
 const QString kResultadosAnteriores =
     QStringLiteral(" Resultados (de los datos anteriores: pulse Intro para recalcular)");
+const QString kResultadosRechazados =
+    QStringLiteral(" Resultados (de los datos anteriores: con los actuales no se ha podido calcular)");
 
 // The results heading as a person reads it: its words and its colours.
 struct Cabecera {
@@ -107,7 +111,8 @@ private slots:
     void coloresDeResultados() {
         auto v = AbrirVentana();
         const QList<TPanelResultado*> paneles = v->findChildren<TPanelResultado*>();
-        QCOMPARE(paneles.size(), 7 + 1 + 8 + 4);  // the loans page adds its TAE
+        // The loans page adds its TAE, its total cost and the TAE of the typed revisions.
+        QCOMPARE(paneles.size(), 7 + 3 + 8 + 4);
         for (TPanelResultado* panel : paneles)
             QCOMPARE(ColorFondo(panel), ColorIncognita);
     }
@@ -369,8 +374,9 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), v->findChild<QWidget*>(foco));
     }
 
-    // A refused instalment writes nothing back; a refused depreciation leaves
-    // the panels as they were.
+    // A refused instalment writes nothing back, and with no earlier result
+    // the panels stay empty; a refused depreciation leaves the panels as
+    // they were.
     void rechazoNoEscribe() {
         auto v = AbrirVentana();
         v->EditPresCuota->setText(QStringLiteral("123"));
@@ -378,8 +384,9 @@ private slots:
         v->AccCalcular->trigger();
         QCOMPARE(v->EditPresCuota->text(), QStringLiteral("123"));
         QCOMPARE(v->EditPresNum->text(), QStringLiteral("0"));
-        QCOMPARE(v->PnlPresCuotaRes->text(), QStringLiteral("123,00"));
-        QCOMPARE(v->PnlPresPagado->text(), QStringLiteral("0,00"));
+        for (TPanelResultado* panel : v->PnlPresResul->findChildren<TPanelResultado*>())
+            QVERIFY2(panel->text().isEmpty(), qPrintable(panel->objectName()));
+        QCOMPARE(v->PnlPresInfo->text(), kResultadosVigentes);
 
         v->pcCalculos->setCurrentWidget(v->tsDep);
         v->EditDepValorInicial->setText(QStringLiteral("10000"));
@@ -393,6 +400,100 @@ private slots:
         QVERIFY(v->CalculoFallido());
         QCOMPARE(v->PnlDepDepreciacionCalculada->text(), QStringLiteral("9.000,00"));
         QCOMPARE(v->PnlDepValorFinalUtil->text(), QStringLiteral("1.000,00"));
+    }
+
+    // A refused calculation never leaves old figures beside new ones: every
+    // panel keeps the last good result and the heading says that these are
+    // not the results of the data on show. The table is not built from them.
+    void rechazoConservaLosResultados_data() {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("calculo");
+        QTest::addColumn<QStringList>("campos");
+        QTest::addColumn<QStringList>("buenos");
+        QTest::addColumn<QStringList>("rechazados");
+        QTest::newRow("préstamo cuyo total pasa del máximo")
+            << 0 << 0 << QStringList{"EditPresCapital", "EditPresInteres", "EditPresNum"}
+            << QStringList{"100000", "3,5", "300"} << QStringList{"500000000000000", "15", "1200"};
+        QTest::newRow("ahorro cuyo interés no se puede mostrar")
+            << 1 << 1 << QStringList{"EditInvCuota", "EditInvNum", "EditInvCapital"}
+            << QStringList{"100", "120", "20000"} << QStringList{"1", "1", "10000000000000"};
+        QTest::newRow("depreciación con el valor final mayor")
+            << 2 << 0 << QStringList{"EditDepValorInicial", "EditDepValorFinal", "EditDepAniosUtil", "EditDepAniosCalculo"}
+            << QStringList{"10000", "1000", "5", "3"} << QStringList{"10000", "20000", "5", "3"};
+    }
+    void rechazoConservaLosResultados() {
+        QFETCH(int, pagina);
+        QFETCH(int, calculo);
+        QFETCH(QStringList, campos);
+        QFETCH(QStringList, buenos);
+        QFETCH(QStringList, rechazados);
+        RegistroDialogos registro;
+        auto v = AbrirVentana();
+        v->pcCalculos->setCurrentIndex(pagina);
+        QList<QComboBox*>{v->CbPresCalculos, v->CbInvCalculos, v->CbDepCalculos}[pagina]->setCurrentIndex(calculo);
+        QWidget* resultados = QList<QWidget*>{v->PnlPresResul, v->PnlInvResul, v->PnlDepResul}[pagina];
+        QLabel* cabecera = QList<QLabel*>{v->PnlPresInfo, v->PnlInvInfo, v->PnlDepInfo}[pagina];
+        auto paneles = [resultados] {
+            QStringList textos;
+            for (TPanelResultado* panel : resultados->findChildren<TPanelResultado*>())
+                textos << panel->text();
+            return textos;
+        };
+        auto calcular = [&](const QStringList& textos) {
+            for (int i = 0; i < campos.size(); ++i)
+                Campo(*v, qPrintable(campos[i]))->setText(textos[i]);
+            v->AccCalcular->trigger();
+        };
+        calcular(buenos);
+        QVERIFY(!v->CalculoFallido());
+        const QStringList anteriores = paneles();
+        QVERIFY(!anteriores.join(QString()).isEmpty());
+        calcular(rechazados);
+        QVERIFY(v->CalculoFallido());
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QCOMPARE(paneles(), anteriores);
+        QCOMPARE(cabecera->text(), kResultadosRechazados);
+        // Asked for the table, the calculation is refused again and no table opens.
+        int tablas = 0;
+        registro.ResponderCon(
+            [&tablas](QDialog& d) { tablas += qobject_cast<TFormDesarrolloCalculos*>(&d) != nullptr; });
+        v->AccDesarrollar->trigger();
+        QCOMPARE(tablas, 0);
+        QCOMPARE(registro.Mostrados().size(), 2);
+        QCOMPARE(paneles(), anteriores);
+    }
+
+    // A solved rate too small for two decimals shows the digits that make it
+    // non-zero, in its panel and its box, and the next calculation uses the
+    // rate as solved: the savings' capital comes back to the cent.
+    void interesDiminuto() {
+        RegistroDialogos registro;
+        auto v = AbrirVentana();
+        v->pcCalculos->setCurrentWidget(v->tsInv);
+        v->CbInvCalculos->setCurrentIndex(1);
+        v->EditInvCuota->setText(QStringLiteral("100"));
+        v->EditInvNum->setText(QStringLiteral("1200"));
+        v->EditInvCapital->setText(QStringLiteral("120100"));
+        v->AccCalcular->trigger();
+        QCOMPARE(v->PnlInvIntRes->text(), QStringLiteral("0,0017"));
+        QCOMPARE(v->EditInvInteres->text(), QStringLiteral("0,0017"));
+        QCOMPARE(v->PnlInvRendimiento->text(), QStringLiteral("100,00"));
+        v->CbInvCalculos->setCurrentIndex(3);
+        v->AccCalcular->trigger();
+        QCOMPARE(v->EditInvCapital->text(), QStringLiteral("120100,00"));
+
+        v->pcCalculos->setCurrentWidget(v->tsPres);
+        v->CbPresCalculos->setCurrentIndex(1);
+        v->EditPresCuota->setText(QStringLiteral("277,78"));
+        v->EditPresNum->setText(QStringLiteral("360"));
+        v->EditPresCapital->setText(QStringLiteral("100000"));
+        v->AccCalcular->trigger();
+        QVERIFY(registro.Mostrados().isEmpty());
+        for (TPanelResultado* panel : {v->PnlPresIntRes, v->PnlPresTAE}) {
+            QVERIFY2(panel->text().startsWith(QStringLiteral("0,0000")), qPrintable(panel->text()));
+            QVERIFY2(LeerImporte(panel->text()) > 0, qPrintable(panel->text()));
+        }
+        QCOMPARE(v->EditPresInteres->text(), v->PnlPresIntRes->text());
     }
 
     // Text that is not a number, pasted in, is reported as an error and the
@@ -488,7 +589,8 @@ private slots:
     }
 
     // Each page keeps its own heading; a refused depreciation leaves the old
-    // panels, so their heading still says they belong to the previous data.
+    // panels, under a heading that says the data on show could not be
+    // calculated.
     void resultadosAnterioresPorPagina() {
         RegistroDialogos registro;
         auto v = AbrirVentana();
@@ -504,7 +606,7 @@ private slots:
         v->EditDepValorFinal->setText(QStringLiteral("20000"));
         v->AccCalcular->trigger();
         QVERIFY(v->CalculoFallido());
-        QCOMPARE(v->PnlDepInfo->text(), kResultadosAnteriores);
+        QCOMPARE(v->PnlDepInfo->text(), kResultadosRechazados);
         QCOMPARE(v->PnlPresInfo->text(), kResultadosVigentes);
         v->pcCalculos->setCurrentWidget(v->tsPres);
         v->EditPresInteres->setText(QStringLiteral("5"));

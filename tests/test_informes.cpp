@@ -151,6 +151,7 @@ private slots:
     void generarDeNuevoEmpiezaEnLaPrimeraFila();
     void seccionFinalTrasLasFilas_data();
     void seccionFinalTrasLasFilas();
+    void dosSeccionesFinales();
     void prestamoConAmortizaciones();
     void importesGrandesLegibles();
     void lineaTrasCadaAnioDeCuotas_data();
@@ -289,6 +290,24 @@ void TestInformes::generarDeNuevoEmpiezaEnLaPrimeraFila() {
 }
 
 
+namespace {
+
+// A yearly summary of sixty years and its total, each cell naming itself.
+TablaTextos ResumenDeSesentaAnios() {
+    TablaTextos resumen{{QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
+                         QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Pendiente")},
+                        {}};
+    for (int anio = 2024; anio < 2024 + 60; ++anio)
+        resumen.filas.push_back({QString::number(anio), QStringLiteral("12"), QStringLiteral("p%1").arg(anio),
+                                 QStringLiteral("k%1").arg(anio), QStringLiteral("i%1").arg(anio),
+                                 QStringLiteral("r%1").arg(anio)});
+    resumen.filas.push_back({QStringLiteral("Total"), QStringLiteral("720"), QStringLiteral("pTotal"),
+                             QStringLiteral("kTotal"), QStringLiteral("iTotal"), QStringLiteral("rTotal")});
+    return resumen;
+}
+
+}  // namespace
+
 // The yearly summary prints after the last row, under its own heading and
 // titles; a page that starts inside it is headed by its titles once, and
 // printing again starts from the table's look. 48 rows fill the first page,
@@ -303,16 +322,7 @@ void TestInformes::seccionFinalTrasLasFilas_data() {
 void TestInformes::seccionFinalTrasLasFilas() {
     QFETCH(int, filas);
     TFormRptPrestamos rpt;
-    TablaTextos resumen{{QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
-                         QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Pendiente")},
-                        {}};
-    for (int anio = 2024; anio < 2024 + 60; ++anio)
-        resumen.filas.push_back({QString::number(anio), QStringLiteral("12"), QStringLiteral("p%1").arg(anio),
-                                 QStringLiteral("k%1").arg(anio), QStringLiteral("i%1").arg(anio),
-                                 QStringLiteral("r%1").arg(anio)});
-    resumen.filas.push_back({QStringLiteral("Total"), QStringLiteral("720"), QStringLiteral("pTotal"),
-                             QStringLiteral("kTotal"), QStringLiteral("iTotal"), QStringLiteral("rTotal")});
-    rpt.AnadirSeccionFinal(QStringLiteral("Resumen anual"), resumen);
+    rpt.AnadirSeccionFinal(QStringLiteral("Resumen anual"), ResumenDeSesentaAnios());
     const Generado g = GenerarYLeer(rpt, filas);
     QCOMPARE(g.textoPaginas.size(), 3);
     const QString todo = g.textoPaginas.join(QStringLiteral("\n"));
@@ -332,6 +342,29 @@ void TestInformes::seccionFinalTrasLasFilas() {
 
     const Generado otra = GenerarYLeer(rpt, filas);
     QCOMPARE(otra.textoPaginas, g.textoPaginas);
+}
+
+// Two short tables after the rows print one after the other, each under its
+// own heading and titles; a page that starts inside the second is headed by
+// the second's titles, and printing again gives the same pages.
+void TestInformes::dosSeccionesFinales() {
+    TFormRptPrestamos rpt;
+    rpt.AnadirSeccionFinal(QStringLiteral("Coste del préstamo"),
+                           {{QStringLiteral("Total intereses"), QStringLiteral("Coste total"), QStringLiteral("TAE")},
+                            {{QStringLiteral("i1"), QStringLiteral("c1"), QStringLiteral("t1")}}},
+                           0);
+    rpt.AnadirSeccionFinal(QStringLiteral("Resumen anual"), ResumenDeSesentaAnios());
+    const Generado g = GenerarYLeer(rpt, 40);
+    QCOMPARE(g.textoPaginas.size(), 3);
+    const QString todo = g.textoPaginas.join(QStringLiteral("\n"));
+    QVERIFY(EnOrden(todo, {QStringLiteral("c8f40"), QStringLiteral("Coste del préstamo"),
+                           QStringLiteral("Total intereses"), QStringLiteral("TAE"), QStringLiteral("i1"),
+                           QStringLiteral("t1"), QStringLiteral("Resumen anual"), QStringLiteral("Año"),
+                           QStringLiteral("p2024"), QStringLiteral("r2083")}));
+    QCOMPARE(todo.count(QStringLiteral("Coste total")), 1);
+    const QString& ultima = g.textoPaginas.last();
+    QVERIFY(EnOrden(ultima, {QStringLiteral("Año"), QStringLiteral("Pendiente"), QStringLiteral("r20")}));
+    QCOMPARE(GenerarYLeer(rpt, 40).textoPaginas, g.textoPaginas);
 }
 
 // A loan paid less often than monthly draws its line after each year of its

@@ -155,14 +155,38 @@ private slots:
             << QStringList{"prestamo", "--capital", "1.000,50", "--interes", "12", "--cuotas", "12", "--formato",
                            "csv"}
             << 0
-            << "Cuota;Interés;Nº Cuotas;Capital;Total pagado;Total intereses;% Intereses;TAE 88,89;12,00;12;1.000,50"
+            << "Cuota;Interés;Nº Cuotas;Capital;Total pagado;Total intereses;% Intereses;Coste total;TAE 88,89;12,00;"
+               "12;1.000,50"
             << QString();
+        // Typed revisions keep the TAE of the rates known at signing and add
+        // the one of the rates typed: every instalment here charges 9 %.
+        QTest::newRow("préstamo: TAE con las revisiones indicadas")
+            << QStringList{"prestamo", "--capital", "10000", "--interes", "6", "--cuotas", "12", "--revision", "1:9"}
+            << 0 << "TAE 6,17 TAE con las revisiones indicadas 9,38" << QString();
+        QTest::newRow("préstamo en CSV con revisiones")
+            << QStringList{"prestamo", "--capital", "10000", "--interes", "6", "--cuotas", "12", "--revision", "1:9",
+                           "--formato", "csv"}
+            << 0 << "Coste total;TAE;TAE con las revisiones indicadas" << QString();
+        // The cost beyond the capital: the interest, the 1 % fee and the costs.
+        QTest::newRow("préstamo: coste total con comisión y gastos")
+            << QStringList{"prestamo", "--capital", "10000", "--interes", "5", "--cuotas", "12",
+                           "--comision-apertura", "1", "--gastos", "100"}
+            << 0 << "Total intereses 272,90 % Intereses 2,66 Coste total 472,90" << QString();
+        QTest::newRow("préstamo: amortización que acorta el plazo")
+            << QStringList{"prestamo", "--capital", "1000", "--interes", "12", "--cuotas", "12", "--amortizacion",
+                           "2:700:plazo"}
+            << 0 << "Nº Cuotas 12 Cuotas pagadas 4" << QString();
+        // 277,78 × 360 repays 100.000 with a rate far below a hundredth.
+        QTest::newRow("préstamo: un interés diminuto no es 0,00")
+            << QStringList{"prestamo", "--calcular", "interes", "--cuota", "277,78", "--cuotas", "360", "--capital",
+                           "100000"}
+            << 0 << "Interés 0,000053" << QString();
         // The TAE: (1 + 1 %)^12 - 1 for a plain loan; with the fee and the
         // costs, the annual equivalent of the rate at which 9.800 received
         // repays the twelve instalments of 10.000 (worked out apart).
         QTest::newRow("préstamo: la TAE de un préstamo sin condiciones")
             << QStringList{"prestamo", "--capital", "1.000", "--interes", "12", "--cuotas", "12"} << 0
-            << "% Intereses 6,21 TAE 12,68" << QString();
+            << "% Intereses 6,21 Coste total 66,19 TAE 12,68" << QString();
         QTest::newRow("préstamo: comisión de apertura y gastos")
             << QStringList{"prestamo", "--capital", "10.000", "--interes", "5", "--cuotas", "12",
                            "--comision-apertura", "1", "--gastos=100,00"}
@@ -259,6 +283,10 @@ private slots:
         QTest::newRow("ahorro que llega al límite")
             << QStringList{"inversion", "--cuotas", "12", "--interes", "3", "--capital", "1.000.000.000.000.000"}
             << 1 << QString() << "El capital final debe ser menor que 1.000.000.000.000.000,00.";
+        QTest::newRow("dos revisiones en la misma cuota")
+            << QStringList{"prestamo", "--capital", "1000", "--interes", "12", "--cuotas", "12", "--revision", "4:3",
+                           "--revision", "4:5"}
+            << 1 << QString() << "Hay dos revisiones del interés en la cuota 4: deje solo una.";
         QTest::newRow("revisión en la cuota 0")
             << QStringList{"prestamo", "--capital", "1000", "--interes", "12", "--cuotas", "12", "--revision", "0:3"}
             << 1 << QString() << "La cuota de una revisión del interés debe ser 1 o mayor.";
@@ -522,20 +550,22 @@ private slots:
         const finance::CondicionesPrestamo c = CondicionesTrimestral();
         const finance::ResultadoPrestamo r = finance::ResolverPrestamo(
             finance::CodigoCalculo::PrestamoCuota, {"20000", "4", "12", "", finance::PaymentTiming::EndOfPeriod, c});
-        QVERIFY(!r.aviso && r.estado.TAE);
+        QVERIFY(!r.aviso && r.estado.TAE && r.estado.TAEConRevisiones);
         const finance::EstadoPrestamo& e = r.estado;
         const QJsonObject resultado = o.value("resultado").toObject();
         const QList<std::pair<const char*, double>> figuras{
             {"cuota", e.Cuota}, {"total_pagado", e.TotalPagado}, {"total_intereses", e.TotalIntereses},
-            {"tae", *e.TAE}};
+            {"tae", *e.TAE},    {"coste_total", e.CosteTotal},   {"tae_con_revisiones", *e.TAEConRevisiones}};
         for (const auto& [clave, valor] : figuras)
             QCOMPARE(TextoImporte(resultado.value(clave).toDouble()), TextoImporte(valor));
+        QCOMPARE(resultado.value("cuotas").toInt(), 12);
 
         const std::vector<trPrestamo> filas = FilasPrestamo(
             {e.Capital, e.Interes, e.NumCuotas, e.Cuota, finance::PaymentTiming::EndOfPeriod, QDate(2024, 1, 31), c});
         const QJsonArray tabla = o.value("tabla").toArray();
         QCOMPARE(tabla.size(), qsizetype(filas.size()));
         QVERIFY(filas.size() < 12);  // the second repayment shortened the term
+        QCOMPARE(resultado.value("cuotas_pagadas").toInt(), int(filas.size()));
         for (std::size_t i = 0; i < filas.size(); ++i) {
             const trPrestamo& f = filas[i];
             const QJsonObject fila = tabla[qsizetype(i)].toObject();

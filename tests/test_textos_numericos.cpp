@@ -1,6 +1,7 @@
 #include "prueba_nucleo.h"
 
 #include "util/excepcion.h"
+#include "util/texto_tasa.h"
 #include "util/textos_numericos.h"
 
 class TestTextosNumericos : public PruebaNucleo {
@@ -154,6 +155,31 @@ private slots:
                 QCOMPARE(QString::fromUtf8(e.what()), QString::fromUtf8(mensaje));
             }
         }
+    }
+
+    // A rate that two decimals would show as 0,00 keeps two significant
+    // digits, so a positive rate never reads as none.
+    void tasas_data() {
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("campo");
+        QTest::newRow("corriente") << 1234.5678 << "1.234,57" << "1234,57";
+        QTest::newRow("cero") << 0.0 << "0,00" << "0,00";
+        QTest::newRow("redondea a una centésima") << 0.00499999 << "0,01" << "0,01";
+        QTest::newRow("de un ahorro") << 100.0 / 60000 << "0,0017" << "0,0017";
+        QTest::newRow("por debajo de la centésima") << 0.004 << "0,0040" << "0,0040";
+        QTest::newRow("negativa") << -0.000123 << "-0,00012" << "-0,00012";
+        QTest::newRow("la más pequeña que se muestra") << 1e-10 << "0,00000000010" << "0,00000000010";
+        QTest::newRow("ruido del cálculo en torno a cero") << -2e-14 << "0,00" << "0,00";
+    }
+    void tasas() {
+        QFETCH(double, valor);
+        QFETCH(QString, panel);
+        QFETCH(QString, campo);
+        QCOMPARE(TextoTasa(valor), panel);
+        QCOMPARE(TextoTasaCampo(valor), campo);
+        if (campo != QStringLiteral("0,00"))
+            QVERIFY(LeerImporte(campo) != 0);
     }
 
     void enteros() {

@@ -40,14 +40,21 @@ void DesarrollarPaginaPrestamos(TFormCalculosFinancieros& p) {
     if (p.CalculoFallido())
         return;
     const finance::EstadoPrestamo& e = p.Prestamo();
+    // A term shortened by early repayments heads the table with the
+    // instalments paid and those of the contract, as the results do.
+    const QString numCuotas = e.CuotasPagadas != e.NumCuotas ? finance::TextosPanelesPrestamo(e).numCuotas
+                                                             : p.EditPresNum->text();
     const EntradaDesarrolloPrestamo entrada{
         {e.Capital, e.Interes, e.NumCuotas, e.Cuota, Momento(p.cbPresAportacion), PrimeraFecha(p.EditPresFecha),
          p.CondicionesPres},
         p.EditPresInteres->text(),
-        p.EditPresNum->text()};
+        numCuotas};
     ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha,
                                finance::MesesPorPeriodo(p.CondicionesPres.periodicidad));
-    MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarPrestamo(entrada, v); });
+    MostrarDesarrollo(p, [&entrada, &e](TFormDesarrolloCalculos& v) {
+        DesarrollarPrestamo(entrada, v);
+        v.CifrasFinales = CifrasPrestamo(e);
+    });
 }
 
 void DesarrollarPaginaInversiones(TFormCalculosFinancieros& p) {

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -115,6 +116,32 @@ TDialogoCondiciones::TDialogoCondiciones(QWidget* padre) : QDialog(padre) {
     for (QLineEdit* campo : {EditAmortCuota, EditRevCuota})
         PrepararCampoNumerico(campo, false, false);
     FijarContextoAyuda(this, kAyudaCondiciones);
+    filas_ = {{{EditAmortCuota, EditAmortImporte, EditAmortComision}, &TDialogoCondiciones::AnadirAmortizacion},
+              {{EditRevCuota, EditRevInteres}, &TDialogoCondiciones::AnadirRevision}};
+    for (const FilaDeCambio& fila : filas_)
+        for (QLineEdit* campo : fila.campos)
+            campo->installEventFilter(this);
+}
+
+bool TDialogoCondiciones::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(objeto, evento);
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter)
+        return QDialog::eventFilter(objeto, evento);
+    for (const FilaDeCambio& fila : filas_) {
+        const bool suya = std::find(fila.campos.begin(), fila.campos.end(), objeto) != fila.campos.end();
+        // A row with every box empty leaves Enter to the Aceptar button.
+        if (suya && Pendiente(fila)) {
+            EjecutarProtegido([this, &fila] { (this->*fila.anadir)(); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+bool TDialogoCondiciones::Pendiente(const FilaDeCambio& fila) {
+    return std::any_of(fila.campos.begin(), fila.campos.end(), [](const QLineEdit* c) { return !c->text().isEmpty(); });
 }
 
 void TDialogoCondiciones::CrearDatosGenerales(QGridLayout* rejilla) {
@@ -229,17 +256,25 @@ bool TDialogoCondiciones::Admitidas(const CondicionesPrestamo& condiciones) {
     }
 }
 
-void TDialogoCondiciones::BtnAmortAnadirClick() {
+void TDialogoCondiciones::BtnAmortAnadirClick() { AnadirAmortizacion(); }
+
+// The row is checked with the ones already listed; once added, its boxes
+// are emptied so that the same row is not added twice by mistake.
+bool TDialogoCondiciones::AnadirAmortizacion() {
     const AmortizacionAnticipada a{Cantidad(EditAmortCuota), Importe(EditAmortImporte),
                                    ReduccionAmortizacion(std::max(CbAmortReduce->currentIndex(), 0)),
                                    Importe(EditAmortComision)};
-    CondicionesPrestamo sola;
-    sola.amortizaciones = {a};
-    if (!Admitidas(sola))
-        return;
+    CondicionesPrestamo con;
+    con.amortizaciones = amortizaciones_;
+    con.amortizaciones.push_back(a);
+    if (!Admitidas(con))
+        return false;
     Insertar(amortizaciones_, a);
     MostrarListas();
+    for (QLineEdit* campo : {EditAmortCuota, EditAmortImporte, EditAmortComision})
+        campo->clear();
     EditAmortCuota->setFocus();
+    return true;
 }
 
 void TDialogoCondiciones::BtnAmortQuitarClick() {
@@ -247,15 +282,21 @@ void TDialogoCondiciones::BtnAmortQuitarClick() {
     MostrarListas();
 }
 
-void TDialogoCondiciones::BtnRevAnadirClick() {
+void TDialogoCondiciones::BtnRevAnadirClick() { AnadirRevision(); }
+
+bool TDialogoCondiciones::AnadirRevision() {
     const RevisionInteres r{Cantidad(EditRevCuota), Importe(EditRevInteres)};
-    CondicionesPrestamo sola;
-    sola.revisiones = {r};
-    if (!Admitidas(sola))
-        return;
+    CondicionesPrestamo con;
+    con.revisiones = revisiones_;
+    con.revisiones.push_back(r);
+    if (!Admitidas(con))
+        return false;
     Insertar(revisiones_, r);
     MostrarListas();
+    for (QLineEdit* campo : {EditRevCuota, EditRevInteres})
+        campo->clear();
     EditRevCuota->setFocus();
+    return true;
 }
 
 void TDialogoCondiciones::BtnRevQuitarClick() {
@@ -263,7 +304,13 @@ void TDialogoCondiciones::BtnRevQuitarClick() {
     MostrarListas();
 }
 
+// A row typed but not yet added is added first, or refused with its reason
+// and the window kept open: it is never left out without a word.
 void TDialogoCondiciones::BtnAceptarClick() {
+    for (const FilaDeCambio& fila : filas_) {
+        if (Pendiente(fila) && !(this->*fila.anadir)())
+            return;
+    }
     if (Admitidas(LeerCondiciones()))
         accept();
 }

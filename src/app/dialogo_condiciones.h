@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QGridLayout;
@@ -48,7 +49,24 @@ public:
     void BtnRevQuitarClick();
     void BtnAceptarClick();
 
+protected:
+    // Enter in the boxes of an early repayment or a revision adds that row
+    // instead of accepting the window with the row left out; with the row's
+    // boxes empty it accepts the window.
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
+    // The boxes of an early repayment or of a revision, and what adds it.
+    struct FilaDeCambio {
+        std::vector<QLineEdit*> campos;
+        bool (TDialogoCondiciones::*anadir)() = nullptr;
+    };
+    // True when any box of the row holds text.
+    static bool Pendiente(const FilaDeCambio& fila);
+    // Add the typed row after checking it with those listed; false, with the
+    // reason shown, when refused.
+    bool AnadirAmortizacion();
+    bool AnadirRevision();
     void CrearDatosGenerales(QGridLayout* rejilla);
     QWidget* CrearAmortizaciones();
     QWidget* CrearRevisiones();
@@ -58,6 +76,7 @@ private:
     // Shows the message of conditions that fail their checks; true when none.
     bool Admitidas(const finance::CondicionesPrestamo& condiciones);
 
+    std::vector<FilaDeCambio> filas_;
     std::vector<finance::AmortizacionAnticipada> amortizaciones_;
     std::vector<finance::RevisionInteres> revisiones_;
 };

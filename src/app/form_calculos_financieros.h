@@ -26,6 +26,14 @@ class QToolButton;
 class TPanelResultado;
 struct TablaDePagina;
 
+// A solved rate too small for two decimals is written back with two
+// significant digits; while its box still holds that text, the next
+// calculation reads the rate as it was solved.
+struct TasaResuelta {
+    QString texto;
+    double valor = 0;
+};
+
 class TFormCalculosFinancieros : public QMainWindow {
     Q_OBJECT
 public:
@@ -71,7 +79,8 @@ public:
     QFrame* PnlPresResul = nullptr;
     TPanelResultado *PnlPresCuotaRes = nullptr, *PnlPresIntRes = nullptr, *PnlPresNumRes = nullptr,
                     *PnlPresCapitalRes = nullptr, *PnlPresPagado = nullptr, *PnlPresIntereses = nullptr,
-                    *PnlPresPorcentaje = nullptr, *PnlPresTAE = nullptr;
+                    *PnlPresPorcentaje = nullptr, *PnlPresTAE = nullptr, *PnlPresCosteTotal = nullptr,
+                    *PnlPresTAERevisiones = nullptr;
     // Opens the loan conditions window; the conditions accepted there feed
     // every later loan calculation until the page is cleared.
     QPushButton* BtnPresCondiciones = nullptr;
@@ -171,6 +180,9 @@ private:
     void VigilarDatos(QLabel* cabecera, const TablaDePagina& tabla);
     void DatosCambiados(QLabel* cabecera);
     void ResultadosAlDia(QLabel* cabecera, bool hayResultados);
+    // A refused calculation leaves the panels as the last good one wrote
+    // them; the heading then says they are not those of the boxes.
+    void ResultadosRechazados(QLabel* cabecera);
     // A note added to the heading's text, such as the conditions the results
     // were worked out with; empty for none.
     void NotaCabecera(QLabel* cabecera, const QString& nota);
@@ -178,6 +190,7 @@ private:
     bool pintado_ = false;
     // True while a calculation writes into the boxes it reads.
     bool calculando_ = false;
+    TasaResuelta tasaPres_, tasaInv_;
     finance::EstadoPrestamo prestamo_;
     finance::EstadoInversion inversion_;
     finance::EstadoDepreciacion depreciacion_;

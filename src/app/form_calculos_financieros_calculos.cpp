@@ -1,10 +1,15 @@
 // The three calculations as operations of the main window: read the page's
 // boxes, hand the texts to the pure calculations of finance/, keep the state
 // they return, and write back the unknown, the warning, the focus and the
-// result panels. The date boxes are not read: a blank date stays blank here
-// (Desarrollar fills it in before it builds a table).
+// result panels. A refused calculation leaves the panels wholly as the last
+// good one wrote them, under a heading that says so: never a mix of old and
+// new figures, and the schedule is not built from them. The date boxes are
+// not read: a blank date stays blank here (Desarrollar fills it in before it
+// builds a table).
 #include "app/form_calculos_financieros.h"
 #include "ui/panel_resultado.h"
+#include "util/ajustes_regionales.h"
+#include "util/textos_numericos.h"
 
 #include <QComboBox>
 #include <QScopedValueRollback>
@@ -32,6 +37,22 @@ void AplicarResultado(const Resultado& r, Campos campo, Aviso avisar) {
         escrito->setText(r.textoEscrito);
 }
 
+// The text the calculation reads for a rate box: the rate as solved while
+// the box still holds the shortened text written back for it.
+QString TextoTasaLeida(const QLineEdit* campo, const TasaResuelta& tasa) {
+    if (tasa.texto.isEmpty() || campo->text() != tasa.texto)
+        return campo->text();
+    return QString::number(tasa.valor, 'g', 17).replace(QLatin1Char('.'), Ajustes().separadorDecimal);
+}
+
+// Keeps the solved rate when the text written back for it was shortened.
+template <typename Resultado, typename Campo>
+TasaResuelta TasaEscrita(const Resultado& r, Campo campoInteres, double interes) {
+    if (r.estado.CalculoFallido || r.campoEscrito != campoInteres || r.textoEscrito == TextoDosDecimales(interes))
+        return {};
+    return {r.textoEscrito, interes};
+}
+
 }  // namespace
 
 finance::PaymentTiming Momento(const QComboBox* lista) {
@@ -42,9 +63,11 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
     const QScopedValueRollback<bool> escribiendo(calculando_, true);
     using finance::CampoPrestamo;
     CerosEnBlanco({EditPresCapital, EditPresInteres, EditPresNum, EditPresCuota});
-    const finance::EntradaPrestamo entrada{EditPresCapital->text(), EditPresInteres->text(), EditPresNum->text(),
-                                           EditPresCuota->text(), Momento(cbPresAportacion), CondicionesPres};
+    const finance::EntradaPrestamo entrada{EditPresCapital->text(), TextoTasaLeida(EditPresInteres, tasaPres_),
+                                           EditPresNum->text(),     EditPresCuota->text(),
+                                           Momento(cbPresAportacion), CondicionesPres};
     const finance::ResultadoPrestamo r = finance::ResolverPrestamo(CalculoActual, entrada);
+    tasaPres_ = TasaEscrita(r, CampoPrestamo::Interes, r.estado.Interes);
 
     prestamo_ = r.estado;
     calculoFallido_ = prestamo_.CalculoFallido;
@@ -60,6 +83,10 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
         return nullptr;
     };
     AplicarResultado(r, campo, [this](const AvisoCalculo& a) { MostrarAvisoCalculo(a.titulo, a.texto); });
+    if (calculoFallido_) {
+        ResultadosRechazados(PnlPresInfo);
+        return;
+    }
 
     const finance::PanelesPrestamo p = finance::TextosPanelesPrestamo(prestamo_);
     PnlPresCapitalRes->setText(p.capital);
@@ -70,6 +97,8 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
     PnlPresPorcentaje->setText(p.porcentaje);
     PnlPresNumRes->setText(p.numCuotas);
     PnlPresTAE->setText(p.tae);
+    PnlPresCosteTotal->setText(p.costeTotal);
+    PnlPresTAERevisiones->setText(p.taeConRevisiones);
     NotaCabecera(PnlPresInfo, CondicionesPres.HayCondiciones() ? QStringLiteral("con las condiciones del préstamo")
                                                               : QString());
     ResultadosAlDia(PnlPresInfo, true);
@@ -79,10 +108,11 @@ void TFormCalculosFinancieros::CalcularInversion() {
     const QScopedValueRollback<bool> escribiendo(calculando_, true);
     using finance::CampoInversion;
     CerosEnBlanco({EditInvCuota, EditInvInteres, EditInvNum, EditInvCapital, EditInvCapInicial});
-    const finance::EntradaInversion entrada{EditInvCuota->text(),   EditInvInteres->text(),
+    const finance::EntradaInversion entrada{EditInvCuota->text(),   TextoTasaLeida(EditInvInteres, tasaInv_),
                                             EditInvNum->text(),     EditInvCapital->text(),
                                             EditInvCapInicial->text(), Momento(CbInvAportacion)};
     const finance::ResultadoInversion r = finance::ResolverInversion(CalculoActual, entrada);
+    tasaInv_ = TasaEscrita(r, CampoInversion::Interes, r.estado.Interes);
 
     inversion_ = r.estado;
     calculoFallido_ = inversion_.CalculoFallido;
@@ -99,6 +129,10 @@ void TFormCalculosFinancieros::CalcularInversion() {
         return nullptr;
     };
     AplicarResultado(r, campo, [this](const AvisoCalculo& a) { MostrarAvisoCalculo(a.titulo, a.texto); });
+    if (calculoFallido_) {
+        ResultadosRechazados(PnlInvInfo);
+        return;
+    }
 
     const finance::PanelesInversion p = finance::TextosPanelesInversion(inversion_);
     PnlInvCuotaRes->setText(p.cuota);
@@ -124,9 +158,10 @@ void TFormCalculosFinancieros::CalcularDepreciacion() {
 
     if (r.aviso)
         MostrarAvisoCalculo(r.aviso->titulo, r.aviso->texto);
-    // A refused depreciation keeps the panels, and with them their heading.
-    if (r.conservarPaneles)
+    if (r.conservarPaneles) {
+        ResultadosRechazados(PnlDepInfo);
         return;
+    }
     const finance::PanelesDepreciacion p = finance::TextosPanelesDepreciacion(depreciacion_);
     PnlDepDepreciacionVidaUtil->setText(p.depreciacionVidaUtil);
     PnlDepValorFinalUtil->setText(p.valorFinalUtil);

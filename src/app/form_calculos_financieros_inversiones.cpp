@@ -75,5 +75,6 @@ void TFormCalculosFinancieros::PrepararPaginaInversiones() {
 void TFormCalculosFinancieros::InicializarInversion() {
     LimpiarPagina(*this, kCampos, kResultados);
     CbInvAportacion->setCurrentIndex(kAportacionInicial);
+    tasaInv_ = {};
     CbInvCalculosClick();
 }

@@ -34,13 +34,21 @@ const ListaDePagina kAportacion{&V::cbPresAportacion, 1, 4, "cbPresAportacion", 
 const ResultadoDePagina kResultados[] = {
     {&V::PnlPresCuotaRes, 0, 0, "PnlPresCuotaRes", "Cuota", "Cuota a pagar en cada período"},
     {&V::PnlPresIntRes, 1, 0, "PnlPresIntRes", "Interés", "Interés anual del préstamo"},
-    {&V::PnlPresNumRes, 2, 0, "PnlPresNumRes", "Nº Cuotas", "Número de cuotas mensuales"},
+    {&V::PnlPresNumRes, 2, 0, "PnlPresNumRes", "Nº Cuotas",
+     "Número de cuotas mensuales|Número de cuotas; si una amortización anticipada acorta el plazo, las que se "
+     "pagan de las del contrato (271 de 300)"},
     {&V::PnlPresCapitalRes, 3, 0, "PnlPresCapitalRes", "Capital", "Capital del préstamo solicitado"},
     {&V::PnlPresPagado, 0, 3, "PnlPresPagado", "Total pagado", "Cantidad total pagada"},
     {&V::PnlPresIntereses, 1, 3, "PnlPresIntereses", "Total intereses", "Cantidad correspondiente a intereses"},
     {&V::PnlPresPorcentaje, 2, 3, "PnlPresPorcentaje", "% Intereses",
      "Porcentaje de los intereses sobre el total pagado"},
     {&V::PnlPresTAE, 3, 3, "PnlPresTAE", "TAE", "Tasa anual equivalente: coste anual del préstamo con sus gastos"},
+    {&V::PnlPresCosteTotal, 4, 0, "PnlPresCosteTotal", "Coste total",
+     "Coste total|Lo que cuesta el préstamo además del capital prestado: total intereses + comisión de apertura + "
+     "gastos iniciales + comisiones de amortización anticipada"},
+    {&V::PnlPresTAERevisiones, 4, 3, "PnlPresTAERevisiones", "TAE revisada",
+     "TAE con las revisiones indicadas|Tasa anual equivalente de lo que se paga con las revisiones del interés "
+     "indicadas en las condiciones"},
 };
 
 // Loans start with payments at the end of each period.
@@ -93,6 +101,7 @@ void TFormCalculosFinancieros::InicializarPrestamo() {
     LimpiarPagina(*this, kCampos, kResultados);
     cbPresAportacion->setCurrentIndex(kAportacionInicial);
     CondicionesPres = {};
+    tasaPres_ = {};
     NotaCabecera(PnlPresInfo, QString());
     CbPresCalculosClick();
 }

@@ -2,7 +2,8 @@
 // the boxes as they are now. Once a box that feeds the calculation changes,
 // the panels show the figures of the previous data: the heading says so, in
 // words and colour, until the next calculation writes the panels again or the
-// page is cleared.
+// page is cleared. A refused calculation leaves them as they were, and the
+// heading says that they are not those of the boxes either.
 #include "ui/controles_pagina.h"
 #include "app/form_calculos_financieros.h"
 #include "app/form_calculos_financieros_tabla.h"
@@ -21,9 +22,22 @@ const char* const kNota = "zzNotaCabecera";
 const QColor kFondoAnteriores{255, 214, 140};
 const QColor kLetraAnteriores{128, 0, 0};
 
-void MostrarCabecera(QLabel* cabecera, bool anteriores) {
-    QString texto = anteriores ? QStringLiteral(" Resultados (de los datos anteriores: pulse Intro para recalcular)")
-                               : QStringLiteral(" Resultados del último cálculo realizado");
+enum class Vigencia { AlDia, DatosCambiados, CalculoRechazado };
+
+QString TextoCabecera(Vigencia vigencia) {
+    switch (vigencia) {
+    case Vigencia::AlDia: return QStringLiteral(" Resultados del último cálculo realizado");
+    case Vigencia::DatosCambiados:
+        return QStringLiteral(" Resultados (de los datos anteriores: pulse Intro para recalcular)");
+    case Vigencia::CalculoRechazado:
+        return QStringLiteral(" Resultados (de los datos anteriores: con los actuales no se ha podido calcular)");
+    }
+    return {};
+}
+
+void MostrarCabecera(QLabel* cabecera, Vigencia vigencia) {
+    const bool anteriores = vigencia != Vigencia::AlDia;
+    QString texto = TextoCabecera(vigencia);
     const QString nota = cabecera->property(kNota).toString();
     if (!nota.isEmpty())
         texto += QStringLiteral(", ") + nota;
@@ -51,7 +65,7 @@ void TFormCalculosFinancieros::VigilarDatos(QLabel* cabecera, const TablaDePagin
 
 void TFormCalculosFinancieros::DatosCambiados(QLabel* cabecera) {
     if (!calculando_ && cabecera->property(kHayResultados).toBool())
-        MostrarCabecera(cabecera, true);
+        MostrarCabecera(cabecera, Vigencia::DatosCambiados);
 }
 
 void TFormCalculosFinancieros::NotaCabecera(QLabel* cabecera, const QString& nota) {
@@ -60,5 +74,12 @@ void TFormCalculosFinancieros::NotaCabecera(QLabel* cabecera, const QString& not
 
 void TFormCalculosFinancieros::ResultadosAlDia(QLabel* cabecera, bool hayResultados) {
     cabecera->setProperty(kHayResultados, hayResultados);
-    MostrarCabecera(cabecera, false);
+    MostrarCabecera(cabecera, Vigencia::AlDia);
+}
+
+// Without earlier results the panels are empty and stay so; the warning has
+// said why.
+void TFormCalculosFinancieros::ResultadosRechazados(QLabel* cabecera) {
+    if (cabecera->property(kHayResultados).toBool())
+        MostrarCabecera(cabecera, Vigencia::CalculoRechazado);
 }

@@ -16,7 +16,7 @@ constexpr finance::CodigoCalculo kPrimerCalculo = finance::CodigoCalculo::Invers
 
 QList<DatoResultado> Resultado(const finance::EstadoInversion& e) {
     return {DatoImporte(QStringLiteral("Cuota"), QStringLiteral("cuota"), e.Cuota),
-            DatoImporte(QStringLiteral("Interés"), QStringLiteral("interes"), e.Interes),
+            DatoTasa(QStringLiteral("Interés"), QStringLiteral("interes"), e.Interes),
             DatoEntero(QStringLiteral("Nº Cuotas"), QStringLiteral("cuotas"), e.NumCuotas),
             DatoImporte(QStringLiteral("Cap. Inicial"), QStringLiteral("capital_inicial"), e.CapInicial),
             DatoImporte(QStringLiteral("Capital Invertido"), QStringLiteral("capital_invertido"), e.Invertido),

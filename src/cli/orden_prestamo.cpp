@@ -13,15 +13,26 @@ namespace {
 const QStringList kIncognitas = {QStringLiteral("cuota"), QStringLiteral("interes"), QStringLiteral("cuotas"),
                                  QStringLiteral("capital")};
 
-QList<DatoResultado> Resultado(const finance::EstadoPrestamo& e) {
-    return {DatoImporte(QStringLiteral("Cuota"), QStringLiteral("cuota"), e.Cuota),
-            DatoImporte(QStringLiteral("Interés"), QStringLiteral("interes"), e.Interes),
-            DatoEntero(QStringLiteral("Nº Cuotas"), QStringLiteral("cuotas"), e.NumCuotas),
-            DatoImporte(QStringLiteral("Capital"), QStringLiteral("capital"), e.Capital),
-            DatoImporte(QStringLiteral("Total pagado"), QStringLiteral("total_pagado"), e.TotalPagado),
-            DatoImporte(QStringLiteral("Total intereses"), QStringLiteral("total_intereses"), e.TotalIntereses),
-            DatoImporte(QStringLiteral("% Intereses"), QStringLiteral("porcentaje_intereses"), e.Porcentaje),
-            DatoImporteSiHay(QStringLiteral("TAE"), QStringLiteral("tae"), e.TAE)};
+// The contract's figures; the instalments really paid when early
+// repayments shorten the term, and the TAE of the typed revisions when
+// there are some.
+QList<DatoResultado> Resultado(const finance::EstadoPrestamo& e, const finance::CondicionesPrestamo& condiciones) {
+    QList<DatoResultado> datos{
+        DatoImporte(QStringLiteral("Cuota"), QStringLiteral("cuota"), e.Cuota),
+        DatoTasa(QStringLiteral("Interés"), QStringLiteral("interes"), e.Interes),
+        DatoEntero(QStringLiteral("Nº Cuotas"), QStringLiteral("cuotas"), e.NumCuotas)};
+    if (e.CuotasPagadas != e.NumCuotas)
+        datos << DatoEntero(QStringLiteral("Cuotas pagadas"), QStringLiteral("cuotas_pagadas"), e.CuotasPagadas);
+    datos << DatoImporte(QStringLiteral("Capital"), QStringLiteral("capital"), e.Capital)
+          << DatoImporte(QStringLiteral("Total pagado"), QStringLiteral("total_pagado"), e.TotalPagado)
+          << DatoImporte(QStringLiteral("Total intereses"), QStringLiteral("total_intereses"), e.TotalIntereses)
+          << DatoImporte(QStringLiteral("% Intereses"), QStringLiteral("porcentaje_intereses"), e.Porcentaje)
+          << DatoImporte(QStringLiteral("Coste total"), QStringLiteral("coste_total"), e.CosteTotal)
+          << DatoTasa(QStringLiteral("TAE"), QStringLiteral("tae"), e.TAE);
+    if (!condiciones.revisiones.empty())
+        datos << DatoTasa(QStringLiteral("TAE con las revisiones indicadas"), QStringLiteral("tae_con_revisiones"),
+                          e.TAEConRevisiones);
+    return datos;
 }
 
 TablaOrden Tabla(const DatosFilasPrestamo& datos) {
@@ -67,7 +78,7 @@ InformeOrden OrdenPrestamo(const TArgumentosOrden& a) {
     const finance::ResultadoPrestamo r = finance::ResolverPrestamo(calculo, entrada);
     RechazarSiAviso(r.aviso);
     const finance::EstadoPrestamo& e = r.estado;
-    InformeOrden informe{QStringLiteral("Préstamo"), Resultado(e), std::nullopt, std::nullopt};
+    InformeOrden informe{QStringLiteral("Préstamo"), Resultado(e, entrada.condiciones), std::nullopt, std::nullopt};
     const DatosFilasPrestamo datos{e.Capital, e.Interes, e.NumCuotas, e.Cuota,
                                    entrada.timing, primera, entrada.condiciones};
     AnadirTablasMensuales(informe, comunes, datos, Tabla, ResumenOrdenPrestamo);

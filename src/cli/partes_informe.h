@@ -32,6 +32,11 @@ DatoResultado DatoEntero(const QString& etiqueta, const QString& clave, long lon
 // and null in JSON.
 DatoResultado DatoImporteSiHay(const QString& etiqueta, const QString& clave, const std::optional<double>& valor);
 
+// A rate in percent, as its panel shows it: a positive rate too small for
+// two decimals keeps two significant digits, in the text and in JSON. A
+// missing one is an empty text and null in JSON.
+DatoResultado DatoTasa(const QString& etiqueta, const QString& clave, const std::optional<double>& valor);
+
 // The grid's texts of a row of any table.
 struct TextosDeLaRejilla {
     template <typename Fila>

@@ -3,6 +3,7 @@
 #include "finance/bloque_guardado.h"
 #include "finance/centimos.h"
 #include "finance/limites_calculo.h"
+#include "util/texto_tasa.h"
 #include "util/textos_numericos.h"
 
 #include <climits>
@@ -234,7 +235,7 @@ private:
             e().Interes = leido;
             Fallo(AvisoNoCalculado(kTituloInteres, QStringLiteral("el interés"), motivoLimite_));
         }
-        Escribir(CampoInversion::Interes, TextoDosDecimales(e().Interes));
+        Escribir(CampoInversion::Interes, TextoTasaCampo(e().Interes));
     }
 
     void NumeroDeCuotas() {
@@ -285,7 +286,7 @@ ResultadoInversion ResolverInversion(CodigoCalculo calculo, const EntradaInversi
 }
 
 PanelesInversion TextosPanelesInversion(const EstadoInversion& e) {
-    return {TextoImporte(e.Cuota),      TextoImporte(e.Interes),   TextoEntero(e.NumCuotas),
+    return {TextoImporte(e.Cuota),      TextoTasa(e.Interes),      TextoEntero(e.NumCuotas),
             TextoImporte(e.Capital),    TextoImporte(e.CapInicial), TextoImporte(e.Invertido),
             TextoImporte(e.Beneficio),  TextoImporte(e.Porcentaje)};
 }

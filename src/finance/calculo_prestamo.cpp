@@ -1,8 +1,11 @@
 #include "finance/calculo_prestamo.h"
 
+#include "finance/bloque_guardado.h"
 #include "finance/limites_calculo.h"
+#include "finance/limites_tabla.h"
 #include "finance/simulacion_prestamo.h"
 #include "finance/tae_prestamo.h"
+#include "util/texto_tasa.h"
 #include "util/textos_numericos.h"
 
 #include <cmath>
@@ -48,6 +51,8 @@ public:
         }
         if (!e().CalculoFallido)
             AplicarCondiciones(titulo);
+        if (!e().CalculoFallido)
+            CifrasDelContrato();
         return r_;
     }
 
@@ -152,7 +157,7 @@ private:
             e().Interes = leido;
             Fallo(AvisoNoCalculado(kTituloInteres, QStringLiteral("el interés"), motivoLimite_));
         }
-        Escribir(CampoPrestamo::Interes, TextoDosDecimales(e().Interes));
+        Escribir(CampoPrestamo::Interes, TextoTasaCampo(e().Interes));
     }
 
     void NumeroDeCuotas() {
@@ -255,6 +260,38 @@ private:
             e().TAE = tae;
     }
 
+    // What the schedule really comes to once its conditions apply: how many
+    // instalments, what the loan costs beyond its capital and, with typed
+    // revisions, the TAE they give. The conditions have already been run
+    // through, so they hold no surprise here.
+    void CifrasDelContrato() {
+        long double comisiones = 0;
+        e().CuotasPagadas = e().NumCuotas;
+        if (condiciones_.HayCambios() && e().NumCuotas > 0) {
+            TSimulacionPrestamo simulacion(e().Capital, e().Interes, e().NumCuotas, timing_, condiciones_);
+            PasoPrestamo paso;
+            while (simulacion.Siguiente(paso))
+                comisiones += paso.comision;
+            e().CuotasPagadas = paso.numero;
+        }
+        const long double apertura = static_cast<long double>(e().Capital) * condiciones_.comisionApertura / 100;
+        e().CosteTotal = static_cast<double>(e().TotalIntereses + apertura + condiciones_.gastosIniciales + comisiones);
+        // Its flows are kept period by period: a schedule longer than any
+        // table the program builds goes without it.
+        if (!condiciones_.revisiones.empty() && e().TAE && e().CuotasPagadas <= kMaxFilasDesarrollo)
+            TaeConLasRevisiones();
+    }
+
+    void TaeConLasRevisiones() {
+        try {
+            const double tae = TaeConRevisiones(e().Capital, e().Interes, e().NumCuotas, timing_, condiciones_);
+            if (ImporteMostrable(tae))
+                e().TAEConRevisiones = tae;
+        } catch (const std::exception&) {
+            // Left out rather than shown wrong, as the TAE itself.
+        }
+    }
+
     PaymentTiming timing_;
     CondicionesPrestamo condiciones_;
     int periodos_;
@@ -269,9 +306,21 @@ ResultadoPrestamo ResolverPrestamo(CodigoCalculo calculo, const EntradaPrestamo&
 }
 
 PanelesPrestamo TextosPanelesPrestamo(const EstadoPrestamo& e) {
-    return {TextoImporte(e.Capital),     TextoImporte(e.Interes),        TextoEntero(e.NumCuotas),
-            TextoImporte(e.Cuota),       TextoImporte(e.TotalPagado),    TextoImporte(e.TotalIntereses),
-            TextoImporte(e.Porcentaje),  e.TAE ? TextoImporte(*e.TAE) : QString()};
+    // A term shortened by early repayments shows the instalments paid and
+    // those of the contract.
+    const QString cuotas = e.CuotasPagadas > 0 && e.CuotasPagadas != e.NumCuotas
+                               ? QStringLiteral("%1 de %2").arg(TextoEntero(e.CuotasPagadas), TextoEntero(e.NumCuotas))
+                               : TextoEntero(e.NumCuotas);
+    return {TextoImporte(e.Capital),
+            TextoTasa(e.Interes),
+            cuotas,
+            TextoImporte(e.Cuota),
+            TextoImporte(e.TotalPagado),
+            TextoImporte(e.TotalIntereses),
+            TextoImporte(e.Porcentaje),
+            e.TAE ? TextoTasa(*e.TAE) : QString(),
+            e.CalculoFallido ? QString() : TextoImporte(e.CosteTotal),
+            e.TAEConRevisiones ? TextoTasa(*e.TAEConRevisiones) : QString()};
 }
 
 }  // namespace finance

@@ -27,6 +27,14 @@ struct EstadoPrestamo {
     double TotalIntereses = 0;
     double Porcentaje = 0;
     std::optional<double> TAE;  // annual percentage rate of the contract, when it has one
+    // The instalments the schedule really has: fewer than NumCuotas when an
+    // early repayment shortens the term.
+    int CuotasPagadas = 0;
+    // What the loan costs beyond the capital borrowed: the interest, the
+    // opening fee, the initial costs and the fees of early repayments.
+    double CosteTotal = 0;
+    // With typed rate revisions, the TAE of what the schedule really pays.
+    std::optional<double> TAEConRevisiones;
     bool CalculoFallido = false;
 };
 
@@ -50,7 +58,7 @@ struct ResultadoPrestamo {
 
 // The texts of the seven result panels.
 struct PanelesPrestamo {
-    QString capital, interes, numCuotas, cuota, pagado, intereses, porcentaje, tae;
+    QString capital, interes, numCuotas, cuota, pagado, intereses, porcentaje, tae, costeTotal, taeConRevisiones;
 };
 
 // Solves for the loan's unknown named by `calculo`; a code of another page

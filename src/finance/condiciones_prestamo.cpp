@@ -2,6 +2,7 @@
 
 #include "finance/limites_calculo.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace finance {
@@ -55,8 +56,13 @@ void ValidarCondiciones(const CondicionesPrestamo& c) {
                               "de 0 a 100.")
                    .arg(a.cuota));
     }
-    for (const RevisionInteres& r : c.revisiones) {
+    for (std::size_t i = 0; i < c.revisiones.size(); ++i) {
+        const RevisionInteres& r = c.revisiones[i];
         Exigir(r.cuota >= 1, QStringLiteral("La cuota de una revisión del interés debe ser 1 o mayor."));
+        // Two new rates from the same instalment cannot both apply.
+        Exigir(std::none_of(c.revisiones.begin(), c.revisiones.begin() + std::ptrdiff_t(i),
+                            [&r](const RevisionInteres& otra) { return otra.cuota == r.cuota; }),
+               QStringLiteral("Hay dos revisiones del interés en la cuota %1: deje solo una.").arg(r.cuota));
         Exigir(Porcentaje(r.interes, kInteresMaximo),
                QStringLiteral("El interés de la revisión de la cuota %1 debe estar entre 0 y %2.")
                    .arg(r.cuota)

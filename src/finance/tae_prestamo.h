@@ -14,4 +14,12 @@ namespace finance {
 double TaePrestamo(double capital, double interes, int numCuotas, PaymentTiming timing,
                    const CondicionesPrestamo& condiciones);
 
+// The same rate worked out from what the schedule really pays once the
+// typed revisions and early repayments (with their fees) apply: a person who
+// types the rates to come wants to see what they cost. Throws what
+// TaePrestamo and the simulation of the schedule throw, and
+// EInvalidArgument when no rate fits the flows.
+double TaeConRevisiones(double capital, double interes, int numCuotas, PaymentTiming timing,
+                        const CondicionesPrestamo& condiciones);
+
 }  // namespace finance

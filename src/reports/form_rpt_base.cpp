@@ -248,8 +248,12 @@ void TFormRptBase::AjustarResumen() {
     }
 }
 
-void TFormRptBase::AnadirSeccionFinal(const QString& titulo, const TablaTextos& tabla) {
-    seccion_ = std::make_unique<TSeccionFinal>(titulo, tabla, informe_.AnchoBandas());
+void TFormRptBase::AnadirSeccionFinal(const QString& titulo, const TablaTextos& tabla, int estrechas) {
+    if (seccion_) {
+        seccion_->Anadir(titulo, tabla, estrechas);
+        return;
+    }
+    seccion_ = std::make_unique<TSeccionFinal>(titulo, tabla, informe_.AnchoBandas(), estrechas);
     // Each generation starts from the table's look.
     informe_.antesDeImprimir = [this, empezar = informe_.antesDeImprimir] {
         seccion_->Restaurar(BandaEn(informe_, Lugar::Detalle));

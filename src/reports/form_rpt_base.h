@@ -37,8 +37,9 @@ public:
     // The row source must outlive every generation of the report.
     void FijarFuente(const FuenteFilas* fuente) { fuente_ = fuente; }
 
-    // Prints a short table with its heading after the schedule's rows.
-    void AnadirSeccionFinal(const QString& titulo, const TablaTextos& tabla);
+    // Prints a short table with its heading after the schedule's rows, and
+    // after those added before it; its first `estrechas` columns are narrow.
+    void AnadirSeccionFinal(const QString& titulo, const TablaTextos& tabla, int estrechas = 2);
 
 protected:
     struct Resumen {

@@ -28,16 +28,37 @@ EtiquetaInforme Texto(const QString& texto, float izquierda, float ancho, bool n
 
 }  // namespace
 
-TSeccionFinal::TSeccionFinal(const QString& titulo, TablaTextos tabla, float ancho)
-    : titulo_(titulo), tabla_(std::move(tabla)) {
-    // The first two columns are narrow; the amounts share what is left.
-    const int columnas = int(tabla_.titulos.size());
-    const int anchas = std::max(1, columnas - 2);
-    const float anchoImporte = (ancho - 2 * kMargen - 2 * kAnchoEstrecho) / float(anchas);
+TSeccionFinal::TSeccionFinal(const QString& titulo, TablaTextos tabla, float ancho, int estrechas) : ancho_(ancho) {
+    Anadir(titulo, std::move(tabla), estrechas);
+}
+
+void TSeccionFinal::Anadir(const QString& titulo, TablaTextos tabla, int estrechas) {
+    Parte parte{titulo, std::move(tabla), {}, estrechas};
+    // The narrow columns first; the amounts share what is left.
+    const int columnas = int(parte.tabla.titulos.size());
+    const int anchas = std::max(1, columnas - estrechas);
+    const float anchoImporte = (ancho_ - 2 * kMargen - float(estrechas) * kAnchoEstrecho) / float(anchas);
     float x = kMargen;
-    bordes_.push_back(x);
+    parte.bordes.push_back(x);
     for (int c = 0; c < columnas; ++c)
-        bordes_.push_back(x += c < 2 ? kAnchoEstrecho : anchoImporte);
+        parte.bordes.push_back(x += c < estrechas ? kAnchoEstrecho : anchoImporte);
+    partes_.push_back(std::move(parte));
+}
+
+int TSeccionFinal::Filas() const {
+    int filas = 0;
+    for (const Parte& parte : partes_)
+        filas += parte.Filas();
+    return filas;
+}
+
+std::pair<const TSeccionFinal::Parte*, int> TSeccionFinal::Localizar(int k) const {
+    for (const Parte& parte : partes_) {
+        if (k < parte.Filas() || &parte == &partes_.back())
+            return {&parte, k};
+        k -= parte.Filas();
+    }
+    return {nullptr, k};
 }
 
 TSeccionFinal::Aspecto TSeccionFinal::Tomar(const BandaInforme& banda) {
@@ -57,15 +78,17 @@ void TSeccionFinal::Cambiar(BandaInforme& banda, std::optional<Aspecto>& guardad
     Poner(banda, nuevo);
 }
 
-TSeccionFinal::Aspecto TSeccionFinal::Titulos() const {
+TSeccionFinal::Aspecto TSeccionFinal::Titulos(const Parte& parte) {
+    const TablaTextos& tabla = parte.tabla;
+    const std::vector<float>& bordes = parte.bordes;
     Aspecto a;
     a.fondo = kGris;
     a.marcos = MarcoAbajo | MarcoDerecha;
-    for (qsizetype c = 0; c < tabla_.titulos.size(); ++c) {
-        const float izquierda = bordes_[std::size_t(c)], derecha = bordes_[std::size_t(c) + 1];
-        a.etiquetas.push_back(Texto(tabla_.titulos[c], izquierda + kAireTexto, derecha - izquierda - 2 * kAireTexto,
+    for (qsizetype c = 0; c < tabla.titulos.size(); ++c) {
+        const float izquierda = bordes[std::size_t(c)], derecha = bordes[std::size_t(c) + 1];
+        a.etiquetas.push_back(Texto(tabla.titulos[c], izquierda + kAireTexto, derecha - izquierda - 2 * kAireTexto,
                                     true, AlineacionTexto::Centro));
-        if (c + 1 < tabla_.titulos.size()) {
+        if (c + 1 < tabla.titulos.size()) {
             LineaInforme l;
             l.x = derecha;
             l.longitud = 4.7f;
@@ -76,28 +99,30 @@ TSeccionFinal::Aspecto TSeccionFinal::Titulos() const {
     return a;
 }
 
-TSeccionFinal::Aspecto TSeccionFinal::Fila(const QStringList& textos, bool negrita) const {
+TSeccionFinal::Aspecto TSeccionFinal::Fila(const Parte& parte, const QStringList& textos, bool negrita) {
+    const std::vector<float>& bordes = parte.bordes;
     Aspecto a;
-    for (qsizetype c = 0; c < textos.size() && std::size_t(c) + 1 < bordes_.size(); ++c) {
-        const float izquierda = bordes_[std::size_t(c)], derecha = bordes_[std::size_t(c) + 1];
+    for (qsizetype c = 0; c < textos.size() && std::size_t(c) + 1 < bordes.size(); ++c) {
+        const float izquierda = bordes[std::size_t(c)], derecha = bordes[std::size_t(c) + 1];
         a.etiquetas.push_back(Texto(textos[c], izquierda + kAireTexto, derecha - izquierda - 2 * kAireTexto, negrita,
-                                    c < 2 ? AlineacionTexto::Centro : AlineacionTexto::Derecha));
+                                    c < parte.estrechas ? AlineacionTexto::Centro : AlineacionTexto::Derecha));
     }
     return a;
 }
 
 void TSeccionFinal::Detalle(BandaInforme& detalle, int k) {
+    const auto [parte, fila] = Localizar(k);
     Aspecto aspecto;
-    if (k == 1) {
-        EtiquetaInforme e = Texto(titulo_, kMargen, 0, true, AlineacionTexto::Izquierda);
+    if (parte && fila == 1) {
+        EtiquetaInforme e = Texto(parte->titulo, kMargen, 0, true, AlineacionTexto::Izquierda);
         e.estilo.puntos = kPuntosTexto + 1;
         e.estilo.color = kMarino;
         aspecto.etiquetas.push_back(e);
-    } else if (k == 2) {
-        aspecto = Titulos();
-    } else if (k > 2) {
-        const std::size_t fila = std::size_t(k - kFilasCabecera);
-        aspecto = Fila(tabla_.filas[fila], fila + 1 == tabla_.filas.size());
+    } else if (parte && fila == 2) {
+        aspecto = Titulos(*parte);
+    } else if (parte && fila > 2) {
+        const std::size_t i = std::size_t(fila - kFilasCabecera);
+        aspecto = Fila(*parte, parte->tabla.filas[i], i + 1 == parte->tabla.filas.size());
     }
     Cambiar(detalle, detalleTabla_, aspecto);
 }
@@ -108,8 +133,9 @@ int TSeccionFinal::Cabecera(BandaInforme& cabecera, int k) {
             Poner(cabecera, *std::exchange(cabeceraTabla_, std::nullopt));
         return k;
     }
-    Cambiar(cabecera, cabeceraTabla_, k < kFilasCabecera ? Aspecto{} : Titulos());
-    return k == 0 ? 1 : k;
+    const auto [parte, fila] = Localizar(k);
+    Cambiar(cabecera, cabeceraTabla_, !parte || fila < kFilasCabecera ? Aspecto{} : Titulos(*parte));
+    return fila == 0 ? k + 1 : k;
 }
 
 void TSeccionFinal::Restaurar(BandaInforme& detalle) {

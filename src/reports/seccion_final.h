@@ -1,21 +1,28 @@
 #pragma once
-// A short table printed after a schedule report's rows, through the same
-// detail band: a blank line, its heading, its column titles on grey, its rows
-// and a last row in bold. The detail band and the column header band take
+// Short tables printed after a schedule report's rows, through the same
+// detail band: for each, a blank line, its heading, its column titles on
+// grey, its rows and a last row in bold. The detail band and the column header band take
 // the section's look while it prints (so a page that starts inside it is
 // headed by its titles) and get the table's back for the next generation.
 #include "reports/engine/definicion_informe.h"
 #include "util/tabla_textos.h"
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 class TSeccionFinal {
 public:
-    // `ancho`: the width of the bands in mm.
-    TSeccionFinal(const QString& titulo, TablaTextos tabla, float ancho);
+    // `ancho`: the width of the bands in mm; `estrechas`: how many first
+    // columns are narrow and centred (a year and a count), the rest sharing
+    // what is left, aligned right.
+    TSeccionFinal(const QString& titulo, TablaTextos tabla, float ancho, int estrechas = 2);
+
+    // Another short table, printed after the ones before it the same way.
+    void Anadir(const QString& titulo, TablaTextos tabla, int estrechas = 2);
 
     // Detail bands the section takes.
-    int Filas() const { return kFilasCabecera + int(tabla_.filas.size()); }
+    int Filas() const;
 
     // Fills the detail band for the section's row k (0 to Filas() - 1).
     void Detalle(BandaInforme& detalle, int k);
@@ -35,16 +42,25 @@ private:
         QRgb fondo = 0xffffffff;
         unsigned marcos = MarcoNinguno;
     };
+    // One of the short tables.
+    struct Parte {
+        QString titulo;
+        TablaTextos tabla;
+        std::vector<float> bordes;  // the columns' edges, first and last included
+        int estrechas = 2;
+        int Filas() const { return kFilasCabecera + int(tabla.filas.size()); }
+    };
     static Aspecto Tomar(const BandaInforme& banda);
     static void Poner(BandaInforme& banda, const Aspecto& aspecto);
     void Cambiar(BandaInforme& banda, std::optional<Aspecto>& guardado, const Aspecto& nuevo);
-    Aspecto Titulos() const;
-    Aspecto Fila(const QStringList& textos, bool negrita) const;
+    // The table row k falls in, and k counted from that table's first row.
+    std::pair<const Parte*, int> Localizar(int k) const;
+    static Aspecto Titulos(const Parte& parte);
+    static Aspecto Fila(const Parte& parte, const QStringList& textos, bool negrita);
 
     static constexpr int kFilasCabecera = 3;  // blank line, heading, titles
 
-    QString titulo_;
-    TablaTextos tabla_;
-    std::vector<float> bordes_;  // the columns' edges, first and last included
+    float ancho_;
+    std::vector<Parte> partes_;
     std::optional<Aspecto> detalleTabla_, cabeceraTabla_;
 };

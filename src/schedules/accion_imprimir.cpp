@@ -90,6 +90,8 @@ void ImprimirDesarrollo(TFormDesarrolloCalculos& ventana) {
     informe->FijarFuente(&filas);
     informe->FilasInforme = rejilla->RowCount();
     informe->LblTitulo->texto = ventana.TextoTitulo();
+    if (!ventana.CifrasFinales.filas.empty())
+        informe->AnadirSeccionFinal(QStringLiteral("Coste del préstamo"), ventana.CifrasFinales, 0);
     if (const TablaTextos* resumen = ventana.ResumenAnualMostrado())
         informe->AnadirSeccionFinal(QStringLiteral("Resumen anual"), *resumen);
     MostrarPreliminar(informe->Informe(), true, true, &ventana);

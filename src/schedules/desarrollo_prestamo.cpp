@@ -81,6 +81,17 @@ void EscribirTablaPrestamo(const DatosFilasPrestamo& datos, TAttributeGrid& grid
     });
 }
 
+TablaTextos CifrasPrestamo(const finance::EstadoPrestamo& estado) {
+    const finance::PanelesPrestamo p = finance::TextosPanelesPrestamo(estado);
+    TablaTextos cifras{{QStringLiteral("Total intereses"), QStringLiteral("Coste total"), QStringLiteral("TAE")},
+                       {{p.intereses, p.costeTotal, p.tae}}};
+    if (estado.TAEConRevisiones) {
+        cifras.titulos << QStringLiteral("TAE con las revisiones indicadas");
+        cifras.filas.front() << p.taeConRevisiones;
+    }
+    return cifras;
+}
+
 void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrolloCalculos& ventana) {
     const DatosFilasPrestamo& d = entrada.datos;
     ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha, finance::MesesPorPeriodo(d.condiciones.periodicidad));

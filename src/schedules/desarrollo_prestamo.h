@@ -1,7 +1,9 @@
 #pragma once
 // Builds a loan's development table into the schedule window: one row per
 // monthly instalment, and the information panel with the loan's figures.
+#include "finance/calculo_prestamo.h"
 #include "finance/filas_prestamo.h"
+#include "util/tabla_textos.h"
 
 #include <QString>
 
@@ -11,8 +13,13 @@ class TFormDesarrolloCalculos;
 struct EntradaDesarrolloPrestamo {
     DatosFilasPrestamo datos;
     QString textoInteres;    // the interest box, as typed or as calculated
-    QString textoNumCuotas;  // the box of the number of instalments
+    QString textoNumCuotas;  // the box of the number of instalments, or "271 de 300" for a shortened term
 };
+
+// The cost of a worked-out loan as the report prints it after the rows: its
+// total interest, its total cost, its TAE and, with typed revisions, the TAE
+// they give.
+TablaTextos CifrasPrestamo(const finance::EstadoPrestamo& estado);
 
 // Throws EDesarrolloExcesivo, before writing anything, when the loan has
 // more instalments than a table may have or its dates would pass 31/12/9999.

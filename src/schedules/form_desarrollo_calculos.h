@@ -64,6 +64,10 @@ public:
     // null otherwise.
     const TablaTextos* ResumenAnualMostrado() const;
 
+    // Figures the report prints after the rows, before the yearly summary
+    // (a loan's cost); none when empty.
+    TablaTextos CifrasFinales;
+
     // Texts the print action copies into the report: the title strip and the
     // summary's value panels.
     QString TextoTitulo() const;

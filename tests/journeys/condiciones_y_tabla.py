@@ -2,7 +2,8 @@
 the keys choose a quarterly frequency and add an early repayment with its
 fee, Aceptar, Intro recalculates (TAE and heading note), Ctrl+T shows a
 table with the repayment's column, and Ctrl+P prints it, to a PDF file here,
-with that column and the others under titles that fit the narrower page."""
+with that column and the others under titles that fit the narrower page, and
+the loan's total cost after the rows."""
 import os
 import subprocess
 
@@ -94,6 +95,9 @@ def imprimir(ventana):
     for titulo in ("Anticipada", "Comisión", "Amortiz.", "Pendiente"):
         r.comprobar(titulo in lineas, f"el informe no tiene la columna «{titulo}»: {texto!r}")
     r.comprobar("200,00" in lineas and "2,00" in lineas, f"el informe no tiene la amortización: {texto!r}")
+    # After the rows, what the loan costs: its interest and the 2,00 fee.
+    r.comprobar("Coste del préstamo" in texto and "118,13" in lineas and "120,13" in lineas,
+                f"el informe no tiene el coste del préstamo: {texto!r}")
     r.teclas("Escape")
     r.esperar_cierre(vista)
     r.esperar(lambda: r.activa(ventana), "la tabla activa tras cerrar la vista previa")
