@@ -1,6 +1,8 @@
 #include "finance/calculo_prestamo.h"
 
 #include "finance/bloque_guardado.h"
+#include "finance/centimos.h"
+#include "finance/limites_tabla.h"
 #include "finance/simulacion_prestamo.h"
 #include "finance/tae_prestamo.h"
 #include "util/textos_numericos.h"
@@ -20,9 +22,39 @@ AvisoCalculo NoCalculado(const QString& titulo, const QString& que) {
     return {titulo, QStringLiteral("No se ha podido calcular %1 con estos datos.").arg(que)};
 }
 
-void Totales(EstadoPrestamo& e) {
-    e.TotalPagado = e.NumCuotas * e.Cuota;
-    e.TotalIntereses = e.TotalPagado - e.Capital;
+// A number of periods this close above a whole number is that number: an
+// instalment typed to the cent may exceed the exact one by a hair.
+constexpr long double kHolguraPlazo = 1e-9L;
+
+// What the level instalments of a loan too long for any table pay in all,
+// the last paying only what is left. Throws what the functions it uses do.
+long double PagadoSinFilas(const EstadoPrestamo& e, long double tasa, PaymentTiming timing) {
+    const long double cuota = AEuros(ACentimos(e.Cuota));
+    const long double pendiente = -FutureValue(tasa, e.NumCuotas - 1, -cuota, e.Capital, timing);
+    const long double ultima = timing == PaymentTiming::EndOfPeriod ? pendiente * (1 + tasa) : pendiente;
+    return cuota * (e.NumCuotas - 1) + ultima;
+}
+
+// The totals are the sums of the schedule's rows, in whole cents, so that
+// the results say exactly what the table adds up to (the table is built the
+// same way from the same state).
+void Totales(EstadoPrestamo& e, PaymentTiming timing, const CondicionesPrestamo& condiciones) {
+    long double pagado = 0;
+    long double intereses = 0;
+    if (e.NumCuotas > kMaxFilasDesarrollo && !condiciones.HayCambios()) {
+        pagado = PagadoSinFilas(e, TasaPeriodo(e.Interes, PeriodosPorAnio(condiciones.periodicidad)).Tasa(), timing);
+        intereses = pagado - e.Capital;
+    } else {
+        TSimulacionPrestamo simulacion(e.Capital, e.Interes, e.NumCuotas, timing, condiciones, e.Cuota);
+        SumasPrestamo sumas;
+        PasoPrestamo paso;
+        while (simulacion.Siguiente(paso))
+            sumas.Anadir(paso);
+        pagado = sumas.pagado / 100;
+        intereses = sumas.intereses / 100;
+    }
+    e.TotalPagado = static_cast<double>(pagado);
+    e.TotalIntereses = static_cast<double>(intereses);
     e.Porcentaje = e.TotalPagado == 0 ? 0 : e.TotalIntereses / e.TotalPagado * 100;
 }
 
@@ -105,7 +137,7 @@ private:
         const double leida = e().Cuota;
         const bool ok = Guardado(e(), [this] {
             e().Cuota = static_cast<double>(-Payment(Tasa(), e().NumCuotas, e().Capital, 0, timing_));
-            Totales(e());
+            Totales(e(), timing_, SinCambios());
         });
         if (!ok) {
             e().Cuota = leida;
@@ -124,7 +156,7 @@ private:
         const bool ok = Guardado(e(), [this] {
             e().Interes = static_cast<double>(
                 InterestRate(e().NumCuotas, e().Cuota, -e().Capital, 0, timing_) * 100 * periodos_);
-            Totales(e());
+            Totales(e(), timing_, SinCambios());
         });
         if (!ok) {
             e().Interes = leido;
@@ -138,7 +170,13 @@ private:
         int calculado = 0;
         bool ok = true;
         try {
-            calculado = CeilToInt(NumberOfPeriods(Tasa(), e().Cuota, -e().Capital, 0, timing_));
+            calculado = CeilToInt(NumberOfPeriods(Tasa(), e().Cuota, -e().Capital, 0, timing_) - kHolguraPlazo);
+            // An instalment typed to the cent is a hair off the exact one:
+            // when the level instalment of one fewer rounds to it, that is
+            // the number (solving the instalment back gives the one typed).
+            if (calculado > 1 &&
+                ACentimos(-Payment(Tasa(), calculado - 1, e().Capital, 0, timing_)) == ACentimos(e().Cuota))
+                --calculado;
         } catch (const std::exception&) {
             ok = false;  // the instalment never repays the capital: warned below
         }
@@ -151,7 +189,7 @@ private:
         } else {
             e().NumCuotas = leido;
         }
-        if (!e().CalculoFallido && !Guardado(e(), [this] { Totales(e()); })) {
+        if (!e().CalculoFallido && !Guardado(e(), [this] { Totales(e(), timing_, SinCambios()); })) {
             e().NumCuotas = leido;
             Fallo(NoCalculado(kTituloNumero, QStringLiteral("el número de cuotas")));
         }
@@ -162,7 +200,7 @@ private:
         const double leido = e().Capital;
         const bool ok = Guardado(e(), [this] {
             e().Capital = static_cast<double>(-PresentValue(Tasa(), e().NumCuotas, e().Cuota, 0, timing_));
-            Totales(e());
+            Totales(e(), timing_, SinCambios());
         });
         if (!ok) {
             e().Capital = leido;
@@ -201,19 +239,21 @@ private:
 
     // A refusal of the conditions keeps its own words in `aviso`.
     void TotalesConCambios(std::optional<AvisoCalculo>& aviso, const QString& titulo) {
-        long double pagado = 0;
         try {
-            TSimulacionPrestamo simulacion(e().Capital, e().Interes, e().NumCuotas, timing_, condiciones_);
-            PasoPrestamo paso;
-            while (simulacion.Siguiente(paso))
-                pagado += paso.cuota + paso.amortAnticipada;
+            Totales(e(), timing_, condiciones_);
         } catch (const ECondicionesPrestamo& ex) {
             aviso = AvisoCalculo{titulo, ex.Mensaje()};
             throw;
         }
-        e().TotalPagado = static_cast<double>(pagado);
-        e().TotalIntereses = e().TotalPagado - e().Capital;
-        e().Porcentaje = e().TotalPagado == 0 ? 0 : e().TotalIntereses / e().TotalPagado * 100;
+    }
+
+    // The conditions without the changes along the way: the contract's plain
+    // schedule, at its frequency.
+    CondicionesPrestamo SinCambios() const {
+        CondicionesPrestamo plano = condiciones_;
+        plano.amortizaciones.clear();
+        plano.revisiones.clear();
+        return plano;
     }
 
     // A TAE that cannot be worked out is left out rather than shown wrong;
