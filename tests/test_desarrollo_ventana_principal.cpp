@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(vista.columnas, 9);
         QCOMPARE(vista.filas, 13);
         QCOMPARE(vista.fila1.join('|'), "1|31/01/2024|88,85|78,85|10,00|78,85|921,15|88,85|10,00");
-        QCOMPARE(vista.filaUltima.join('|'), "12|31/12/2024|88,85|87,97|0,88|1.000,00|0,00|1.066,19|66,19");
+        QCOMPARE(vista.filaUltima.join('|'), "12|31/12/2024|88,84|87,96|0,88|1.000,00|0,00|1.066,19|66,19");
         QCOMPARE(vista.ayuda, 6240);
         QCOMPARE(vista.periodosPorAnio, 12);
         // The window lived for this one use.

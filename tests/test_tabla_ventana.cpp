@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(lineas.size(), 14);  // titles, 12 rows, and the end of the last line
         QCOMPARE(lineas[0] + '\n', QString::fromUtf8(kTitulosPrestamo));
         QCOMPARE(lineas[1], "1\t31/01/2024\t88,85\t78,85\t10,00\t78,85\t921,15\t88,85\t10,00");
-        QCOMPARE(lineas[12], "12\t31/12/2024\t88,85\t87,97\t0,88\t1.000,00\t0,00\t1.066,19\t66,19");
+        QCOMPARE(lineas[12], "12\t31/12/2024\t88,84\t87,96\t0,88\t1.000,00\t0,00\t1.066,19\t66,19");
         QCOMPARE(lineas[13], "");
 
         // A range of two rows copies just those.
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(lineas.size(), 14);
         QCOMPARE(lineas[0], "Nº;Fecha;Cuota;Capital;Interés;Amortizado;Pendiente;Pagado;Intereses");
         QCOMPARE(lineas[1], "1;31/01/2024;88,85;78,85;10,00;78,85;921,15;88,85;10,00");
-        QCOMPARE(lineas[12], "12;31/12/2024;88,85;87,97;0,88;1.000,00;0,00;1.066,19;66,19");
+        QCOMPARE(lineas[12], "12;31/12/2024;88,84;87,96;0,88;1.000,00;0,00;1.066,19;66,19");
         QCOMPARE(ConExtensionCsv("tabla.CSV"), "tabla.CSV");
         QCOMPARE(ConExtensionCsv("tabla.2024"), "tabla.2024.csv");
     }
