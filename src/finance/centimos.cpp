@@ -19,8 +19,9 @@ constexpr long double kMaxCentimos = 9e18L;
 CentimosEnteros RedondearMitadArriba(long double x) {
     if (!(std::fabs(x) < kMaxCentimos))
         throw EOverflow("Desbordamiento en coma flotante");
-    const long double r = std::floor(std::fabs(x) + 0.5L);
-    return static_cast<CentimosEnteros>(x < 0 ? -r : r);
+    // The conversion truncates, which for a positive amount is the floor.
+    const auto r = static_cast<CentimosEnteros>(std::fabs(x) + 0.5L);
+    return x < 0 ? -r : r;
 }
 
 }  // namespace
@@ -48,8 +49,10 @@ TasaPeriodo::TasaPeriodo(double interesAnual, int periodosPorAnio)
 
 CentimosEnteros TasaPeriodo::Interes(CentimosEnteros pendiente) const {
     const long double x = static_cast<long double>(pendiente) * tasa_;
-    const long double fraccion = std::fabs(x) - std::floor(std::fabs(x));
-    const bool dudoso = std::fabs(x) > kMaxCentimosRapidos || std::fabs(fraccion - 0.5L) < 1e-6L;
+    const long double absoluto = std::fabs(x);
+    const bool dudoso = absoluto > kMaxCentimosRapidos ||
+                        std::fabs(absoluto - static_cast<long double>(static_cast<CentimosEnteros>(absoluto)) - 0.5L) <
+                            1e-6L;
     if (!decimal_ || !dudoso)
         return RedondearMitadArriba(x);
     // Exact: |pendiente| * numerador_ / denominador_, halves away from zero.
