@@ -174,10 +174,10 @@ private slots:
         QTest::keyClick(v->GridResumenAnual, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  "Año\tCuotas\tPagado\tCapital\tInterés\tPendiente\n"
-                 "2024\t6\t2.659,26\t2.388,93\t270,31\t7.611,08\n"
-                 "2025\t12\t5.318,52\t4.997,76\t320,71\t2.613,31\n"
-                 "2026\t6\t2.659,26\t2.613,31\t45,93\t0,00\n"
-                 "Total\t24\t10.637,04\t10.000,00\t636,95\t0,00\n");
+                 "2024\t6\t2.659,26\t2.388,95\t270,31\t7.611,05\n"
+                 "2025\t12\t5.318,52\t4.997,81\t320,71\t2.613,24\n"
+                 "2026\t6\t2.659,16\t2.613,24\t45,92\t0,00\n"
+                 "Total\t24\t10.636,94\t10.000,00\t636,94\t0,00\n");
         QVERIFY(v->GridResumenAnual->CellFont(2, 4).Style() & fsBold);
         QTest::keyClick(v->GridResumenAnual, Qt::Key_R, Qt::ControlModifier);
         QVERIFY(v->GridDesarrollo->isVisible());

@@ -27,12 +27,19 @@ AvisoCalculo NoCalculado(const QString& titulo, const QString& que) {
 constexpr long double kHolguraPlazo = 1e-9L;
 
 // What the level instalments of a loan too long for any table pay in all,
-// the last paying only what is left. Throws what the functions it uses do.
+// the last paying only what is left. Where the growth over the term is too
+// large to work that balance out, the instalment is the interest to a hair
+// and every instalment is a full one.
 long double PagadoSinFilas(const EstadoPrestamo& e, long double tasa, PaymentTiming timing) {
     const long double cuota = AEuros(ACentimos(e.Cuota));
-    const long double pendiente = -FutureValue(tasa, e.NumCuotas - 1, -cuota, e.Capital, timing);
-    const long double ultima = timing == PaymentTiming::EndOfPeriod ? pendiente * (1 + tasa) : pendiente;
-    return cuota * (e.NumCuotas - 1) + ultima;
+    long double pendiente = cuota;
+    try {
+        pendiente = -FutureValue(tasa, e.NumCuotas - 1, -cuota, e.Capital, timing);
+        if (timing == PaymentTiming::EndOfPeriod)
+            pendiente *= 1 + tasa;
+    } catch (const EMathError&) {
+    }
+    return cuota * (e.NumCuotas - 1) + pendiente;
 }
 
 // The totals are the sums of the schedule's rows, in whole cents, so that
