@@ -5,7 +5,7 @@
 
 #include "filas_en_centimos.h"
 #include "finance/calculo_prestamo.h"
-#include "finance/centimos.h"
+#include "finance/centimos_enteros.h"
 #include "finance/resumen_anual.h"
 #include "finance/simulacion_prestamo.h"
 #include "util/textos_numericos.h"

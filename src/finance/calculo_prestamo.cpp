@@ -1,7 +1,7 @@
 #include "finance/calculo_prestamo.h"
 
 #include "finance/bloque_guardado.h"
-#include "finance/centimos.h"
+#include "finance/centimos_enteros.h"
 #include "finance/limites_tabla.h"
 #include "finance/simulacion_prestamo.h"
 #include "finance/tae_prestamo.h"

@@ -10,7 +10,7 @@
 // that interest and the pending capital falls by exactly that; the last
 // instalment pays what is left, so the loan closes at 0,00. The dates are the
 // table's business.
-#include "finance/centimos.h"
+#include "finance/centimos_enteros.h"
 #include "finance/condiciones_prestamo.h"
 #include "finance/tvm.h"
 

@@ -1,4 +1,4 @@
-#include "finance/centimos.h"
+#include "finance/centimos_enteros.h"
 
 #include "finance/excepciones_matematicas.h"
 
