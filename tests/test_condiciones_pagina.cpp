@@ -49,7 +49,7 @@ private slots:
         auto v = PrestamoEscrito();
         v->CalcularPrestamo();
         QCOMPARE(v->PnlPresCuotaRes->text(), QStringLiteral("860,66"));
-        QCOMPARE(v->PnlPresPagado->text(), QStringLiteral("10.327,97"));
+        QCOMPARE(v->PnlPresPagado->text(), QStringLiteral("10.327,96"));
         QCOMPARE(v->PnlPresTAE->text(), QStringLiteral("6,17"));
         QCOMPARE(v->PnlPresInfo->text(), QStringLiteral(" Resultados del último cálculo realizado"));
     }

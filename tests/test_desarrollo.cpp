@@ -241,7 +241,7 @@ private slots:
         QCOMPARE(Fila(g, 0), "Nº|Fecha|Cuota|Capital|Interés|Amortizado|Pendiente|Pagado|Intereses");
         QCOMPARE(Fila(g, 1), "1|31/01/2024|88,85|78,85|10,00|78,85|921,15|88,85|10,00");
         QCOMPARE(Fila(g, 2), "2|29/02/2024|88,85|79,64|9,21|158,49|841,51|177,70|19,21");
-        QCOMPARE(Fila(g, 12), "12|31/12/2024|88,85|87,97|0,88|1.000,00|0,00|1.066,19|66,19");
+        QCOMPARE(Fila(g, 12), "12|31/12/2024|88,84|87,96|0,88|1.000,00|0,00|1.066,19|66,19");
         QCOMPARE(Colores(g, 5), QStringList({"e0e0e0/000000", "d3d3d3/800000", "e0e0e0/000080", "e0e0e0/000080",
                                              "e0e0e0/000080", "d3d3d3/000000", "d3d3d3/000000", "e0e0e0/ff0000",
                                              "e0e0e0/ff0000"}));

@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(Texto(filas[1]), "2|29/02/2024|88,85|79,64|9,21|158,49|841,51|177,70|19,21");
         QCOMPARE(Fecha(filas[2].fecha), "31/03/2024");
         QCOMPARE(Fecha(filas[3].fecha), "30/04/2024");
-        QCOMPARE(Texto(filas[11]), "12|31/12/2024|88,85|87,97|0,88|1.000,00|0,00|1.066,19|66,19");
+        QCOMPARE(Texto(filas[11]), "12|31/12/2024|88,84|87,96|0,88|1.000,00|0,00|1.066,19|66,19");
     }
 
     // Paid at the start of each period, the first instalment carries no

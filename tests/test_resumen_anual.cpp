@@ -28,17 +28,17 @@ class TestResumenAnual : public QObject {
     Q_OBJECT
 private slots:
     // 10.000 at 6 % over 24 months from mid-July: six instalments in the
-    // first year, twelve in the second, six in the last. Principal and
-    // interest are each the sum of their rounded column, so in a year they
-    // may differ by cents from the rounded instalments.
+    // first year, twelve in the second, six in the last, the last
+    // instalment paying only what is left; principal and interest add up to
+    // what was paid, to the cent.
     void prestamoQueEmpiezaEnJulio() {
         const ResumenPrestamo r = ResumenAnualPrestamo(
             {10000, 6, 24, 443.20610252757808, PaymentTiming::EndOfPeriod, QDate(2024, 7, 15)});
         QCOMPARE(int(r.anios.size()), 3);
-        Comparar(r.anios[0], {2024, 6, 2659.26, 2388.93, 270.31, 7611.08});
-        Comparar(r.anios[1], {2025, 12, 5318.52, 4997.76, 320.71, 2613.31});
-        Comparar(r.anios[2], {2026, 6, 2659.26, 2613.31, 45.93, 0});
-        Comparar(r.total, {0, 24, 10637.04, 10000.00, 636.95, 0});
+        Comparar(r.anios[0], {2024, 6, 2659.26, 2388.95, 270.31, 7611.05});
+        Comparar(r.anios[1], {2025, 12, 5318.52, 4997.81, 320.71, 2613.24});
+        Comparar(r.anios[2], {2026, 6, 2659.16, 2613.24, 45.92, 0});
+        Comparar(r.total, {0, 24, 10636.94, 10000.00, 636.94, 0});
     }
 
     // 1.000 at 12 % paid quarterly from 31/10/2024, with 200 repaid early

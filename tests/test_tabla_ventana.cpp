@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(lineas.size(), 14);  // titles, 12 rows, and the end of the last line
         QCOMPARE(lineas[0] + '\n', QString::fromUtf8(kTitulosPrestamo));
         QCOMPARE(lineas[1], "1\t31/01/2024\t88,85\t78,85\t10,00\t78,85\t921,15\t88,85\t10,00");
-        QCOMPARE(lineas[12], "12\t31/12/2024\t88,85\t87,97\t0,88\t1.000,00\t0,00\t1.066,19\t66,19");
+        QCOMPARE(lineas[12], "12\t31/12/2024\t88,84\t87,96\t0,88\t1.000,00\t0,00\t1.066,19\t66,19");
         QCOMPARE(lineas[13], "");
 
         // A range of two rows copies just those.
@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(lineas.size(), 14);
         QCOMPARE(lineas[0], "Nº;Fecha;Cuota;Capital;Interés;Amortizado;Pendiente;Pagado;Intereses");
         QCOMPARE(lineas[1], "1;31/01/2024;88,85;78,85;10,00;78,85;921,15;88,85;10,00");
-        QCOMPARE(lineas[12], "12;31/12/2024;88,85;87,97;0,88;1.000,00;0,00;1.066,19;66,19");
+        QCOMPARE(lineas[12], "12;31/12/2024;88,84;87,96;0,88;1.000,00;0,00;1.066,19;66,19");
         QCOMPARE(ConExtensionCsv("tabla.CSV"), "tabla.CSV");
         QCOMPARE(ConExtensionCsv("tabla.2024"), "tabla.2024.csv");
         QCOMPARE(ConExtensionCsv("mis.datos/tabla"), "mis.datos/tabla.csv");
@@ -224,10 +224,10 @@ private slots:
         QTest::keyClick(v->GridResumenAnual, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  "Año\tCuotas\tPagado\tCapital\tInterés\tPendiente\n"
-                 "2024\t6\t2.659,26\t2.388,93\t270,31\t7.611,08\n"
-                 "2025\t12\t5.318,52\t4.997,76\t320,71\t2.613,31\n"
-                 "2026\t6\t2.659,26\t2.613,31\t45,93\t0,00\n"
-                 "Total\t24\t10.637,04\t10.000,00\t636,95\t0,00\n");
+                 "2024\t6\t2.659,26\t2.388,95\t270,31\t7.611,05\n"
+                 "2025\t12\t5.318,52\t4.997,81\t320,71\t2.613,24\n"
+                 "2026\t6\t2.659,16\t2.613,24\t45,92\t0,00\n"
+                 "Total\t24\t10.636,94\t10.000,00\t636,94\t0,00\n");
         QVERIFY(v->GridResumenAnual->CellFont(2, 4).Style() & fsBold);
         QTest::keyClick(v->GridResumenAnual, Qt::Key_R, Qt::ControlModifier);
         QVERIFY(v->GridDesarrollo->isVisible());

@@ -1,6 +1,7 @@
 #include "finance/calculo_prestamo.h"
 
 #include "finance/bloque_guardado.h"
+#include "finance/centimos_enteros.h"
 #include "finance/limites_calculo.h"
 #include "finance/limites_tabla.h"
 #include "finance/simulacion_prestamo.h"
@@ -19,9 +20,48 @@ const QString kTituloInteres = QStringLiteral("Cálculo del interés de un prés
 const QString kTituloNumero = QStringLiteral("Cálculo de número de cuotas de un préstamo");
 const QString kTituloCapital = QStringLiteral("Cálculo del capital de un préstamo");
 
-void Totales(EstadoPrestamo& e) {
-    e.TotalPagado = e.NumCuotas * e.Cuota;
-    e.TotalIntereses = e.TotalPagado - e.Capital;
+// A number of periods this close above a whole number is that number: an
+// instalment typed to the cent may exceed the exact one by a hair.
+constexpr long double kHolguraPlazo = 1e-9L;
+
+// What the level instalments of a loan too long for any table pay in all,
+// the last paying only what is left. Where the growth over the term is too
+// large to work that balance out, the instalment is the interest to a hair
+// and every instalment is a full one.
+long double PagadoSinFilas(const EstadoPrestamo& e, long double tasa, PaymentTiming timing) {
+    const long double cuota = AEuros(ACentimos(e.Cuota));
+    long double pendiente = cuota;
+    try {
+        pendiente = -FutureValue(tasa, e.NumCuotas - 1, -cuota, e.Capital, timing);
+        if (timing == PaymentTiming::EndOfPeriod)
+            pendiente *= 1 + tasa;
+    } catch (const EMathError&) {
+    }
+    return cuota * (e.NumCuotas - 1) + pendiente;
+}
+
+// The totals are the sums of the schedule's rows, in whole cents, so that
+// the results say exactly what the table adds up to (the table is built the
+// same way from the same state).
+void Totales(EstadoPrestamo& e, PaymentTiming timing, const CondicionesPrestamo& condiciones) {
+    long double pagado = 0;
+    long double intereses = 0;
+    if (e.NumCuotas > kMaxFilasDesarrollo && !condiciones.HayCambios()) {
+        pagado = PagadoSinFilas(e, TasaPeriodo(e.Interes, PeriodosPorAnio(condiciones.periodicidad)).Tasa(), timing);
+        intereses = pagado - e.Capital;
+    } else {
+        TSimulacionPrestamo simulacion(e.Capital, e.Interes, e.NumCuotas, timing, condiciones, e.Cuota);
+        SumasPrestamo sumas;
+        PasoPrestamo paso;
+        while (simulacion.Siguiente(paso))
+            sumas.Anadir(paso);
+        pagado = sumas.pagado / 100;
+        intereses = sumas.intereses / 100;
+        // The cents rounded off, or a repayment, may end the loan early.
+        e.CuotasPagadas = paso.numero;
+    }
+    e.TotalPagado = static_cast<double>(pagado);
+    e.TotalIntereses = static_cast<double>(intereses);
     e.Porcentaje = e.TotalPagado == 0 ? 0 : e.TotalIntereses / e.TotalPagado * 100;
 }
 
@@ -132,7 +172,7 @@ private:
         const double leida = e().Cuota;
         const bool ok = Guardado([this] {
             e().Cuota = static_cast<double>(-Payment(Tasa(), e().NumCuotas, e().Capital, 0, timing_));
-            Totales(e());
+            Totales(e(), timing_, SinCambios());
         });
         if (!ok) {
             e().Cuota = leida;
@@ -151,7 +191,7 @@ private:
         const bool ok = Guardado([this] {
             e().Interes = static_cast<double>(
                 InterestRate(e().NumCuotas, e().Cuota, -e().Capital, 0, timing_) * 100 * periodos_);
-            Totales(e());
+            Totales(e(), timing_, SinCambios());
         });
         if (!ok) {
             e().Interes = leido;
@@ -165,7 +205,13 @@ private:
         int calculado = 0;
         bool ok = true;
         try {
-            calculado = CeilToInt(NumberOfPeriods(Tasa(), e().Cuota, -e().Capital, 0, timing_));
+            calculado = CeilToInt(NumberOfPeriods(Tasa(), e().Cuota, -e().Capital, 0, timing_) - kHolguraPlazo);
+            // An instalment typed to the cent is a hair off the exact one:
+            // when the level instalment of one fewer rounds to it, that is
+            // the number (solving the instalment back gives the one typed).
+            if (calculado > 1 &&
+                ACentimos(-Payment(Tasa(), calculado - 1, e().Capital, 0, timing_)) == ACentimos(e().Cuota))
+                --calculado;
         } catch (const std::exception&) {
             ok = false;  // the instalment never repays the capital: warned below
         }
@@ -178,7 +224,7 @@ private:
         } else {
             e().NumCuotas = leido;
         }
-        if (!e().CalculoFallido && !Guardado([this] { Totales(e()); })) {
+        if (!e().CalculoFallido && !Guardado([this] { Totales(e(), timing_, SinCambios()); })) {
             e().NumCuotas = leido;
             Fallo(AvisoNoCalculado(kTituloNumero, QStringLiteral("el número de cuotas"), motivoLimite_));
         }
@@ -189,7 +235,7 @@ private:
         const double leido = e().Capital;
         const bool ok = Guardado([this] {
             e().Capital = static_cast<double>(-PresentValue(Tasa(), e().NumCuotas, e().Cuota, 0, timing_));
-            Totales(e());
+            Totales(e(), timing_, SinCambios());
         });
         if (!ok) {
             e().Capital = leido;
@@ -230,19 +276,21 @@ private:
 
     // A refusal of the conditions keeps its own words in `aviso`.
     void TotalesConCambios(std::optional<AvisoCalculo>& aviso, const QString& titulo) {
-        long double pagado = 0;
         try {
-            TSimulacionPrestamo simulacion(e().Capital, e().Interes, e().NumCuotas, timing_, condiciones_);
-            PasoPrestamo paso;
-            while (simulacion.Siguiente(paso))
-                pagado += paso.cuota + paso.amortAnticipada;
+            Totales(e(), timing_, condiciones_);
         } catch (const ECondicionesPrestamo& ex) {
             aviso = AvisoCalculo{titulo, ex.Mensaje()};
             throw;
         }
-        e().TotalPagado = static_cast<double>(pagado);
-        e().TotalIntereses = e().TotalPagado - e().Capital;
-        e().Porcentaje = e().TotalPagado == 0 ? 0 : e().TotalIntereses / e().TotalPagado * 100;
+    }
+
+    // The conditions without the changes along the way: the contract's plain
+    // schedule, at its frequency.
+    CondicionesPrestamo SinCambios() const {
+        CondicionesPrestamo plano = condiciones_;
+        plano.amortizaciones.clear();
+        plano.revisiones.clear();
+        return plano;
     }
 
     // A TAE that cannot be worked out is left out rather than shown wrong;
@@ -266,13 +314,13 @@ private:
     // through, so they hold no surprise here.
     void CifrasDelContrato() {
         long double comisiones = 0;
-        e().CuotasPagadas = e().NumCuotas;
+        if (e().CuotasPagadas == 0)
+            e().CuotasPagadas = e().NumCuotas;
         if (condiciones_.HayCambios() && e().NumCuotas > 0) {
-            TSimulacionPrestamo simulacion(e().Capital, e().Interes, e().NumCuotas, timing_, condiciones_);
+            TSimulacionPrestamo simulacion(e().Capital, e().Interes, e().NumCuotas, timing_, condiciones_, e().Cuota);
             PasoPrestamo paso;
             while (simulacion.Siguiente(paso))
                 comisiones += paso.comision;
-            e().CuotasPagadas = paso.numero;
         }
         const long double apertura = static_cast<long double>(e().Capital) * condiciones_.comisionApertura / 100;
         e().CosteTotal = static_cast<double>(e().TotalIntereses + apertura + condiciones_.gastosIniciales + comisiones);

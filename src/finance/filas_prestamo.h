@@ -7,7 +7,6 @@
 #include "finance/tvm.h"
 
 #include <QDate>
-#include <optional>
 #include <vector>
 
 struct trPrestamo {
@@ -38,6 +37,8 @@ struct DatosFilasPrestamo {
 class TFilasPrestamo {
 public:
     // Throws finance::ECondicionesPrestamo when the conditions cannot be met.
+    // The rows are whole cents (see TSimulacionPrestamo); their instalment
+    // is datos.Cuota rounded to the cent.
     explicit TFilasPrestamo(const DatosFilasPrestamo& datos);
 
     // Number of rows: NumCuotas, or 0 when it is not positive; fewer when an
@@ -47,19 +48,12 @@ public:
     bool Siguiente(trPrestamo& fila);
 
 private:
-    void Acumular(trPrestamo& fila, double amortizado);
-
     DatosFilasPrestamo d_;
-    long double tasa_;
     int mesesPorCuota_;
-    // Set only when the schedule changes along the way.
-    std::optional<finance::TSimulacionPrestamo> cambios_;
+    finance::TSimulacionPrestamo simulacion_;
     int cantidad_;
     int actual_ = 0;
-    double amortizado_ = 0;
-    double pendiente_;
-    double pagado_ = 0;
-    double intereses_ = 0;
+    finance::SumasPrestamo sumas_;
 };
 
 // Every row at once (short tables and tests).

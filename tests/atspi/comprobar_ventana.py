@@ -180,7 +180,7 @@ def calcular_prestamo(ventana, prestamos):
     if boton is None or not activar(boton):
         fallo("no se puede pulsar «Calcular»")
         return
-    esperados = {"Total pagado": "10.327,97", "Total intereses": "327,97", "% Intereses": "3,18"}
+    esperados = {"Total pagado": "10.327,96", "Total intereses": "327,96", "% Intereses": "3,18"}
     for etiqueta, esperado in esperados.items():
         panel = resultado(prestamos, etiqueta)
         texto = esperar_texto(panel, esperado) if panel else None

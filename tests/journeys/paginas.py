@@ -22,7 +22,7 @@ def prestamos(principal):
     rellenar(principal, "Interés", ["5", "360", "100000"])
     r.esperar_textos(principal, {
         "Cuota": "536,82", "Interés": "5,00", "Nº Cuotas": "360", "Capital": "100.000,00",
-        "Total pagado": "193.255,78", "Total intereses": "93.255,78", "% Intereses": "48,26",
+        "Total pagado": "193.256,52", "Total intereses": "93.256,52", "% Intereses": "48,26",
     })
     r.esperar_texto(r.control(principal, "Cuota", r.CAJA), "536,82")
 
