@@ -171,7 +171,7 @@ private slots:
         QTest::newRow("préstamo: coste total con comisión y gastos")
             << QStringList{"prestamo", "--capital", "10000", "--interes", "5", "--cuotas", "12",
                            "--comision-apertura", "1", "--gastos", "100"}
-            << 0 << "Total intereses 272,90 % Intereses 2,66 Coste total 472,90" << QString();
+            << 0 << "Total intereses 272,89 % Intereses 2,66 Coste total 472,89" << QString();
         QTest::newRow("préstamo: amortización que acorta el plazo")
             << QStringList{"prestamo", "--capital", "1000", "--interes", "12", "--cuotas", "12", "--amortizacion",
                            "2:700:plazo"}

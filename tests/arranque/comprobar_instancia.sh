@@ -85,15 +85,25 @@ esperar_ventanas() {
     return 1
 }
 
+# Escape on the main window asks whether to quit. On a loaded machine the
+# key can reach the window before it has taken the focus and be lost, so it
+# is pressed again (only) when no question has come up after a while.
+abrir_pregunta_de_salida() {
+    local principal
+    principal=$(ventana '^Zelvar Zuzidaduve [0-9]')
+    for _ in 1 2 3; do
+        xdotool windowactivate --sync "$principal" 2>/dev/null || xdotool windowfocus --sync "$principal"
+        xdotool key Escape
+        esperar_activa "Salir del programa" 2>/dev/null && return 0
+    done
+    esperar_activa "Salir del programa"
+}
+
 # With the quit question open (and, given $1, another program in front), a
 # new start must bring the question to the front, above the main window it
 # blocks. Then the question is answered no.
 comprobar_pregunta_delante() {
-    local principal
-    principal=$(ventana '^Zelvar Zuzidaduve [0-9]')
-    xdotool windowactivate --sync "$principal" 2>/dev/null || xdotool windowfocus --sync "$principal"
-    xdotool key Escape
-    esperar_activa "Salir del programa"
+    abrir_pregunta_de_salida
     if [ -n "${1:-}" ]; then
         lanzar xmessage -title "Otra" "otra ventana" 2>/dev/null
         esperar_activa "Otra"
