@@ -96,7 +96,7 @@ def imprimir(ventana):
         r.comprobar(titulo in lineas, f"el informe no tiene la columna «{titulo}»: {texto!r}")
     r.comprobar("200,00" in lineas and "2,00" in lineas, f"el informe no tiene la amortización: {texto!r}")
     # After the rows, what the loan costs: its interest and the 2,00 fee.
-    r.comprobar("Coste del préstamo" in texto and "118,13" in lineas and "120,13" in lineas,
+    r.comprobar("Coste del préstamo" in texto and "118,14" in lineas and "120,14" in lineas,
                 f"el informe no tiene el coste del préstamo: {texto!r}")
     r.teclas("Escape")
     r.esperar_cierre(vista)
