@@ -5,6 +5,7 @@
 // the largest zoom. "pagina" is the whole page; "paso_mas_largo_ms" the
 // longest single step of drawing by parts, which is the longest the window
 // can go without answering.
+#include "principal_qt.h"
 #include "informes_hostiles.h"
 #include "reports/engine/pintor_pagina.h"
 
@@ -67,13 +68,4 @@ BENCHMARK(BM_AcentosApilados)->Args({0, 500})->Args({0, 72})->Args({1, 72})->Uni
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return EjecutarBenchmarksConQt(argc, argv); }

@@ -3,6 +3,7 @@
 // loan of 2^20 rows, the memory that prepared pages take per row, saving and
 // loading a 100-page report file, and the whole report of the largest table
 // (2^20 rows) generated, saved and loaded.
+#include "principal_qt.h"
 #include "reports/engine/fichero_informe.h"
 #include "reports/engine/generador_informe.h"
 #include "reports/engine/pintor_pagina.h"
@@ -175,13 +176,4 @@ BENCHMARK(BM_WholeReportMillion)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return EjecutarBenchmarksConQt(argc, argv); }

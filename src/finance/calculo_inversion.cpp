@@ -1,7 +1,7 @@
 #include "finance/calculo_inversion.h"
 
 #include "finance/bloque_guardado.h"
-#include "finance/centimos.h"
+#include "finance/centimos_enteros.h"
 #include "finance/limites_calculo.h"
 #include "util/texto_tasa.h"
 #include "util/textos_numericos.h"

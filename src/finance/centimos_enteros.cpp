@@ -1,6 +1,7 @@
 #include "finance/centimos_enteros.h"
 
 #include "finance/excepciones_matematicas.h"
+#include "util/textos_numericos.h"
 
 #include <cmath>
 
@@ -27,6 +28,25 @@ CentimosEnteros RedondearMitadArriba(long double x) {
 }  // namespace
 
 CentimosEnteros ACentimos(long double euros) { return RedondearMitadArriba(euros * 100); }
+
+long double CentimosComoSeMuestra(double importe) {
+    char cifras[kMaxCifrasCentimos];
+    const Centimos c = RedondearCentimos(importe, cifras);
+    long double n = 0;
+    for (std::size_t i = 0; i < c.largo; ++i)
+        n = n * 10 + (cifras[i] - '0');
+    return c.negativo ? -n : n;
+}
+
+CentimosEnteros CentimosDeImporte(double importe) {
+    if (!ImporteMostrable(importe))
+        throw EOverflow("CentimosDeImporte");
+    return static_cast<CentimosEnteros>(CentimosComoSeMuestra(importe));
+}
+
+double RedondeadoAlCentimo(double importe) {
+    return ImporteMostrable(importe) ? static_cast<double>(CentimosDeImporte(importe)) / 100.0 : importe;
+}
 
 CentimosEnteros RestarCentimos(CentimosEnteros a, CentimosEnteros b) {
     CentimosEnteros r = 0;

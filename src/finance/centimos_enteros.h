@@ -16,6 +16,20 @@ CentimosEnteros ACentimos(long double euros);
 
 inline long double AEuros(CentimosEnteros c) { return static_cast<long double>(c) / 100; }
 
+// The cents of a finite amount as the program's texts round it: halves
+// away from zero, a value within a millionth of a cent of a half cent
+// counting as the half cent (see RedondearCentimos). Held in a long double,
+// whose 64-bit mantissa holds every cent of any amount the program shows.
+long double CentimosComoSeMuestra(double importe);
+
+// The same as a whole number; throws EOverflow for a value that is not
+// finite or beyond kImporteMaximo, where no amount is held to the cent.
+CentimosEnteros CentimosDeImporte(double importe);
+
+// An amount rounded to the cent as it is shown; an amount beyond
+// kImporteMaximo, which no double holds to the cent, is left as it is.
+double RedondeadoAlCentimo(double importe);
+
 // a - b; throws EOverflow rather than wrap around.
 CentimosEnteros RestarCentimos(CentimosEnteros a, CentimosEnteros b);
 

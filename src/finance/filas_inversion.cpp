@@ -1,6 +1,6 @@
 #include "finance/filas_inversion.h"
 
-#include "finance/centimos.h"
+#include "finance/centimos_enteros.h"
 #include "finance/todas_las_filas.h"
 
 #include "util/fechas.h"

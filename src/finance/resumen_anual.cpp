@@ -1,24 +1,13 @@
 #include "finance/resumen_anual.h"
 
-#include "util/textos_numericos.h"
+#include "finance/centimos_enteros.h"
 
 #include <cmath>
 
 namespace {
 
-// An amount in cents, rounded as the table's text rounds it. Kept in a long
-// double, whose 64-bit mantissa holds every cent of any amount the program
-// shows, so that a long sum drifts by nothing.
-long double CentimosDe(double valor) {
-    if (!std::isfinite(valor))
-        return 0;
-    char cifras[kMaxCifrasCentimos];
-    const Centimos c = RedondearCentimos(valor, cifras);
-    long double n = 0;
-    for (std::size_t i = 0; i < c.largo; ++i)
-        n = n * 10 + (cifras[i] - '0');
-    return c.negativo ? -n : n;
-}
+// An amount in cents, rounded as the table's text rounds it.
+long double CentimosDe(double valor) { return std::isfinite(valor) ? finance::CentimosComoSeMuestra(valor) : 0; }
 
 double Euros(long double centimos) { return static_cast<double>(centimos) / 100.0; }
 

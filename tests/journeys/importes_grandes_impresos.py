@@ -24,11 +24,7 @@ def palabras(pdf):
 
 def recorrer():
     principal = r.ventana_principal()
-    caja = r.control(principal, "Interés", r.CAJA)
-    r.clic(caja)
-    r.esperar(lambda: r.enfocado(caja), "el foco en «Interés»")
-    r.escribir("15\t1200\t999999999999,99")
-    r.teclas("Return")
+    r.teclear_prestamo(principal, "15", "1200", "999999999999,99")
     cuota = r.resultado(principal, "Cuota")
     r.esperar(lambda: r.texto(cuota).startswith("12.500.00"), "la cuota del préstamo grande")
     r.teclas("ctrl+t")

@@ -14,11 +14,7 @@ def centimos(texto):
 
 def recorrer():
     principal = r.ventana_principal()
-    caja = r.control(principal, "Interés", r.CAJA)
-    r.clic(caja)
-    r.esperar(lambda: r.enfocado(caja), "el foco en «Interés»")
-    r.escribir("3,25\t6\t150000")
-    r.teclas("Return")
+    r.teclear_prestamo(principal, "3,25", "6", "150000")
     r.esperar_textos(principal, {"Cuota": "25.237,51", "Total pagado": "151.425,09",
                                  "Total intereses": "1.425,09"})
 

@@ -35,7 +35,8 @@ What the module offers:
 - reading: `texto(nodo)`, `esperar_texto(nodo, esperado)`,
   `esperar_textos(raiz, {nombre: esperado})`; a table through
   `nodo.queryTable()` (its cells are not walked one by one);
-- input: `clic(nodo, boton=1, veces=1)` on the control's centre,
+- input: `teclear_prestamo(principal, interes, cuotas, capital)`,
+  `clic(nodo, boton=1, veces=1)` on the control's centre,
   `teclas("Return", "ctrl+t", "alt+s", "F1")`, `escribir(texto)`,
   `escribir_en(caja, texto)`, `escribir_fecha(caja, "dd/mm/aaaa")`;
 - messages: `aviso(titulo, contiene)` gives the text of the message shown;
@@ -471,22 +472,25 @@ def celdas(rejilla):
     return [[t.getAccessibleAt(f, c).name for c in range(t.nColumns)] for f in range(t.nRows)]
 
 
-def calcular_prestamo(principal, cuotas, cuota, primer_pago=None):
-    """Types a loan of 1.000 at 12 % in `cuotas` instalments on the loans page
-    as a person does, from the interest box tabbing on (and the first payment's
-    date when given), presses Intro and waits for the instalment `cuota`.
-    Returns the interest box."""
-    if primer_pago:
-        escribir_fecha(control(principal, "Primer pago", CAJA), primer_pago)
+def teclear_prestamo(principal, interes, cuotas, capital):
+    """Types a loan on the loans page as a person does: a click in the
+    interest box, the figures moving on with Tab, and Intro. Returns the
+    interest box."""
     caja = control(principal, "Interés", CAJA)
     clic(caja)
     esperar(lambda: enfocado(caja), "el foco en «Interés»")
-    escribir("12")
-    teclas("Tab")
-    escribir(cuotas)
-    teclas("Tab")
-    escribir("1000")
+    escribir(f"{interes}\t{cuotas}\t{capital}")
     teclas("Return")
+    return caja
+
+
+def calcular_prestamo(principal, cuotas, cuota, primer_pago=None):
+    """Types a loan of 1.000 at 12 % in `cuotas` instalments (and the first
+    payment's date when given) and waits for the instalment `cuota`. Returns
+    the interest box."""
+    if primer_pago:
+        escribir_fecha(control(principal, "Primer pago", CAJA), primer_pago)
+    caja = teclear_prestamo(principal, "12", cuotas, "1000")
     esperar_textos(principal, {"Cuota": cuota})
     return caja
 
