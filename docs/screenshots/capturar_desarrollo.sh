@@ -13,15 +13,15 @@ destino="$raiz/docs/screenshots"
 source "$raiz/docs/screenshots/arrancar_programa.sh"
 principal="$ventana"
 
-# Ctrl+T, then the schedule window: the visible program window that is not
-# the main one; its picture is not taken when the name is "-". With a
+# Ctrl+T, then the schedule window, titled after its table; its picture is
+# not taken when the name is "-". With a
 # second name, Ctrl+R then shows the yearly summary and
 # that picture is taken too.
 desarrollar() {
     tecla ctrl+t
     local tabla=""
     for _ in $(seq 50); do
-        tabla="$(buscar | grep -vx "$principal" | head -n1 || true)"
+        tabla="$(xdotool search --onlyvisible --name ', tabla de desarrollo$' 2>/dev/null | head -n1 || true)"
         [ -n "$tabla" ] && break
         sleep 0.2
     done

@@ -40,10 +40,10 @@ tecla alt+n; teclear "120"
 tecla alt+c; teclear "1000"
 tecla Return
 tecla ctrl+t
-esperar_ventana '^Zelvar Zuzidaduve [0-9]' >/dev/null
+esperar_ventana ', tabla de desarrollo$' >/dev/null
 sleep 0.6
 tecla ctrl+p
-esperar_ventana '^ Zelvar Zuzidaduve' >/dev/null
+esperar_ventana '^Zelvar Zuzidaduve [0-9]' >/dev/null
 sleep 1.5
 
 # The pop-up menu of the page.
