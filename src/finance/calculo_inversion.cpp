@@ -50,17 +50,13 @@ bool SumaSuperaAlFinal(const EstadoInversion& e) {
     return suma - e.Capital > 1e-15L * std::fmax(std::fabs(e.Capital), std::fabs(static_cast<double>(suma)));
 }
 
-// A count of periods this close to a whole number is that number: the
-// formulas' rounding must not add a contribution the plan does not need.
-constexpr long double kHolguraPeriodos = 1e-9L;
-
 // The next whole number of contributions. A count beyond 32 bits, or a
 // negative one (only pasted negative amounts give it), is refused like any
 // other failure of the time-value functions.
 int NumeroEntero(long double periodos) {
     if (!(periodos > -1 && periodos <= INT_MAX))
         throw EOverflow("CeilToInt");
-    return CeilToInt(periodos - kHolguraPeriodos);
+    return CeilToWholePeriods(periodos);
 }
 
 // The fewest contributions whose capital, rounded to the cent as the table

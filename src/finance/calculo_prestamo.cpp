@@ -20,10 +20,6 @@ const QString kTituloInteres = QStringLiteral("Cálculo del interés de un prés
 const QString kTituloNumero = QStringLiteral("Cálculo de número de cuotas de un préstamo");
 const QString kTituloCapital = QStringLiteral("Cálculo del capital de un préstamo");
 
-// A number of periods this close above a whole number is that number: an
-// instalment typed to the cent may exceed the exact one by a hair.
-constexpr long double kHolguraPlazo = 1e-9L;
-
 // What the level instalments of a loan too long for any table pay in all,
 // the last paying only what is left. Where the growth over the term is too
 // large to work that balance out, the instalment is the interest to a hair
@@ -205,7 +201,7 @@ private:
         int calculado = 0;
         bool ok = true;
         try {
-            calculado = CeilToInt(NumberOfPeriods(Tasa(), e().Cuota, -e().Capital, 0, timing_) - kHolguraPlazo);
+            calculado = CeilToWholePeriods(NumberOfPeriods(Tasa(), e().Cuota, -e().Capital, 0, timing_));
             // An instalment typed to the cent is a hair off the exact one:
             // when the level instalment of one fewer rounds to it, that is
             // the number (solving the instalment back gives the one typed).

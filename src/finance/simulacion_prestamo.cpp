@@ -8,9 +8,6 @@
 namespace finance {
 namespace {
 
-// A number of periods this close above a whole number is that number.
-constexpr long double kHolguraPlazo = 1e-9L;
-
 template <typename Cambio>
 std::vector<Cambio> EnOrden(std::vector<Cambio> cambios) {
     std::stable_sort(cambios.begin(), cambios.end(),
@@ -122,7 +119,7 @@ void TSimulacionPrestamo::Amortizar(const AmortizacionAnticipada& a, int i, Cent
     }
     const long double periodos =
         NumberOfPeriods(tasa_.Tasa(), AEuros(cuota_), -AEuros(pendiente_), 0, PaymentTiming::EndOfPeriod);
-    fin_ = std::min(fin_, i + std::max(1, CeilToInt(periodos - kHolguraPlazo)));
+    fin_ = std::min(fin_, i + std::max(1, CeilToWholePeriods(periodos)));
 }
 
 // Changes left beyond the last instalment cannot be applied: say which.

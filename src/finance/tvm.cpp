@@ -277,6 +277,11 @@ long double DecliningBalanceDepreciation(long double cost, long double salvage, 
 
 // A ceiling that does not fit a 32-bit integer (or NaN) cannot be returned:
 // it raises EInvalidOp, as the processor's conversion to integer does.
+int CeilToWholePeriods(long double periodos) {
+    constexpr long double kHolgura = 1e-9L;
+    return CeilToInt(periodos - kHolgura);
+}
+
 int CeilToInt(long double x) {
     const long double entero = std::trunc(x);
     if (!(entero >= INT_MIN && entero <= INT_MAX))

@@ -20,5 +20,10 @@ long double InterestPayment(long double rate, int period, int n, long double pv,
 long double SumOfYearsDepreciation(long double cost, long double salvage, int life, int period);
 long double DecliningBalanceDepreciation(long double cost, long double salvage, int life, int period);
 int CeilToInt(long double x);
+// The whole number of periods a count needs: the next whole number, except
+// that a count within 1e-9 above a whole number is that number, so that the
+// formulas' rounding, or an instalment typed to the cent that is a hair off
+// the exact one, never adds a period. Throws as CeilToInt.
+int CeilToWholePeriods(long double periodos);
 
 }  // namespace finance

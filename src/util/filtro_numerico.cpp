@@ -1,5 +1,7 @@
 #include "util/filtro_numerico.h"
 
+#include "util/textos_numericos.h"
+
 namespace {
 
 // A double keeps any decimal number of up to 15 significant digits exactly,
@@ -10,17 +12,6 @@ const QString kMayorImporte = QStringLiteral("1000000000000000");
 const QString kMayorEntero = QStringLiteral("2147483647");
 
 bool EsCifra(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-
-// Digits grouped by three with the given separator: 1000000 gives 1.000.000.
-QString Agrupado(const QString& cifras, QChar miles) {
-    QString salida;
-    for (qsizetype i = 0; i < cifras.size(); ++i) {
-        if (i > 0 && (cifras.size() - i) % 3 == 0)
-            salida += miles;
-        salida += cifras[i];
-    }
-    return salida;
-}
 
 QString Citado(const QString& texto) { return QStringLiteral("«%1»").arg(texto); }
 
@@ -33,7 +24,7 @@ QString MotivoCaracter(QChar c, bool decimales, SeparadoresNumericos s) {
 
 QString MotivoGrupos(SeparadoresNumericos s) {
     return QStringLiteral("Los miles se separan con %1 en grupos de tres cifras, como en %2.")
-        .arg(Citado(s.miles), Agrupado(QStringLiteral("1000000"), s.miles));
+        .arg(Citado(s.miles), CifrasAgrupadas(QStringLiteral("1000000"), s.miles));
 }
 
 QString MotivoNegativo() { return QStringLiteral("Este campo no admite números negativos."); }
@@ -52,7 +43,7 @@ QString MotivoLimite(QString entera, QString fraccion, bool decimales, Separador
         fraccion.chop(1);
     if (!decimales) {
         if (entera.size() > kMayorEntero.size() || (entera.size() == kMayorEntero.size() && entera > kMayorEntero))
-            return QStringLiteral("El número no puede pasar de %1.").arg(Agrupado(kMayorEntero, s.miles));
+            return QStringLiteral("El número no puede pasar de %1.").arg(CifrasAgrupadas(kMayorEntero, s.miles));
         return QString();
     }
     if (entera.isEmpty())
@@ -66,9 +57,9 @@ QString MotivoLimite(QString entera, QString fraccion, bool decimales, Separador
         return QString();
     return QStringLiteral("El número no puede pasar de %1, ni tener más de %2 cifras cuando lleva decimales "
                           "(como %3): no se guardaría exacto al céntimo.")
-        .arg(Agrupado(kMayorImporte, s.miles))
+        .arg(CifrasAgrupadas(kMayorImporte, s.miles))
         .arg(kCifrasExactas)
-        .arg(Agrupado(QStringLiteral("9999999999999"), s.miles) + s.decimal + QStringLiteral("99"));
+        .arg(CifrasAgrupadas(QStringLiteral("9999999999999"), s.miles) + s.decimal + QStringLiteral("99"));
 }
 
 ComprobacionNumerica Invalido(const QString& motivo) { return {EstadoTextoNumerico::Invalido, motivo}; }
@@ -149,20 +140,6 @@ EdicionNumerica Sustituir(const QString& texto, int inicio, int fin, const QStri
     return {candidato, nuevo, QString()};
 }
 
-// A pasted text without what a person adds around a number.
-QString SinAdornos(const QString& pegado, bool decimales) {
-    QString t = pegado.trimmed();
-    if (!decimales)
-        return t;
-    if (t.endsWith(QLatin1Char('%')))
-        t = t.chopped(1).trimmed();
-    if (t.startsWith(QChar(u'€')))
-        t = t.mid(1).trimmed();
-    else if (t.endsWith(QChar(u'€')))
-        t = t.chopped(1).trimmed();
-    return t;
-}
-
 }  // namespace
 
 EdicionNumerica TeclearNumero(const QString& texto, int inicio, int fin, QChar caracter, OrigenTecla origen, int tag,
@@ -178,7 +155,8 @@ EdicionNumerica TeclearNumero(const QString& texto, int inicio, int fin, QChar c
 
 EdicionNumerica PegarNumero(const QString& texto, int inicio, int fin, const QString& pegado, int tag,
                             SeparadoresNumericos s) {
-    QString limpio = SinAdornos(pegado, tag % 10 != 0);
+    const bool decimales = tag % 10 != 0;
+    QString limpio = SinAdornosDeImporte(pegado, decimales, decimales);
     for (QChar& c : limpio) {
         if (c.isSpace())
             c = s.miles;

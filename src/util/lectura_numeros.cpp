@@ -102,16 +102,6 @@ T DeFormaC(std::string c, const QString& original, const char* que) {
 
 bool EsCifra(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
-// The text without the blanks around it (no-break spaces included) and,
-// when `moneda`, without one euro sign before or after the number.
-QString SinAdornos(const QString& texto, bool moneda) {
-    QString t = texto.trimmed();
-    if (moneda && t.startsWith(QChar(u'€')))
-        t = t.mid(1).trimmed();
-    else if (moneda && t.endsWith(QChar(u'€')))
-        t = t.chopped(1).trimmed();
-    return t;
-}
 
 // The text with its thousands separators taken out, when they stand in
 // well-formed groups: one kind of separator throughout (the regional one,
@@ -167,7 +157,7 @@ std::optional<QString> SinGrupos(const QString& t) {
 // The plain form of a pasted text, ready for FormaC; empty when its
 // grouping is wrong.
 std::string FormaPegada(const QString& texto, bool moneda) {
-    const std::optional<QString> plano = SinGrupos(SinAdornos(texto, moneda));
+    const std::optional<QString> plano = SinGrupos(SinAdornosDeImporte(texto, moneda, false));
     return plano ? FormaC(*plano, moneda) : std::string();
 }
 
@@ -216,6 +206,17 @@ T LeerPegado(const QString& texto, const char* que, const QString& limite) {
 }
 
 }  // namespace
+
+QString SinAdornosDeImporte(const QString& texto, bool euro, bool porcentaje) {
+    QString t = texto.trimmed();
+    if (porcentaje && t.endsWith(QLatin1Char('%')))
+        t = t.chopped(1).trimmed();
+    if (euro && t.startsWith(QChar(u'€')))
+        t = t.mid(1).trimmed();
+    else if (euro && t.endsWith(QChar(u'€')))
+        t = t.chopped(1).trimmed();
+    return t;
+}
 
 double LeerNumero(const QString& texto) { return DeFormaC<double>(FormaC(texto, true), texto, "número"); }
 

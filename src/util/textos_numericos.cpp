@@ -86,9 +86,17 @@ QString TextoImporte(double valor) { return Componer(valor, true); }
 
 QString TextoEntero(long long valor) { return QString::number(valor); }
 
+QString CifrasAgrupadas(const QString& cifras, QChar miles) {
+    QString salida;
+    for (qsizetype i = 0; i < cifras.size(); ++i) {
+        if (i > 0 && (cifras.size() - i) % 3 == 0)
+            salida += miles;
+        salida += cifras[i];
+    }
+    return salida;
+}
+
 QString TextoEnteroAgrupado(long long n) {
-    QString cifras = QString::number(n < 0 ? -n : n);
-    for (qsizetype i = cifras.size() - 3; i > 0; i -= 3)
-        cifras.insert(i, Ajustes().separadorMiles);
+    const QString cifras = CifrasAgrupadas(QString::number(n < 0 ? -n : n), Ajustes().separadorMiles);
     return n < 0 ? QLatin1Char('-') + cifras : cifras;
 }

@@ -40,6 +40,9 @@ QString TextoImporte(double valor);
 // Plain integer text ("%d").
 QString TextoEntero(long long valor);
 
+// Digits grouped by three with the given separator: 1000000 gives 1.000.000.
+QString CifrasAgrupadas(const QString& cifras, QChar miles);
+
 // A whole number with its thousands grouped by the regional separator, as
 // messages write counts: 1.048.576.
 QString TextoEnteroAgrupado(long long valor);
@@ -52,6 +55,11 @@ double LeerNumero(const QString& texto);
 // Reads a whole number that fits in 32 bits (optional sign, digits, blanks
 // around). Anything else throws EConvertError.
 int LeerEntero(const QString& texto);
+
+// The text without what a person writes around an amount: the blanks around
+// it (no-break spaces included), with `porcentaje` a percent sign after it,
+// and with `euro` one euro sign before or after the number.
+QString SinAdornosDeImporte(const QString& texto, bool euro, bool porcentaje);
 
 // Reads an amount or a percentage from a field, as a person means it when
 // pasting: besides what LeerNumero takes, a euro sign before or after the
