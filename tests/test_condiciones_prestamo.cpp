@@ -301,7 +301,12 @@ private slots:
             << "La amortización anticipada de la cuota 13 queda después de la última cuota del préstamo (12).";
         QTest::newRow("revisión tras acortar el plazo")
             << 0 << mil
-            << CondicionesPrestamo{Periodicidad::Mensual, 0, 0, {{2, 700, plazo, 0}}, {{11, 5}}}
+            << [] {
+                   CondicionesPrestamo c;
+                   c.amortizaciones = {{2, 700, ReduccionAmortizacion::Plazo, 0}};
+                   c.revisiones = {{11, 5}};
+                   return c;
+               }()
             << "La revisión del interés de la cuota 11 queda después de la última cuota del préstamo (4).";
         QTest::newRow("dos revisiones en la misma cuota")
             << 0 << mil << ConRevisiones({{4, 5}, {4, 7}})

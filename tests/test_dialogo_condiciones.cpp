@@ -151,7 +151,11 @@ private slots:
         QTest::newRow("revisión repetida")
             << QStringList{"EditRevCuota", "EditRevInteres"} << QStringList{"4", "5"} << int(Qt::Key_Return) << ""
             << "Cuota 4: 3,00 %" << "Hay dos revisiones del interés en la cuota 4: deje solo una."
-            << CondicionesPrestamo{Periodicidad::Mensual, 0, 0, {}, {{4, 3}}};
+            << [] {
+                   CondicionesPrestamo c;
+                   c.revisiones = {{4, 3}};
+                   return c;
+               }();
     }
     void filaTecleada() {
         QFETCH(QStringList, campos);

@@ -364,7 +364,8 @@ PanelesPrestamo TextosPanelesPrestamo(const EstadoPrestamo& e) {
             TextoImporte(e.Porcentaje),
             e.TAE ? TextoTasa(*e.TAE) : QString(),
             e.CalculoFallido ? QString() : TextoImporte(e.CosteTotal),
-            e.TAEConRevisiones ? TextoTasa(*e.TAEConRevisiones) : QString()};
+            e.TAEConRevisiones ? TextoTasa(*e.TAEConRevisiones) : QString(),
+            e.CalculoFallido || e.CuotaMaxima == 0 ? QString() : TextoImporte(e.CuotaMaxima)};
 }
 
 }  // namespace finance

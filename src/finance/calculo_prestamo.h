@@ -35,6 +35,8 @@ struct EstadoPrestamo {
     double CosteTotal = 0;
     // With typed rate revisions, the TAE of what the schedule really pays.
     std::optional<double> TAEConRevisiones;
+    // The highest instalment of the schedule (the first one is Cuota).
+    double CuotaMaxima = 0;
     bool CalculoFallido = false;
 };
 
@@ -58,7 +60,8 @@ struct ResultadoPrestamo {
 
 // The texts of the seven result panels.
 struct PanelesPrestamo {
-    QString capital, interes, numCuotas, cuota, pagado, intereses, porcentaje, tae, costeTotal, taeConRevisiones;
+    QString capital, interes, numCuotas, cuota, pagado, intereses, porcentaje, tae, costeTotal, taeConRevisiones,
+        cuotaMaxima;
 };
 
 // Solves for the loan's unknown named by `calculo`; a code of another page

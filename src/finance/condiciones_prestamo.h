@@ -28,6 +28,9 @@ struct AmortizacionAnticipada {
     double importe = 0;
     ReduccionAmortizacion reduce = ReduccionAmortizacion::Plazo;
     double comision = 0;  // percentage of the amount
+    // No commission was agreed: the legal maximum for the loan's kind of
+    // rate and age applies in its place.
+    bool comisionLegal = false;
     bool operator==(const AmortizacionAnticipada&) const = default;
 };
 
@@ -37,12 +40,58 @@ struct RevisionInteres {
     bool operator==(const RevisionInteres&) const = default;
 };
 
+// How the capital is paid back over the instalments.
+enum class SistemaAmortizacion {
+    Frances,    // level instalment
+    Aleman,     // level capital part, falling instalment
+    Americano,  // interest only, the whole capital with the last instalment
+    Creciente   // the instalment grows by a percentage every 12 months
+};
+
+// The first instalments of a grace period pay only the interest (Parcial)
+// or nothing at all, the interest being added to the capital (Total).
+enum class TipoCarencia { Ninguna, Parcial, Total };
+
+// Fixed for the whole term, variable (an index plus a spread, revised
+// periodically) or mixed (fixed for a first stretch, then variable).
+enum class TipoInteres { Fijo, Variable, Mixto };
+
+// A person's own scenario for the index: its value from an instalment on.
+struct IndiceDesde {
+    int cuota = 0;
+    double valor = 0;  // annual percentage
+    bool operator==(const IndiceDesde&) const = default;
+};
+
 struct CondicionesPrestamo {
     Periodicidad periodicidad = Periodicidad::Mensual;
     double comisionApertura = 0;  // percentage of the capital
     double gastosIniciales = 0;   // an amount
     std::vector<AmortizacionAnticipada> amortizaciones;
     std::vector<RevisionInteres> revisiones;
+
+    // Repayment system; `crecimiento` is the yearly growth (percentage) of a
+    // growing instalment.
+    SistemaAmortizacion sistema = SistemaAmortizacion::Frances;
+    double crecimiento = 0;
+    // Grace period: the first `cuotasCarencia` instalments of the term.
+    TipoCarencia carencia = TipoCarencia::Ninguna;
+    int cuotasCarencia = 0;
+    // Variable and mixed rates. The loan's own rate applies until the first
+    // revision (variable) or through the first `tramoFijo` instalments
+    // (mixed); afterwards index + spread, revised every `revisionMeses`
+    // months (6 or 12) and never below 0. The index is assumed to stay at
+    // `indice` except where `indicesDesde` gives a value from an instalment on.
+    TipoInteres tipoInteres = TipoInteres::Fijo;
+    double diferencial = 0;
+    double indice = 0;
+    std::vector<IndiceDesde> indicesDesde;
+    int revisionMeses = 12;
+    int tramoFijo = 0;
+    // Yearly costs outside the instalment (insurance, account maintenance):
+    // they count in the TAE and in the total cost.
+    double seguroAnual = 0;
+    double mantenimientoAnual = 0;
 
     // True when anything differs from a plain monthly loan.
     bool HayCondiciones() const;

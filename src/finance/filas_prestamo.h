@@ -21,6 +21,8 @@ struct trPrestamo {
     double intereses = 0;   // interest paid so far
     double amortAnticipada = 0;  // repaid early together with the instalment
     double comision = 0;         // the fee on that early repayment
+    double interesAnual = 0;     // the annual nominal rate this instalment pays
+    bool carencia = false;       // a grace-period instalment
 };
 
 // The loan as the calculation left it.

@@ -27,6 +27,8 @@ struct PasoPrestamo {
     long double amortAnticipada = 0;  // paid early together with it
     long double comision = 0;         // the fee on that early payment
     long double pendiente = 0;        // capital owed right after
+    double interesAnual = 0;          // the annual nominal rate it pays
+    bool carencia = false;            // a grace-period instalment
 };
 
 // Running sums of a loan's instalments in cents, kept in long doubles: exact
