@@ -1,4 +1,5 @@
 #include "app/accion_desarrollar.h"
+#include "finance/anios_naturales.h"
 
 #include "app/form_calculos_financieros.h"
 #include "ui/informe_errores.h"
@@ -78,8 +79,10 @@ void DesarrollarPaginaDepreciaciones(TFormCalculosFinancieros& p) {
         return;
     const finance::EstadoDepreciacion& e = p.Depreciacion();
     const EntradaDesarrolloDepreciacion entrada{{e.ValorInicial, e.ValorFinal, e.AniosUtil, e.AniosCalculo,
-                                                 e.DepVidaUtil, CalculoActual, PrimeraFecha(p.EditDepFecha)}};
-    ComprobarDesarrolloAnual(entrada.datos.AniosUtil, entrada.datos.primeraFecha);
+                                                 e.DepVidaUtil, CalculoActual, PrimeraFecha(p.EditDepFecha),
+                                                 e.MesInicio}};
+    ComprobarDesarrolloAnual(finance::AniosNaturales(entrada.datos.AniosUtil, entrada.datos.mesInicio),
+                             entrada.datos.primeraFecha);
     MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarDepreciacion(entrada, v); });
 }
 

@@ -9,6 +9,7 @@
 #include "app/form_calculos_financieros.h"
 #include "ui/panel_resultado.h"
 #include "util/ajustes_regionales.h"
+#include "util/textos_fecha.h"
 #include "util/textos_numericos.h"
 
 #include <QComboBox>
@@ -149,8 +150,15 @@ void TFormCalculosFinancieros::CalcularInversion() {
 void TFormCalculosFinancieros::CalcularDepreciacion() {
     const QScopedValueRollback<bool> escribiendo(calculando_, true);
     CerosEnBlanco({EditDepValorInicial, EditDepValorFinal, EditDepAniosUtil, EditDepAniosCalculo});
-    const finance::EntradaDepreciacion entrada{EditDepValorInicial->text(), EditDepValorFinal->text(),
-                                               EditDepAniosUtil->text(), EditDepAniosCalculo->text()};
+    finance::EntradaDepreciacion entrada;
+    entrada.valorInicial = EditDepValorInicial->text();
+    entrada.valorFinal = EditDepValorFinal->text();
+    entrada.aniosUtil = EditDepAniosUtil->text();
+    entrada.aniosCalculo = EditDepAniosCalculo->text();
+    // The date is when the asset is put to use: a month after January makes
+    // the first and last calendar years part years.
+    if (const auto inicio = LeerFechaDeCampo(EditDepFecha->text()))
+        entrada.mesInicio = inicio->month();
     const finance::ResultadoDepreciacion r = finance::ResolverDepreciacion(CalculoActual, entrada);
 
     depreciacion_ = r.estado;

@@ -68,7 +68,7 @@ void TFormCalculosFinancieros::PrepararPaginaDepreciaciones() {
     PrepararCampos(*this, kCampos);
     PrepararListaDeCalculos(CbDepCalculos,
                             QStringLiteral("Calcular la depreciación lineal;Calcular la depreciación acelerada;"
-                                           "Calcular la depreciación doble"));
+                                           "Calcular la depreciación doble;Calcular la depreciación doble con paso a lineal"));
     ColorearResultados(PnlDepResul);
 }
 

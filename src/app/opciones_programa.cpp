@@ -50,9 +50,9 @@ QString TextoUso() {
                "[--cuotas N] [--capital X]\n"
                "                          [--capital-inicial X] [--inicio-periodo|--final-periodo] "
                "[--primera-cuota DD/MM/AAAA]\n"
-               "  zuzidaduve depreciacion --metodo lineal|digitos|doble [--valor-inicial X] [--valor-final X] "
-               "[--vida-util N] [--anios N]\n"
-               "                          [--fecha DD/MM/AAAA]\n"
+               "  zuzidaduve depreciacion --metodo lineal|digitos|doble|doble-lineal [--valor-inicial X] "
+               "[--valor-final X] [--vida-util N]\n"
+               "                          [--anios N] [--fecha DD/MM/AAAA] [--tabla-fiscal TIPO]\n"
                "  comunes a las tres:     [--tabla] [--resumen-anual] [--formato texto|csv|json]\n")
         .arg(TextoNombrePrograma());
 }

@@ -6,6 +6,7 @@
 #include "cli/orden_inversion.h"
 #include "cli/orden_prestamo.h"
 #include "cli/partes_informe.h"
+#include "finance/tablas_fiscales.h"
 #include "cli/salida_estandar.h"
 #include "cli/salida_orden.h"
 #include "util/ajustes_regionales.h"
@@ -37,12 +38,33 @@ const char kUso[] =
     "  zuzidaduve inversion    [--calcular cuota|interes|cuotas|capital] [--cuota X] [--interes X]\n"
     "                          [--cuotas N] [--capital X] [--capital-inicial X]\n"
     "                          [--inicio-periodo|--final-periodo] [--primera-cuota DD/MM/AAAA]\n"
-    "  zuzidaduve depreciacion --metodo lineal|digitos|doble [--valor-inicial X] [--valor-final X]\n"
-    "                          [--vida-util N] [--anios N] [--fecha DD/MM/AAAA]\n"
+    "  zuzidaduve depreciacion --metodo lineal|digitos|doble|doble-lineal [--valor-inicial X]\n"
+    "                          [--valor-final X] [--vida-util N] [--anios N] [--fecha DD/MM/AAAA]\n"
+    "                          [--tabla-fiscal TIPO]\n"
     "Comunes: [--tabla] [--resumen-anual (préstamo e inversión)] [--formato texto|csv|json]\n"
     "Los números se escriben en español con cualquier configuración regional: 1.000,50;\n"
     "las fechas, DD/MM/AAAA.\n"
     "Estado de salida: 0 hecho, 1 cálculo rechazado, 2 uso incorrecto, 3 no se ha podido escribir la salida.\n";
+
+// The help adds how a depreciation starting during a year is counted and
+// the kinds of asset of the tax table.
+QString TextoAyuda() {
+    QString texto = QString::fromUtf8(kUso);
+    texto += QStringLiteral(
+        "Depreciación con --fecha: el mes de la fecha cuenta entero; el primer año lleva los meses de\n"
+        "ese mes a diciembre y lo que falta del último año de vida va en un año más, para los cuatro métodos\n"
+        "(cada año de vida se reparte entre los dos años naturales que abarca).\n"
+        "doble-lineal: doble saldo decreciente que pasa a lineal sobre el valor pendiente cuando este da más.\n"
+        "--tabla-fiscal (coeficiente lineal máximo y periodo máximo del Impuesto sobre Sociedades; sin\n"
+        "--vida-util toma la vida mínima):\n");
+    for (const finance::TablaFiscal& t : finance::TablasFiscales())
+        texto += QStringLiteral("  %1 %2 % / %3 años  %4\n")
+                     .arg(t.clave, -24)
+                     .arg(t.coeficiente, 2)
+                     .arg(t.periodoMaximo, 3)
+                     .arg(t.nombre);
+    return texto;
+}
 
 // Messages on standard error: when even they cannot be written, there is
 // nowhere left to say so, and the exit status still tells.
@@ -62,7 +84,7 @@ QString Mensaje(const std::exception& e) {
 // has reached standard output.
 void EscribirSalida(const Suborden& suborden, const QStringList& argumentos) {
     if (argumentos.contains(QLatin1String("--help")) || argumentos.contains(QLatin1String("--ayuda"))) {
-        EscribirUtf8(stdout, QString::fromUtf8(kUso));
+        EscribirUtf8(stdout, TextoAyuda());
     } else {
         const TArgumentosOrden leidos(argumentos, suborden.opciones());
         const InformeOrden informe = suborden.ejecutar(leidos);

@@ -1,6 +1,8 @@
 #include "finance/calculo_depreciacion.h"
 
+#include "finance/anios_naturales.h"
 #include "finance/bloque_guardado.h"
+#include "finance/doble_lineal.h"
 #include "finance/tvm.h"
 #include "util/textos_numericos.h"
 
@@ -50,6 +52,8 @@ long double SumaAnual(CodigoCalculo calculo, const EstadoDepreciacion& e, int an
 // Depreciation accumulated over the first `aniosPedidos` years. Years beyond
 // the useful life add nothing, so the sum stops at the useful life.
 double Acumulada(CodigoCalculo calculo, const EstadoDepreciacion& e, int aniosPedidos) {
+    if (calculo == CodigoCalculo::DepreciacionDobleLineal)
+        return static_cast<double>(TDobleLineal(e.ValorInicial, e.ValorFinal, e.AniosUtil).Acumulada(aniosPedidos));
     if (calculo == CodigoCalculo::DepreciacionLineal) {
         if (e.AniosUtil >= aniosPedidos)
             return e.DepVidaUtil / e.AniosUtil * aniosPedidos;
@@ -64,6 +68,14 @@ double Acumulada(CodigoCalculo calculo, const EstadoDepreciacion& e, int aniosPe
     return static_cast<double>(acumulada(e.ValorInicial, e.ValorFinal, e.AniosUtil, anios));
 }
 
+// The same over calendar years, when the asset starts during a year.
+double AcumuladaNatural(CodigoCalculo calculo, const EstadoDepreciacion& e, int aniosPedidos) {
+    if (!PrimerAnioParcial(e.MesInicio))
+        return Acumulada(calculo, e, aniosPedidos);
+    const auto deVida = [&](int anios) -> long double { return Acumulada(calculo, e, anios); };
+    return static_cast<double>(finance::AcumuladaNatural(deVida, e.AniosUtil, e.MesInicio, aniosPedidos));
+}
+
 class CalculoDepreciacion {
 public:
     CalculoDepreciacion(const EntradaDepreciacion& entrada) { Leer(entrada); }
@@ -76,7 +88,7 @@ public:
         const bool ok = vidaFinita && EjecutarMostrable(
                                           [&] {
                                               DepreciacionDeLaVida(calculo);
-                                              e().DepCalculada = Acumulada(calculo, e(), e().AniosCalculo);
+                                              e().DepCalculada = AcumuladaNatural(calculo, e(), e().AniosCalculo);
                                           },
                                           {&e().DepVidaUtil, &e().DepCalculada});
         if (!ok) {
@@ -103,6 +115,7 @@ private:
         e().ValorFinal = LeerImporte(final_);
         e().AniosUtil = LeerCantidad(util);
         e().AniosCalculo = LeerCantidad(calculo);
+        e().MesInicio = entrada.mesInicio;
     }
 
     EstadoDepreciacion& e() { return r_.estado; }

@@ -24,6 +24,7 @@ struct EstadoDepreciacion {
     double DepVidaUtil = 0;  // over the useful life by the method: ValorInicial - ValorFinal, or less
                              // where double declining does not reach the final value
     double DepCalculada = 0; // depreciation over the years to calculate
+    int MesInicio = 1;       // month the asset is put to use; after January the years are calendar years
     bool CalculoFallido = false;
 };
 
@@ -32,6 +33,9 @@ struct EntradaDepreciacion {
     QString valorFinal;
     QString aniosUtil;
     QString aniosCalculo;
+    // Month of the start date: from February on, the first and last calendar
+    // years are prorated by the months in use.
+    int mesInicio = 1;
 };
 
 struct ResultadoDepreciacion {
@@ -48,8 +52,8 @@ struct PanelesDepreciacion {
     QString depreciacionVidaUtil, valorFinalUtil, depreciacionCalculada, valorFinalCalculado;
 };
 
-// `calculo` is the method: linear, accelerated (sum of the years' digits) or
-// double declining balance; a code of another page leaves the depreciation
+// `calculo` is the method: linear, accelerated (sum of the years' digits),
+// double declining balance, or double declining changing to linear; a code of another page leaves the depreciation
 // calculated at 0. A field text that is not a number throws EConvertError
 // before anything is worked out.
 ResultadoDepreciacion ResolverDepreciacion(CodigoCalculo calculo, const EntradaDepreciacion& entrada);

@@ -16,6 +16,7 @@ enum class CodigoCalculo : unsigned char {
     DepreciacionLineal = 8,
     DepreciacionAcelerada = 9,
     DepreciacionDoble = 10,
+    DepreciacionDobleLineal = 11,
 };
 
 // The code of item `indice` of a page's list whose first item is `primero`.

@@ -70,6 +70,8 @@ QString TituloTablaDepreciacion(finance::CodigoCalculo calculo) {
     case CodigoCalculo::DepreciacionLineal: return QStringLiteral("Depreciación lineal, tabla de desarrollo");
     case CodigoCalculo::DepreciacionAcelerada: return QStringLiteral("Depreciación acelerada, tabla de desarrollo");
     case CodigoCalculo::DepreciacionDoble: return QStringLiteral("Depreciación doble, tabla de desarrollo");
+    case CodigoCalculo::DepreciacionDobleLineal:
+        return QStringLiteral("Depreciación doble con paso a lineal, tabla de desarrollo");
     default: return QString();
     }
 }

@@ -1,4 +1,5 @@
 #include "schedules/desarrollo_depreciacion.h"
+#include "finance/anios_naturales.h"
 
 #include "finance/textos_tabla.h"
 
@@ -73,7 +74,7 @@ void EscribirInformacion(const DatosFilasDepreciacion& d, TFormDesarrolloCalculo
 
 void DesarrollarDepreciacion(const EntradaDesarrolloDepreciacion& entrada, TFormDesarrolloCalculos& ventana) {
     const DatosFilasDepreciacion& d = entrada.datos;
-    ComprobarDesarrolloAnual(d.AniosUtil, d.primeraFecha);
+    ComprobarDesarrolloAnual(finance::AniosNaturales(d.AniosUtil, d.mesInicio), d.primeraFecha);
     EscribirTabla(d, *ventana.GridDesarrollo);
 
     ventana.TipoDesarrollo = ClaseDesarrollo::Depreciacion;
