@@ -1,11 +1,14 @@
 #include "prueba_nucleo.h"
 
 #include "finance/calculo_depreciacion.h"
+#include "finance/tablas_fiscales.h"
 #include "finance/tvm.h"
 #include "util/excepcion.h"
 #include "util/textos_numericos.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
+#include <cmath>
 
 using namespace finance;
 
@@ -16,10 +19,18 @@ namespace {
 constexpr int Lineal = 8;
 constexpr int Acelerada = 9;
 constexpr int Doble = 10;
+constexpr int DobleLineal = 11;
 
 EntradaDepreciacion Entrada(const char* inicial, const char* final_, const char* util, const char* calculo) {
     return {QString::fromUtf8(inicial), QString::fromUtf8(final_), QString::fromUtf8(util),
             QString::fromUtf8(calculo)};
+}
+
+EntradaDepreciacion EntradaDesde(int mes, const char* inicial, const char* final_, const char* util,
+                                 const char* calculo) {
+    EntradaDepreciacion e = Entrada(inicial, final_, util, calculo);
+    e.mesInicio = mes;
+    return e;
 }
 
 QStringList Textos(const PanelesDepreciacion& p) {
@@ -77,6 +88,27 @@ private slots:
         QTest::newRow("doble, vida máxima")
             << Doble << Entrada("10000", "1000", "2147483647", "2147483647")
             << QStringList{"8.646,65", "1.353,35", "8.646,65", "1.353,35"};
+        QTest::newRow("doble con paso a lineal, 4 años")
+            << DobleLineal << Entrada("10000", "0", "5", "4") << QStringList{"10.000,00", "0,00", "8.920,00", "1.080,00"};
+        QTest::newRow("doble con paso a lineal, sin depreciación")
+            << DobleLineal << Entrada("10000", "10000", "5", "3")
+            << QStringList{"0,00", "10.000,00", "0,00", "10.000,00"};
+        // Half the life on the doubled rate leaves 10000 e^-1; the straight
+        // line takes half of that over the next quarter of the life.
+        QTest::newRow("doble con paso a lineal, vida máxima")
+            << DobleLineal << Entrada("10000", "0", "2147483644", "1610612733")
+            << QStringList{"10.000,00", "0,00", "8.160,60", "1.839,40"};
+        // Started in July, the years to calculate are calendar years: the
+        // first holds half a year of life and the last one the other half.
+        QTest::newRow("lineal desde julio, 1 año")
+            << Lineal << EntradaDesde(7, "10000", "1000", "5", "1") << vida("900,00", "9.100,00");
+        QTest::newRow("lineal desde julio, toda la vida")
+            << Lineal << EntradaDesde(7, "10000", "1000", "5", "5") << vida("8.100,00", "1.900,00");
+        QTest::newRow("lineal desde julio, un año más que la vida")
+            << Lineal << EntradaDesde(7, "10000", "1000", "5", "6") << vida("9.000,00", "1.000,00");
+        QTest::newRow("acelerada desde diciembre, vida máxima")
+            << Acelerada << EntradaDesde(12, "10000", "1000", "2147483647", "2147483647")
+            << vida("9.000,00", "1.000,00");
         QTest::newRow("importes grandes")
             << Acelerada << Entrada("1e15", "0", "5", "3")
             << QStringList{"1.000.000.000.000.000,00", "0,00", "800.000.000.000.000,00", "200.000.000.000.000,00"};
@@ -125,6 +157,74 @@ private slots:
 
     // Refused data: the warning, the failure flag, and the panels left as
     // they were.
+    // The switch to the straight line found by halving must be the year a
+    // plain year-by-year run finds, whatever the life.
+    void dobleLinealIgualQueAnioAAnio_data() {
+        QTest::addColumn<double>("residual");
+        QTest::addColumn<int>("vida");
+        for (double residual : {0.0, 1000.0, 9000.0})
+            for (int vida : {3, 7, 40, 1000, 200001})
+                QTest::addRow("residual %.0f, %d años", residual, vida) << residual << vida;
+    }
+    void dobleLinealIgualQueAnioAAnio() {
+        QFETCH(double, residual);
+        QFETCH(int, vida);
+        const long double coste = 10000;
+        long double libro = coste;
+        QList<long double> acumulada{0};
+        for (int anio = 1; anio <= vida; ++anio) {
+            const long double cargo =
+                std::min(std::max(libro * 2 / vida, (libro - residual) / (vida - anio + 1)), libro - residual);
+            libro -= cargo;
+            acumulada << coste - libro;
+        }
+        for (int anios : {1, vida / 3, vida / 2, vida / 2 + 1, vida - 1, vida}) {
+            EntradaDepreciacion entrada = Entrada("10000", "", "", "");
+            entrada.valorFinal = TextoDosDecimales(residual);
+            entrada.aniosUtil = QString::number(vida);
+            entrada.aniosCalculo = QString::number(anios);
+            const ResultadoDepreciacion r = ResolverDepreciacion(CodigoCalculo(DobleLineal), entrada);
+            QVERIFY(!r.aviso);
+            QVERIFY2(std::abs(r.estado.DepCalculada - double(acumulada[anios])) < 1e-6,
+                     qPrintable(QStringLiteral("%1 años: %2 / %3").arg(anios).arg(r.estado.DepCalculada)
+                                    .arg(double(acumulada[anios]))));
+        }
+    }
+
+    // The tax table's limits: the shortest life is 100 / coefficient rounded
+    // up, and only a life outside [shortest, maximum period] is warned of.
+    void tablaFiscal_data() {
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<int>("minima");
+        QTest::addColumn<int>("vida");
+        QTest::addColumn<QString>("aviso");
+        const QString corta = QStringLiteral("menor que la mínima");
+        const QString larga = QStringLiteral("mayor que el periodo máximo");
+        QTest::newRow("maquinaria, una menos que la mínima") << "maquinaria" << 9 << 8 << corta;
+        QTest::newRow("maquinaria, la mínima") << "maquinaria" << 9 << 9 << QString();
+        QTest::newRow("maquinaria, el periodo máximo") << "maquinaria" << 9 << 18 << QString();
+        QTest::newRow("maquinaria, uno más que el máximo") << "maquinaria" << 9 << 19 << larga;
+        QTest::newRow("programas, 100/33 redondeado arriba") << "programas-informaticos" << 4 << 3 << corta;
+        QTest::newRow("equipos informáticos, exacta") << "equipos-informaticos" << 4 << 4 << QString();
+        QTest::newRow("edificios industriales") << "edificios-industriales" << 34 << 68 << QString();
+        QTest::newRow("edificios comerciales") << "edificios-comerciales" << 50 << 101 << larga;
+        QTest::newRow("vehículos") << "vehiculos" << 7 << 6 << corta;
+    }
+    void tablaFiscal() {
+        QFETCH(QString, clave);
+        QFETCH(int, minima);
+        QFETCH(int, vida);
+        QFETCH(QString, aviso);
+        const auto tabla = BuscarTablaFiscal(clave);
+        QVERIFY(tabla);
+        QCOMPARE(VidaMinima(*tabla), minima);
+        const auto obtenido = AvisoVidaFiscal(*tabla, vida);
+        QCOMPARE(obtenido.has_value(), !aviso.isEmpty());
+        if (obtenido)
+            QVERIFY2(obtenido->contains(aviso), qPrintable(*obtenido));
+        QVERIFY(!BuscarTablaFiscal(QStringLiteral("barcos")));
+    }
+
     void avisos_data() {
         QTest::addColumn<int>("calculo");
         QTest::addColumn<EntradaDepreciacion>("entrada");

@@ -1,5 +1,6 @@
 #include "prueba_nucleo.h"
 
+#include "finance/calculo_depreciacion.h"
 #include "finance/filas_depreciacion.h"
 #include "finance/filas_inversion.h"
 #include "finance/filas_prestamo.h"
@@ -171,6 +172,118 @@ private slots:
         for (const auto& f : FilasDepreciacion(DepreciacionDeDiezMil(metodo, aniosCalculo)))
             obtenidas << Texto(f);
         QCOMPARE(obtenidas, filas);
+    }
+
+    // Part years and double declining changing to linear, against tables
+    // worked out apart in 40-digit decimals (tools/oraculo_depreciacion.py):
+    // a start after January adds a calendar year, and every table ends at
+    // the final value to the cent.
+    void depreciacionPorAniosNaturales_data() {
+        QTest::addColumn<int>("metodo");
+        QTest::addColumn<double>("inicial");
+        QTest::addColumn<double>("residual");
+        QTest::addColumn<int>("vida");
+        QTest::addColumn<QDate>("inicio");
+        QTest::addColumn<QStringList>("filas");
+        QTest::newRow("lineal, 12000 a 2000 en 4 años desde el 15/07/2024")
+            << 8 << 12000.0 << 2000.0 << 4 << QDate(2024, 7, 15)
+            << QStringList{"1|15/07/2024|12.000,00|1.250,00|10.750,00|1.250,00",
+                   "2|01/01/2025|10.750,00|2.500,00|8.250,00|3.750,00",
+                   "3|01/01/2026|8.250,00|2.500,00|5.750,00|6.250,00",
+                   "4|01/01/2027|5.750,00|2.500,00|3.250,00|8.750,00",
+                   "5|01/01/2028|3.250,00|1.250,00|2.000,00|10.000,00"};
+        QTest::newRow("lineal, 1000 a 0 en 3 años desde el 31/12/2024")
+            << 8 << 1000.0 << 0.0 << 3 << QDate(2024, 12, 31)
+            << QStringList{"1|31/12/2024|1.000,00|27,78|972,22|27,78",
+                   "2|01/01/2025|972,22|333,33|638,89|361,11",
+                   "3|01/01/2026|638,89|333,33|305,56|694,44",
+                   "4|01/01/2027|305,56|305,56|0,00|1.000,00"};
+        QTest::newRow("dígitos, 10000 a 1000 en 5 años desde el 01/07/2024")
+            << 9 << 10000.0 << 1000.0 << 5 << QDate(2024, 7, 1)
+            << QStringList{"1|01/07/2024|10.000,00|1.500,00|8.500,00|1.500,00",
+                   "2|01/01/2025|8.500,00|2.700,00|5.800,00|4.200,00",
+                   "3|01/01/2026|5.800,00|2.100,00|3.700,00|6.300,00",
+                   "4|01/01/2027|3.700,00|1.500,00|2.200,00|7.800,00",
+                   "5|01/01/2028|2.200,00|900,00|1.300,00|8.700,00",
+                   "6|01/01/2029|1.300,00|300,00|1.000,00|9.000,00"};
+        QTest::newRow("dígitos, 7777,77 a 123,45 en 7 años desde el 10/03/2023")
+            << 9 << 7777.77 << 123.45 << 7 << QDate(2023, 3, 10)
+            << QStringList{"1|10/03/2023|7.777,77|1.594,65|6.183,12|1.594,65",
+                   "2|01/01/2024|6.183,12|1.685,77|4.497,35|3.280,42",
+                   "3|01/01/2025|4.497,35|1.412,40|3.084,94|4.692,83",
+                   "4|01/01/2026|3.084,94|1.139,04|1.945,91|5.831,86",
+                   "5|01/01/2027|1.945,91|865,67|1.080,24|6.697,53",
+                   "6|01/01/2028|1.080,24|592,30|487,94|7.289,83",
+                   "7|01/01/2029|487,94|318,93|169,01|7.608,76",
+                   "8|01/01/2030|169,01|45,56|123,45|7.654,32"};
+        QTest::newRow("doble, 10000 a 0 en 4 años desde el 01/04/2024")
+            << 10 << 10000.0 << 0.0 << 4 << QDate(2024, 4, 1)
+            << QStringList{"1|01/04/2024|10.000,00|3.750,00|6.250,00|3.750,00",
+                   "2|01/01/2025|6.250,00|3.125,00|3.125,00|6.875,00",
+                   "3|01/01/2026|3.125,00|1.562,50|1.562,50|8.437,50",
+                   "4|01/01/2027|1.562,50|781,25|781,25|9.218,75",
+                   "5|01/01/2028|781,25|156,25|625,00|9.375,00"};
+        QTest::newRow("doble con paso a lineal, 10000 a 0 en 5 años desde el 01/01/2024")
+            << 11 << 10000.0 << 0.0 << 5 << QDate(2024, 1, 1)
+            << QStringList{"1|01/01/2024|10.000,00|4.000,00|6.000,00|4.000,00",
+                   "2|01/01/2025|6.000,00|2.400,00|3.600,00|6.400,00",
+                   "3|01/01/2026|3.600,00|1.440,00|2.160,00|7.840,00",
+                   "4|01/01/2027|2.160,00|1.080,00|1.080,00|8.920,00",
+                   "5|01/01/2028|1.080,00|1.080,00|0,00|10.000,00"};
+        QTest::newRow("doble con paso a lineal, 10000 a 1000 en 5 años desde el 01/01/2024")
+            << 11 << 10000.0 << 1000.0 << 5 << QDate(2024, 1, 1)
+            << QStringList{"1|01/01/2024|10.000,00|4.000,00|6.000,00|4.000,00",
+                   "2|01/01/2025|6.000,00|2.400,00|3.600,00|6.400,00",
+                   "3|01/01/2026|3.600,00|1.440,00|2.160,00|7.840,00",
+                   "4|01/01/2027|2.160,00|864,00|1.296,00|8.704,00",
+                   "5|01/01/2028|1.296,00|296,00|1.000,00|9.000,00"};
+        QTest::newRow("doble con paso a lineal, 23456,78 a 456,78 en 8 años desde el 05/10/2024")
+            << 11 << 23456.78 << 456.78 << 8 << QDate(2024, 10, 5)
+            << QStringList{"1|05/10/2024|23.456,78|1.466,05|21.990,73|1.466,05",
+                   "2|01/01/2025|21.990,73|5.497,68|16.493,05|6.963,73",
+                   "3|01/01/2026|16.493,05|4.123,26|12.369,79|11.086,99",
+                   "4|01/01/2027|12.369,79|3.092,45|9.277,34|14.179,44",
+                   "5|01/01/2028|9.277,34|2.319,33|6.958,00|16.498,78",
+                   "6|01/01/2029|6.958,00|1.817,40|5.140,60|18.316,18",
+                   "7|01/01/2030|5.140,60|1.703,21|3.437,39|20.019,39",
+                   "8|01/01/2031|3.437,39|1.703,21|1.734,19|21.722,59",
+                   "9|01/01/2032|1.734,19|1.277,41|456,78|23.000,00"};
+        QTest::newRow("doble con paso a lineal, 3000 a 0 en 2 años desde el 01/05/2024")
+            << 11 << 3000.0 << 0.0 << 2 << QDate(2024, 5, 1)
+            << QStringList{"1|01/05/2024|3.000,00|2.000,00|1.000,00|2.000,00",
+                   "2|01/01/2025|1.000,00|1.000,00|0,00|3.000,00",
+                   "3|01/01/2026|0,00|0,00|0,00|3.000,00"};
+    }
+    void depreciacionPorAniosNaturales() {
+        QFETCH(int, metodo);
+        QFETCH(double, inicial);
+        QFETCH(double, residual);
+        QFETCH(int, vida);
+        QFETCH(QDate, inicio);
+        QFETCH(QStringList, filas);
+        const auto calculo = finance::CodigoCalculo(metodo);
+        finance::EntradaDepreciacion entrada;
+        entrada.valorInicial = TextoImporte(inicial);
+        entrada.valorFinal = TextoImporte(residual);
+        entrada.aniosUtil = QString::number(vida);
+        entrada.aniosCalculo = QStringLiteral("2");
+        entrada.mesInicio = inicio.month();
+        const finance::EstadoDepreciacion e = finance::ResolverDepreciacion(calculo, entrada).estado;
+        DatosFilasDepreciacion datos;
+        datos.ValorInicial = e.ValorInicial;
+        datos.ValorFinal = e.ValorFinal;
+        datos.AniosUtil = e.AniosUtil;
+        datos.AniosCalculo = e.AniosCalculo;
+        datos.DepVidaUtil = e.DepVidaUtil;
+        datos.CalculoActual = calculo;
+        datos.primeraFecha = inicio;
+        datos.mesInicio = e.MesInicio;
+        QStringList obtenidas;
+        for (const auto& f : FilasDepreciacion(datos))
+            obtenidas << Texto(f);
+        QCOMPARE(obtenidas, filas);
+        // The calculation's two years are the table's first two rows.
+        QCOMPARE(TextoImporte(e.DepCalculada), filas[1].split(u'|')[5]);
     }
 
     void depreciacionDesdeUnVeintinueveDeFebrero() {

@@ -236,6 +236,27 @@ private slots:
         QTest::newRow("inversión rechazada")
             << QStringList{"inversion", "--cuota", "0", "--capital-inicial", "1000", "--cuotas", "2"} << 1
             << QString() << "El capital final debe ser mayor que el capital inicial.";
+        // A start in July: the first calendar year holds half a year of life.
+        QTest::newRow("depreciación lineal desde julio")
+            << QStringList{"depreciacion", "--metodo", "lineal", "--valor-inicial", "12.000", "--valor-final", "2000",
+                           "--vida-util", "4", "--anios", "2", "--fecha", "15/07/2024"}
+            << 0 << "Depreciación total durante los años calculados 3.750,00" << QString();
+        QTest::newRow("depreciación doble con paso a lineal")
+            << QStringList{"depreciacion", "--metodo", "doble-lineal", "--valor-inicial", "10.000", "--valor-final",
+                           "0", "--vida-util", "5", "--anios", "4"}
+            << 0 << "Depreciación total durante los años calculados 8.920,00" << QString();
+        // No life given: the table's shortest one; a life out of its range is
+        // worked out all the same, with the warning among the results.
+        QTest::newRow("tabla fiscal sin vida útil")
+            << QStringList{"depreciacion", "--metodo", "lineal", "--valor-inicial", "9000", "--anios", "1",
+                           "--tabla-fiscal", "maquinaria"}
+            << 0 << "Depreciación total durante los años calculados 1.000,00" << QString();
+        QTest::newRow("tabla fiscal con vida corta")
+            << QStringList{"depreciacion", "--metodo", "lineal", "--valor-inicial", "3000", "--vida-util", "3",
+                           "--anios", "1", "--tabla-fiscal", "programas-informaticos"}
+            << 0 << "Aviso La vida útil de 3 años es menor que la mínima de la tabla fiscal para «Sistemas y programas "
+                    "informáticos»: 4 años (coeficiente máximo del 33 %)."
+            << QString();
         QTest::newRow("depreciación rechazada")
             << QStringList{"depreciacion", "--metodo", "lineal", "--valor-inicial", "1000", "--valor-final", "2000",
                            "--vida-util", "5", "--anios", "3"}
@@ -347,10 +368,35 @@ private slots:
         QTest::newRow("formato desconocido") << QStringList{"prestamo", "--formato", "xml"} << 2 << QString()
                                              << "--formato: \"xml\" no es válido; debe ser texto, csv, json";
         QTest::newRow("sin método") << QStringList{"depreciacion", "--valor-inicial", "1"} << 2 << QString()
-                                    << "--metodo: falta la opción (lineal, digitos, doble)";
+                                    << "--metodo: falta la opción (lineal, digitos, doble, doble-lineal)";
+        QTest::newRow("tipo de bien desconocido")
+            << QStringList{"depreciacion", "--metodo", "lineal", "--tabla-fiscal", "barcos"} << 2 << QString()
+            << "--tabla-fiscal: «barcos» no es un tipo de bien de la tabla fiscal (edificios-industriales, "
+               "edificios-comerciales, almacenes, instalaciones, maquinaria, equipos-medicos, mobiliario, "
+               "utiles-herramientas, moldes, otros-enseres, equipos-electronicos, equipos-informaticos, "
+               "programas-informaticos, vehiculos, autocamiones)";
         QTest::newRow("argumento suelto") << QStringList{"prestamo", "1000"} << 2 << QString()
                                           << "argumento inesperado: \"1000\"";
     }
+    // The kind of asset and its limits go under their own keys; without
+    // the option the result keeps its four figures only.
+    void tablaFiscalEnJson() {
+        const QStringList orden{"depreciacion", "--metodo", "lineal", "--valor-inicial", "9000", "--vida-util", "20",
+                                "--anios", "1", "--formato", "json"};
+        const QJsonObject con =
+            Json(Ejecutar(orden + QStringList{"--tabla-fiscal", "maquinaria"})).value("resultado").toObject();
+        QCOMPARE(con.value("tabla_fiscal").toString(), "maquinaria");
+        QCOMPARE(con.value("coeficiente_maximo").toInt(), 12);
+        QCOMPARE(con.value("vida_minima").toInt(), 9);
+        QCOMPARE(con.value("periodo_maximo").toInt(), 18);
+        QCOMPARE(con.value("aviso_fiscal").toString(),
+                 "La vida útil de 20 años es mayor que el periodo máximo de la tabla fiscal para «Maquinaria»: 18 "
+                 "años.");
+        const QJsonObject sin = Json(Ejecutar(orden)).value("resultado").toObject();
+        QCOMPARE(sin.keys(), (QStringList{"depreciacion_calculada", "depreciacion_vida_util", "valor_final_calculado",
+                                          "valor_final_vida_util"}));
+    }
+
     void estados() {
         QFETCH(QStringList, argumentos);
         QFETCH(int, estado);
@@ -400,6 +446,13 @@ private slots:
             << QStringList{"10000", "1000", "7", "3", "29/02/2024"}
             << QStringList{"depreciacion", "--metodo", "digitos", "--valor-inicial", "10000", "--valor-final", "1000",
                            "--vida-util", "7", "--anios", "3", "--fecha", "29/02/2024"};
+        QTest::newRow("depreciación doble con paso a lineal desde julio")
+            << 2 << 3
+            << QStringList{"EditDepValorInicial", "EditDepValorFinal", "EditDepAniosUtil", "EditDepAniosCalculo",
+                           "EditDepFecha"}
+            << QStringList{"23456,78", "456,78", "8", "2", "05/10/2024"}
+            << QStringList{"depreciacion", "--metodo", "doble-lineal", "--valor-inicial", "23456,78", "--valor-final",
+                           "456,78", "--vida-util", "8", "--anios", "2", "--fecha", "05/10/2024"};
     }
     void tablaComoLaVentana() {
         QFETCH(int, pagina);
