@@ -118,9 +118,11 @@ QStringList TablaDeLaVentana(int pagina, int calculo, const QStringList& cajas, 
     QComboBox* listas[] = {principal.CbPresCalculos, principal.CbInvCalculos, principal.CbDepCalculos};
     listas[pagina]->setCurrentIndex(calculo);
     for (int i = 0; i < cajas.size(); ++i) {
-        if (auto* caja = principal.findChild<QLineEdit*>(cajas[i]))
+        if (auto* caja = principal.findChild<QLineEdit*>(cajas[i])) {
+            // As typed by a person, so a date starts a depreciation mid-year.
             caja->setText(textos[i]);
-        else if (auto* lista = principal.findChild<QComboBox*>(cajas[i]))
+            caja->setModified(true);
+        } else if (auto* lista = principal.findChild<QComboBox*>(cajas[i]))
             lista->setCurrentIndex(textos[i].toInt());
     }
     principal.CondicionesPres = condiciones;

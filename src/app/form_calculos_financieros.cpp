@@ -125,7 +125,7 @@ void TFormCalculosFinancieros::CbInvCalculosClick() {
 
 void TFormCalculosFinancieros::CbDepCalculosClick() {
     const int indice = CbDepCalculos->currentIndex();
-    if (indice < 0 || indice > 2)
+    if (indice < 0 || indice > 3)
         return;
     CalculoActual = finance::CalculoDeLaLista(CodigoCalculo::DepreciacionLineal, indice);
 }

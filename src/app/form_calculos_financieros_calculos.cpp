@@ -155,10 +155,13 @@ void TFormCalculosFinancieros::CalcularDepreciacion() {
     entrada.valorFinal = EditDepValorFinal->text();
     entrada.aniosUtil = EditDepAniosUtil->text();
     entrada.aniosCalculo = EditDepAniosCalculo->text();
-    // The date is when the asset is put to use: a month after January makes
-    // the first and last calendar years part years.
-    if (const auto inicio = LeerFechaDeCampo(EditDepFecha->text()))
-        entrada.mesInicio = inicio->month();
+    // A date the person typed or picked is when the asset is put to use: a
+    // month after January makes the first and last calendar years part
+    // years. The date the page fills in by itself (today) keeps whole years
+    // from it, as the page always did.
+    if (EditDepFecha->isModified())
+        if (const auto inicio = LeerFechaDeCampo(EditDepFecha->text()))
+            entrada.mesInicio = inicio->month();
     const finance::ResultadoDepreciacion r = finance::ResolverDepreciacion(CalculoActual, entrada);
 
     depreciacion_ = r.estado;

@@ -67,8 +67,11 @@ void tBotonFecha::Click() {
     picker.BtnAceptar->setEnabled(true);
     picker.PonerFecha(FechaInicial(destino->text()));
     picker.Scaled = fScaled;
-    if (puertas::EjecutarModal(picker) == QDialog::Accepted && destino)
+    if (puertas::EjecutarModal(picker) == QDialog::Accepted && destino) {
+        // A picked date counts as one the person wrote.
         destino->setText(TextoFecha(picker.LeerFecha()));
+        destino->setModified(true);
+    }
 }
 
 void tBotonFecha::mouseReleaseEvent(QMouseEvent* evento) {
@@ -86,8 +89,10 @@ void tBotonFecha::PonerFechaDeHoy() {
     if (FechaEnBlanco(destino->text()) ||
         Confirmar(QStringLiteral("Atención"), QStringLiteral("¿Desea obtener la fecha de hoy?"), true, BotonesSiNo,
                   AvisoConfirmacion)) {
-        if (destino)
+        if (destino) {
             destino->setText(TextoFecha(QDate::currentDate()));
+            destino->setModified(true);
+        }
     }
 }
 
