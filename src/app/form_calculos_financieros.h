@@ -5,6 +5,7 @@
 // calculations of finance/, writes their results back, and keeps the
 // calculation state that the schedule builders read.
 #include "finance/calculo_depreciacion.h"
+#include "finance/tablas_fiscales.h"
 #include "finance/calculo_inversion.h"
 #include "finance/calculo_prestamo.h"
 #include "finance/codigo_calculo.h"
@@ -106,6 +107,7 @@ public:
     QFrame* PnlDepDatos = nullptr;
     QLineEdit *EditDepValorInicial = nullptr, *EditDepValorFinal = nullptr, *EditDepAniosUtil = nullptr,
               *EditDepAniosCalculo = nullptr, *EditDepFecha = nullptr;
+    QComboBox* CbDepTablaFiscal = nullptr;  // optional kind of asset of the tax table
     QToolButton* BtnDepCalcular = nullptr;
     QLabel* PnlDepInfo = nullptr;
     QFrame* PnlDepResul = nullptr;
@@ -125,6 +127,10 @@ public slots:
     void BtnPresCondicionesClick();
     void CbInvCalculosClick();
     void CbDepCalculosClick();
+    // A kind of asset chosen from the tax table fills the life with the
+    // shortest one its maximum coefficient allows.
+    void CbDepTablaFiscalClick();
+    std::optional<finance::TablaFiscal> TablaFiscalElegida() const;
     void AccCalcularExecute();
     void AccInicializarExecute();
     void AccDesarrollarExecute();

@@ -179,4 +179,9 @@ void TFormCalculosFinancieros::CalcularDepreciacion() {
     PnlDepDepreciacionCalculada->setText(p.depreciacionCalculada);
     PnlDepValorFinalCalculado->setText(p.valorFinalCalculado);
     ResultadosAlDia(PnlDepInfo, true);
+    // A life outside the tax table's limits is worked out all the same; the
+    // warning tells the person the tax return would not accept it.
+    if (const auto tabla = TablaFiscalElegida())
+        if (const auto aviso = finance::AvisoVidaFiscal(*tabla, depreciacion_.AniosUtil))
+            MostrarAvisoCalculo(QStringLiteral("Tabla fiscal"), *aviso);
 }

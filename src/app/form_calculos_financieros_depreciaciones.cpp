@@ -2,11 +2,13 @@
 #include "ui/controles_pagina.h"
 #include "app/form_calculos_financieros.h"
 #include "app/form_calculos_financieros_tabla.h"
+#include "finance/tablas_fiscales.h"
 #include "ui/utilidades_campos.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QToolButton>
 
 namespace {
@@ -26,6 +28,13 @@ const CampoDePagina kCampos[] = {
     {{&V::EditDepFecha, 0, 4, "EditDepFecha", "&Fecha", "Fecha inicial del cálculo", kAnchoFecha},
      ContenidoCampo::Fecha},
 };
+
+const ListaDePagina kTablaFiscal{&V::CbDepTablaFiscal, 1, 4, "CbDepTablaFiscal", "Tipo de &bien",
+                                 "Tipo de bien de la tabla fiscal del Impuesto sobre Sociedades (opcional)",
+                                 kAnchoFecha};
+
+// The first item leaves the tax table out.
+const QString kSinTablaFiscal = QStringLiteral("(ninguno)");
 
 // One column: the captions are long sentences.
 const ResultadoDePagina kResultados[] = {
@@ -50,7 +59,7 @@ QGridLayout* RejillaDeUnaColumna(QWidget* panel) {
 }  // namespace
 
 const TablaDePagina& TablaDepreciaciones() {
-    static const TablaDePagina tabla{kCampos, nullptr, kResultados, 0};
+    static const TablaDePagina tabla{kCampos, &kTablaFiscal, kResultados, 0};
     return tabla;
 }
 
@@ -58,7 +67,8 @@ QWidget* TFormCalculosFinancieros::CrearPaginaDepreciaciones() {
     tsDep = CrearPagina(QStringLiteral("tsDep"), QStringLiteral("&Depreciaciones"), PnlDepCalculos, CbDepCalculos,
                         PnlDepDatos, PnlDepInfo, PnlDepResul);
     QGridLayout* datos = RejillaDeDatos(PnlDepDatos);
-    CrearCampos(*this, datos, CbDepCalculos, kCampos, nullptr);
+    CrearCampos(*this, datos, CbDepCalculos, kCampos, &kTablaFiscal);
+    connect(CbDepTablaFiscal, &QComboBox::currentIndexChanged, this, &V::CbDepTablaFiscalClick);
     BtnDepCalcular = CrearBotonCalcular(datos, QStringLiteral("BtnDepCalcular"));
     CrearResultados(*this, RejillaDeUnaColumna(PnlDepResul), kResultados);
     return tsDep;
@@ -69,10 +79,30 @@ void TFormCalculosFinancieros::PrepararPaginaDepreciaciones() {
     PrepararListaDeCalculos(CbDepCalculos,
                             QStringLiteral("Calcular la depreciación lineal;Calcular la depreciación acelerada;"
                                            "Calcular la depreciación doble;Calcular la depreciación doble con paso a lineal"));
+    CbDepTablaFiscal->addItem(kSinTablaFiscal);
+    for (const finance::TablaFiscal& t : finance::TablasFiscales())
+        CbDepTablaFiscal->addItem(QStringLiteral("%1 (%2 %, %3 años)").arg(t.nombre).arg(t.coeficiente).arg(t.periodoMaximo));
+    // The names are long: the open list shows them whole.
+    CbDepTablaFiscal->view()->setMinimumWidth(CbDepTablaFiscal->view()->sizeHintForColumn(0) + 20);
     ColorearResultados(PnlDepResul);
+}
+
+std::optional<finance::TablaFiscal> TFormCalculosFinancieros::TablaFiscalElegida() const {
+    const int indice = CbDepTablaFiscal->currentIndex() - 1;
+    if (indice < 0 || indice >= finance::TablasFiscales().size())
+        return std::nullopt;
+    return finance::TablasFiscales().at(indice);
+}
+
+void TFormCalculosFinancieros::CbDepTablaFiscalClick() {
+    if (const auto tabla = TablaFiscalElegida()) {
+        EditDepAniosUtil->setText(QString::number(finance::VidaMinima(*tabla)));
+        EditDepAniosUtil->setModified(true);
+    }
 }
 
 void TFormCalculosFinancieros::InicializarDepreciacion() {
     LimpiarPagina(*this, kCampos, kResultados);
+    CbDepTablaFiscal->setCurrentIndex(0);
     EditDepValorInicial->setFocus();
 }
