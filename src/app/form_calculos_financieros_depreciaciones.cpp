@@ -78,7 +78,7 @@ void TFormCalculosFinancieros::PrepararPaginaDepreciaciones() {
     PrepararCampos(*this, kCampos);
     PrepararListaDeCalculos(CbDepCalculos,
                             QStringLiteral("Calcular la depreciación lineal;Calcular la depreciación acelerada;"
-                                           "Calcular la depreciación doble;Calcular la depreciación doble con paso a lineal"));
+                                           "Calcular la depreciación doble;Calcular la depreciación doble-lineal"));
     CbDepTablaFiscal->addItem(kSinTablaFiscal);
     for (const finance::TablaFiscal& t : finance::TablasFiscales())
         CbDepTablaFiscal->addItem(QStringLiteral("%1 (%2 %, %3 años)").arg(t.nombre).arg(t.coeficiente).arg(t.periodoMaximo));

@@ -1,0 +1,99 @@
+"""A depreciation put to use in July by double declining changing to
+straight line, as a person does it: the method from the page's list, the
+date typed, the figures typed, the results read; its table (Ctrl+T), whose
+first calendar year holds half a year of life and whose extra last year
+ends at the final value; and its printed report. Then a kind of asset from
+the tax table fills the life, and a life below the table's minimum is
+worked out with a warning."""
+import os
+
+import pyatspi
+
+import recorrido as r
+from informe_impreso import imprimir_a_pdf, vista_previa
+
+
+def rejilla(ventana):
+    return next((n for n in r.descendientes(ventana) if n.getRole() == pyatspi.ROLE_TABLE), None)
+
+
+def tabla():
+    return r.esperar(lambda: next((v for v in r.ventanas() if rejilla(v) and r.activa(v)), None),
+                     "la tabla de desarrollo, activa")
+
+
+def elegir_ultimo(lista, esperado):
+    """Opens a list with a click and takes its last item with the keys."""
+    r.clic(lista)
+    r.teclas("End", "Return")
+    r.esperar_texto(lista, esperado)
+
+
+def calcular(principal):
+    r.teclas("alt+d")
+    elegir_ultimo(r.control(principal, "Cálculo a realizar", r.LISTA),
+                  "Calcular la depreciación doble-lineal")
+    r.escribir_fecha(r.control(principal, "Fecha", r.CAJA), "15/07/2024")
+    caja = r.control(principal, "Valor inicial", r.CAJA)
+    r.clic(caja)
+    r.esperar(lambda: r.enfocado(caja), "el foco en «Valor inicial»")
+    r.escribir("10000\t0\t5\t2")
+    r.teclas("Return")
+    # Half of the first two years of life (4.000 and 2.400) fall in 2024 and
+    # 2025 with the other half of the first: 2.000 + 3.200.
+    r.esperar_textos(principal, {
+        "Depreciación total durante los años de vida útil": "10.000,00",
+        "Valor al final de los años de vida útil": "0,00",
+        "Depreciación total durante los años calculados": "5.200,00",
+        "Valor al final de los años calculados": "4.800,00",
+    })
+
+
+def leer_tabla():
+    r.teclas("ctrl+t")
+    ventana = tabla()
+    filas = r.esperar(lambda: r.celdas(rejilla(ventana)), "las filas de la tabla")[1:]  # titles first
+    r.comprobar(filas[0] == ["1", "15/07/2024", "10.000,00", "2.000,00", "8.000,00", "2.000,00"],
+                f"la primera fila dice {filas[0]}")
+    # The straight line takes over in the fourth year of life (1.080 a year),
+    # and half of the fifth falls in a sixth calendar year.
+    r.comprobar(filas[-1] == ["6", "01/01/2029", "540,00", "540,00", "0,00", "10.000,00"],
+                f"la última fila dice {filas[-1]}")
+    return ventana
+
+
+def imprimir(ventana):
+    r.teclas("ctrl+p")
+    vista = vista_previa()
+    pdf = os.path.join(os.environ["HOME"], "depreciacion.pdf")
+    texto = imprimir_a_pdf(vista, pdf)
+    for esperado in ("Depreciación doble con paso a lineal", "15/07/2024", "01/01/2029", "540,00", "10.000,00"):
+        r.comprobar(esperado in texto, f"el informe impreso no dice «{esperado}»:\n{texto}")
+    r.teclas("Escape")
+    r.esperar_cierre(vista)
+    r.esperar(lambda: r.activa(ventana), "la tabla activa tras cerrar la vista previa")
+    r.teclas("Escape")
+    r.esperar_cierre(ventana)
+
+
+def tabla_fiscal(principal):
+    util = r.control(principal, "Años de vida útil", r.CAJA)
+    elegir_ultimo(r.control(principal, "Tipo de bien", r.LISTA), "Autocamiones (20 %, 10 años)")
+    r.esperar_texto(util, "5")  # 100 / 20
+    r.escribir_en(util, "4")
+    r.teclas("Return")
+    dicho = r.aviso("Tabla fiscal", "menor que la mínima")
+    r.comprobar(dicho == "La vida útil de 4 años es menor que la mínima de la tabla fiscal para «Autocamiones»: "
+                         "5 años (coeficiente máximo del 20 %).", f"el aviso dice {dicho!r}")
+    r.teclas("Return")
+    r.esperar_textos(principal, {"Depreciación total durante los años de vida útil": "10.000,00"})
+
+
+def recorrer():
+    principal = r.ventana_principal()
+    calcular(principal)
+    imprimir(leer_tabla())
+    tabla_fiscal(principal)
+
+
+r.ejecutar(recorrer)
