@@ -256,9 +256,7 @@ private slots:
         QTest::newRow("tabla fiscal con vida corta")
             << QStringList{"depreciacion", "--metodo", "lineal", "--valor-inicial", "3000", "--vida-util", "3",
                            "--anios", "1", "--tabla-fiscal", "programas-informaticos"}
-            << 0 << "Aviso La vida útil de 3 años es menor que la mínima de la tabla fiscal para «Sistemas y programas "
-                    "informáticos»: 4 años (coeficiente máximo del 33 %)."
-            << QString();
+            << 0 << "Vida útil mínima 4 Periodo máximo 6 Vida útil de la tabla fiscal menor que la mínima" << QString();
         QTest::newRow("depreciación rechazada")
             << QStringList{"depreciacion", "--metodo", "lineal", "--valor-inicial", "1000", "--valor-final", "2000",
                            "--vida-util", "5", "--anios", "3"}

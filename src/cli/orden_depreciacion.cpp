@@ -49,15 +49,21 @@ std::optional<finance::TablaFiscal> TablaFiscalOpcion(const TArgumentosOrden& a)
 // The kind of asset chosen, its limits and, when the life is outside them,
 // the warning, after the four figures.
 void AnadirTablaFiscal(QList<DatoResultado>& resultado, const finance::TablaFiscal& t, int vida) {
-    resultado << DatoResultado{QStringLiteral("Tabla fiscal"), t.nombre, QStringLiteral("tabla_fiscal"),
+    // The texts stay short, as the readable output aligns them with the
+    // figures; JSON carries the whole warning.
+    resultado << DatoResultado{QStringLiteral("Tabla fiscal"), t.clave, QStringLiteral("tabla_fiscal"),
                                JsonTexto(t.clave)}
               << DatoEntero(QStringLiteral("Coeficiente lineal máximo (%)"), QStringLiteral("coeficiente_maximo"),
                             t.coeficiente)
               << DatoEntero(QStringLiteral("Vida útil mínima"), QStringLiteral("vida_minima"),
                             finance::VidaMinima(t))
               << DatoEntero(QStringLiteral("Periodo máximo"), QStringLiteral("periodo_maximo"), t.periodoMaximo);
-    if (const auto aviso = finance::AvisoVidaFiscal(t, vida))
-        resultado << DatoResultado{QStringLiteral("Aviso"), *aviso, QStringLiteral("aviso_fiscal"), JsonTexto(*aviso)};
+    if (const auto aviso = finance::AvisoVidaFiscal(t, vida)) {
+        const QString breve = vida < finance::VidaMinima(t) ? QStringLiteral("menor que la mínima")
+                                                            : QStringLiteral("mayor que el periodo máximo");
+        resultado << DatoResultado{QStringLiteral("Vida útil de la tabla fiscal"), breve,
+                                   QStringLiteral("aviso_fiscal"), JsonTexto(*aviso)};
+    }
 }
 
 TablaOrden Tabla(const DatosFilasDepreciacion& datos) {
