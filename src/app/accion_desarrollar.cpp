@@ -1,7 +1,7 @@
 #include "app/accion_desarrollar.h"
-#include "finance/anios_naturales.h"
 
 #include "app/form_calculos_financieros.h"
+#include "finance/anios_naturales.h"
 #include "ui/informe_errores.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/desarrollo_depreciacion.h"

@@ -5,10 +5,10 @@
 // calculations of finance/, writes their results back, and keeps the
 // calculation state that the schedule builders read.
 #include "finance/calculo_depreciacion.h"
-#include "finance/tablas_fiscales.h"
 #include "finance/calculo_inversion.h"
 #include "finance/calculo_prestamo.h"
 #include "finance/codigo_calculo.h"
+#include "finance/tablas_fiscales.h"
 #include "finance/condiciones_prestamo.h"
 
 #include <QMainWindow>
@@ -51,6 +51,8 @@ public:
     const finance::EstadoPrestamo& Prestamo() const { return prestamo_; }
     const finance::EstadoInversion& Inversion() const { return inversion_; }
     const finance::EstadoDepreciacion& Depreciacion() const { return depreciacion_; }
+    // The kind of asset chosen in the tax-table list, if any.
+    std::optional<finance::TablaFiscal> TablaFiscalElegida() const;
     bool CalculoFallido() const { return calculoFallido_; }
 
     // Frame of the window.
@@ -130,7 +132,6 @@ public slots:
     // A kind of asset chosen from the tax table fills the life with the
     // shortest one its maximum coefficient allows.
     void CbDepTablaFiscalClick();
-    std::optional<finance::TablaFiscal> TablaFiscalElegida() const;
     void AccCalcularExecute();
     void AccInicializarExecute();
     void AccDesarrollarExecute();

@@ -1,9 +1,9 @@
 #include "cli/orden_depreciacion.h"
-#include "finance/anios_naturales.h"
 
 #include "cli/lectura_opciones.h"
 #include "cli/partes_informe.h"
 #include "cli/valores_json.h"
+#include "finance/anios_naturales.h"
 #include "finance/calculo_depreciacion.h"
 #include "finance/tablas_fiscales.h"
 #include "finance/textos_tabla.h"
