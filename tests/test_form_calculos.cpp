@@ -260,6 +260,50 @@ private slots:
         QCOMPARE(v->findChild<TPanelResultado*>(panel)->text(), esperado);
     }
 
+    // The date the page fills in keeps whole years; a date the person types
+    // starts the asset in its month, and clearing the page forgets it.
+    void depreciacionDesdeLaFechaEscrita() {
+        auto v = AbrirVentana();
+        v->pcCalculos->setCurrentWidget(v->tsDep);
+        const QStringList campos{"EditDepValorInicial", "EditDepValorFinal", "EditDepAniosUtil", "EditDepAniosCalculo"};
+        auto calcular = [&] {
+            for (int i = 0; i < campos.size(); ++i)
+                Escribir(Campo(*v, qPrintable(campos[i])), QStringList{"10000", "1000", "5", "3"}[i]);
+            v->AccCalcular->trigger();
+            return v->PnlDepDepreciacionCalculada->text();
+        };
+        v->EditDepFecha->setText(QStringLiteral("15/07/2024"));
+        QCOMPARE(calcular(), QStringLiteral("5.400,00"));
+        Escribir(v->EditDepFecha, QStringLiteral("15072024"));
+        QCOMPARE(v->EditDepFecha->text(), QStringLiteral("15/07/2024"));
+        // Half of 1.800 in 2024, then 1.800 in each of 2025 and 2026.
+        QCOMPARE(calcular(), QStringLiteral("4.500,00"));
+        v->AccInicializar->trigger();
+        QCOMPARE(calcular(), QStringLiteral("5.400,00"));
+    }
+
+    // A kind of asset from the tax table fills the shortest life its
+    // coefficient allows; a life outside its limits is worked out and warned of.
+    void depreciacionConTablaFiscal() {
+        RegistroDialogos registro;
+        auto v = AbrirVentana();
+        v->pcCalculos->setCurrentWidget(v->tsDep);
+        v->CbDepTablaFiscal->setCurrentIndex(v->CbDepTablaFiscal->findText(QStringLiteral("Maquinaria"),
+                                                                            Qt::MatchStartsWith));
+        QCOMPARE(v->EditDepAniosUtil->text(), QStringLiteral("9"));
+        Escribir(v->EditDepValorInicial, QStringLiteral("9000"));
+        Escribir(v->EditDepAniosCalculo, QStringLiteral("1"));
+        v->AccCalcular->trigger();
+        QCOMPARE(v->PnlDepDepreciacionCalculada->text(), QStringLiteral("1.000,00"));
+        QVERIFY(registro.Mostrados().isEmpty());
+        Escribir(v->EditDepAniosUtil, QStringLiteral("20"));
+        v->AccCalcular->trigger();
+        QCOMPARE(v->PnlDepDepreciacionCalculada->text(), QStringLiteral("450,00"));
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QCOMPARE(registro.Mostrados()[0].titulo, QStringLiteral("Tabla fiscal"));
+        QVERIFY(registro.Mostrados()[0].mensaje.contains(QStringLiteral("mayor que el periodo máximo")));
+    }
+
     void inversionEscribeLaIncognita() {
         auto v = AbrirVentana();
         v->pcCalculos->setCurrentWidget(v->tsInv);
