@@ -157,6 +157,48 @@ ComparacionPrestamos CompararPrestamos(const std::vector<EntradaPrestamo>& ofert
     return c;
 }
 
+QList<int> NumerosMejores(const ComparacionPrestamos& c, FilaComparacion fila) {
+    QList<int> numeros;
+    for (std::size_t o = 0; o < c.ofertas.size(); ++o)
+        if (c.EsMejor(fila, o))
+            numeros << int(o) + 1;
+    return numeros;
+}
+
+namespace {
+
+QString NombreMejores(const QList<int>& numeros) {
+    if (numeros.isEmpty())
+        return QString();
+    if (numeros.size() == 1)
+        return QStringLiteral("Oferta %1").arg(numeros.front());
+    QStringList textos;
+    for (int n : numeros)
+        textos << QString::number(n);
+    const QString ultimo = textos.takeLast();
+    return QStringLiteral("Ofertas %1 y %2").arg(textos.join(QStringLiteral(", ")), ultimo);
+}
+
+}  // namespace
+
+QList<QStringList> TextosComparacion(const ComparacionPrestamos& c) {
+    QStringList titulos{QStringLiteral("Concepto")};
+    for (std::size_t o = 0; o < c.ofertas.size(); ++o)
+        titulos << QStringLiteral("Oferta %1").arg(o + 1);
+    titulos << QStringLiteral("Mejor");
+    QList<QStringList> filas{titulos};
+    const QStringList captions = TitulosFilasComparacion();
+    for (int f = 0; f < kFilasComparacion; ++f) {
+        const auto fila = FilaComparacion(f);
+        QStringList textos{captions[f]};
+        for (const CifrasOferta& o : c.ofertas)
+            textos << TextoCifraComparacion(fila, o.Cifra(fila));
+        textos << NombreMejores(NumerosMejores(c, fila));
+        filas << textos;
+    }
+    return filas;
+}
+
 QString TextoCifraComparacion(FilaComparacion fila, const std::optional<double>& cifra) {
     if (!cifra)
         return QString();

@@ -5,6 +5,7 @@
 // the schedule simulated row by row), and which offer is best in each.
 #include "finance/calculo_prestamo.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -77,5 +78,13 @@ ComparacionPrestamos CompararPrestamos(const std::vector<EntradaPrestamo>& ofert
 // The figure as the panels show it: an amount with two decimals and
 // grouping, or a rate; empty when missing.
 QString TextoCifraComparacion(FilaComparacion fila, const std::optional<double>& cifra);
+
+// The comparison as a table of texts: a title row ("Concepto", "Oferta 1",
+// …, "Mejor") and a row per figure with its caption, each offer's text and
+// the offers with the best figure ("Oferta 2", "Ofertas 1 y 3" or empty).
+// The command line, the copy, the CSV file and the report all show this.
+QList<QStringList> TextosComparacion(const ComparacionPrestamos& comparacion);
+// The numbers (from 1) of the offers with the best figure of the row.
+QList<int> NumerosMejores(const ComparacionPrestamos& comparacion, FilaComparacion fila);
 
 }  // namespace finance
