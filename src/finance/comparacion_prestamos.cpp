@@ -199,6 +199,17 @@ QList<QStringList> TextosComparacion(const ComparacionPrestamos& c) {
     return filas;
 }
 
+QList<QStringList> TextosDatosOfertas(const ComparacionPrestamos& c) {
+    QStringList capital{QStringLiteral("Capital")}, interes{QStringLiteral("Interés")},
+        cuotas{QStringLiteral("Nº Cuotas")};
+    for (const CifrasOferta& o : c.ofertas) {
+        capital << TextoImporte(o.estado.Capital);
+        interes << TextoTasa(o.estado.Interes);
+        cuotas << TextoEntero(o.estado.NumCuotas);
+    }
+    return {capital << QString(), interes << QString(), cuotas << QString()};
+}
+
 QString TextoCifraComparacion(FilaComparacion fila, const std::optional<double>& cifra) {
     if (!cifra)
         return QString();

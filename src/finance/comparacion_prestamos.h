@@ -84,6 +84,9 @@ QString TextoCifraComparacion(FilaComparacion fila, const std::optional<double>&
 // the offers with the best figure ("Oferta 2", "Ofertas 1 y 3" or empty).
 // The command line, the copy, the CSV file and the report all show this.
 QList<QStringList> TextosComparacion(const ComparacionPrestamos& comparacion);
+// The offers' own data in the same columns: "Capital", "Interés" and
+// "Nº Cuotas" as the loans page solved them, the "Mejor" cell empty.
+QList<QStringList> TextosDatosOfertas(const ComparacionPrestamos& comparacion);
 // The numbers (from 1) of the offers with the best figure of the row.
 QList<int> NumerosMejores(const ComparacionPrestamos& comparacion, FilaComparacion fila);
 
