@@ -297,7 +297,7 @@ void TFormComparar::MostrarCifras() {
             const bool mejor = comparacion_->EsMejor(fila, std::size_t(i));
             const QString texto = finance::TextoCifraComparacion(fila, o.Cifra(fila));
             QLabel* cifra = Columnas[std::size_t(i)].cifras[std::size_t(f)];
-            cifra->setText(mejor ? texto + kMarca : texto);
+            cifra->setText(texto.isEmpty() ? QStringLiteral("—") : mejor ? texto + kMarca : texto);
             QFont letra = cifra->font();
             letra.setBold(mejor);
             cifra->setFont(letra);

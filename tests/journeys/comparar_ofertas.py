@@ -22,6 +22,8 @@ def recorrer():
     r.teclear_prestamo(principal, "3", "300", "150000")
     r.esperar_textos(principal, {"Cuota": "711,32"})
 
+    if os.environ.get("ZZ_CAPTURA_COMPARAR"):
+        subprocess.run(["import", "-window", "root", os.environ["ZZ_CAPTURA_COMPARAR"] + ".pagina.png"], check=True)
     # Keyboard: Ctrl+M opens the window with the page's loan in the first column.
     r.teclas("ctrl+m")
     comparar = r.ventana_activa(TITULO)
@@ -50,9 +52,11 @@ def recorrer():
         "Total pagado, oferta 2: 196.070,06, mejor",
     ]
     r.esperar_igual(lambda: mejores(comparar), esperados, "las mejores cifras")
+    # docs/screenshots/comparar_ofertas.png is taken here (see capturar.sh).
     captura = os.environ.get("ZZ_CAPTURA_COMPARAR")
     if captura:
-        subprocess.run(["import", "-window", "root", captura], check=True)
+        activa = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
+        subprocess.run(["import", "-window", activa, captura], check=True)
 
     # Changing an offer clears the figures: none on show is stale.
     r.escribir_en(r.control(comparar, "Interés, oferta 2", r.CAJA), "2,9")
