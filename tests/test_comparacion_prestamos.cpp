@@ -65,6 +65,17 @@ private slots:
                  QStringList({"711,32|711,32|213.394,69|63.394,69|65.394,69|3,17|128.258,00|103.002,19|",
                               "695,81*|696,48*|208.743,67|58.743,67|58.743,67|2,84*|127.756,58|102.174,71|",
                               "831,90|831,90|199.654,78*|49.654,78*|49.654,78*|3,04|120.462,90*|86.152,11*|"}));
+        // The chart's lines go through the same pending capital, year by
+        // year, from the capital to 0 when the loan closes.
+        const DatosGrafico grafico = finance::GraficoPendiente(c);
+        QCOMPARE(grafico.series.size(), 3);
+        const QList<QPointF>& corta = grafico.series[2].puntos;
+        QCOMPARE(corta.size(), 21);
+        QCOMPARE(corta.front(), QPointF(0, 150000));
+        QCOMPARE(corta[5].y(), 120462.90);
+        QCOMPARE(corta[10].y(), 86152.11);
+        QCOMPARE(corta.back(), QPointF(20, 0));
+        QCOMPARE(grafico.series[0].nombre, "Oferta 1");
     }
 
     // The variable offer's schedule and its stress figure; the fixed one

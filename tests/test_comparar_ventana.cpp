@@ -8,6 +8,7 @@
 #include "app/form_calculos_financieros.h"
 #include "app/form_comparar.h"
 #include "schedules/exportacion_csv.h"
+#include "widgets/graficos/grafico.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -98,6 +99,8 @@ private slots:
         QVERIFY(Marcadas(v).contains("TAE, oferta 2: 2,84, mejor"));
         QVERIFY(Marcadas(v).contains("Primera cuota, oferta 1: 711,32, mejor"));
         QCOMPARE(v.Columnas[0].cifras[8]->accessibleName(), "Cuota si el índice sube 2 puntos, oferta 1: no se aplica");
+        QCOMPARE(v.GraficoPendiente->Datos().series.size(), 2);
+        QCOMPARE(v.GraficoPendiente->Datos().series[1].puntos.back(), QPointF(20, 0));
 
         for (const auto& cambio : std::initializer_list<std::function<void()>>{
                  [&] { Escribir(v.Columnas[1].EditInteres, "2,9"); },
@@ -109,6 +112,7 @@ private slots:
             QVERIFY(!v.Comparacion());
             QCOMPARE(Cifras(v, 0), QStringList(9, QString()));
             QVERIFY(Marcadas(v).isEmpty());
+            QVERIFY(v.GraficoPendiente->Datos().series.isEmpty());
         }
         QVERIFY(registro.Mostrados().isEmpty());
     }
@@ -143,6 +147,8 @@ private slots:
         QTest::mouseClick(v.BtnAnadir, Qt::LeftButton);
         QCOMPARE(v.OfertasVisibles(), 4);
         QVERIFY(!v.BtnAnadir->isEnabled());
+        // Four offers and the chart still fit a screen 1024 pixels wide.
+        QVERIFY2(v.width() <= 1000, qPrintable(QString::number(v.width())));
         QVERIFY(v.Columnas[3].EditCapital->isVisible());
         Oferta(v, 2, "3000", "3", "30");
         QTest::mouseClick(v.Columnas[0].BtnQuitar, Qt::LeftButton);

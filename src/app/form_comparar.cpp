@@ -8,6 +8,7 @@
 #include "ui/avisos.h"
 #include "ui/controles_pagina.h"
 #include "ui/informe_errores.h"
+#include "widgets/graficos/grafico.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -79,6 +80,11 @@ TFormComparar::TFormComparar(QWidget* padre, std::function<finance::EntradaPrest
     }
     qobject_cast<QLabel*>(rejilla->itemAtPosition(FilaAportacion, 0)->widget())->setBuddy(Columnas[0].CbAportacion);
     CrearBotones(rejilla, FilaCifras + finance::kFilasComparacion);
+    GraficoPendiente = new TGrafico(DatosGrafico{}, this);
+    GraficoPendiente->setObjectName(QStringLiteral("GraficoPendiente"));
+    GraficoPendiente->setMinimumSize(340, 300);
+    rejilla->addWidget(GraficoPendiente, FilaTitulos, finance::kMaxOfertas + 1, FilaCifras + finance::kFilasComparacion,
+                       1);
     MostrarColumnas();
     Olvidar();
 }
@@ -97,7 +103,7 @@ void TFormComparar::CrearColumna(QGridLayout* rejilla, int i) {
         edit->setAccessibleName(QStringLiteral("%1, %2").arg(rotulo, oferta));
         AplicarPista(edit, pista);
         edit->setAlignment(Qt::AlignRight);
-        edit->setMinimumWidth(110);
+        edit->setMinimumWidth(90);
         connect(edit, &QLineEdit::textChanged, this, [this] { Olvidar(); });
         rejilla->addWidget(edit, fila, i + 1);
         return edit;
@@ -280,6 +286,8 @@ void TFormComparar::BtnCompararClick() {
 }
 
 void TFormComparar::Olvidar() {
+    if (comparacion_ && GraficoPendiente)
+        GraficoPendiente->FijarDatos(DatosGrafico{});
     comparacion_.reset();
     for (ColumnaOferta& c : Columnas)
         for (QLabel* cifra : c.cifras) {
@@ -289,6 +297,7 @@ void TFormComparar::Olvidar() {
 }
 
 void TFormComparar::MostrarCifras() {
+    GraficoPendiente->FijarDatos(finance::GraficoPendiente(*comparacion_));
     const QStringList captions = finance::TitulosFilasComparacion();
     for (int i = 0; i < visibles_; ++i) {
         const finance::CifrasOferta& o = comparacion_->ofertas[std::size_t(i)];

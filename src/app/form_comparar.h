@@ -19,6 +19,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TGrafico;
 
 class TFormComparar : public QDialog {
     Q_OBJECT
@@ -39,6 +40,9 @@ public:
     QPushButton *BtnAnadir = nullptr, *BtnComparar = nullptr, *BtnCopiar = nullptr, *BtnExportar = nullptr,
                 *BtnImprimir = nullptr, *BtnCerrar = nullptr;
     QAction *AccCopiar = nullptr, *AccImprimir = nullptr;
+    // The capital pending of each offer over the years, beside the figures;
+    // empty while there are no figures.
+    TGrafico* GraficoPendiente = nullptr;
 
     int OfertasVisibles() const { return visibles_; }
     // The offer in column i as the loans page would read it.

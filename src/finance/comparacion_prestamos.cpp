@@ -17,11 +17,13 @@ struct RecorridoCuotas {
     double pendiente10 = 0;
     // The first instalment paid at a rate other than the first one's.
     std::optional<double> primeraRevisada;
+    QList<QPointF> porAnio;
 };
 
 RecorridoCuotas Recorrer(const EstadoPrestamo& e, const EntradaPrestamo& entrada) {
     RecorridoCuotas r;
     const int porAnio = PeriodosPorAnio(entrada.condiciones.periodicidad);
+    r.porAnio << QPointF(0, e.Capital);
     if (e.NumCuotas <= 0)
         return r;
     TSimulacionPrestamo simulacion(e.Capital, e.Interes, e.NumCuotas, entrada.timing, entrada.condiciones, e.Cuota);
@@ -34,6 +36,8 @@ RecorridoCuotas Recorrer(const EstadoPrestamo& e, const EntradaPrestamo& entrada
             r.pendiente5 = pendiente;
         if (paso.numero <= 10 * porAnio)
             r.pendiente10 = pendiente;
+        if (paso.numero % porAnio == 0 || paso.pendiente == 0)
+            r.porAnio << QPointF(double(paso.numero) / porAnio, pendiente);
         if (!primerTipo)
             primerTipo = paso.interesAnual;
         else if (!r.primeraRevisada && paso.interesAnual != *primerTipo)
@@ -82,6 +86,7 @@ CifrasOferta Cifras(int numero, const EntradaPrestamo& entrada) {
         throw EOfertaRechazada(numero, QString::fromUtf8(error.what()));
     }
     auto poner = [&o](FilaComparacion f, std::optional<double> v) { o.cifras[std::size_t(f)] = v; };
+    o.pendientePorAnio = r.porAnio;
     poner(FilaComparacion::PrimeraCuota, e.Cuota);
     poner(FilaComparacion::CuotaMaxima, std::max({r.maxima, e.Cuota, e.CuotaMaxima}));
     poner(FilaComparacion::TotalPagado, e.TotalPagado);
@@ -155,6 +160,16 @@ ComparacionPrestamos CompararPrestamos(const std::vector<EntradaPrestamo>& ofert
     for (int f = 0; f < kFilasComparacion; ++f)
         c.mejor[std::size_t(f)] = Mejores(c.ofertas, FilaComparacion(f));
     return c;
+}
+
+DatosGrafico GraficoPendiente(const ComparacionPrestamos& c) {
+    DatosGrafico datos;
+    datos.titulo = QStringLiteral("Capital pendiente de cada oferta");
+    datos.tituloEjeX = QStringLiteral("Años");
+    datos.tituloEjeY = QStringLiteral("Capital pendiente");
+    for (std::size_t o = 0; o < c.ofertas.size(); ++o)
+        datos.series << SerieGrafico{QStringLiteral("Oferta %1").arg(o + 1), c.ofertas[o].pendientePorAnio};
+    return datos;
 }
 
 QList<int> NumerosMejores(const ComparacionPrestamos& c, FilaComparacion fila) {

@@ -4,6 +4,7 @@
 // out (the instalment solved from capital, rate and number of instalments,
 // the schedule simulated row by row), and which offer is best in each.
 #include "finance/calculo_prestamo.h"
+#include "util/datos_grafico.h"
 
 #include <QList>
 #include <QString>
@@ -45,6 +46,9 @@ struct CifrasOferta {
     // One figure per row; empty where the row does not apply (the index
     // stress for a fixed rate) or cannot be worked out (a TAE with no rate).
     std::array<std::optional<double>, kFilasComparacion> cifras;
+    // The capital pending at the start (year 0) and at the end of each year
+    // of the schedule, the last point where the loan closes.
+    QList<QPointF> pendientePorAnio;
     const std::optional<double>& Cifra(FilaComparacion f) const { return cifras[std::size_t(f)]; }
 };
 
@@ -87,6 +91,9 @@ QList<QStringList> TextosComparacion(const ComparacionPrestamos& comparacion);
 // The offers' own data in the same columns: "Capital", "Interés" and
 // "Nº Cuotas" as the loans page solved them, the "Mejor" cell empty.
 QList<QStringList> TextosDatosOfertas(const ComparacionPrestamos& comparacion);
+// The capital pending of each offer over the years, one line per offer
+// ("Oferta 1", …), for the comparison's chart.
+DatosGrafico GraficoPendiente(const ComparacionPrestamos& comparacion);
 // The numbers (from 1) of the offers with the best figure of the row.
 QList<int> NumerosMejores(const ComparacionPrestamos& comparacion, FilaComparacion fila);
 

@@ -52,6 +52,12 @@ def recorrer():
         "Total pagado, oferta 2: 196.070,06, mejor",
     ]
     r.esperar_igual(lambda: mejores(comparar), esperados, "las mejores cifras")
+    grafico = r.control(comparar, "Capital pendiente de cada oferta", {r.pyatspi.ROLE_CHART, r.pyatspi.ROLE_IMAGE,
+                                                                       r.pyatspi.ROLE_SCROLL_PANE, r.pyatspi.ROLE_PANEL,
+                                                                       r.pyatspi.ROLE_FILLER, r.pyatspi.ROLE_UNKNOWN})
+    descripcion = grafico.description or ""
+    r.comprobar("Oferta 1" in descripcion and "Oferta 2" in descripcion,
+                f"el gráfico se describe como {descripcion!r}")
     # docs/screenshots/comparar_ofertas.png is taken here (see capturar.sh).
     captura = os.environ.get("ZZ_CAPTURA_COMPARAR")
     if captura:
