@@ -33,6 +33,15 @@ void Oferta(TFormComparar& v, int i, const QString& capital, const QString& inte
     Escribir(v.Columnas[std::size_t(i)].EditNum, cuotas);
 }
 
+// Two offers typed and compared: 150.000 at 3 % over 300 months against the
+// second offer of capital `capital2` at 2,8 % over 240.
+void Comparar(TFormComparar& v, const QString& capital2 = "150000") {
+    v.show();
+    Oferta(v, 0, "150000", "3", "300");
+    Oferta(v, 1, capital2, "2,8", "240");
+    QTest::mouseClick(v.BtnComparar, Qt::LeftButton);
+}
+
 // The figures of a column as shown, one per row.
 QStringList Cifras(const TFormComparar& v, int i) {
     QStringList textos;
@@ -89,10 +98,7 @@ private slots:
     void marcaLaMejorYOlvidaAlCambiar() {
         RegistroDialogos registro;
         TFormComparar v(nullptr, {});
-        v.show();
-        Oferta(v, 0, "150000", "3", "300");
-        Oferta(v, 1, "150000", "2,8", "240");
-        QTest::mouseClick(v.BtnComparar, Qt::LeftButton);
+        Comparar(v);
         QCOMPARE(Cifras(v, 0), QStringList({"711,32 ★", "711,32 ★", "213.394,69", "63.394,69", "63.394,69", "3,04",
                                             "128.258,00", "103.002,19", "—"}));
         QCOMPARE(Marcadas(v).size(), 8);
@@ -122,10 +128,7 @@ private slots:
     void ofertaRechazada() {
         RegistroDialogos registro;
         TFormComparar v(nullptr, {});
-        v.show();
-        Oferta(v, 0, "150000", "3", "300");
-        Oferta(v, 1, "abc", "3", "300");
-        QTest::mouseClick(v.BtnComparar, Qt::LeftButton);
+        Comparar(v, "abc");
         QVERIFY(!v.Comparacion());
         QCOMPARE(Cifras(v, 0), QStringList(9, QString()));
         QCOMPARE(registro.Mostrados().size(), 1);
@@ -164,10 +167,7 @@ private slots:
     // the CSV file holds the same texts.
     void copiaYCsv() {
         TFormComparar v(nullptr, {});
-        v.show();
-        Oferta(v, 0, "150000", "3", "300");
-        Oferta(v, 1, "150000", "2,8", "240");
-        QTest::mouseClick(v.BtnComparar, Qt::LeftButton);
+        Comparar(v);
         v.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&v));
         v.BtnComparar->setFocus();
