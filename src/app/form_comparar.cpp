@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -74,11 +73,11 @@ TFormComparar::TFormComparar(QWidget* padre, std::function<finance::EntradaPrest
         rejilla->addWidget(Rotulo(captions[f], this), FilaCifras + f, 0);
     for (int i = 0; i < finance::kMaxOfertas; ++i)
         CrearColumna(rejilla, i);
-    for (int f = FilaCapital; f <= FilaNum; ++f) {
+    // Each caption's accelerator goes to the first offer's box.
+    for (int f = FilaCapital; f <= FilaAportacion; ++f) {
         auto* rotulo = qobject_cast<QLabel*>(rejilla->itemAtPosition(f, 0)->widget());
         rotulo->setBuddy(rejilla->itemAtPosition(f, 1)->widget());
     }
-    qobject_cast<QLabel*>(rejilla->itemAtPosition(FilaAportacion, 0)->widget())->setBuddy(Columnas[0].CbAportacion);
     CrearBotones(rejilla, FilaCifras + finance::kFilasComparacion);
     GraficoPendiente = new TGrafico(DatosGrafico{}, this);
     GraficoPendiente->setObjectName(QStringLiteral("GraficoPendiente"));

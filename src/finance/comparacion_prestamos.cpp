@@ -75,18 +75,13 @@ double CuotaConIndiceMas2(int numero, EntradaPrestamo entrada) {
     return r.primeraRevisada.value_or(std::max(r.maxima, e.Cuota));
 }
 
-CifrasOferta Cifras(int numero, const EntradaPrestamo& entrada) {
+CifrasOferta CifrasSinNombrar(int numero, const EntradaPrestamo& entrada) {
     CifrasOferta o;
     o.estado = Resolver(numero, entrada);
     const EstadoPrestamo& e = o.estado;
-    RecorridoCuotas r;
-    try {
-        r = Recorrer(e, entrada);
-    } catch (const Exception& error) {
-        throw EOfertaRechazada(numero, QString::fromUtf8(error.what()));
-    }
-    auto poner = [&o](FilaComparacion f, std::optional<double> v) { o.cifras[std::size_t(f)] = v; };
+    const RecorridoCuotas r = Recorrer(e, entrada);
     o.pendientePorAnio = r.porAnio;
+    auto poner = [&o](FilaComparacion f, std::optional<double> v) { o.cifras[std::size_t(f)] = v; };
     poner(FilaComparacion::PrimeraCuota, e.Cuota);
     poner(FilaComparacion::CuotaMaxima, std::max({r.maxima, e.Cuota, e.CuotaMaxima}));
     poner(FilaComparacion::TotalPagado, e.TotalPagado);
@@ -98,6 +93,18 @@ CifrasOferta Cifras(int numero, const EntradaPrestamo& entrada) {
     if (ConIndice(entrada.condiciones))
         poner(FilaComparacion::CuotaIndiceMas2, CuotaConIndiceMas2(numero, entrada));
     return o;
+}
+
+// Whatever stops an offer's figures (its schedule, an amount too large to
+// count) is told naming the offer.
+CifrasOferta Cifras(int numero, const EntradaPrestamo& entrada) {
+    try {
+        return CifrasSinNombrar(numero, entrada);
+    } catch (const EOfertaRechazada&) {
+        throw;
+    } catch (const Exception& e) {
+        throw EOfertaRechazada(numero, QString::fromUtf8(e.what()));
+    }
 }
 
 // Compared as shown: amounts to the cent, rates to two decimals.
