@@ -8,6 +8,7 @@
 #include "ui/avisos.h"
 #include "ui/controles_pagina.h"
 #include "ui/informe_errores.h"
+#include "ui/utilidades_ventana.h"
 #include "widgets/graficos/grafico.h"
 
 #include <QAction>
@@ -208,6 +209,9 @@ void TFormComparar::MostrarColumnas() {
     }
     BtnAnadir->setEnabled(visibles_ < finance::kMaxOfertas);
     adjustSize();
+    // A wider window may now cross the screen's edge: move it back inside.
+    if (isVisible())
+        AjustarAPantalla(this);
 }
 
 finance::EntradaPrestamo TFormComparar::Oferta(int i) const {
