@@ -8,6 +8,7 @@
 #include "app/form_calculos_financieros.h"
 #include "app/form_comparar.h"
 #include "schedules/exportacion_csv.h"
+#include "ui/ayuda.h"
 #include "widgets/graficos/grafico.h"
 
 #include <QAbstractButton>
@@ -198,6 +199,8 @@ private slots:
         }
         const QStringList letras = LetrasAcelerador(&v);
         QCOMPARE(QSet<QString>(letras.begin(), letras.end()).size(), letras.size());
+        // F1 opens the loans topic, which tells of the comparison.
+        QCOMPARE(ContextoAyuda(&v), 6120);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "reports/fuente_filas.h"
 #include "schedules/exportacion_csv.h"
 #include "ui/avisos.h"
+#include "ui/ayuda.h"
 #include "ui/controles_pagina.h"
 #include "ui/informe_errores.h"
 #include "ui/utilidades_ventana.h"
@@ -26,6 +27,7 @@ namespace {
 
 const QString kTitulo = QStringLiteral("Comparar ofertas de préstamo");
 const QString kMarca = QStringLiteral(" ★");
+constexpr int kAyudaPrestamos = 6120;
 
 // Rows of the window's grid.
 enum Fila { FilaTitulos, FilaCapital, FilaInteres, FilaNum, FilaAportacion, FilaCondiciones, FilaCopiar, FilaQuitar,
@@ -59,6 +61,8 @@ TFormComparar::TFormComparar(QWidget* padre, std::function<finance::EntradaPrest
     : QDialog(padre), prestamoDeLaPagina_(std::move(prestamoDeLaPagina)) {
     setObjectName(QStringLiteral("FormComparar"));
     setWindowTitle(kTitulo);
+    // F1 opens the loans page's topic, which tells of the comparison.
+    FijarContextoAyuda(this, kAyudaPrestamos);
     auto* rejilla = new QGridLayout(this);
     rejilla->setHorizontalSpacing(8);
     const QStringList rotulos{QString(), QStringLiteral("&Capital"), QStringLiteral("Int&erés"),
@@ -360,6 +364,8 @@ void TFormComparar::BtnImprimirClick() {
         return;
     const FilasTextos filas(Textos());
     const int datos = int(finance::TextosDatosOfertas(*comparacion_).size());
+    // The chart beside the figures is not printed yet: the report engine
+    // has no chart page to draw it on.
     TFormRptComparacion informe(visibles_, datos);
     informe.FijarFuente(&filas);
     informe.FilasInforme = filas.Cantidad();
