@@ -377,6 +377,31 @@ private slots:
                "programas-informaticos, vehiculos, autocamiones)";
         QTest::newRow("argumento suelto") << QStringList{"prestamo", "1000"} << 2 << QString()
                                           << "argumento inesperado: \"1000\"";
+        // Offers to compare: each one's options in one quoted text.
+        const QString fija = "--capital 150.000 --interes 3 --cuotas 300 --comision-apertura 1 --gastos 500";
+        const QString barata = "--capital 150000 --interes 2,8 --cuotas 300";
+        QTest::newRow("comparar: dos ofertas")
+            << QStringList{"comparar", "--oferta", fija, "--oferta", barata} << 0
+            << "Coste total 65.394,69 58.743,67 Oferta 2 TAE 3,17 2,84 Oferta 2" << QString();
+        QTest::newRow("comparar: --salida como --formato")
+            << QStringList{"comparar", "--oferta", fija, "--oferta", barata, "--salida", "csv"} << 0
+            << "TAE;3,17;2,84;Oferta 2" << QString();
+        QTest::newRow("comparar: una sola oferta")
+            << QStringList{"comparar", "--oferta", barata} << 2 << QString()
+            << "comparar necesita de 2 a 4 ofertas (--oferta \"OPCIONES\"); hay 1";
+        QTest::newRow("comparar: cinco ofertas")
+            << QStringList{"comparar", "--oferta", barata, "--oferta", barata, "--oferta", barata, "--oferta", barata,
+                           "--oferta", barata}
+            << 2 << QString() << "comparar necesita de 2 a 4 ofertas (--oferta \"OPCIONES\"); hay 5";
+        QTest::newRow("comparar: opción de una oferta que no existe")
+            << QStringList{"comparar", "--oferta", barata, "--oferta", "--capital 1 --plazo 3"} << 2 << QString()
+            << "--oferta 2: opción desconocida: --plazo";
+        QTest::newRow("comparar: número ilegible en una oferta")
+            << QStringList{"comparar", "--oferta", "--capital 1,2,3 --cuotas 3", "--oferta", barata} << 2
+            << QString() << "--oferta 1: --capital: \"1,2,3\" no es un número válido";
+        QTest::newRow("comparar: oferta que la página rechaza")
+            << QStringList{"comparar", "--oferta", barata, "--oferta", "--capital 1000 --interes -5 --cuotas 3"} << 1
+            << QString() << "Oferta 2: El interés debe estar entre 0 y 1000.";
     }
     // The kind of asset and its limits go under their own keys; without
     // the option the result keeps its four figures only.
@@ -413,6 +438,25 @@ private slots:
         QCOMPARE(s.salida, QString());
         QCOMPARE(Lineas(s.error).value(0), error);
         QCOMPARE(s.error.contains(QStringLiteral("Uso:")), estado == 2);
+    }
+
+    // The comparison in JSON: a row per figure with each offer's number and
+    // the numbers of the best offers; a rate row keeps two decimals and a
+    // row no offer has stays null with no best.
+    void compararEnJson() {
+        const Salida s = Ejecutar({"comparar", "--oferta", "--capital 150000 --interes 3 --cuotas 300 --gastos 500",
+                                   "--oferta", "--capital 150000 --interes 2,8 --cuotas 300", "--formato", "json"});
+        QCOMPARE(s.estado, 0);
+        const QJsonArray tabla = QJsonDocument::fromJson(s.salida.toUtf8()).object().value("tabla").toArray();
+        QCOMPARE(tabla.size(), 9);
+        const QJsonObject coste = tabla[4].toObject();
+        QCOMPARE(coste.value("concepto").toString(), "coste_total");
+        QCOMPARE(coste.value("oferta_1").toDouble(), 63894.69);
+        QCOMPARE(coste.value("mejor").toArray(), QJsonArray({2}));
+        QCOMPARE(tabla[5].toObject().value("oferta_2").toDouble(), 2.84);
+        const QJsonObject indice = tabla[8].toObject();
+        QVERIFY(indice.value("oferta_1").isNull());
+        QCOMPARE(indice.value("mejor").toArray(), QJsonArray());
     }
 
     // The table of the command line is the schedule window's table, title

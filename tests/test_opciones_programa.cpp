@@ -65,7 +65,8 @@ private slots:
     void usoNombraCadaOpcionYOrden() {
         const QString uso = TextoUso();
         for (const char* palabra : {"--version", "--help", "zuzidaduve prestamo ", "zuzidaduve inversion ",
-                                    "zuzidaduve depreciacion ", "--formato texto|csv|json"})
+                                    "zuzidaduve depreciacion ", "zuzidaduve comparar ", "--oferta",
+                                    "--formato|--salida texto|csv|json"})
             QVERIFY2(uso.contains(QLatin1String(palabra)), palabra);
     }
 };

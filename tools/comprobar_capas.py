@@ -7,7 +7,8 @@ The program is built in layers, from the bottom:
   3 reports/engine  the report engine      } side by side: neither
   3 widgets/grid    the grid family        } includes the other
   4 ui              the shared window kit
-  5 widgets         calculator, calendar, field buttons
+  5 widgets         calculator, calendar, field buttons   } side by side
+  5 widgets/graficos  charts on screen (Qt Charts)       }
   6 reports         report layouts and the preview window
   7 schedules       the table window and its print action
   8 app, cli        the program's windows; the command line
@@ -29,6 +30,7 @@ CAPAS = {
     "widgets/grid": 3,
     "ui": 4,
     "widgets": 5,
+    "widgets/graficos": 5,
     "reports": 6,
     "schedules": 7,
     "app": 8,

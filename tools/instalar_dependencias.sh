@@ -5,7 +5,8 @@ set -euo pipefail
 
 paquetes=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-translations-l10n libgl-dev
+  # Qt Charts needs the OpenGL module's CMake files, which its package does not pull in.
+  qt6-base-dev qt6-charts-dev libqt6charts6 libqt6opengl6-dev qt6-translations-l10n libgl-dev
   libbenchmark-dev
   fonts-liberation2
   xvfb xauth xdotool imagemagick poppler-utils openbox xclip x11-utils

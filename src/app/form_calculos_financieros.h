@@ -24,6 +24,7 @@ class QPushButton;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class TFormComparar;
 class TPanelResultado;
 struct TablaDePagina;
 
@@ -68,7 +69,7 @@ public:
 
     // Actions.
     QAction *AccCalcular = nullptr, *AccInicializar = nullptr, *AccDesarrollar = nullptr,
-            *AccSalir = nullptr, *AccAyuda = nullptr, *AccAcercade = nullptr;
+            *AccSalir = nullptr, *AccAyuda = nullptr, *AccAcercade = nullptr, *AccComparar = nullptr;
 
     // Loans page.
     QFrame* PnlPresCalculos = nullptr;
@@ -88,6 +89,11 @@ public:
     // every later loan calculation until the page is cleared.
     QPushButton* BtnPresCondiciones = nullptr;
     finance::CondicionesPrestamo CondicionesPres;
+    // Opens the window that compares loan offers side by side (also Ctrl+M).
+    QPushButton* BtnPresComparar = nullptr;
+    TFormComparar* FormComparar = nullptr;
+    // The loan the page holds now, as its boxes read.
+    finance::EntradaPrestamo PrestamoDeLaPagina() const;
 
     // Investments page.
     QFrame* PnlInvCalculos = nullptr;
@@ -138,6 +144,7 @@ public slots:
     void AccSalirExecute();
     void AccAyudaExecute();
     void AccAcercadeExecute();
+    void AccCompararExecute();
     void LblDescargaZelvarMoneyClick();
 
 signals:

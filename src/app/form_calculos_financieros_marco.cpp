@@ -66,14 +66,19 @@ void TFormCalculosFinancieros::CrearAcciones() {
     AccAcercade = CrearAccion(this, QStringLiteral("AccAcercade"), QStringLiteral("Acercade"),
                               QStringLiteral("Acerca de ") + TextoNombrePrograma(), TFormComun::ImgAcercade);
 
+    AccComparar = CrearAccion(this, QStringLiteral("AccComparar"), QStringLiteral("Comparar"),
+                              QStringLiteral("Comparar ofertas de préstamo lado a lado"), TFormComun::ImgDesarrollar);
+    AccComparar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+
     // The shortcuts work anywhere in the window, whatever has the focus.
-    addActions({AccCalcular, AccInicializar, AccDesarrollar, AccSalir, AccAyuda, AccAcercade});
+    addActions({AccCalcular, AccInicializar, AccDesarrollar, AccSalir, AccAyuda, AccAcercade, AccComparar});
     connect(AccCalcular, &QAction::triggered, this, &TFormCalculosFinancieros::AccCalcularExecute);
     connect(AccInicializar, &QAction::triggered, this, &TFormCalculosFinancieros::AccInicializarExecute);
     connect(AccDesarrollar, &QAction::triggered, this, &TFormCalculosFinancieros::AccDesarrollarExecute);
     connect(AccSalir, &QAction::triggered, this, &TFormCalculosFinancieros::AccSalirExecute);
     connect(AccAyuda, &QAction::triggered, this, &TFormCalculosFinancieros::AccAyudaExecute);
     connect(AccAcercade, &QAction::triggered, this, &TFormCalculosFinancieros::AccAcercadeExecute);
+    connect(AccComparar, &QAction::triggered, this, &TFormCalculosFinancieros::AccCompararExecute);
 }
 
 void TFormCalculosFinancieros::CrearMarco() {

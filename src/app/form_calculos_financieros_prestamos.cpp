@@ -1,5 +1,6 @@
 // The loans page: its controls, their set-up at creation, and clearing it.
 #include "app/dialogo_condiciones.h"
+#include "app/form_comparar.h"
 #include "app/form_calculos_financieros.h"
 #include "app/form_calculos_financieros_tabla.h"
 #include "ui/controles_pagina.h"
@@ -8,6 +9,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -85,6 +87,39 @@ void TFormCalculosFinancieros::CrearBotonCondiciones(QGridLayout* datos) {
             [this] { EjecutarProtegido([this] { BtnPresCondicionesClick(); }); });
     datos->addWidget(BtnPresCondiciones, 2, 5, 1, 1, Qt::AlignLeft);
     QWidget::setTabOrder(cbPresAportacion, BtnPresCondiciones);
+
+    BtnPresComparar = new QPushButton(QStringLiteral("Co&mparar…"), PnlPresDatos);
+    BtnPresComparar->setObjectName(QStringLiteral("BtnPresComparar"));
+    BtnPresComparar->setAccessibleName(QStringLiteral("Comparar…"));
+    AplicarPista(BtnPresComparar, QStringLiteral("Comparar de dos a cuatro ofertas de préstamo lado a lado (Ctrl+M)"));
+    BtnPresComparar->setAutoDefault(false);
+    connect(BtnPresComparar, &QPushButton::clicked, this,
+            [this] { EjecutarProtegido([this] { AccCompararExecute(); }); });
+    datos->addWidget(BtnPresComparar, 3, 5, 1, 1, Qt::AlignLeft);
+    QWidget::setTabOrder(BtnPresCondiciones, BtnPresComparar);
+}
+
+finance::EntradaPrestamo TFormCalculosFinancieros::PrestamoDeLaPagina() const {
+    finance::EntradaPrestamo e;
+    e.capital = EditPresCapital->text();
+    e.interes = EditPresInteres->text();
+    e.numCuotas = EditPresNum->text();
+    e.timing = Momento(cbPresAportacion);
+    e.condiciones = CondicionesPres;
+    return e;
+}
+
+// One comparison window, kept with what it holds while the program runs; the
+// first time its first column starts with the page's loan.
+void TFormCalculosFinancieros::AccCompararExecute() {
+    if (!FormComparar) {
+        FormComparar = new TFormComparar(this, [this] { return PrestamoDeLaPagina(); });
+        FormComparar->PonerOferta(0, PrestamoDeLaPagina());
+    }
+    FormComparar->show();
+    FormComparar->raise();
+    FormComparar->activateWindow();
+    FormComparar->Columnas[0].EditCapital->setFocus();
 }
 
 void TFormCalculosFinancieros::PrepararPaginaPrestamos() {

@@ -10,7 +10,7 @@ namespace {
 // Words that start a calculation on the command line; their options are read
 // by that command, not here.
 const QStringList kOrdenes = {QStringLiteral("prestamo"), QStringLiteral("inversion"),
-                              QStringLiteral("depreciacion")};
+                              QStringLiteral("depreciacion"), QStringLiteral("comparar")};
 
 // Qt's own start-up options (its platform, style, X11 and debugging ones),
 // which it also takes with two dashes: left to Qt as before.
@@ -53,7 +53,10 @@ QString TextoUso() {
                "  zuzidaduve depreciacion --metodo lineal|digitos|doble|doble-lineal [--valor-inicial X] "
                "[--valor-final X] [--vida-util N]\n"
                "                          [--anios N] [--fecha DD/MM/AAAA] [--tabla-fiscal TIPO]\n"
-               "  comunes a las tres:     [--tabla] [--resumen-anual] [--formato texto|csv|json]\n")
+               "  zuzidaduve comparar     --oferta \"OPCIONES\" --oferta \"OPCIONES\" [--oferta ...]: de 2 a 4 "
+               "préstamos lado a lado,\n"
+               "                          cada uno con --capital, --interes, --cuotas y las condiciones de prestamo\n"
+               "  comunes:                [--tabla] [--resumen-anual] (no en comparar) [--formato|--salida texto|csv|json]\n")
         .arg(TextoNombrePrograma());
 }
 

@@ -18,8 +18,11 @@ TArgumentosOrden::TArgumentosOrden(const QStringList& argumentos, const Opciones
                 throw EUsoOrden(QStringLiteral("%1 no lleva valor").arg(opcion));
             Guardar(opcion, QString(), false);
         } else if (admitidas.conValor.contains(opcion) || admitidas.repetibles.contains(opcion)) {
-            // A value may start with one '-' (a negative number), never with two.
-            if (igual < 0 && (i + 1 >= argumentos.size() || EsOpcion(argumentos[i + 1])))
+            // A value may start with one '-' (a negative number), never with
+            // two, unless it holds blanks: a quoted list of options, as an
+            // offer to compare is given, is a value and not an option.
+            if (igual < 0 && (i + 1 >= argumentos.size() ||
+                              (EsOpcion(argumentos[i + 1]) && !argumentos[i + 1].contains(u' '))))
                 throw EUsoOrden(QStringLiteral("%1: falta el valor").arg(opcion));
             Guardar(opcion, igual >= 0 ? argumento.mid(igual + 1) : argumentos[++i],
                     admitidas.repetibles.contains(opcion));

@@ -19,14 +19,17 @@ QString TextoComprobado(const TArgumentosOrden& argumentos, const QString& opcio
 }  // namespace
 
 OpcionesAdmitidas ConOpcionesComunes(OpcionesAdmitidas propias) {
-    propias.conValor << QStringLiteral("--formato");
+    propias.conValor << QStringLiteral("--formato") << QStringLiteral("--salida");
     propias.banderas << QStringLiteral("--tabla");
     return propias;
 }
 
 OpcionesComunes LeerOpcionesComunes(const TArgumentosOrden& argumentos) {
     OpcionesComunes comunes;
-    comunes.formato = argumentos.Eleccion(QStringLiteral("--formato"),
+    // --salida is another name for --formato.
+    const QString formato = QStringLiteral("--formato"), salida = QStringLiteral("--salida");
+    argumentos.Excluyentes(formato, salida);
+    comunes.formato = argumentos.Eleccion(argumentos.Tiene(salida) ? salida : formato,
                                           {QStringLiteral("texto"), QStringLiteral("csv"), QStringLiteral("json")},
                                           QStringLiteral("texto"));
     comunes.tabla = argumentos.Tiene(QStringLiteral("--tabla"));

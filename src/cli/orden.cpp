@@ -2,6 +2,7 @@
 
 #include "cli/argumentos_orden.h"
 #include "cli/lectura_opciones.h"
+#include "cli/orden_comparar.h"
 #include "cli/orden_depreciacion.h"
 #include "cli/orden_inversion.h"
 #include "cli/orden_prestamo.h"
@@ -25,7 +26,8 @@ struct Suborden {
 
 const Suborden kSubordenes[] = {{"prestamo", OpcionesPrestamo, OrdenPrestamo},
                                 {"inversion", OpcionesInversion, OrdenInversion},
-                                {"depreciacion", OpcionesDepreciacion, OrdenDepreciacion}};
+                                {"depreciacion", OpcionesDepreciacion, OrdenDepreciacion},
+                                {"comparar", OpcionesComparar, OrdenComparar}};
 
 const char kUso[] =
     "Uso:\n"
@@ -41,7 +43,9 @@ const char kUso[] =
     "  zuzidaduve depreciacion --metodo lineal|digitos|doble|doble-lineal [--valor-inicial X]\n"
     "                          [--valor-final X] [--vida-util N] [--anios N] [--fecha DD/MM/AAAA]\n"
     "                          [--tabla-fiscal TIPO]\n"
-    "Comunes: [--tabla] [--resumen-anual (préstamo e inversión)] [--formato texto|csv|json]\n"
+    "  zuzidaduve comparar     --oferta \"OPCIONES\" --oferta \"OPCIONES\" [--oferta ...] (de 2 a 4 ofertas;\n"
+    "                          OPCIONES: --capital, --interes, --cuotas y las condiciones, como en prestamo)\n"
+    "Comunes: [--tabla] [--resumen-anual (préstamo e inversión)] [--formato|--salida texto|csv|json]\n"
     "Los números se escriben en español con cualquier configuración regional: 1.000,50;\n"
     "las fechas, DD/MM/AAAA.\n"
     "Estado de salida: 0 hecho, 1 cálculo rechazado, 2 uso incorrecto, 3 no se ha podido escribir la salida.\n";

@@ -64,15 +64,18 @@ OpcionesAdmitidas OpcionesPrestamo() {
          {}}));
 }
 
+finance::EntradaPrestamo EntradaPrestamoOpciones(const TArgumentosOrden& a) {
+    return {TextoImporteOpcion(a, QStringLiteral("--capital")), TextoImporteOpcion(a, QStringLiteral("--interes")),
+            TextoCantidadOpcion(a, QStringLiteral("--cuotas")), TextoImporteOpcion(a, QStringLiteral("--cuota")),
+            MomentoOpcion(a, finance::PaymentTiming::EndOfPeriod), CondicionesOpcion(a)};
+}
+
 InformeOrden OrdenPrestamo(const TArgumentosOrden& a) {
     const OpcionesComunes comunes = LeerOpcionesComunes(a);
     const finance::CodigoCalculo calculo = finance::CalculoDeLaLista(
         finance::CodigoCalculo::PrestamoCuota,
         int(kIncognitas.indexOf(a.Eleccion(QStringLiteral("--calcular"), kIncognitas, kIncognitas[0]))));
-    const finance::EntradaPrestamo entrada{
-        TextoImporteOpcion(a, QStringLiteral("--capital")), TextoImporteOpcion(a, QStringLiteral("--interes")),
-        TextoCantidadOpcion(a, QStringLiteral("--cuotas")), TextoImporteOpcion(a, QStringLiteral("--cuota")),
-        MomentoOpcion(a, finance::PaymentTiming::EndOfPeriod), CondicionesOpcion(a)};
+    const finance::EntradaPrestamo entrada = EntradaPrestamoOpciones(a);
     const QDate primera = FechaOpcion(a, QStringLiteral("--primer-pago"));
 
     const finance::ResultadoPrestamo r = finance::ResolverPrestamo(calculo, entrada);

@@ -2,7 +2,9 @@
 // Writing a whole table to a CSV file that a Spanish spreadsheet opens as it
 // is: UTF-8, fields separated by ';', the column titles first, then every row
 // with the texts the grid shows.
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 class TStringGrid;
@@ -12,6 +14,10 @@ class TStringGrid;
 // under that name is replaced, not written through. False on failure, with
 // the reason in Spanish in `motivo`.
 bool EscribirCsv(const TStringGrid& grid, const QString& ruta, QString* motivo);
+
+// The same for rows of texts already at hand (a short table, titles first).
+bool EscribirCsv(const QList<QStringList>& filas, const QString& ruta, QString* motivo);
+void ExportarCsv(QWidget* padre, const QList<QStringList>& filas);
 
 // The file name with ".csv" added unless it already ends so.
 QString ConExtensionCsv(const QString& nombre);
