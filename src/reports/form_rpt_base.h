@@ -37,6 +37,12 @@ public:
     // The row source must outlive every generation of the report.
     void FijarFuente(const FuenteFilas* fuente) { fuente_ = fuente; }
 
+    // The report prints on portrait A4 while that keeps every figure of its
+    // columns at kPuntosLegibles or larger, and turns to landscape A4
+    // otherwise: the design, drawn for portrait, widens with the page. Set
+    // at each generation.
+    bool Apaisado() const { return apaisado_; }
+
     // Prints a short table with its heading after the schedule's rows, and
     // after those added before it; its first `estrechas` columns are narrow.
     void AnadirSeccionFinal(const QString& titulo, const TablaTextos& tabla, int estrechas = 2);
@@ -89,11 +95,23 @@ private:
     // Places the detail labels, the column titles and their separators for
     // the given column boxes.
     void ColocarColumnas(const std::vector<CajaColumna>& cajas);
+    // Whether every column's widest figure prints at a legible size.
+    static bool Legibles(const std::vector<CajaColumna>& cajas, const std::vector<float>& textos);
+    // Turns the page and places what does not depend on the figures.
+    void Orientar(bool apaisado);
+    // How much wider the bands are than on a portrait page.
+    float Escala(bool apaisado) const;
+    // A position of the portrait design on the page as it is now.
+    float X(float x) const { return x * escala_; }
+    // The designed column boxes and separators on a page of either orientation.
+    std::vector<CajaColumna> CajasDiseno(bool apaisado) const;
+    std::vector<CajaColumna> CajasDiseno() const { return CajasDiseno(apaisado_); }
+    std::vector<float> SeparadoresColumnas() const;
 
     DefinicionInforme informe_;
-    std::vector<float> separadoresResumen_;
-    std::vector<float> separadoresColumnas_;  // as designed
-    std::vector<CajaColumna> cajasDiseno_;
+    Diseno diseno_;  // for a portrait page
+    bool apaisado_ = false;
+    float escala_ = 1;
     std::vector<CajaColumna> cajas_;         // as placed now
     std::vector<float> titulosMm_;           // width of each column title at full size
     std::vector<MedidorTexto> medidores_;    // one per detail column

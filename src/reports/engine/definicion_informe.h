@@ -1,5 +1,6 @@
 #pragma once
-// A banded report definition on an A4 portrait page, measured in millimetres.
+// A banded report definition on a page (A4 portrait unless the report turns
+// it), measured in millimetres.
 // The program fills it once and drives its data loop through the handlers.
 #include "reports/engine/pagina_preparada.h"
 
