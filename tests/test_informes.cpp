@@ -33,11 +33,13 @@ public:
 // The schedule of a loan of 999.999.999.999,99 at 15 % over 1200 monthly
 // instalments, as the table shows it: the instalment, capital and interest
 // take 17 characters, the capital repaid and pending 18, and the amounts
-// paid and the interest so far grow from 17 to 21.
+// paid and the interest so far grow from 17 to 21. With `anticipada`, a
+// column of early repayments as large as the amounts paid follows the
+// interest, as the table shows it when the loan has some.
 class FilasPrestamoGrande : public FuenteFilas {
 public:
     static constexpr int kCuotas = 1200;
-    FilasPrestamoGrande() {
+    explicit FilasPrestamoGrande(bool anticipada = false) {
         const double tasa = 0.15 / 12, capital = 999999999999.99;
         const double cuota = capital * tasa / (1 - std::pow(1 + tasa, -kCuotas));
         double pendiente = capital, pagado = 0, intereses = 0;
@@ -50,6 +52,8 @@ public:
                               TextoImporte(cuota), TextoImporte(cuota - interes), TextoImporte(interes),
                               TextoImporte(capital - pendiente), TextoImporte(std::max(0.0, pendiente)),
                               TextoImporte(pagado), TextoImporte(intereses)});
+            if (anticipada)
+                filas_.back().insert(5, TextoImporte(pagado));
         }
     }
     QString Celda(int columna, int fila) const override {
@@ -153,7 +157,9 @@ private slots:
     void seccionFinalTrasLasFilas();
     void dosSeccionesFinales();
     void prestamoConAmortizaciones();
+    void importesGrandesLegibles_data();
     void importesGrandesLegibles();
+    void apaisadoVuelveAVertical();
     void lineaTrasCadaAnioDeCuotas_data();
     void lineaTrasCadaAnioDeCuotas();
 };
@@ -373,9 +379,21 @@ void TestInformes::dosSeccionesFinales() {
 // from their widest figures: every figure prints whole inside its column and
 // at a readable size, and a figure that fits at full size is not shrunk
 // because a longer one further down the same column needs a smaller font.
+// The plain loan's figures are legible on portrait A4, and it stays there;
+// with one more column of such figures they are not, and every page turns
+// to landscape, with everything drawn inside the wider sheet.
+void TestInformes::importesGrandesLegibles_data() {
+    QTest::addColumn<bool>("anticipada");
+    QTest::addColumn<bool>("apaisado");
+    QTest::newRow("nueve columnas") << false << false;
+    QTest::newRow("con amortizaciones anticipadas") << true << true;
+}
+
 void TestInformes::importesGrandesLegibles() {
-    FilasPrestamoGrande filas;
-    TFormRptPrestamos rpt;
+    QFETCH(bool, anticipada);
+    QFETCH(bool, apaisado);
+    FilasPrestamoGrande filas(anticipada);
+    TFormRptPrestamos rpt(anticipada ? QStringList{QStringLiteral("Amort. anticipada")} : QStringList{});
     rpt.FijarFuente(&filas);
     rpt.FilasInforme = FilasPrestamoGrande::kCuotas + 1;
     InformePreparado paginas;
@@ -383,14 +401,18 @@ void TestInformes::importesGrandesLegibles() {
     generador.FijarAtenderEventos(false);
     generador.Generar(rpt.Informe(), paginas);
 
-    QCOMPARE(filas.Celda(7, FilasPrestamoGrande::kCuotas).size(), 21);
+    const int columnaCapital = anticipada ? 8 : 7;
+    QCOMPARE(filas.Celda(columnaCapital, FilasPrestamoGrande::kCuotas).size(), 21);
     // The capital column: a few thousands at first, thousands of millions at
     // the end. Its figures are found by where they start.
     const QString primerCapital = filas.Celda(3, 1), ultimoCapital = filas.Celda(3, FilasPrestamoGrande::kCuotas);
     const float xCapital = rpt.Informe().margenIzquierdo + rpt.Informe().bandas[6].etiquetas[3].izquierda;
     float puntosPrimerCapital = 0, puntosUltimoCapital = 0;
     for (const PaginaPreparada& pagina : paginas.paginas) {
+        QCOMPARE(QSizeF(pagina.anchoMm, pagina.altoMm), apaisado ? QSizeF(297, 210) : QSizeF(210, 297));
         for (const Primitiva& p : pagina.primitivas) {
+            QVERIFY2(p.x >= 0 && p.x + p.ancho <= pagina.anchoMm - rpt.Informe().margenDerecho + 0.01f,
+                     qPrintable(QStringLiteral("%1 fuera de la hoja: %2 + %3").arg(p.texto).arg(p.x).arg(p.ancho)));
             if (p.tipo != Primitiva::Texto || p.texto.isEmpty())
                 continue;
             const EstiloTexto& estilo = paginas.estilos[p.estilo];
@@ -413,7 +435,40 @@ void TestInformes::importesGrandesLegibles() {
         }
     }
     QCOMPARE(puntosPrimerCapital, kPuntosTexto);
-    QVERIFY(puntosUltimoCapital >= kPuntosLegibles && puntosUltimoCapital < kPuntosTexto);
+    QVERIFY(puntosUltimoCapital >= kPuntosLegibles);
+    if (!apaisado)
+        QVERIFY(puntosUltimoCapital < kPuntosTexto);
+    QCOMPARE(rpt.Apaisado(), apaisado);
+}
+
+// A report that turned to landscape for large figures comes back to
+// portrait, laid out as a new one, when generated again with short ones.
+void TestInformes::apaisadoVuelveAVertical() {
+    const QStringList extras{QStringLiteral("Amort. anticipada")};
+    TFormRptPrestamos usado(extras);
+    usado.AnadirSeccionFinal(QStringLiteral("Resumen anual"), ResumenDeSesentaAnios());
+    FilasPrestamoGrande grandes(true);
+    usado.FijarFuente(&grandes);
+    usado.FilasInforme = FilasPrestamoGrande::kCuotas + 1;
+    InformePreparado paginas;
+    TGeneradorInforme generador;
+    generador.FijarAtenderEventos(false);
+    generador.Generar(usado.Informe(), paginas);
+    QVERIFY(usado.Apaisado());
+    // The yearly summary after the rows spans the landscape page too.
+    bool resumenAncho = false;
+    for (const PaginaPreparada& pagina : paginas.paginas)
+        for (const Primitiva& p : pagina.primitivas)
+            resumenAncho = resumenAncho || (p.texto == QStringLiteral("rTotal") && p.x > 210);
+    QVERIFY(resumenAncho);
+
+    TFormRptPrestamos nuevo(extras);
+    nuevo.AnadirSeccionFinal(QStringLiteral("Resumen anual"), ResumenDeSesentaAnios());
+    const Generado esperado = GenerarYLeer(nuevo, 30);
+    const Generado obtenido = GenerarYLeer(usado, 30);
+    QVERIFY(!usado.Apaisado());
+    QCOMPARE(obtenido.paginas.paginas.Tamano(0), QSizeF(210, 297));
+    QCOMPARE(obtenido.textoPaginas, esperado.textoPaginas);
 }
 
 void TestInformes::lineaTrasCadaAnioDeCuotas_data() {
