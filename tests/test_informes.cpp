@@ -160,6 +160,7 @@ private slots:
     void importesGrandesLegibles_data();
     void importesGrandesLegibles();
     void apaisadoVuelveAVertical();
+    void cifrasEnDosLineas();
     void lineaTrasCadaAnioDeCuotas_data();
     void lineaTrasCadaAnioDeCuotas();
 };
@@ -469,6 +470,71 @@ void TestInformes::apaisadoVuelveAVertical() {
     QVERIFY(!usado.Apaisado());
     QCOMPARE(obtenido.paginas.paginas.Tamano(0), QSizeF(210, 297));
     QCOMPARE(obtenido.textoPaginas, esperado.textoPaginas);
+}
+
+namespace {
+
+// Twelve amount columns of the longest figures the program prints, but for
+// a short first row.
+class FilasDeDoceImportes : public FuenteFilas {
+public:
+    QString Celda(int columna, int fila) const override {
+        if (columna == 0)
+            return QString::number(fila);
+        if (columna == 1)
+            return QStringLiteral("15/01/2030");
+        return fila == 1 ? QStringLiteral("1,00") : QStringLiteral("999.999.999.999.99%1,99").arg(columna % 10);
+    }
+};
+
+}  // namespace
+
+// When even a landscape page is too narrow for a column's figures at 6
+// points, a figure breaks after a thousands point onto a second line of its
+// cell, at 6 points or more, and its row grows: no text runs into the next
+// line or into the footer, and a short figure stays whole at full size.
+void TestInformes::cifrasEnDosLineas() {
+    FilasDeDoceImportes filas;
+    TFormRptPrestamos rpt({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+                           QStringLiteral("E")});
+    rpt.FijarFuente(&filas);
+    rpt.FilasInforme = 200;
+    InformePreparado paginas;
+    TGeneradorInforme generador;
+    generador.FijarAtenderEventos(false);
+    generador.Generar(rpt.Informe(), paginas);
+    QVERIFY(rpt.Apaisado());
+
+    const DefinicionInforme& def = rpt.Informe();
+    const float pie = def.altoPagina - def.margenAbajo - def.bandas.back().alto;
+    int partidas = 0, cortas = 0;
+    for (const PaginaPreparada& pagina : paginas.paginas) {
+        std::vector<const Primitiva*> primeras;
+        for (const Primitiva& p : pagina.primitivas) {
+            if (p.tipo != Primitiva::Texto || p.texto.isEmpty() || p.y >= pie)
+                continue;
+            const EstiloTexto& estilo = paginas.estilos[p.estilo];
+            QVERIFY2(estilo.puntos >= kPuntosLegibles, qPrintable(QStringLiteral("%1 a %2 puntos").arg(p.texto).arg(estilo.puntos)));
+            QVERIFY2(p.y + p.alto <= pie, qPrintable(QStringLiteral("%1 entra en el pie").arg(p.texto)));
+            QVERIFY2(AnchoTextoMm(p.texto, estilo) <= p.ancho, qPrintable(p.texto));
+            if (p.texto == QStringLiteral("1,00")) {
+                QCOMPARE(estilo.puntos, kPuntosTexto);
+                ++cortas;
+            }
+            if (p.texto == QStringLiteral("999.999.999."))
+                primeras.push_back(&p);
+            // A second line sits under the first part of its figure.
+            if (p.texto.startsWith(QStringLiteral("999.99")) && p.texto.endsWith(QStringLiteral(",99"))) {
+                const auto encima = std::find_if(primeras.begin(), primeras.end(), [&](const Primitiva* q) {
+                    return q->x == p.x && std::fabs(q->y + q->alto - p.y) < 0.01f;
+                });
+                QVERIFY2(encima != primeras.end(), qPrintable(p.texto));
+                ++partidas;
+            }
+        }
+    }
+    QCOMPARE(cortas, 12);
+    QCOMPARE(partidas, 12 * 198);
 }
 
 void TestInformes::lineaTrasCadaAnioDeCuotas_data() {

@@ -31,6 +31,19 @@ constexpr float kAnchoNumeroPagina = 40;
 enum class Lugar { Cabecera, Titulo, Resumen, EspacioResumen, Columnas, EspacioColumnas, Detalle, Pie };
 
 BandaInforme& BandaEn(DefinicionInforme& d, Lugar lugar) { return d.bandas[std::size_t(lugar)]; }
+const BandaInforme& BandaEn(const DefinicionInforme& d, Lugar lugar) { return d.bandas[std::size_t(lugar)]; }
+
+// A figure split in two after the thousands point nearest its middle, the
+// point ending the first part; nothing to split without a point.
+std::pair<QString, QString> Partir(const QString& texto) {
+    qsizetype corte = -1;
+    for (qsizetype i = 0; i < texto.size(); ++i)
+        if (texto[i] == QLatin1Char('.') && (corte < 0 || std::abs(2 * (i + 1) - texto.size()) < std::abs(2 * corte - texto.size())))
+            corte = i + 1;
+    if (corte < 0)
+        return {texto, QString()};
+    return {texto.left(corte), texto.mid(corte)};
+}
 
 EstiloTexto Estilo(float puntos, bool negrita, QRgb color = 0xff000000) {
     EstiloTexto e;
@@ -156,6 +169,7 @@ void TFormRptBase::CrearDetalle(const Diseno& diseno) {
     linea.visible = false;
     detalle.lineas.push_back(linea);
     detalle.antesDeImprimir = [this](BandaInforme& banda) { DetalleBeforePrint(banda); };
+    detalle.altoSiguiente = [this] { return AltoFila(FilaActual); };
     detalle.despuesDeImprimir = [this](BandaInforme&) {
         if (AvanzarTrasImprimir())
             ++FilaActual;
@@ -273,7 +287,7 @@ void TFormRptBase::AjustarColumnas(BandaInforme& detalle) {
     constexpr int kFilasExtremo = 24;
     medidores_.clear();
     std::vector<float> textos;
-    for (std::size_t c = 0; c < detalle.etiquetas.size(); ++c) {
+    for (std::size_t c = 0; c < diseno_.columnas.size(); ++c) {
         EstiloTexto estilo = detalle.etiquetas[c].estilo;
         estilo.puntos = kPuntosTexto;
         medidores_.emplace_back(estilo);
@@ -290,6 +304,7 @@ void TFormRptBase::AjustarColumnas(BandaInforme& detalle) {
     const bool apaisado = !Legibles(cajas, textos);
     if (apaisado)
         cajas = RepartirColumnas(CajasDiseno(true), textos, titulosMm_, kAireTexto);
+    partir_ = apaisado && !Legibles(cajas, textos);
     if (apaisado != apaisado_)
         Orientar(apaisado);
     if (cajas != cajas_)
@@ -327,21 +342,64 @@ void TFormRptBase::AnadirSeccionFinal(const QString& titulo, const TablaTextos& 
     };
 }
 
+TFormRptBase::CifraImpresa TFormRptBase::Imprimir(std::size_t c, const QString& texto) const {
+    const float hueco = BandaEn(informe_, Lugar::Detalle).etiquetas[c].ancho - 2 * kAireTexto;
+    const MedidorTexto& medidor = medidores_[c];
+    // Each figure prints as large as its column allows: a short one at
+    // full size even where the column's widest needs a smaller font.
+    const float puntos = PuntosParaAncho(medidor.Ancho(texto), hueco);
+    if (!partir_ || puntos >= kPuntosLegibles)
+        return {texto, QString(), puntos};
+    auto [primera, segunda] = Partir(texto);
+    if (segunda.isEmpty())
+        return {texto, QString(), puntos};
+    return {primera, segunda, PuntosParaAncho(std::max(medidor.Ancho(primera), medidor.Ancho(segunda)), hueco)};
+}
+
+float TFormRptBase::AltoFila(int fila) const {
+    float alto = kAltoFila;
+    if (!partir_ || !fuente_ || fila >= FilasInforme)
+        return alto;
+    for (std::size_t c = 0; c < medidores_.size(); ++c) {
+        const CifraImpresa cifra = Imprimir(c, fuente_->Celda(int(c), fila));
+        if (!cifra.segunda.isEmpty())
+            alto = std::max(alto, kAltoFila + AltoLineaMm(cifra.puntos));
+    }
+    return alto;
+}
+
 void TFormRptBase::DetalleBeforePrint(BandaInforme& banda) {
+    // A row that broke figures was taller and had a label for each second
+    // line; every row starts from one line.
+    if (partir_) {
+        banda.alto = kAltoFila;
+        banda.lineas.front().y = kAltoFila - 0.1f;
+    }
     if (seccion_ && FilaActual >= FilasInforme) {
         seccion_->Detalle(banda, FilaActual - FilasInforme);
         if (!AvanzarTrasImprimir())
             ++FilaActual;
         return;
     }
+    banda.etiquetas.resize(diseno_.columnas.size());
+    std::vector<EtiquetaInforme> segundas;
     for (std::size_t c = 0; c < banda.etiquetas.size(); ++c) {
         EtiquetaInforme& e = banda.etiquetas[c];
         e.texto = fuente_ ? fuente_->Celda(int(c), FilaActual) : QString();
-        // Each figure prints as large as its column allows: a short one at
-        // full size even where the column's widest needs a smaller font.
-        if (c < medidores_.size())
-            e.estilo.puntos = PuntosParaAncho(medidores_[c].Ancho(e.texto), e.ancho - 2 * kAireTexto);
+        if (c >= medidores_.size())
+            continue;
+        const CifraImpresa cifra = Imprimir(c, e.texto);
+        e.estilo.puntos = cifra.puntos;
+        if (cifra.segunda.isEmpty())
+            continue;
+        e.texto = cifra.primera;
+        segundas.push_back(e);
+        segundas.back().texto = cifra.segunda;
+        segundas.back().arriba = e.arriba + AltoLineaMm(cifra.puntos);
+        banda.alto = std::max(banda.alto, kAltoFila + AltoLineaMm(cifra.puntos));
     }
+    banda.etiquetas.insert(banda.etiquetas.end(), segundas.begin(), segundas.end());
+    banda.lineas.front().y = banda.alto - 0.1f;
     banda.lineas.front().visible = LineaVisible();
     if (!AvanzarTrasImprimir())
         ++FilaActual;

@@ -85,6 +85,16 @@ private:
     void CrearDetalle(const Diseno& diseno);
     void CrearPie();
     void DetalleBeforePrint(BandaInforme& banda);
+    // How a figure of a column prints: on one line at the largest size its
+    // box allows or, when that is below kPuntosLegibles and the page has no
+    // room left to give, on two lines, broken after a thousands point.
+    struct CifraImpresa {
+        QString primera, segunda;  // the second empty on one line
+        float puntos;
+    };
+    CifraImpresa Imprimir(std::size_t columna, const QString& texto) const;
+    // The height of the detail band for the grid row `fila`.
+    float AltoFila(int fila) const;
     // Widens the columns whose widest figures do not fit them at the
     // report's size, at the others' expense, and shrinks a summary value
     // wider than its cell, so that every figure prints whole, clear of the
@@ -112,6 +122,7 @@ private:
     Diseno diseno_;  // for a portrait page
     bool apaisado_ = false;
     float escala_ = 1;
+    bool partir_ = false;  // even landscape is too narrow: figures may break
     std::vector<CajaColumna> cajas_;         // as placed now
     std::vector<float> titulosMm_;           // width of each column title at full size
     std::vector<MedidorTexto> medidores_;    // one per detail column
