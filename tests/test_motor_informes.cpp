@@ -167,6 +167,31 @@ private slots:
         QCOMPARE(LineasHorizontalesLargas(informe.paginas[0]), 10);
     }
 
+    // A detail band that grows for some rows says so before it prints: the
+    // page breaks before a tall row that would run into the footer.
+    void bandaQueCreceNoEntraEnElPie() {
+        InformeDePrueba prueba(200);
+        BandaInforme& detalle = prueba.def.bandas[3];
+        const auto alto = [&prueba] { return prueba.actual % 4 == 0 ? 11.0f : 4.7f; };
+        detalle.altoSiguiente = alto;
+        detalle.antesDeImprimir = [alto, rellenar = detalle.antesDeImprimir](BandaInforme& banda) {
+            banda.alto = alto();
+            banda.etiquetas[0].arriba = banda.alto - 4;
+            rellenar(banda);
+        };
+        InformePreparado informe;
+        TGeneradorInforme generador;
+        generador.FijarAtenderEventos(false);
+        generador.Generar(prueba.def, informe);
+        const float pie = prueba.def.altoPagina - prueba.def.margenAbajo - prueba.def.bandas.back().alto;
+        for (const PaginaPreparada& pagina : informe.paginas)
+            for (const Primitiva& p : pagina.primitivas)
+                if (p.tipo == Primitiva::Texto && !p.texto.startsWith(QStringLiteral("Fecha")) &&
+                    !p.texto.startsWith(QStringLiteral("Página")))
+                    QVERIFY2(p.y + p.alto <= pie, qPrintable(QStringLiteral("la fila %1 entra en el pie").arg(p.texto)));
+        QCOMPARE(Textos(informe.paginas[informe.paginas.size() - 1]).contains(QStringLiteral("200")), true);
+    }
+
     void sinFilasUnaPagina() {
         const InformePreparado informe = Generado(0);
         QCOMPARE(int(informe.paginas.size()), 1);
