@@ -140,6 +140,18 @@ bool EnOrden(const QString& pagina, const QStringList& textos) {
     return true;
 }
 
+// Where every text and line of the pages stands, page by page.
+QStringList Disposicion(const InformePreparado& paginas) {
+    QStringList disposicion;
+    for (const PaginaPreparada& pagina : paginas.paginas) {
+        QString texto = QStringLiteral("%1x%2").arg(pagina.anchoMm).arg(pagina.altoMm);
+        for (const Primitiva& p : pagina.primitivas)
+            texto += QStringLiteral("|%1 %2 %3 %4 %5 %6").arg(int(p.tipo)).arg(p.x).arg(p.y).arg(p.ancho).arg(p.alto).arg(p.texto);
+        disposicion << texto;
+    }
+    return disposicion;
+}
+
 QString Hoy() { return QDate::currentDate().toString(Ajustes().formatoFechaCorta); }
 
 }  // namespace
@@ -498,7 +510,7 @@ void TestInformes::cifrasEnDosLineas() {
     TFormRptPrestamos rpt({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
                            QStringLiteral("E")});
     rpt.FijarFuente(&filas);
-    rpt.FilasInforme = 200;
+    rpt.FilasInforme = 199;
     InformePreparado paginas;
     TGeneradorInforme generador;
     generador.FijarAtenderEventos(false);
@@ -534,8 +546,14 @@ void TestInformes::cifrasEnDosLineas() {
             }
         }
     }
-    QCOMPARE(cortas, 12 * 67);
+    QCOMPARE(cortas, 12 * 66);
     QCOMPARE(partidas, 12 * 132);
+
+    // Generated again with short figures, it lays out as a new report: no
+    // second line or tall row is left over from its last row.
+    TFormRptPrestamos nuevo({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+                             QStringLiteral("E")});
+    QCOMPARE(Disposicion(GenerarYLeer(rpt, 60).paginas), Disposicion(GenerarYLeer(nuevo, 60).paginas));
 }
 
 void TestInformes::lineaTrasCadaAnioDeCuotas_data() {

@@ -342,17 +342,18 @@ void TFormRptBase::AnadirSeccionFinal(const QString& titulo, const TablaTextos& 
     };
 }
 
-TFormRptBase::CifraImpresa TFormRptBase::Imprimir(std::size_t c, const QString& texto) const {
-    const float hueco = BandaEn(informe_, Lugar::Detalle).etiquetas[c].ancho - 2 * kAireTexto;
-    const MedidorTexto& medidor = medidores_[c];
-    // Each figure prints as large as its column allows: a short one at
-    // full size even where the column's widest needs a smaller font.
-    const float puntos = PuntosParaAncho(medidor.Ancho(texto), hueco);
+float TFormRptBase::PuntosCifra(std::size_t c, const QString& texto) const {
+    return PuntosParaAncho(medidores_[c].Ancho(texto), BandaEn(informe_, Lugar::Detalle).etiquetas[c].ancho - 2 * kAireTexto);
+}
+
+TFormRptBase::CifraPartida TFormRptBase::Partida(std::size_t c, const QString& texto, float puntos) const {
     if (!partir_ || puntos >= kPuntosLegibles)
-        return {texto, QString(), puntos};
+        return {};
     auto [primera, segunda] = Partir(texto);
     if (segunda.isEmpty())
-        return {texto, QString(), puntos};
+        return {};
+    const MedidorTexto& medidor = medidores_[c];
+    const float hueco = BandaEn(informe_, Lugar::Detalle).etiquetas[c].ancho - 2 * kAireTexto;
     return {primera, segunda, PuntosParaAncho(std::max(medidor.Ancho(primera), medidor.Ancho(segunda)), hueco)};
 }
 
@@ -361,7 +362,8 @@ float TFormRptBase::AltoFila(int fila) const {
     if (!partir_ || !fuente_ || fila >= FilasInforme)
         return alto;
     for (std::size_t c = 0; c < medidores_.size(); ++c) {
-        const CifraImpresa cifra = Imprimir(c, fuente_->Celda(int(c), fila));
+        const QString texto = fuente_->Celda(int(c), fila);
+        const CifraPartida cifra = Partida(c, texto, PuntosCifra(c, texto));
         if (!cifra.segunda.isEmpty())
             alto = std::max(alto, kAltoFila + AltoLineaMm(cifra.puntos));
     }
@@ -371,7 +373,7 @@ float TFormRptBase::AltoFila(int fila) const {
 void TFormRptBase::DetalleBeforePrint(BandaInforme& banda) {
     // A row that broke figures was taller and had a label for each second
     // line; every row starts from one line.
-    if (partir_) {
+    if (banda.alto != kAltoFila) {
         banda.alto = kAltoFila;
         banda.lineas.front().y = kAltoFila - 0.1f;
     }
@@ -381,25 +383,29 @@ void TFormRptBase::DetalleBeforePrint(BandaInforme& banda) {
             ++FilaActual;
         return;
     }
-    banda.etiquetas.resize(diseno_.columnas.size());
+    if (banda.etiquetas.size() > diseno_.columnas.size())
+        banda.etiquetas.resize(diseno_.columnas.size());
     std::vector<EtiquetaInforme> segundas;
-    for (std::size_t c = 0; c < banda.etiquetas.size(); ++c) {
+    for (std::size_t c = 0; c < diseno_.columnas.size(); ++c) {
         EtiquetaInforme& e = banda.etiquetas[c];
         e.texto = fuente_ ? fuente_->Celda(int(c), FilaActual) : QString();
         if (c >= medidores_.size())
             continue;
-        const CifraImpresa cifra = Imprimir(c, e.texto);
-        e.estilo.puntos = cifra.puntos;
+        e.estilo.puntos = PuntosCifra(c, e.texto);
+        const CifraPartida cifra = Partida(c, e.texto, e.estilo.puntos);
         if (cifra.segunda.isEmpty())
             continue;
         e.texto = cifra.primera;
+        e.estilo.puntos = cifra.puntos;
         segundas.push_back(e);
         segundas.back().texto = cifra.segunda;
         segundas.back().arriba = e.arriba + AltoLineaMm(cifra.puntos);
         banda.alto = std::max(banda.alto, kAltoFila + AltoLineaMm(cifra.puntos));
     }
-    banda.etiquetas.insert(banda.etiquetas.end(), segundas.begin(), segundas.end());
-    banda.lineas.front().y = banda.alto - 0.1f;
+    if (!segundas.empty()) {
+        banda.etiquetas.insert(banda.etiquetas.end(), segundas.begin(), segundas.end());
+        banda.lineas.front().y = banda.alto - 0.1f;
+    }
     banda.lineas.front().visible = LineaVisible();
     if (!AvanzarTrasImprimir())
         ++FilaActual;

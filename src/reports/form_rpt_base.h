@@ -85,14 +85,17 @@ private:
     void CrearDetalle(const Diseno& diseno);
     void CrearPie();
     void DetalleBeforePrint(BandaInforme& banda);
-    // How a figure of a column prints: on one line at the largest size its
-    // box allows or, when that is below kPuntosLegibles and the page has no
-    // room left to give, on two lines, broken after a thousands point.
-    struct CifraImpresa {
-        QString primera, segunda;  // the second empty on one line
-        float puntos;
+    // Each figure prints as large as its column allows: a short one at full
+    // size even where the column's widest needs a smaller font.
+    float PuntosCifra(std::size_t columna, const QString& texto) const;
+    // A figure that would print below kPuntosLegibles when the page has no
+    // room left to give: broken after a thousands point onto two lines, at
+    // the largest size its box allows for both. Empty lines otherwise.
+    struct CifraPartida {
+        QString primera, segunda;
+        float puntos = 0;
     };
-    CifraImpresa Imprimir(std::size_t columna, const QString& texto) const;
+    CifraPartida Partida(std::size_t columna, const QString& texto, float puntos) const;
     // The height of the detail band for the grid row `fila`.
     float AltoFila(int fila) const;
     // Widens the columns whose widest figures do not fit them at the
