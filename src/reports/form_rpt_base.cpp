@@ -346,9 +346,7 @@ float TFormRptBase::PuntosCifra(std::size_t c, const QString& texto) const {
     return PuntosParaAncho(medidores_[c].Ancho(texto), BandaEn(informe_, Lugar::Detalle).etiquetas[c].ancho - 2 * kAireTexto);
 }
 
-TFormRptBase::CifraPartida TFormRptBase::Partida(std::size_t c, const QString& texto, float puntos) const {
-    if (!partir_ || puntos >= kPuntosLegibles)
-        return {};
+TFormRptBase::CifraPartida TFormRptBase::Partida(std::size_t c, const QString& texto) const {
     auto [primera, segunda] = Partir(texto);
     if (segunda.isEmpty())
         return {};
@@ -363,7 +361,9 @@ float TFormRptBase::AltoFila(int fila) const {
         return alto;
     for (std::size_t c = 0; c < medidores_.size(); ++c) {
         const QString texto = fuente_->Celda(int(c), fila);
-        const CifraPartida cifra = Partida(c, texto, PuntosCifra(c, texto));
+        if (PuntosCifra(c, texto) >= kPuntosLegibles)
+            continue;
+        const CifraPartida cifra = Partida(c, texto);
         if (!cifra.segunda.isEmpty())
             alto = std::max(alto, kAltoFila + AltoLineaMm(cifra.puntos));
     }
@@ -391,8 +391,10 @@ void TFormRptBase::DetalleBeforePrint(BandaInforme& banda) {
         e.texto = fuente_ ? fuente_->Celda(int(c), FilaActual) : QString();
         if (c >= medidores_.size())
             continue;
-        e.estilo.puntos = PuntosCifra(c, e.texto);
-        const CifraPartida cifra = Partida(c, e.texto, e.estilo.puntos);
+        e.estilo.puntos = PuntosParaAncho(medidores_[c].Ancho(e.texto), e.ancho - 2 * kAireTexto);
+        if (!partir_ || e.estilo.puntos >= kPuntosLegibles)
+            continue;
+        const CifraPartida cifra = Partida(c, e.texto);
         if (cifra.segunda.isEmpty())
             continue;
         e.texto = cifra.primera;

@@ -88,14 +88,15 @@ private:
     // Each figure prints as large as its column allows: a short one at full
     // size even where the column's widest needs a smaller font.
     float PuntosCifra(std::size_t columna, const QString& texto) const;
-    // A figure that would print below kPuntosLegibles when the page has no
-    // room left to give: broken after a thousands point onto two lines, at
-    // the largest size its box allows for both. Empty lines otherwise.
+    // A figure that prints below kPuntosLegibles when the page has no room
+    // left to give (partir_) is broken after a thousands point onto two
+    // lines, at the largest size its box allows for both; the second line
+    // is empty for a figure without a point.
     struct CifraPartida {
         QString primera, segunda;
         float puntos = 0;
     };
-    CifraPartida Partida(std::size_t columna, const QString& texto, float puntos) const;
+    CifraPartida Partida(std::size_t columna, const QString& texto) const;
     // The height of the detail band for the grid row `fila`.
     float AltoFila(int fila) const;
     // Widens the columns whose widest figures do not fit them at the
