@@ -69,14 +69,21 @@ struct Generado {
     QStringList textoPaginas;  // what a reader of the PDF sees, page by page
 };
 
-Generado GenerarYLeer(TFormRptBase& informe, int filasDatos) {
-    static FilasDePrueba filas;
-    informe.FijarFuente(&filas);
-    informe.FilasInforme = filasDatos + 1;
-    Generado g;
+// The pages of a report over the rows of `fuente`, grid rows 1 to `filas`.
+InformePreparado Generar(TFormRptBase& informe, const FuenteFilas& fuente, int filas) {
+    informe.FijarFuente(&fuente);
+    informe.FilasInforme = filas + 1;
+    InformePreparado paginas;
     TGeneradorInforme generador;
     generador.FijarAtenderEventos(false);
-    generador.Generar(informe.Informe(), g.paginas);
+    generador.Generar(informe.Informe(), paginas);
+    return paginas;
+}
+
+Generado GenerarYLeer(TFormRptBase& informe, int filasDatos) {
+    static FilasDePrueba filas;
+    Generado g;
+    g.paginas = Generar(informe, filas, filasDatos);
 
     QTemporaryDir carpeta;
     const QString pdf = carpeta.filePath(QStringLiteral("informe.pdf"));
@@ -173,6 +180,8 @@ private slots:
     void importesGrandesLegibles();
     void apaisadoVuelveAVertical();
     void cifrasEnDosLineas();
+    void ahorroYDepreciacionApaisados_data();
+    void ahorroYDepreciacionApaisados();
     void lineaTrasCadaAnioDeCuotas_data();
     void lineaTrasCadaAnioDeCuotas();
 };
@@ -407,12 +416,7 @@ void TestInformes::importesGrandesLegibles() {
     QFETCH(bool, apaisado);
     FilasPrestamoGrande filas(anticipada);
     TFormRptPrestamos rpt(anticipada ? QStringList{QStringLiteral("Amort. anticipada")} : QStringList{});
-    rpt.FijarFuente(&filas);
-    rpt.FilasInforme = FilasPrestamoGrande::kCuotas + 1;
-    InformePreparado paginas;
-    TGeneradorInforme generador;
-    generador.FijarAtenderEventos(false);
-    generador.Generar(rpt.Informe(), paginas);
+    const InformePreparado paginas = Generar(rpt, filas, FilasPrestamoGrande::kCuotas);
 
     const int columnaCapital = anticipada ? 8 : 7;
     QCOMPARE(filas.Celda(columnaCapital, FilasPrestamoGrande::kCuotas).size(), 21);
@@ -461,12 +465,7 @@ void TestInformes::apaisadoVuelveAVertical() {
     TFormRptPrestamos usado(extras);
     usado.AnadirSeccionFinal(QStringLiteral("Resumen anual"), ResumenDeSesentaAnios());
     FilasPrestamoGrande grandes(true);
-    usado.FijarFuente(&grandes);
-    usado.FilasInforme = FilasPrestamoGrande::kCuotas + 1;
-    InformePreparado paginas;
-    TGeneradorInforme generador;
-    generador.FijarAtenderEventos(false);
-    generador.Generar(usado.Informe(), paginas);
+    const InformePreparado paginas = Generar(usado, grandes, FilasPrestamoGrande::kCuotas);
     QVERIFY(usado.Apaisado());
     // The yearly summary after the rows spans the landscape page too.
     bool resumenAncho = false;
@@ -509,12 +508,7 @@ void TestInformes::cifrasEnDosLineas() {
     FilasDeDoceImportes filas;
     TFormRptPrestamos rpt({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
                            QStringLiteral("E")});
-    rpt.FijarFuente(&filas);
-    rpt.FilasInforme = 199;
-    InformePreparado paginas;
-    TGeneradorInforme generador;
-    generador.FijarAtenderEventos(false);
-    generador.Generar(rpt.Informe(), paginas);
+    const InformePreparado paginas = Generar(rpt, filas, 198);
     QVERIFY(rpt.Apaisado());
 
     const DefinicionInforme& def = rpt.Informe();
@@ -554,6 +548,39 @@ void TestInformes::cifrasEnDosLineas() {
     TFormRptPrestamos nuevo({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
                              QStringLiteral("E")});
     QCOMPARE(Disposicion(GenerarYLeer(rpt, 60).paginas), Disposicion(GenerarYLeer(nuevo, 60).paginas));
+}
+
+// The savings and depreciation reports turn to landscape the same way, for
+// figures as long as the program prints in every amount column, and print
+// each of them whole on one line at 6 points or more.
+void TestInformes::ahorroYDepreciacionApaisados_data() {
+    QTest::addColumn<bool>("ahorro");
+    QTest::newRow("inversión") << true;
+    QTest::newRow("depreciación") << false;
+}
+
+void TestInformes::ahorroYDepreciacionApaisados() {
+    QFETCH(bool, ahorro);
+    std::unique_ptr<TFormRptBase> informe;
+    if (ahorro)
+        informe = std::make_unique<TFormRptInversiones>();
+    else
+        informe = std::make_unique<TFormRptDepreciaciones>();
+    FilasDeDoceImportes filas;
+    const InformePreparado paginas = Generar(*informe, filas, 120);
+    QVERIFY(informe->Apaisado());
+    QCOMPARE(paginas.paginas.Tamano(0), QSizeF(297, 210));
+    int largas = 0;
+    for (const PaginaPreparada& pagina : paginas.paginas)
+        for (const Primitiva& p : pagina.primitivas) {
+            if (p.tipo != Primitiva::Texto || !p.texto.startsWith(QStringLiteral("999.999.999.999.99")))
+                continue;
+            const EstiloTexto& estilo = paginas.estilos[p.estilo];
+            QVERIFY2(estilo.puntos >= kPuntosLegibles && AnchoTextoMm(p.texto, estilo) <= p.ancho,
+                     qPrintable(QStringLiteral("%1 a %2 puntos").arg(p.texto).arg(estilo.puntos)));
+            ++largas;
+        }
+    QCOMPARE(largas, 4 * 80);
 }
 
 void TestInformes::lineaTrasCadaAnioDeCuotas_data() {
