@@ -33,11 +33,13 @@ public:
 // The schedule of a loan of 999.999.999.999,99 at 15 % over 1200 monthly
 // instalments, as the table shows it: the instalment, capital and interest
 // take 17 characters, the capital repaid and pending 18, and the amounts
-// paid and the interest so far grow from 17 to 21.
+// paid and the interest so far grow from 17 to 21. With `anticipada`, a
+// column of early repayments as large as the amounts paid follows the
+// interest, as the table shows it when the loan has some.
 class FilasPrestamoGrande : public FuenteFilas {
 public:
     static constexpr int kCuotas = 1200;
-    FilasPrestamoGrande() {
+    explicit FilasPrestamoGrande(bool anticipada = false) {
         const double tasa = 0.15 / 12, capital = 999999999999.99;
         const double cuota = capital * tasa / (1 - std::pow(1 + tasa, -kCuotas));
         double pendiente = capital, pagado = 0, intereses = 0;
@@ -50,6 +52,8 @@ public:
                               TextoImporte(cuota), TextoImporte(cuota - interes), TextoImporte(interes),
                               TextoImporte(capital - pendiente), TextoImporte(std::max(0.0, pendiente)),
                               TextoImporte(pagado), TextoImporte(intereses)});
+            if (anticipada)
+                filas_.back().insert(5, TextoImporte(pagado));
         }
     }
     QString Celda(int columna, int fila) const override {
@@ -65,14 +69,21 @@ struct Generado {
     QStringList textoPaginas;  // what a reader of the PDF sees, page by page
 };
 
-Generado GenerarYLeer(TFormRptBase& informe, int filasDatos) {
-    static FilasDePrueba filas;
-    informe.FijarFuente(&filas);
-    informe.FilasInforme = filasDatos + 1;
-    Generado g;
+// The pages of a report over the rows of `fuente`, grid rows 1 to `filas`.
+InformePreparado Generar(TFormRptBase& informe, const FuenteFilas& fuente, int filas) {
+    informe.FijarFuente(&fuente);
+    informe.FilasInforme = filas + 1;
+    InformePreparado paginas;
     TGeneradorInforme generador;
     generador.FijarAtenderEventos(false);
-    generador.Generar(informe.Informe(), g.paginas);
+    generador.Generar(informe.Informe(), paginas);
+    return paginas;
+}
+
+Generado GenerarYLeer(TFormRptBase& informe, int filasDatos) {
+    static FilasDePrueba filas;
+    Generado g;
+    g.paginas = Generar(informe, filas, filasDatos);
 
     QTemporaryDir carpeta;
     const QString pdf = carpeta.filePath(QStringLiteral("informe.pdf"));
@@ -136,6 +147,18 @@ bool EnOrden(const QString& pagina, const QStringList& textos) {
     return true;
 }
 
+// Where every text and line of the pages stands, page by page.
+QStringList Disposicion(const InformePreparado& paginas) {
+    QStringList disposicion;
+    for (const PaginaPreparada& pagina : paginas.paginas) {
+        QString texto = QStringLiteral("%1x%2").arg(pagina.anchoMm).arg(pagina.altoMm);
+        for (const Primitiva& p : pagina.primitivas)
+            texto += QStringLiteral("|%1 %2 %3 %4 %5 %6").arg(int(p.tipo)).arg(p.x).arg(p.y).arg(p.ancho).arg(p.alto).arg(p.texto);
+        disposicion << texto;
+    }
+    return disposicion;
+}
+
 QString Hoy() { return QDate::currentDate().toString(Ajustes().formatoFechaCorta); }
 
 }  // namespace
@@ -153,7 +176,12 @@ private slots:
     void seccionFinalTrasLasFilas();
     void dosSeccionesFinales();
     void prestamoConAmortizaciones();
+    void importesGrandesLegibles_data();
     void importesGrandesLegibles();
+    void apaisadoVuelveAVertical();
+    void cifrasEnDosLineas();
+    void ahorroYDepreciacionApaisados_data();
+    void ahorroYDepreciacionApaisados();
     void lineaTrasCadaAnioDeCuotas_data();
     void lineaTrasCadaAnioDeCuotas();
 };
@@ -373,24 +401,35 @@ void TestInformes::dosSeccionesFinales() {
 // from their widest figures: every figure prints whole inside its column and
 // at a readable size, and a figure that fits at full size is not shrunk
 // because a longer one further down the same column needs a smaller font.
-void TestInformes::importesGrandesLegibles() {
-    FilasPrestamoGrande filas;
-    TFormRptPrestamos rpt;
-    rpt.FijarFuente(&filas);
-    rpt.FilasInforme = FilasPrestamoGrande::kCuotas + 1;
-    InformePreparado paginas;
-    TGeneradorInforme generador;
-    generador.FijarAtenderEventos(false);
-    generador.Generar(rpt.Informe(), paginas);
+// The plain loan's figures are legible on portrait A4, and it stays there;
+// with one more column of such figures they are not, and every page turns
+// to landscape, with everything drawn inside the wider sheet.
+void TestInformes::importesGrandesLegibles_data() {
+    QTest::addColumn<bool>("anticipada");
+    QTest::addColumn<bool>("apaisado");
+    QTest::newRow("nueve columnas") << false << false;
+    QTest::newRow("con amortizaciones anticipadas") << true << true;
+}
 
-    QCOMPARE(filas.Celda(7, FilasPrestamoGrande::kCuotas).size(), 21);
+void TestInformes::importesGrandesLegibles() {
+    QFETCH(bool, anticipada);
+    QFETCH(bool, apaisado);
+    FilasPrestamoGrande filas(anticipada);
+    TFormRptPrestamos rpt(anticipada ? QStringList{QStringLiteral("Amort. anticipada")} : QStringList{});
+    const InformePreparado paginas = Generar(rpt, filas, FilasPrestamoGrande::kCuotas);
+
+    const int columnaCapital = anticipada ? 8 : 7;
+    QCOMPARE(filas.Celda(columnaCapital, FilasPrestamoGrande::kCuotas).size(), 21);
     // The capital column: a few thousands at first, thousands of millions at
     // the end. Its figures are found by where they start.
     const QString primerCapital = filas.Celda(3, 1), ultimoCapital = filas.Celda(3, FilasPrestamoGrande::kCuotas);
     const float xCapital = rpt.Informe().margenIzquierdo + rpt.Informe().bandas[6].etiquetas[3].izquierda;
     float puntosPrimerCapital = 0, puntosUltimoCapital = 0;
     for (const PaginaPreparada& pagina : paginas.paginas) {
+        QCOMPARE(QSizeF(pagina.anchoMm, pagina.altoMm), apaisado ? QSizeF(297, 210) : QSizeF(210, 297));
         for (const Primitiva& p : pagina.primitivas) {
+            QVERIFY2(p.x >= 0 && p.x + p.ancho <= pagina.anchoMm - rpt.Informe().margenDerecho + 0.01f,
+                     qPrintable(QStringLiteral("%1 fuera de la hoja: %2 + %3").arg(p.texto).arg(p.x).arg(p.ancho)));
             if (p.tipo != Primitiva::Texto || p.texto.isEmpty())
                 continue;
             const EstiloTexto& estilo = paginas.estilos[p.estilo];
@@ -413,7 +452,135 @@ void TestInformes::importesGrandesLegibles() {
         }
     }
     QCOMPARE(puntosPrimerCapital, kPuntosTexto);
-    QVERIFY(puntosUltimoCapital >= kPuntosLegibles && puntosUltimoCapital < kPuntosTexto);
+    QVERIFY(puntosUltimoCapital >= kPuntosLegibles);
+    if (!apaisado)
+        QVERIFY(puntosUltimoCapital < kPuntosTexto);
+    QCOMPARE(rpt.Apaisado(), apaisado);
+}
+
+// A report that turned to landscape for large figures comes back to
+// portrait, laid out as a new one, when generated again with short ones.
+void TestInformes::apaisadoVuelveAVertical() {
+    const QStringList extras{QStringLiteral("Amort. anticipada")};
+    TFormRptPrestamos usado(extras);
+    usado.AnadirSeccionFinal(QStringLiteral("Resumen anual"), ResumenDeSesentaAnios());
+    FilasPrestamoGrande grandes(true);
+    const InformePreparado paginas = Generar(usado, grandes, FilasPrestamoGrande::kCuotas);
+    QVERIFY(usado.Apaisado());
+    // The yearly summary after the rows spans the landscape page too.
+    bool resumenAncho = false;
+    for (const PaginaPreparada& pagina : paginas.paginas)
+        for (const Primitiva& p : pagina.primitivas)
+            resumenAncho = resumenAncho || (p.texto == QStringLiteral("rTotal") && p.x > 210);
+    QVERIFY(resumenAncho);
+
+    TFormRptPrestamos nuevo(extras);
+    nuevo.AnadirSeccionFinal(QStringLiteral("Resumen anual"), ResumenDeSesentaAnios());
+    const Generado esperado = GenerarYLeer(nuevo, 30);
+    const Generado obtenido = GenerarYLeer(usado, 30);
+    QVERIFY(!usado.Apaisado());
+    QCOMPARE(obtenido.paginas.paginas.Tamano(0), QSizeF(210, 297));
+    QCOMPARE(obtenido.textoPaginas, esperado.textoPaginas);
+}
+
+namespace {
+
+// Twelve amount columns of the longest figures the program prints, but for
+// a short row in every three.
+class FilasDeDoceImportes : public FuenteFilas {
+public:
+    QString Celda(int columna, int fila) const override {
+        if (columna == 0)
+            return QString::number(fila);
+        if (columna == 1)
+            return QStringLiteral("15/01/2030");
+        return fila % 3 == 1 ? QStringLiteral("1,00") : QStringLiteral("999.999.999.999.99%1,99").arg(columna % 10);
+    }
+};
+
+}  // namespace
+
+// When even a landscape page is too narrow for a column's figures at 6
+// points, a figure breaks after a thousands point onto a second line of its
+// cell, at 6 points or more, and its row grows: no text runs into the next
+// line or into the footer, and a short figure stays whole at full size.
+void TestInformes::cifrasEnDosLineas() {
+    FilasDeDoceImportes filas;
+    TFormRptPrestamos rpt({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+                           QStringLiteral("E")});
+    const InformePreparado paginas = Generar(rpt, filas, 198);
+    QVERIFY(rpt.Apaisado());
+
+    const DefinicionInforme& def = rpt.Informe();
+    const float pie = def.altoPagina - def.margenAbajo - def.bandas.back().alto;
+    int partidas = 0, cortas = 0;
+    for (const PaginaPreparada& pagina : paginas.paginas) {
+        std::vector<const Primitiva*> primeras;
+        for (const Primitiva& p : pagina.primitivas) {
+            if (p.tipo != Primitiva::Texto || p.texto.isEmpty() || p.texto.startsWith(QStringLiteral("Fecha: ")) ||
+                p.texto.startsWith(QStringLiteral("Página: ")))
+                continue;
+            const EstiloTexto& estilo = paginas.estilos[p.estilo];
+            QVERIFY2(estilo.puntos >= kPuntosLegibles, qPrintable(QStringLiteral("%1 a %2 puntos").arg(p.texto).arg(estilo.puntos)));
+            QVERIFY2(p.y + p.alto <= pie, qPrintable(QStringLiteral("%1 entra en el pie").arg(p.texto)));
+            QVERIFY2(AnchoTextoMm(p.texto, estilo) <= p.ancho, qPrintable(p.texto));
+            if (p.texto == QStringLiteral("1,00")) {
+                QCOMPARE(estilo.puntos, kPuntosTexto);
+                ++cortas;
+            }
+            if (p.texto == QStringLiteral("999.999.999."))
+                primeras.push_back(&p);
+            // A second line sits under the first part of its figure.
+            if (p.texto.startsWith(QStringLiteral("999.99")) && p.texto.endsWith(QStringLiteral(",99"))) {
+                const auto encima = std::find_if(primeras.begin(), primeras.end(), [&](const Primitiva* q) {
+                    return q->x == p.x && std::fabs(q->y + q->alto - p.y) < 0.01f;
+                });
+                QVERIFY2(encima != primeras.end(), qPrintable(p.texto));
+                ++partidas;
+            }
+        }
+    }
+    QCOMPARE(cortas, 12 * 66);
+    QCOMPARE(partidas, 12 * 132);
+
+    // Generated again with short figures, it lays out as a new report: no
+    // second line or tall row is left over from its last row.
+    TFormRptPrestamos nuevo({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+                             QStringLiteral("E")});
+    QCOMPARE(Disposicion(GenerarYLeer(rpt, 60).paginas), Disposicion(GenerarYLeer(nuevo, 60).paginas));
+}
+
+// The savings and depreciation reports turn to landscape the same way, for
+// figures as long as the program prints in every amount column, and print
+// each of them whole on one line at 6 points or more.
+void TestInformes::ahorroYDepreciacionApaisados_data() {
+    QTest::addColumn<bool>("ahorro");
+    QTest::newRow("inversión") << true;
+    QTest::newRow("depreciación") << false;
+}
+
+void TestInformes::ahorroYDepreciacionApaisados() {
+    QFETCH(bool, ahorro);
+    std::unique_ptr<TFormRptBase> informe;
+    if (ahorro)
+        informe = std::make_unique<TFormRptInversiones>();
+    else
+        informe = std::make_unique<TFormRptDepreciaciones>();
+    FilasDeDoceImportes filas;
+    const InformePreparado paginas = Generar(*informe, filas, 120);
+    QVERIFY(informe->Apaisado());
+    QCOMPARE(paginas.paginas.Tamano(0), QSizeF(297, 210));
+    int largas = 0;
+    for (const PaginaPreparada& pagina : paginas.paginas)
+        for (const Primitiva& p : pagina.primitivas) {
+            if (p.tipo != Primitiva::Texto || !p.texto.startsWith(QStringLiteral("999.999.999.999.99")))
+                continue;
+            const EstiloTexto& estilo = paginas.estilos[p.estilo];
+            QVERIFY2(estilo.puntos >= kPuntosLegibles && AnchoTextoMm(p.texto, estilo) <= p.ancho,
+                     qPrintable(QStringLiteral("%1 a %2 puntos").arg(p.texto).arg(estilo.puntos)));
+            ++largas;
+        }
+    QCOMPARE(largas, 4 * 80);
 }
 
 void TestInformes::lineaTrasCadaAnioDeCuotas_data() {

@@ -3,6 +3,7 @@
 #include "informes_hostiles.h"
 #include "reports/engine/fichero_informe.h"
 #include "reports/engine/generador_informe.h"
+#include "reports/engine/impresion_informe.h"
 #include "reports/engine/pintor_pagina.h"
 #include "reports/engine/superficie_vista_previa.h"
 #include "reports/form_rpt_depreciaciones.h"
@@ -14,6 +15,9 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <bit>
 #include <cmath>
@@ -119,8 +123,10 @@ QByteArray FicheroVersion1(const QByteArray& contenido) {
     return f;
 }
 
-InformePreparado Generado(int filas) {
+InformePreparado Generado(int filas, bool apaisado = false) {
     InformeDePrueba prueba(filas);
+    if (apaisado)
+        std::swap(prueba.def.anchoPagina, prueba.def.altoPagina);
     InformePreparado informe;
     TGeneradorInforme generador;
     generador.FijarAtenderEventos(false);
@@ -161,6 +167,31 @@ private slots:
         QCOMPARE(LineasHorizontalesLargas(informe.paginas[0]), 10);
     }
 
+    // A detail band that grows for some rows says so before it prints: the
+    // page breaks before a tall row that would run into the footer.
+    void bandaQueCreceNoEntraEnElPie() {
+        InformeDePrueba prueba(200);
+        BandaInforme& detalle = prueba.def.bandas[3];
+        const auto alto = [&prueba] { return prueba.actual % 4 == 0 ? 11.0f : 4.7f; };
+        detalle.altoSiguiente = alto;
+        detalle.antesDeImprimir = [alto, rellenar = detalle.antesDeImprimir](BandaInforme& banda) {
+            banda.alto = alto();
+            banda.etiquetas[0].arriba = banda.alto - 4;
+            rellenar(banda);
+        };
+        InformePreparado informe;
+        TGeneradorInforme generador;
+        generador.FijarAtenderEventos(false);
+        generador.Generar(prueba.def, informe);
+        const float pie = prueba.def.altoPagina - prueba.def.margenAbajo - prueba.def.bandas.back().alto;
+        for (const PaginaPreparada& pagina : informe.paginas)
+            for (const Primitiva& p : pagina.primitivas)
+                if (p.tipo == Primitiva::Texto && !p.texto.startsWith(QStringLiteral("Fecha")) &&
+                    !p.texto.startsWith(QStringLiteral("Página")))
+                    QVERIFY2(p.y + p.alto <= pie, qPrintable(QStringLiteral("la fila %1 entra en el pie").arg(p.texto)));
+        QCOMPARE(Textos(informe.paginas[informe.paginas.size() - 1]).contains(QStringLiteral("200")), true);
+    }
+
     void sinFilasUnaPagina() {
         const InformePreparado informe = Generado(0);
         QCOMPARE(int(informe.paginas.size()), 1);
@@ -194,8 +225,16 @@ private slots:
         QCOMPARE(int(informe.paginas.size()), 2);
     }
 
+    // A saved report loads back as it was, landscape pages too.
+    void ficheroIdaYVuelta_data() {
+        QTest::addColumn<bool>("apaisado");
+        QTest::newRow("vertical") << false;
+        QTest::newRow("apaisado") << true;
+    }
+
     void ficheroIdaYVuelta() {
-        const InformePreparado informe = Generado(120);
+        QFETCH(bool, apaisado);
+        const InformePreparado informe = Generado(120, apaisado);
         QTemporaryDir dir;
         const QString ruta = dir.filePath("informe.zrp");
         QVERIFY(GuardarInforme(informe, ruta));
@@ -204,7 +243,43 @@ private slots:
         QVERIFY2(CargarInforme(ruta, leido, &motivo), qPrintable(motivo));
         QCOMPARE(leido.titulo, informe.titulo);
         QCOMPARE(leido.paginas.size(), informe.paginas.size());
+        for (std::size_t i = 0; i < leido.paginas.size(); ++i)
+            QCOMPARE(leido.paginas.Tamano(i), apaisado ? QSizeF(297, 210) : QSizeF(210, 297));
         QCOMPARE(EscribirInforme(leido), EscribirInforme(informe));
+    }
+
+    // Each sheet of a printed PDF takes the orientation of its page, a
+    // landscape page between portrait ones included.
+    void imprimirCadaPaginaConSuOrientacion() {
+        const InformePreparado vertical = Generado(120), apaisado = Generado(120, true);
+        InformePreparado mixto;
+        mixto.titulo = vertical.titulo;
+        mixto.estilos = vertical.estilos;
+        QCOMPARE(apaisado.estilos, vertical.estilos);
+        mixto.paginas.push_back(apaisado.paginas[0]);
+        mixto.paginas.push_back(vertical.paginas[1]);
+        mixto.paginas.push_back(apaisado.paginas[2]);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("mixto.pdf");
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(pdf);
+        impresora.setPageSize(QPageSize(QPageSize::A4));
+        QVERIFY(ImprimirPaginas(mixto, impresora));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                QStringLiteral("3"), pdf});
+        QVERIFY(info.waitForFinished(30000));
+        const QString salida = QString::fromUtf8(info.readAllStandardOutput());
+        QStringList hojas;
+        const QRegularExpression tamano(QStringLiteral("Page +\\d+ size: +([\\d.]+) x ([\\d.]+) pts"));
+        for (auto m = tamano.globalMatch(salida); m.hasNext();) {
+            const auto hoja = m.next();
+            hojas << (hoja.captured(1).toDouble() > hoja.captured(2).toDouble() ? QStringLiteral("apaisada")
+                                                                                 : QStringLiteral("vertical"));
+        }
+        QCOMPARE(hojas, (QStringList{"apaisada", "vertical", "apaisada"}));
+        QCOMPARE(impresora.pageLayout().orientation(), QPageLayout::Portrait);
     }
 
     // A file written by the first format of report files still loads, to
@@ -506,8 +581,18 @@ private slots:
                  qPrintable(QStringLiteral("tinta %1 mm, esperada %2 mm").arg(tinta).arg(esperada)));
     }
 
+    // Fitting the page or its width measures the page shown, landscape
+    // or portrait.
+    void superficieZoomYPaginas_data() {
+        QTest::addColumn<bool>("apaisado");
+        QTest::newRow("vertical") << false;
+        QTest::newRow("apaisado") << true;
+    }
+
     void superficieZoomYPaginas() {
-        const InformePreparado informe = Generado(120);
+        QFETCH(bool, apaisado);
+        const InformePreparado informe = Generado(120, apaisado);
+        const double ancho = apaisado ? 297 : 210, alto = apaisado ? 210 : 297;
         TSuperficieVistaPrevia superficie;
         superficie.resize(800, 600);
         superficie.FijarInforme(&informe);
@@ -515,16 +600,17 @@ private slots:
         QCOMPARE(superficie.Zoom(), 2);
         superficie.FijarZoom(5000);
         QCOMPARE(superficie.Zoom(), 2000);
-        superficie.FijarPagina(3);
-        QCOMPARE(superficie.Pagina(), 3);
-        superficie.FijarPagina(4);
-        QCOMPARE(superficie.Pagina(), 3);
+        const int ultima = int(informe.paginas.size());
+        superficie.FijarPagina(ultima);
+        QCOMPARE(superficie.Pagina(), ultima);
+        superficie.FijarPagina(ultima + 1);
+        QCOMPARE(superficie.Pagina(), ultima);
         const double mm = superficie.logicalDpiX() / 25.4;
         superficie.ZoomAjustarAncho();
-        QCOMPARE(superficie.Zoom(), int(std::lround(superficie.viewport()->width() / (210 * mm) * 90)));
+        QCOMPARE(superficie.Zoom(), int(std::lround(superficie.viewport()->width() / (ancho * mm) * 90)));
         superficie.ZoomAjustarPagina();
-        const double relacion = std::min(superficie.viewport()->width() / (210 * mm),
-                                         superficie.viewport()->height() / (297 * mm));
+        const double relacion = std::min(superficie.viewport()->width() / (ancho * mm),
+                                         superficie.viewport()->height() / (alto * mm));
         QCOMPARE(superficie.Zoom(), int(std::lround(relacion * 95)));
     }
 };

@@ -37,6 +37,12 @@ public:
     // The row source must outlive every generation of the report.
     void FijarFuente(const FuenteFilas* fuente) { fuente_ = fuente; }
 
+    // The report prints on portrait A4 while that keeps every figure of its
+    // columns at kPuntosLegibles or larger, and turns to landscape A4
+    // otherwise: the design, drawn for portrait, widens with the page. Set
+    // at each generation.
+    bool Apaisado() const { return apaisado_; }
+
     // Prints a short table with its heading after the schedule's rows, and
     // after those added before it; its first `estrechas` columns are narrow.
     void AnadirSeccionFinal(const QString& titulo, const TablaTextos& tabla, int estrechas = 2);
@@ -79,6 +85,20 @@ private:
     void CrearDetalle(const Diseno& diseno);
     void CrearPie();
     void DetalleBeforePrint(BandaInforme& banda);
+    // Each figure prints as large as its column allows: a short one at full
+    // size even where the column's widest needs a smaller font.
+    float PuntosCifra(std::size_t columna, const QString& texto) const;
+    // A figure that prints below kPuntosLegibles when the page has no room
+    // left to give (partir_) is broken after a thousands point onto two
+    // lines, at the largest size its box allows for both; the second line
+    // is empty for a figure without a point.
+    struct CifraPartida {
+        QString primera, segunda;
+        float puntos = 0;
+    };
+    CifraPartida Partida(std::size_t columna, const QString& texto) const;
+    // The height of the detail band for the grid row `fila`.
+    float AltoFila(int fila) const;
     // Widens the columns whose widest figures do not fit them at the
     // report's size, at the others' expense, and shrinks a summary value
     // wider than its cell, so that every figure prints whole, clear of the
@@ -89,11 +109,24 @@ private:
     // Places the detail labels, the column titles and their separators for
     // the given column boxes.
     void ColocarColumnas(const std::vector<CajaColumna>& cajas);
+    // Whether every column's widest figure prints at a legible size.
+    static bool Legibles(const std::vector<CajaColumna>& cajas, const std::vector<float>& textos);
+    // Turns the page and places what does not depend on the figures.
+    void Orientar(bool apaisado);
+    // How much wider the bands are than on a portrait page.
+    float Escala(bool apaisado) const;
+    // A position of the portrait design on the page as it is now.
+    float X(float x) const { return x * escala_; }
+    // The designed column boxes and separators on a page of either orientation.
+    std::vector<CajaColumna> CajasDiseno(bool apaisado) const;
+    std::vector<CajaColumna> CajasDiseno() const { return CajasDiseno(apaisado_); }
+    std::vector<float> SeparadoresColumnas() const;
 
     DefinicionInforme informe_;
-    std::vector<float> separadoresResumen_;
-    std::vector<float> separadoresColumnas_;  // as designed
-    std::vector<CajaColumna> cajasDiseno_;
+    Diseno diseno_;  // for a portrait page
+    bool apaisado_ = false;
+    float escala_ = 1;
+    bool partir_ = false;  // even landscape is too narrow: figures may break
     std::vector<CajaColumna> cajas_;         // as placed now
     std::vector<float> titulosMm_;           // width of each column title at full size
     std::vector<MedidorTexto> medidores_;    // one per detail column

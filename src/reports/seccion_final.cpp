@@ -34,15 +34,27 @@ TSeccionFinal::TSeccionFinal(const QString& titulo, TablaTextos tabla, float anc
 
 void TSeccionFinal::Anadir(const QString& titulo, TablaTextos tabla, int estrechas) {
     Parte parte{titulo, std::move(tabla), {}, estrechas};
+    Repartir(parte);
+    partes_.push_back(std::move(parte));
+}
+
+void TSeccionFinal::FijarAncho(float ancho) {
+    if (ancho == ancho_)
+        return;
+    ancho_ = ancho;
+    for (Parte& parte : partes_)
+        Repartir(parte);
+}
+
+void TSeccionFinal::Repartir(Parte& parte) const {
     // The narrow columns first; the amounts share what is left.
     const int columnas = int(parte.tabla.titulos.size());
-    const int anchas = std::max(1, columnas - estrechas);
-    const float anchoImporte = (ancho_ - 2 * kMargen - float(estrechas) * kAnchoEstrecho) / float(anchas);
+    const int anchas = std::max(1, columnas - parte.estrechas);
+    const float anchoImporte = (ancho_ - 2 * kMargen - float(parte.estrechas) * kAnchoEstrecho) / float(anchas);
     float x = kMargen;
-    parte.bordes.push_back(x);
+    parte.bordes.assign(1, x);
     for (int c = 0; c < columnas; ++c)
-        parte.bordes.push_back(x += c < estrechas ? kAnchoEstrecho : anchoImporte);
-    partes_.push_back(std::move(parte));
+        parte.bordes.push_back(x += c < parte.estrechas ? kAnchoEstrecho : anchoImporte);
 }
 
 int TSeccionFinal::Filas() const {

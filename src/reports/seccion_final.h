@@ -21,6 +21,10 @@ public:
     // Another short table, printed after the ones before it the same way.
     void Anadir(const QString& titulo, TablaTextos tabla, int estrechas = 2);
 
+    // The width of the bands changed (the page turned): the columns share
+    // the new width.
+    void FijarAncho(float ancho);
+
     // Detail bands the section takes.
     int Filas() const;
 
@@ -50,6 +54,8 @@ private:
         int estrechas = 2;
         int Filas() const { return kFilasCabecera + int(tabla.filas.size()); }
     };
+    // Shares the width of the bands out among the part's columns.
+    void Repartir(Parte& parte) const;
     static Aspecto Tomar(const BandaInforme& banda);
     static void Poner(BandaInforme& banda, const Aspecto& aspecto);
     void Cambiar(BandaInforme& banda, std::optional<Aspecto>& guardado, const Aspecto& nuevo);

@@ -1,10 +1,14 @@
 #pragma once
-// A banded report definition on an A4 portrait page, measured in millimetres.
+// A banded report definition on a page (A4 portrait unless the report turns
+// it), measured in millimetres.
 // The program fills it once and drives its data loop through the handlers.
 #include "reports/engine/pagina_preparada.h"
 
 #include <functional>
 #include <vector>
+
+// The height of the box a line of text takes on the page, in mm.
+inline float AltoLineaMm(float puntos) { return puntos * (25.4f / 72.0f) * 1.25f; }
 
 enum class TipoBanda { CabeceraPagina, CabeceraColumnas, Detalle, PiePagina, Hija };
 
@@ -53,6 +57,10 @@ struct BandaInforme {
     std::vector<LineaInforme> lineas;
     std::function<void(BandaInforme&)> antesDeImprimir;
     std::function<void(BandaInforme&)> despuesDeImprimir;
+    // For a band whose height changes from one printing to the next: the
+    // height its next printing will take, asked before deciding whether it
+    // fits the page (antesDeImprimir then sets `alto` to it).
+    std::function<float()> altoSiguiente;
 };
 
 struct DefinicionInforme {

@@ -6,15 +6,12 @@
 
 namespace {
 
-constexpr float kMmPorPunto = 25.4f / 72.0f;
 constexpr float kGrosorMarco = 0.25f;   // black frame lines of a band, in mm
 constexpr float kMmPorGrosor = 0.2f;    // a line's pen width unit, in mm
 // How long generation goes on between two turns of the event loop. Every
 // page gives the preview a repaint, so a turn per page would spend more time
 // drawing than generating on a long report.
 constexpr qint64 kMsEntreEventos = 40;
-
-float AltoTexto(const EstiloTexto& estilo) { return estilo.puntos * kMmPorPunto * 1.25f; }
 
 Primitiva Rectangulo(float x, float y, float ancho, float alto, QRgb color) {
     Primitiva p;
@@ -62,7 +59,7 @@ bool TGeneradorInforme::Generar(DefinicionInforme& definicion, InformePreparado&
     const float limite = def_->altoPagina - def_->margenAbajo - (pie >= 0 ? AltoConHijas(pie) : 0.0f);
     bool paginaConDetalle = false;
     while (!cancelado_ && detalle >= 0 && def_->necesitaDatos && def_->necesitaDatos()) {
-        if (paginaConDetalle && y_ + AltoConHijas(detalle) > limite) {
+        if (paginaConDetalle && y_ + AltoSiguiente(detalle) > limite) {
             TerminarPagina();
             if (cancelado_)
                 break;
@@ -91,6 +88,12 @@ float TGeneradorInforme::AltoConHijas(int indice) const {
         if (def_->bandas[j].tipo == TipoBanda::Hija && def_->bandas[j].padre == indice)
             alto += AltoConHijas(static_cast<int>(j));
     return alto;
+}
+
+float TGeneradorInforme::AltoSiguiente(int indice) const {
+    const BandaInforme& banda = def_->bandas[static_cast<std::size_t>(indice)];
+    const float alto = AltoConHijas(indice);
+    return banda.altoSiguiente ? alto - banda.alto + banda.altoSiguiente() : alto;
 }
 
 void TGeneradorInforme::NuevaPagina() {
@@ -165,7 +168,7 @@ void TGeneradorInforme::Dibujar(const BandaInforme& banda, float y) {
     const auto texto = [&](const QString& contenido, float izquierda, float arriba, float anchoCaja,
                            const EstiloTexto& estilo, AlineacionTexto alineacion, bool transparente) {
         const float anchoReal = anchoCaja > 0 ? anchoCaja : ancho - izquierda;
-        const float alto = AltoTexto(estilo);
+        const float alto = AltoLineaMm(estilo.puntos);
         if (!transparente)
             prims.push_back(Rectangulo(x0 + izquierda, y + arriba, anchoReal, alto, 0xffffffff));
         Primitiva p;

@@ -38,6 +38,8 @@ private:
     void ImprimirBanda(int indice);
     void ImprimirConHijas(int indice);
     float AltoConHijas(int indice) const;
+    // The same for the band's next printing.
+    float AltoSiguiente(int indice) const;
     int BuscarBanda(TipoBanda tipo) const;
     void Dibujar(const BandaInforme& banda, float y);
     QString TextoCampo(const CampoSistemaInforme& campo) const;

@@ -37,6 +37,13 @@ struct Paginas {
     int desde, hasta;  // from 1, both included
 };
 
+// A report may turn some pages to landscape: the sheet takes the
+// orientation of the page printed on it.
+QPageLayout::Orientation Orientacion(const InformePreparado& informe, int pagina) {
+    const QSizeF tamano = informe.paginas.Tamano(std::size_t(pagina - 1));
+    return tamano.width() > tamano.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 // Paints the pages on a started painter, with a progress window; false when
 // the person cancelled. Stops early, true, once `fallido` says the output
 // has already failed.
@@ -49,6 +56,8 @@ bool PintarPaginas(const InformePreparado& informe, QPainter& painter, QPagedPai
     progreso.setMinimumDuration(500);
     const double pixelesPorMm = dispositivo.logicalDpiX() / 25.4;
     for (int pagina = paginas.desde; pagina <= paginas.hasta; ++pagina) {
+        if (pagina > paginas.desde && Orientacion(informe, pagina) != dispositivo.pageLayout().orientation())
+            dispositivo.setPageOrientation(Orientacion(informe, pagina));
         if ((pagina > paginas.desde && !dispositivo.newPage()) || (fallido && fallido()))
             break;
         PintarPagina(painter, informe, pagina - 1, pixelesPorMm);
@@ -80,6 +89,7 @@ bool ImprimirEnPdf(const InformePreparado& informe, const QPrinter& impresora, P
     QPdfWriter pdf(&fichero);
     QPageLayout pagina = impresora.pageLayout();
     pagina.setMargins(QMarginsF());
+    pagina.setOrientation(Orientacion(informe, paginas.desde));
     pdf.setPageLayout(pagina);
     pdf.setResolution(impresora.resolution());
     pdf.setPdfVersion(impresora.pdfVersion());
@@ -96,6 +106,25 @@ bool ImprimirEnPdf(const InformePreparado& informe, const QPrinter& impresora, P
         return false;
     if (!fichero.Confirmar(&motivo)) {
         Fallar(fallo, motivoPdf(motivo));
+        return false;
+    }
+    return true;
+}
+
+bool PintarEnImpresora(const InformePreparado& informe, QPrinter& impresora, Paginas paginas, QWidget* padre,
+                       QString* fallo) {
+    QPainter painter;
+    if (!painter.begin(&impresora)) {
+        Fallar(fallo, MotivoSinInicio(impresora));
+        return false;
+    }
+    if (!PintarPaginas(informe, painter, impresora, paginas, padre)) {
+        impresora.abort();
+        painter.end();
+        return false;
+    }
+    if (!painter.end()) {
+        Fallar(fallo, MotivoSinInicio(impresora));
         return false;
     }
     return true;
@@ -134,21 +163,13 @@ bool ImprimirPaginas(const InformePreparado& informe, QPrinter& impresora, QWidg
     impresora.setFullPage(true);
     if (impresora.outputFormat() == QPrinter::PdfFormat)
         return ImprimirEnPdf(informe, impresora, {desde, hasta}, padre, fallo);
-    QPainter painter;
-    if (!painter.begin(&impresora)) {
-        Fallar(fallo, MotivoSinInicio(impresora));
-        return false;
-    }
-    if (!PintarPaginas(informe, painter, impresora, {desde, hasta}, padre)) {
-        impresora.abort();
-        painter.end();
-        return false;
-    }
-    if (!painter.end()) {
-        Fallar(fallo, MotivoSinInicio(impresora));
-        return false;
-    }
-    return true;
+    // The sheets follow the pages; the printer keeps the orientation the
+    // person chose for whatever is printed next.
+    const QPageLayout::Orientation elegida = impresora.pageLayout().orientation();
+    impresora.setPageOrientation(Orientacion(informe, desde));
+    const bool impreso = PintarEnImpresora(informe, impresora, {desde, hasta}, padre, fallo);
+    impresora.setPageOrientation(elegida);
+    return impreso;
 }
 
 bool ConfigurarImpresora(QPrinter& impresora, int paginas, QWidget* padre) {

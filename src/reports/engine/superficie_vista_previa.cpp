@@ -52,13 +52,13 @@ double TSuperficieVistaPrevia::ZoomDeRelacion(double relacion) const { return re
 
 void TSuperficieVistaPrevia::ZoomAjustarPagina() {
     const double mm = logicalDpiX() / 25.4;
-    const double anchoPagina = 210 * mm, altoPagina = 297 * mm;
+    const double anchoPagina = MmPagina().width() * mm, altoPagina = MmPagina().height() * mm;
     const double relacion = std::min(viewport()->width() / anchoPagina, viewport()->height() / altoPagina);
     FijarZoom(static_cast<int>(std::lround(ZoomDeRelacion(relacion) * 0.95)));
 }
 
 void TSuperficieVistaPrevia::ZoomAjustarAncho() {
-    const double anchoPagina = 210 * logicalDpiX() / 25.4;
+    const double anchoPagina = MmPagina().width() * logicalDpiX() / 25.4;
     FijarZoom(static_cast<int>(std::lround(ZoomDeRelacion(viewport()->width() / anchoPagina) * 0.90)));
 }
 
@@ -72,13 +72,15 @@ void TSuperficieVistaPrevia::PaginasCambiadas() {
 
 double TSuperficieVistaPrevia::PixelesPorMm() const { return logicalDpiX() / 25.4 * zoom_ / 100.0; }
 
+QSizeF TSuperficieVistaPrevia::MmPagina() const {
+    if (informe_ && pagina_ <= NumeroPaginas())
+        return informe_->paginas.Tamano(static_cast<std::size_t>(pagina_ - 1));
+    return QSizeF(210, 297);
+}
+
 QSize TSuperficieVistaPrevia::TamanoPagina() const {
-    float ancho = 210, alto = 297;
-    if (informe_ && pagina_ <= NumeroPaginas()) {
-        const QSizeF p = informe_->paginas.Tamano(static_cast<std::size_t>(pagina_ - 1));
-        ancho = float(p.width());
-        alto = float(p.height());
-    }
+    const QSizeF mm = MmPagina();
+    const float ancho = float(mm.width()), alto = float(mm.height());
     return QSize(static_cast<int>(std::ceil(ancho * PixelesPorMm())), static_cast<int>(std::ceil(alto * PixelesPorMm())));
 }
 

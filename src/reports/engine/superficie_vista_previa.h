@@ -30,9 +30,10 @@ public:
     // Zoom in percent of the page's real size (2 to 2000).
     int Zoom() const { return zoom_; }
     void FijarZoom(int zoom);
-    // The whole page visible: 95 % of the smaller of the width and height ratios.
+    // The whole page shown visible, portrait or landscape: 95 % of the
+    // smaller of the width and height ratios.
     void ZoomAjustarPagina();
-    // 90 % of the width ratio.
+    // 90 % of the width ratio of the page shown.
     void ZoomAjustarAncho();
 
     // Called after the pages changed (a new page prepared, a file loaded).
@@ -53,6 +54,8 @@ protected:
 
 private:
     double PixelesPorMm() const;
+    // The size of the page shown, in mm (A4 portrait while there is none).
+    QSizeF MmPagina() const;
     QSize TamanoPagina() const;
     void ActualizarBarras();
     double ZoomDeRelacion(double relacion) const;
