@@ -111,4 +111,18 @@ public:
 // rates and instalment numbers. Throws ECondicionesPrestamo naming the fault.
 void ValidarCondiciones(const CondicionesPrestamo& condiciones);
 
+// Checks what depends on the loan's number of instalments: the grace period,
+// the fixed stretch of a mixed rate and the index scenario must fall inside
+// the term. Throws ECondicionesPrestamo naming the fault.
+void ValidarCondicionesDelPlazo(const CondicionesPrestamo& condiciones, int numCuotas);
+
+// The range a yearly growth of the instalment, an index and a spread may
+// take, in percent. An index may be negative (the Euríbor has been); the
+// rate that results is never below 0.
+inline constexpr double kCrecimientoMaximo = 50;
+inline constexpr double kIndiceMinimo = -10;
+inline constexpr double kIndiceMaximo = 100;
+inline constexpr double kDiferencialMinimo = -10;
+inline constexpr double kDiferencialMaximo = 100;
+
 }  // namespace finance
