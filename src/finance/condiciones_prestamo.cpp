@@ -97,6 +97,11 @@ bool CondicionesPrestamo::HayCondiciones() const {
     return !(*this == CondicionesPrestamo{});
 }
 
+bool CondicionesPrestamo::HayOpcionesHipoteca() const {
+    return sistema != SistemaAmortizacion::Frances || carencia != TipoCarencia::Ninguna ||
+           tipoInteres != TipoInteres::Fijo || seguroAnual != 0 || mantenimientoAnual != 0;
+}
+
 void ValidarCondiciones(const CondicionesPrestamo& c) {
     ValidarSistemaYCarencia(c);
     ValidarInteresVariable(c);

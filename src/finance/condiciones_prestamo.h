@@ -97,6 +97,10 @@ struct CondicionesPrestamo {
     bool HayCondiciones() const;
     // True when the schedule changes along the way.
     bool HayCambios() const { return !amortizaciones.empty() || !revisiones.empty(); }
+    // True when the loan is more than a fixed-rate level-instalment loan: it
+    // uses another system, a grace period, a variable or mixed rate, or has
+    // yearly costs. Such a loan is worked out from its schedule.
+    bool HayOpcionesHipoteca() const;
     bool operator==(const CondicionesPrestamo&) const = default;
 };
 
