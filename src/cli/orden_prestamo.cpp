@@ -19,7 +19,7 @@ const QStringList kIncognitas = {QStringLiteral("cuota"), QStringLiteral("intere
 // there are some. A mortgage's choices add its repayment system and its
 // highest instalment, and a variable or mixed rate names its TAE so.
 QList<DatoResultado> Resultado(const finance::EstadoPrestamo& e, const finance::CondicionesPrestamo& condiciones) {
-    const bool hipoteca = finance::UsaOpcionesHipoteca(condiciones);
+    const bool hipoteca = condiciones.HayOpcionesHipoteca();
     QList<DatoResultado> datos;
     if (hipoteca)
         datos << DatoResultado{QStringLiteral("Sistema"), finance::NombreSistema(condiciones.sistema),

@@ -17,11 +17,6 @@ QStringList NombresTipoInteres() {
 
 QString NombreSistema(SistemaAmortizacion sistema) { return NombresSistema().value(int(sistema)); }
 
-bool UsaOpcionesHipoteca(const CondicionesPrestamo& c) {
-    return c.sistema != SistemaAmortizacion::Frances || (c.carencia != TipoCarencia::Ninguna && c.cuotasCarencia > 0) ||
-           c.tipoInteres != TipoInteres::Fijo || c.seguroAnual != 0 || c.mantenimientoAnual != 0;
-}
-
 bool EsTAEVariable(const CondicionesPrestamo& c) { return c.tipoInteres != TipoInteres::Fijo; }
 
 QString NombreTAE(const CondicionesPrestamo& c) {
