@@ -31,6 +31,7 @@ QGridLayout* RejillaDePestana(QWidget* pestana) {
     auto* rejilla = new QGridLayout;
     rejilla->setColumnStretch(3, 1);
     columna->addLayout(rejilla);
+    columna->addStretch();
     return rejilla;
 }
 

@@ -70,6 +70,10 @@ void EscribirSalida(const Suborden& suborden, const QStringList& argumentos) {
     } else {
         const TArgumentosOrden leidos(argumentos, suborden.opciones());
         const InformeOrden informe = suborden.ejecutar(leidos);
+        // A warning does not stop the report: it goes to standard error,
+        // apart from what a script reads.
+        for (const QString& aviso : informe.avisos)
+            Avisar(aviso + u'\n');
         EscribirInforme(informe, LeerOpcionesComunes(leidos).formato, stdout);
     }
     CerrarSalida(stdout);

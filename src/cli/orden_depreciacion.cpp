@@ -59,7 +59,7 @@ InformeOrden OrdenDepreciacion(const TArgumentosOrden& a) {
     const finance::ResultadoDepreciacion r = finance::ResolverDepreciacion(calculo, entrada);
     RechazarSiAviso(r.aviso);
     const finance::EstadoDepreciacion& e = r.estado;
-    InformeOrden informe{QStringLiteral("Depreciación"), Resultado(e), std::nullopt, std::nullopt};
+    InformeOrden informe{QStringLiteral("Depreciación"), Resultado(e), std::nullopt, std::nullopt, {}};
     if (comunes.tabla)
         informe.tabla = Tabla(
             {e.ValorInicial, e.ValorFinal, e.AniosUtil, e.AniosCalculo, e.DepVidaUtil, calculo, primera});

@@ -91,7 +91,8 @@ InformeOrden OrdenPrestamo(const TArgumentosOrden& a) {
     const finance::ResultadoPrestamo r = finance::ResolverPrestamo(calculo, entrada);
     RechazarSiAviso(r.aviso);
     const finance::EstadoPrestamo& e = r.estado;
-    InformeOrden informe{QStringLiteral("Préstamo"), Resultado(e, entrada.condiciones), std::nullopt, std::nullopt};
+    InformeOrden informe{QStringLiteral("Préstamo"), Resultado(e, entrada.condiciones), std::nullopt, std::nullopt,
+                         e.Avisos};
     const DatosFilasPrestamo datos{e.Capital, e.Interes, e.NumCuotas, e.Cuota,
                                    entrada.timing, primera, entrada.condiciones};
     AnadirTablasMensuales(informe, comunes, datos, Tabla, ResumenOrdenPrestamo);

@@ -16,6 +16,12 @@ QStringList NombresCarencia();
 QStringList NombresTipoInteres();
 QString NombreSistema(SistemaAmortizacion sistema);
 
+// The mortgage's choices in a few words for a heading ("sistema alemán,
+// carencia parcial de 12 cuotas, interés mixto, seguro"); empty for a loan
+// without any. `conSistema` names the level-instalment system too, where
+// the heading must always say which system it is.
+QString DescripcionHipoteca(const CondicionesPrestamo& condiciones, bool conSistema = false);
+
 // A variable or mixed rate's TAE rests on the index staying as it is, and
 // the law has it called "TAE variable"; a fixed rate's is the "TAE".
 bool EsTAEVariable(const CondicionesPrestamo& condiciones);

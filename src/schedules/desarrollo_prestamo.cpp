@@ -108,7 +108,12 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
 
     ventana.TipoDesarrollo = ClaseDesarrollo::Prestamo;
     ventana.PeriodosPorAnio = finance::PeriodosPorAnio(d.condiciones.periodicidad);
-    ventana.FijarTitulo(QStringLiteral("Préstamos, tabla de desarrollo"));
+    // A mortgage's table, and so its printed report, names its system and
+    // choices in the heading.
+    QString titulo = QStringLiteral("Préstamos, tabla de desarrollo");
+    if (d.condiciones.HayOpcionesHipoteca())
+        titulo += QStringLiteral(" (%1)").arg(finance::DescripcionHipoteca(d.condiciones, true));
+    ventana.FijarTitulo(titulo);
     ventana.PnlDato1->setText(TextoImporte(d.Cuota));
     ventana.PnlDato2->setText(entrada.textoInteres + QStringLiteral(" %"));
     ventana.PnlDato3->setText(entrada.textoNumCuotas);
