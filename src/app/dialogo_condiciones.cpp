@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 using finance::AmortizacionAnticipada;
 using finance::CondicionesPrestamo;
@@ -324,8 +325,6 @@ bool TDialogoCondiciones::Admitidas(const CondicionesPrestamo& condiciones) {
 
 void TDialogoCondiciones::BtnAmortAnadirClick() { AnadirAmortizacion(); }
 
-// The row is checked with the ones already listed; once added, its boxes
-// are emptied so that the same row is not added twice by mistake.
 bool TDialogoCondiciones::AnadirAmortizacion() {
     AmortizacionAnticipada a;
     a.cuota = Cantidad(EditAmortCuota);
@@ -336,14 +335,23 @@ bool TDialogoCondiciones::AnadirAmortizacion() {
     CondicionesPrestamo con;
     con.amortizaciones = amortizaciones_;
     con.amortizaciones.push_back(a);
+    return Incorporar(con, filas_[0], [this, &a] {
+        Insertar(amortizaciones_, a);
+        ChkAmortLegal->setChecked(false);
+    });
+}
+
+// The row is checked with the ones already listed (in `con`); once added,
+// its boxes are emptied so that the same row is not added twice by mistake.
+bool TDialogoCondiciones::Incorporar(const CondicionesPrestamo& con, const FilaDeCambio& fila,
+                                     const std::function<void()>& insertar) {
     if (!Admitidas(con))
         return false;
-    Insertar(amortizaciones_, a);
+    insertar();
     MostrarListas();
-    for (QLineEdit* campo : {EditAmortCuota, EditAmortImporte, EditAmortComision})
+    for (QLineEdit* campo : fila.campos)
         campo->clear();
-    ChkAmortLegal->setChecked(false);
-    EditAmortCuota->setFocus();
+    fila.campos.front()->setFocus();
     return true;
 }
 
@@ -361,14 +369,7 @@ bool TDialogoCondiciones::AnadirRevision() {
     CondicionesPrestamo con;
     con.revisiones = revisiones_;
     con.revisiones.push_back(r);
-    if (!Admitidas(con))
-        return false;
-    Insertar(revisiones_, r);
-    MostrarListas();
-    for (QLineEdit* campo : {EditRevCuota, EditRevInteres})
-        campo->clear();
-    EditRevCuota->setFocus();
-    return true;
+    return Incorporar(con, filas_[1], [this, &r] { Insertar(revisiones_, r); });
 }
 
 void TDialogoCondiciones::BtnRevQuitarClick() {
@@ -382,16 +383,11 @@ bool TDialogoCondiciones::AnadirIndice() {
     finance::IndiceDesde i;
     i.cuota = Cantidad(EditIndiceCuota);
     i.valor = Importe(EditIndiceValor);
-    CondicionesPrestamo con = LeerCondiciones();
+    CondicionesPrestamo con;
+    con.tipoInteres = finance::TipoInteres::Variable;
+    con.indicesDesde = indices_;
     con.indicesDesde.push_back(i);
-    if (!Admitidas(con))
-        return false;
-    Insertar(indices_, i);
-    MostrarListas();
-    for (QLineEdit* campo : {EditIndiceCuota, EditIndiceValor})
-        campo->clear();
-    EditIndiceCuota->setFocus();
-    return true;
+    return Incorporar(con, filas_[2], [this, &i] { Insertar(indices_, i); });
 }
 
 void TDialogoCondiciones::BtnIndiceQuitarClick() {

@@ -10,6 +10,7 @@
 #include "finance/condiciones_prestamo.h"
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -94,6 +95,10 @@ private:
     bool AnadirAmortizacion();
     bool AnadirRevision();
     bool AnadirIndice();
+    // Adds a checked row through `insertar`, shows the lists and empties
+    // the row's boxes; false, with the reason shown, when `con` is refused.
+    bool Incorporar(const finance::CondicionesPrestamo& con, const FilaDeCambio& fila,
+                    const std::function<void()>& insertar);
     void CrearDatosGenerales(QGridLayout* rejilla);
     QWidget* CrearPestanaGeneral();
     QWidget* CrearSistemaYCarencia();

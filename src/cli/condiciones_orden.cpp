@@ -3,6 +3,9 @@
 #include "cli/lectura_opciones.h"
 #include "util/textos_numericos.h"
 
+#include <tuple>
+#include <utility>
+
 namespace {
 
 const QString kPeriodicidad = QStringLiteral("--periodicidad");
@@ -85,24 +88,23 @@ finance::AmortizacionAnticipada Amortizacion(const QString& valor, bool legalPor
     });
 }
 
+// A value "N:PORCENTAJE": an instalment and a percentage from it on.
+std::pair<int, double> CuotaYPorcentaje(const QString& opcion, const QString& valor, const QString& forma) {
+    const QStringList p = Partes(opcion, valor, 2, 2, forma);
+    return NombrandoOpcion(QStringLiteral("%1 \"%2\"").arg(opcion, valor),
+                           [&] { return std::pair{LeerCantidad(p[0]), LeerImporte(p[1])}; });
+}
+
 finance::RevisionInteres Revision(const QString& valor) {
-    const QStringList p = Partes(kRevision, valor, 2, 2, QStringLiteral("N:INTERES"));
-    return NombrandoOpcion(QStringLiteral("%1 \"%2\"").arg(kRevision, valor), [&] {
-        finance::RevisionInteres r;
-        r.cuota = LeerCantidad(p[0]);
-        r.interes = LeerImporte(p[1]);
-        return r;
-    });
+    finance::RevisionInteres r;
+    std::tie(r.cuota, r.interes) = CuotaYPorcentaje(kRevision, valor, QStringLiteral("N:INTERES"));
+    return r;
 }
 
 finance::IndiceDesde IndiceEn(const QString& valor) {
-    const QStringList p = Partes(kIndiceEn, valor, 2, 2, QStringLiteral("N:PORCENTAJE"));
-    return NombrandoOpcion(QStringLiteral("%1 \"%2\"").arg(kIndiceEn, valor), [&] {
-        finance::IndiceDesde i;
-        i.cuota = LeerCantidad(p[0]);
-        i.valor = LeerImporte(p[1]);
-        return i;
-    });
+    finance::IndiceDesde i;
+    std::tie(i.cuota, i.valor) = CuotaYPorcentaje(kIndiceEn, valor, QStringLiteral("N:PORCENTAJE"));
+    return i;
 }
 
 void Carencia(const TArgumentosOrden& a, finance::CondicionesPrestamo& c) {
