@@ -621,6 +621,23 @@ private slots:
         }
     }
 
+    // A fee above the legal maximum is worked out with the maximum: the
+    // report stands, and the warning goes to standard error, apart from
+    // what a script reads.
+    void avisoDeComisionLegal() {
+        const QStringList hipoteca{"prestamo", "--capital", "100.000", "--interes", "3", "--cuotas", "120",
+                                   "--tipo", "variable", "--indice", "3", "--diferencial", "1", "--formato", "json"};
+        const Salida pactada = Ejecutar(hipoteca + QStringList{"--amortizacion", "12:10.000:plazo:1"});
+        QCOMPARE(pactada.estado, 0);
+        QVERIFY2(pactada.error.startsWith(QStringLiteral("La comisión de la amortización anticipada de la cuota 12 "
+                                                         "(1,00 %) supera el máximo legal")),
+                 qPrintable(pactada.error));
+        const Salida legal = Ejecutar(hipoteca + QStringList{"--amortizacion", "12:10.000:plazo:legal"});
+        QCOMPARE(legal.error, QString());
+        QCOMPARE(Json(pactada).value("resultado"), Json(legal).value("resultado"));
+        QCOMPARE(Json(legal).value("resultado").toObject().value("sistema").toString(), QStringLiteral("frances"));
+    }
+
     // The mortgage's options read into the conditions the calculation gets:
     // the named choices, Spanish numbers, the repeatable index scenario, and
     // the legal early-repayment fee, written or implied by a kind of rate.
