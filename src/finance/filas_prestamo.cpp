@@ -42,6 +42,7 @@ bool TFilasPrestamo::Siguiente(trPrestamo& fila) {
     fila.pendiente = static_cast<double>(paso.pendiente);
     fila.interesAnual = paso.interesAnual;
     fila.carencia = paso.carencia;
+    fila.costes = static_cast<double>(paso.costes);
     sumas_.Anadir(paso);
     fila.amortizado = static_cast<double>(sumas_.amortizado / 100);
     fila.pagado = static_cast<double>(sumas_.pagado / 100);

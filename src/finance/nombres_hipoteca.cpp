@@ -34,6 +34,8 @@ QString DescripcionHipoteca(const CondicionesPrestamo& c, bool conSistema) {
     return partes.join(QStringLiteral(", "));
 }
 
+QString TituloCostesAnuales() { return QStringLiteral("Seguro y mant."); }
+
 bool EsTAEVariable(const CondicionesPrestamo& c) { return c.tipoInteres != TipoInteres::Fijo; }
 
 QString NombreTAE(const CondicionesPrestamo& c) {

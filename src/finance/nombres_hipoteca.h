@@ -22,6 +22,9 @@ QString NombreSistema(SistemaAmortizacion sistema);
 // the heading must always say which system it is.
 QString DescripcionHipoteca(const CondicionesPrestamo& condiciones, bool conSistema = false);
 
+// The yearly summary's column of insurance and maintenance.
+QString TituloCostesAnuales();
+
 // A variable or mixed rate's TAE rests on the index staying as it is, and
 // the law has it called "TAE variable"; a fixed rate's is the "TAE".
 bool EsTAEVariable(const CondicionesPrestamo& condiciones);
