@@ -60,6 +60,7 @@ def poner_condiciones():
     r.escribir("3")
     r.teclas("alt+f")
     r.escribir("0,8")
+    capturar("ZZ_CAPTURA_TIPO")
     siguiente_pestana(dialogo, "Gastos periódicos", "Seguro al año", r.CAJA)
     r.clic(r.control(dialogo, "Seguro al año", r.CAJA))
     r.escribir("300")
