@@ -120,6 +120,44 @@ private slots:
         QVERIFY(!d.EditAmortComision->isEnabled());
     }
 
+    // A mortgage's choices that cannot be met keep the window open with the
+    // calculation's own message.
+    void hipotecaRechazada_data() {
+        QTest::addColumn<int>("sistema");
+        QTest::addColumn<int>("carencia");
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("aviso");
+        QTest::newRow("carencia sin cuotas") << 0 << int(TipoCarencia::Parcial) << 0 << "EditCuotasCarencia" << ""
+                                             << "Indique cuántas cuotas dura la carencia: al menos 1.";
+        QTest::newRow("mixto sin tramo fijo") << 0 << 0 << int(TipoInteres::Mixto) << "EditTramoFijo" << ""
+                                              << "Un interés mixto necesita un tramo fijo de al menos 1 cuota.";
+        QTest::newRow("crecimiento excesivo")
+            << int(SistemaAmortizacion::Creciente) << 0 << 0 << "EditCrecimiento" << "90"
+            << "El crecimiento anual de la cuota debe ser un porcentaje mayor que 0 y no mayor que 50.";
+    }
+    void hipotecaRechazada() {
+        QFETCH(int, sistema);
+        QFETCH(int, carencia);
+        QFETCH(int, tipo);
+        QFETCH(QString, campo);
+        QFETCH(QString, texto);
+        QFETCH(QString, aviso);
+        RegistroDialogos registro;
+        TDialogoCondiciones d;
+        d.show();
+        d.CbSistema->setCurrentIndex(sistema);
+        d.CbCarencia->setCurrentIndex(carencia);
+        d.CbTipoInteres->setCurrentIndex(tipo);
+        Escribir(d.findChild<QLineEdit*>(campo), texto);
+        QTest::mouseClick(d.BtnAceptar, Qt::LeftButton);
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QCOMPARE(registro.Mostrados().first().mensaje, aviso);
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+    }
+
     // The new tabs driven from the keyboard: Ctrl+Tab to each, values typed,
     // an index value added with Enter, and the window accepted.
     void pestanasConElTeclado() {
