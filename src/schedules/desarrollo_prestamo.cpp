@@ -108,11 +108,12 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
 
     ventana.TipoDesarrollo = ClaseDesarrollo::Prestamo;
     ventana.PeriodosPorAnio = finance::PeriodosPorAnio(d.condiciones.periodicidad);
-    // A mortgage's table, and so its printed report, names its system and
-    // choices in the heading.
+    // A mortgage's table, and so its printed report, names its system in
+    // the heading; its other choices show in the table's own columns, and
+    // the heading must fit the printed page's width.
     QString titulo = QStringLiteral("Préstamos, tabla de desarrollo");
     if (d.condiciones.HayOpcionesHipoteca())
-        titulo += QStringLiteral(" (%1)").arg(finance::DescripcionHipoteca(d.condiciones, true));
+        titulo += QStringLiteral(" (sistema %1)").arg(finance::NombreSistema(d.condiciones.sistema).toLower());
     ventana.FijarTitulo(titulo);
     ventana.PnlDato1->setText(TextoImporte(d.Cuota));
     ventana.PnlDato2->setText(entrada.textoInteres + QStringLiteral(" %"));
