@@ -49,6 +49,7 @@ TSimulacionPrestamo::TSimulacionPrestamo(double capital, double interes, int num
       diferencial_(condiciones.diferencial),
       indice_(condiciones.indice),
       indicesDesde_(EnOrden(condiciones.indicesDesde)),
+      indiceVigente_(condiciones.indice),
       interesAnual_(interes),
       amortizaciones_(EnOrden(condiciones.amortizaciones)),
       revisiones_(EnOrden(condiciones.revisiones)),
@@ -139,15 +140,10 @@ bool TSimulacionPrestamo::EsRevisionPeriodica(int i) const {
 }
 
 // Index plus spread at a periodic revision: the index is the one assumed
-// unless the person's scenario gives another from an earlier instalment. No
-// negative interest is charged.
-double TSimulacionPrestamo::TasaPeriodica(int i) const {
-    double indice = indice_;
-    for (const IndiceDesde& d : indicesDesde_)
-        if (d.cuota <= i)
-            indice = d.valor;
-    return std::max(0.0, indice + diferencial_);
-}
+// unless the person's scenario gave another from an earlier instalment
+// (indiceVigente_, kept up to date instalment by instalment). No negative
+// interest is charged.
+double TSimulacionPrestamo::TasaPeriodica() const { return std::max(0.0, indiceVigente_ + diferencial_); }
 
 // The last periodic revision that can change the rate: the first one, the
 // first after each change of the index and the first after each typed
@@ -174,9 +170,11 @@ int TSimulacionPrestamo::UltimoCambioPeriodico() const {
 // leaves the instalment too; a typed one always works it out again, as it
 // always has. Inside the grace period there is no instalment to work out yet.
 void TSimulacionPrestamo::Revisar(int i) {
+    while (siguienteIndice_ < indicesDesde_.size() && indicesDesde_[siguienteIndice_].cuota <= i)
+        indiceVigente_ = indicesDesde_[siguienteIndice_++].valor;
     double nueva = interesAnual_;
     if (EsRevisionPeriodica(i))
-        nueva = TasaPeriodica(i);
+        nueva = TasaPeriodica();
     bool tecleada = false;
     while (siguienteRevision_ < revisiones_.size() && revisiones_[siguienteRevision_].cuota == i) {
         nueva = revisiones_[siguienteRevision_].interes;

@@ -78,7 +78,7 @@ private:
     CentimosEnteros CuotaCreciente(int i) const;
     int AnioCreciente(int i) const { return (i - cuotasCarencia_ - 1) / periodos_; }
     void Recalcular(int desde);
-    double TasaPeriodica(int i) const;
+    double TasaPeriodica() const;
     bool EsRevisionPeriodica(int i) const;
     int UltimoCambioPeriodico() const;
     bool QuedanCambios() const;
@@ -100,6 +100,8 @@ private:
     double diferencial_;
     double indice_;
     std::vector<IndiceDesde> indicesDesde_;  // in instalment order
+    double indiceVigente_;
+    std::size_t siguienteIndice_ = 0;
     int cuotasPorRevision_ = 1;
     int primeraRevision_ = 0;  // 0: the rate is not revised periodically
     int ultimoCambioPeriodico_ = 0;
