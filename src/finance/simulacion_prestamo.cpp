@@ -194,7 +194,7 @@ void TSimulacionPrestamo::Revisar(int i) {
 }
 
 // The principal an instalment outside the grace period repays, by the system.
-CentimosEnteros TSimulacionPrestamo::CapitalDeLaCuota(int i, CentimosEnteros interes) {
+CentimosEnteros TSimulacionPrestamo::CapitalDelPeriodo(int i, CentimosEnteros interes) {
     switch (sistema_) {
     case SistemaAmortizacion::Frances: return RestarCentimos(cuota_, interes);
     case SistemaAmortizacion::Creciente: return RestarCentimos(CuotaCreciente(i), interes);
@@ -222,7 +222,7 @@ bool TSimulacionPrestamo::Siguiente(PasoPrestamo& paso) {
         if (carencia_ == TipoCarencia::Total)
             capital = -interes;
     } else {
-        capital = CapitalDeLaCuota(i, interes);
+        capital = CapitalDelPeriodo(i, interes);
         // The last instalment pays whatever is left, so the loan closes at
         // 0,00; so does one whose instalment already covers all of it.
         if (i >= fin_ || (antes > 0 && capital >= antes)) {
@@ -340,7 +340,7 @@ bool TSimulacionPrestamo::PuedeTerminarAntes() const {
 
 bool TSimulacionPrestamo::QuedanCambios() const {
     return siguienteAmort_ < amortizaciones_.size() || siguienteRevision_ < revisiones_.size() ||
-           actual_ < ultimoCambioPeriodico_ || actual_ <= cuotasCarencia_;
+           actual_ < ultimoCambioPeriodico_ || (cuotasCarencia_ > 0 && actual_ <= cuotasCarencia_);
 }
 
 int TSimulacionPrestamo::Cantidad() const {

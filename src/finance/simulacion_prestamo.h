@@ -84,7 +84,7 @@ private:
     bool QuedanCambios() const;
     bool PuedeTerminarAntes() const;
     void Revisar(int i);
-    CentimosEnteros CapitalDeLaCuota(int i, CentimosEnteros interes);
+    CentimosEnteros CapitalDelPeriodo(int i, CentimosEnteros interes);
     void Amortizar(const AmortizacionAnticipada& a, int i, CentimosEnteros& anticipada, CentimosEnteros& comision);
     double ComisionAplicada(const AmortizacionAnticipada& a, int i);
     void ComprobarFinal() const;
