@@ -47,7 +47,6 @@ TSimulacionPrestamo::TSimulacionPrestamo(double capital, double interes, int num
       cuotasCarencia_(condiciones.carencia == TipoCarencia::Ninguna ? 0 : condiciones.cuotasCarencia),
       tipoInteres_(condiciones.tipoInteres),
       diferencial_(condiciones.diferencial),
-      indice_(condiciones.indice),
       indicesDesde_(EnOrden(condiciones.indicesDesde)),
       indiceVigente_(condiciones.indice),
       interesAnual_(interes),

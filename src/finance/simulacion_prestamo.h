@@ -98,7 +98,6 @@ private:
     int cuotasCarencia_;
     TipoInteres tipoInteres_;
     double diferencial_;
-    double indice_;
     std::vector<IndiceDesde> indicesDesde_;  // in instalment order
     double indiceVigente_;
     std::size_t siguienteIndice_ = 0;
