@@ -242,12 +242,38 @@ private slots:
         QCOMPARE(rn.estado.NumCuotas, datos.NumCuotas);
     }
 
-    void americanoSinNumeroDeCuotas() {
-        auto datos = Prestamo(10000, 6, 0, Sistema(SistemaAmortizacion::Americano));
-        const auto r = Resolver(CodigoCalculo::PrestamoNumCuotas, datos, QStringLiteral("50"));
+    // Unknowns that no figure answers are refused with the reason, and leave
+    // no result behind.
+    void incognitasRechazadas_data() {
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<DatosFilasPrestamo>("datos");
+        QTest::addColumn<QString>("cuota");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("cuotas de un americano")
+            << int(CodigoCalculo::PrestamoNumCuotas) << Prestamo(10000, 6, 0, Sistema(SistemaAmortizacion::Americano))
+            << "50" << "En el sistema americano la cuota solo paga los intereses:\rel número de cuotas no se puede calcular.";
+        QTest::newRow("capital de un americano sin interés")
+            << int(CodigoCalculo::PrestamoCapital) << Prestamo(0, 0, 12, Sistema(SistemaAmortizacion::Americano))
+            << "50" << "Con estas condiciones la cuota no depende del capital: no se puede calcular.";
+        QTest::newRow("interés con una cuota que no llega al capital")
+            << int(CodigoCalculo::PrestamoInteres) << Prestamo(12000, 0, 12, Sistema(SistemaAmortizacion::Aleman))
+            << "900" << "Con esa cuota no se devuelve el capital ni sin intereses:\raumente la cuota o el número de cuotas.";
+        QTest::newRow("cuotas con una cuota que no cubre los intereses")
+            << int(CodigoCalculo::PrestamoNumCuotas) << Prestamo(10000, 6, 0, ConCarencia({}, TipoCarencia::Parcial, 3))
+            << "40" << "Debe aumentar el importe de la cuota para\rpoder amortizar el préstamo solicitado.";
+    }
+
+    void incognitasRechazadas() {
+        QFETCH(int, codigo);
+        QFETCH(DatosFilasPrestamo, datos);
+        QFETCH(QString, cuota);
+        QFETCH(QString, mensaje);
+        const auto r = Resolver(CodigoCalculo(codigo), datos, cuota);
         QVERIFY(r.aviso);
         QVERIFY(r.estado.CalculoFallido);
-        QVERIFY2(r.aviso->texto.startsWith(QStringLiteral("En el sistema americano")), qPrintable(r.aviso->texto));
+        QCOMPARE(r.aviso->texto, mensaje);
+        QCOMPARE(r.estado.TotalPagado, 0.0);
+        QCOMPARE(r.campoEscrito, CampoPrestamo::Ninguno);
     }
 
     // The TAE from the flows of the schedule with the index where it is and
