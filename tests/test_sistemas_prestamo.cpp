@@ -258,6 +258,9 @@ private slots:
         QTest::newRow("interés con una cuota que no llega al capital")
             << int(CodigoCalculo::PrestamoInteres) << Prestamo(12000, 0, 12, Sistema(SistemaAmortizacion::Aleman))
             << "900" << "Con esa cuota no se devuelve el capital ni sin intereses:\raumente la cuota o el número de cuotas.";
+        QTest::newRow("más cuotas que la tabla más larga")
+            << int(CodigoCalculo::PrestamoCuota) << Prestamo(10000, 0, 2000000, Sistema(SistemaAmortizacion::Aleman))
+            << "" << "Con estas condiciones el número de cuotas no puede pasar de 1.048.576.";
         QTest::newRow("cuotas con una cuota que no cubre los intereses")
             << int(CodigoCalculo::PrestamoNumCuotas) << Prestamo(10000, 6, 0, ConCarencia({}, TipoCarencia::Parcial, 3))
             << "40" << "Debe aumentar el importe de la cuota para\rpoder amortizar el préstamo solicitado.";
