@@ -50,7 +50,11 @@ public:
     // interes is the contract's annual nominal percentage; the instalment is
     // `cuota` when not 0 (as when the number of instalments was solved from
     // it), otherwise the level payment of capital over numCuotas periods of
-    // the conditions' frequency; either is rounded to the cent. Throws
+    // the conditions' frequency; either is rounded to the cent. With a grace
+    // period that instalment starts when the grace ends; a growing
+    // instalment takes `cuota` as its first year's; the German and American
+    // systems work theirs out from the capital. A typed revision sets the
+    // rate until the next periodic revision of a variable or mixed rate. Throws
     // ECondicionesPrestamo for conditions that fail the checks of
     // ValidarCondiciones, and a math error (EMathError) for amounts too
     // large to count in cents.
