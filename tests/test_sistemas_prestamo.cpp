@@ -127,6 +127,13 @@ private slots:
             << Prestamo(50000, 2, 60, Variable(-2, 0.5)) << 60
             << QStringList{"12:876,39|807,72|68,67|40.395,59|2", "13:841,57|841,57|0,00|39.554,02|0",
                            "60:841,80|841,80|0,00|0,00|0"};
+        // Revised every 6 months, paid every 3: every second instalment.
+        CondicionesPrestamo trimestral = ConCarencia(Variable(2, 1, 6), TipoCarencia::Parcial, 2);
+        trimestral.periodicidad = Periodicidad::Trimestral;
+        QTest::newRow("variable trimestral, revisión semestral")
+            << Prestamo(20000, 4, 40, trimestral) << 40
+            << QStringList{"2:200,00|0,00|200,00|20.000,00|4|carencia", "3:606,83|456,83|150,00|19.543,17|3",
+                           "40:606,87|602,35|4,52|0,00|3"};
         QTest::newRow("mixto con carencia total")
             << Prestamo(150000, 2.5, 300, ConCarencia(Mixto(60, 3, 0.8), TipoCarencia::Total, 12)) << 300
             << QStringList{"12:0,00|-319,74|319,74|153.793,28|2.5|carencia", "13:710,67|390,27|320,40|153.403,01|2.5",
@@ -157,6 +164,41 @@ private slots:
         for (const trPrestamo& f : tabla)
             maxima = std::max(maxima, f.cuota);
         QCOMPARE(r.estado.CuotaMaxima, maxima);
+    }
+
+    // Every system with every grace kind and kind of rate, paid at the start
+    // or the end of each period, with early repayments inside and after the
+    // grace period: the table is payable in cents, its length is known before
+    // it is built, and the calculation's totals are the table's.
+    void combinaciones() {
+        const SistemaAmortizacion sistemas[] = {SistemaAmortizacion::Frances, SistemaAmortizacion::Aleman,
+                                                SistemaAmortizacion::Americano, SistemaAmortizacion::Creciente};
+        const CondicionesPrestamo tipos[] = {CondicionesPrestamo{}, Variable(4, 1, 6), Mixto(30, 1, 0.5)};
+        for (SistemaAmortizacion sistema : sistemas)
+            for (TipoCarencia carencia : {TipoCarencia::Ninguna, TipoCarencia::Parcial, TipoCarencia::Total})
+                for (const CondicionesPrestamo& tipo : tipos)
+                    for (PaymentTiming timing : {kFinal, PaymentTiming::StartOfPeriod})
+                        for (ReduccionAmortizacion reduce : {ReduccionAmortizacion::Plazo, ReduccionAmortizacion::Cuota}) {
+                            CondicionesPrestamo c = tipo;
+                            c.sistema = sistema;
+                            c.crecimiento = sistema == SistemaAmortizacion::Creciente ? 3 : 0;
+                            c.carencia = carencia;
+                            c.cuotasCarencia = carencia == TipoCarencia::Ninguna ? 0 : 6;
+                            c.amortizaciones = {{3, 1000, reduce, 0}, {20, 5000, reduce, 1}};
+                            auto datos = Prestamo(50000, 3, 120, c);
+                            datos.timing = timing;
+                            const QByteArray caso = QByteArray::number(int(sistema)) + '/' +
+                                                    QByteArray::number(int(carencia)) + '/' +
+                                                    QByteArray::number(int(tipo.tipoInteres)) + '/' +
+                                                    QByteArray::number(int(timing)) + '/' + QByteArray::number(int(reduce));
+                            const auto tabla = FilasPrestamo(datos);
+                            QVERIFY2(int(tabla.size()) == TFilasPrestamo(datos).Cantidad(), caso.constData());
+                            ComprobarFilasEnCentimos(tabla, datos.Capital);
+                            const auto r = Resolver(CodigoCalculo::PrestamoCuota, datos);
+                            QVERIFY2(!r.aviso, caso.constData());
+                            QVERIFY2(r.estado.TotalPagado == tabla.back().pagado, caso.constData());
+                            QVERIFY2(r.estado.TAE.has_value(), caso.constData());
+                        }
     }
 
     // Solving back from the first instalment gives the figures it came from.
@@ -200,12 +242,41 @@ private slots:
         QCOMPARE(rn.estado.NumCuotas, datos.NumCuotas);
     }
 
-    void americanoSinNumeroDeCuotas() {
-        auto datos = Prestamo(10000, 6, 0, Sistema(SistemaAmortizacion::Americano));
-        const auto r = Resolver(CodigoCalculo::PrestamoNumCuotas, datos, QStringLiteral("50"));
+    // Unknowns that no figure answers are refused with the reason, and leave
+    // no result behind.
+    void incognitasRechazadas_data() {
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<DatosFilasPrestamo>("datos");
+        QTest::addColumn<QString>("cuota");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("cuotas de un americano")
+            << int(CodigoCalculo::PrestamoNumCuotas) << Prestamo(10000, 6, 0, Sistema(SistemaAmortizacion::Americano))
+            << "50" << "En el sistema americano la cuota solo paga los intereses:\rel número de cuotas no se puede calcular.";
+        QTest::newRow("capital de un americano sin interés")
+            << int(CodigoCalculo::PrestamoCapital) << Prestamo(0, 0, 12, Sistema(SistemaAmortizacion::Americano))
+            << "50" << "Con estas condiciones la cuota no depende del capital: no se puede calcular.";
+        QTest::newRow("interés con una cuota que no llega al capital")
+            << int(CodigoCalculo::PrestamoInteres) << Prestamo(12000, 0, 12, Sistema(SistemaAmortizacion::Aleman))
+            << "900" << "Con esa cuota no se devuelve el capital ni sin intereses:\raumente la cuota o el número de cuotas.";
+        QTest::newRow("más cuotas que la tabla más larga")
+            << int(CodigoCalculo::PrestamoCuota) << Prestamo(10000, 0, 2000000, Sistema(SistemaAmortizacion::Aleman))
+            << "" << "Con estas condiciones el número de cuotas no puede pasar de 1.048.576.";
+        QTest::newRow("cuotas con una cuota que no cubre los intereses")
+            << int(CodigoCalculo::PrestamoNumCuotas) << Prestamo(10000, 6, 0, ConCarencia({}, TipoCarencia::Parcial, 3))
+            << "40" << "Debe aumentar el importe de la cuota para\rpoder amortizar el préstamo solicitado.";
+    }
+
+    void incognitasRechazadas() {
+        QFETCH(int, codigo);
+        QFETCH(DatosFilasPrestamo, datos);
+        QFETCH(QString, cuota);
+        QFETCH(QString, mensaje);
+        const auto r = Resolver(CodigoCalculo(codigo), datos, cuota);
         QVERIFY(r.aviso);
         QVERIFY(r.estado.CalculoFallido);
-        QVERIFY2(r.aviso->texto.startsWith(QStringLiteral("En el sistema americano")), qPrintable(r.aviso->texto));
+        QCOMPARE(r.aviso->texto, mensaje);
+        QCOMPARE(r.estado.TotalPagado, 0.0);
+        QCOMPARE(r.campoEscrito, CampoPrestamo::Ninguno);
     }
 
     // The TAE from the flows of the schedule with the index where it is and

@@ -142,6 +142,8 @@ CASES = {
                                               revision=6, indices=[(37, 2)]), [7, 36, 37, 120]),
     "variable sin interés negativo": (dict(capital=50000, rate=2, n=60, tipo="variable", dif=0.5, indice=-2),
                                       [12, 13, 60]),
+    "variable trimestral, revisión semestral": (dict(capital=20000, rate=4, n=40, tipo="variable", dif=1, indice=2,
+                                                     revision=6, per=4, carencia="parcial", ncar=2), [2, 3, 40]),
     "mixto con carencia total": (dict(capital=150000, rate=2.5, n=300, tipo="mixto", tramo=60, dif=0.8, indice=3,
                                       carencia="total", ncar=12), [12, 13, 60, 61, 300]),
 }

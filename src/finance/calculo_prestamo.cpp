@@ -173,6 +173,14 @@ private:
             Fallo({titulo, QStringLiteral("El número de cuotas debe ser mayor que cero.")});
             return;
         }
+        // Such a loan is worked out instalment by instalment: no longer than
+        // the longest table the program builds, so that it never hangs.
+        if (calculo != CodigoCalculo::PrestamoNumCuotas && e().NumCuotas > kMaxFilasDesarrollo) {
+            Fallo({titulo, QStringLiteral("Con estas condiciones el número de cuotas no puede pasar de %1.")
+                               .arg(TextoEnteroAgrupado(kMaxFilasDesarrollo))});
+            r_.foco = CampoPrestamo::NumCuotas;
+            return;
+        }
         const EstadoPrestamo leido = e();
         const CondicionesPrestamo contrato = SinCambios();
         std::optional<QString> rechazo;

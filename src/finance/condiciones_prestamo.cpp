@@ -53,17 +53,24 @@ void ValidarInteresVariable(const CondicionesPrestamo& c) {
                .arg(Numero(kDiferencialMinimo), Numero(kDiferencialMaximo)));
     Exigir(c.tipoInteres != TipoInteres::Mixto || c.tramoFijo >= 1,
            QStringLiteral("Un interés mixto necesita un tramo fijo de al menos 1 cuota."));
-    for (std::size_t i = 0; i < c.indicesDesde.size(); ++i) {
-        const IndiceDesde& d = c.indicesDesde[i];
+    for (const IndiceDesde& d : c.indicesDesde) {
         Exigir(d.cuota >= 1, QStringLiteral("La cuota desde la que cambia el índice debe ser 1 o mayor."));
-        Exigir(std::none_of(c.indicesDesde.begin(), c.indicesDesde.begin() + std::ptrdiff_t(i),
-                            [&d](const IndiceDesde& otro) { return otro.cuota == d.cuota; }),
-               QStringLiteral("Hay dos valores del índice desde la cuota %1: deje solo uno.").arg(d.cuota));
         Exigir(Entre(d.valor, kIndiceMinimo, kIndiceMaximo),
                QStringLiteral("El índice desde la cuota %1 debe estar entre %2 y %3.")
                    .arg(d.cuota)
                    .arg(Numero(kIndiceMinimo), Numero(kIndiceMaximo)));
     }
+    // Two values from the same instalment cannot both hold (sorted, so that a
+    // long scenario is checked quickly).
+    std::vector<int> cuotas;
+    cuotas.reserve(c.indicesDesde.size());
+    for (const IndiceDesde& d : c.indicesDesde)
+        cuotas.push_back(d.cuota);
+    std::sort(cuotas.begin(), cuotas.end());
+    const auto repetida = std::adjacent_find(cuotas.begin(), cuotas.end());
+    Exigir(repetida == cuotas.end(),
+           QStringLiteral("Hay dos valores del índice desde la cuota %1: deje solo uno.")
+               .arg(repetida == cuotas.end() ? 0 : *repetida));
 }
 
 void ValidarCostes(const CondicionesPrestamo& c) {

@@ -47,8 +47,8 @@ TSimulacionPrestamo::TSimulacionPrestamo(double capital, double interes, int num
       cuotasCarencia_(condiciones.carencia == TipoCarencia::Ninguna ? 0 : condiciones.cuotasCarencia),
       tipoInteres_(condiciones.tipoInteres),
       diferencial_(condiciones.diferencial),
-      indice_(condiciones.indice),
       indicesDesde_(EnOrden(condiciones.indicesDesde)),
+      indiceVigente_(condiciones.indice),
       interesAnual_(interes),
       amortizaciones_(EnOrden(condiciones.amortizaciones)),
       revisiones_(EnOrden(condiciones.revisiones)),
@@ -139,15 +139,10 @@ bool TSimulacionPrestamo::EsRevisionPeriodica(int i) const {
 }
 
 // Index plus spread at a periodic revision: the index is the one assumed
-// unless the person's scenario gives another from an earlier instalment. No
-// negative interest is charged.
-double TSimulacionPrestamo::TasaPeriodica(int i) const {
-    double indice = indice_;
-    for (const IndiceDesde& d : indicesDesde_)
-        if (d.cuota <= i)
-            indice = d.valor;
-    return std::max(0.0, indice + diferencial_);
-}
+// unless the person's scenario gave another from an earlier instalment
+// (indiceVigente_, kept up to date instalment by instalment). No negative
+// interest is charged.
+double TSimulacionPrestamo::TasaPeriodica() const { return std::max(0.0, indiceVigente_ + diferencial_); }
 
 // The last periodic revision that can change the rate: the first one, the
 // first after each change of the index and the first after each typed
@@ -174,9 +169,11 @@ int TSimulacionPrestamo::UltimoCambioPeriodico() const {
 // leaves the instalment too; a typed one always works it out again, as it
 // always has. Inside the grace period there is no instalment to work out yet.
 void TSimulacionPrestamo::Revisar(int i) {
+    while (siguienteIndice_ < indicesDesde_.size() && indicesDesde_[siguienteIndice_].cuota <= i)
+        indiceVigente_ = indicesDesde_[siguienteIndice_++].valor;
     double nueva = interesAnual_;
     if (EsRevisionPeriodica(i))
-        nueva = TasaPeriodica(i);
+        nueva = TasaPeriodica();
     bool tecleada = false;
     while (siguienteRevision_ < revisiones_.size() && revisiones_[siguienteRevision_].cuota == i) {
         nueva = revisiones_[siguienteRevision_].interes;
@@ -196,7 +193,7 @@ void TSimulacionPrestamo::Revisar(int i) {
 }
 
 // The principal an instalment outside the grace period repays, by the system.
-CentimosEnteros TSimulacionPrestamo::CapitalDeLaCuota(int i, CentimosEnteros interes) {
+CentimosEnteros TSimulacionPrestamo::CapitalDelPeriodo(int i, CentimosEnteros interes) {
     switch (sistema_) {
     case SistemaAmortizacion::Frances: return RestarCentimos(cuota_, interes);
     case SistemaAmortizacion::Creciente: return RestarCentimos(CuotaCreciente(i), interes);
@@ -224,7 +221,7 @@ bool TSimulacionPrestamo::Siguiente(PasoPrestamo& paso) {
         if (carencia_ == TipoCarencia::Total)
             capital = -interes;
     } else {
-        capital = CapitalDeLaCuota(i, interes);
+        capital = CapitalDelPeriodo(i, interes);
         // The last instalment pays whatever is left, so the loan closes at
         // 0,00; so does one whose instalment already covers all of it.
         if (i >= fin_ || (antes > 0 && capital >= antes)) {
@@ -342,7 +339,7 @@ bool TSimulacionPrestamo::PuedeTerminarAntes() const {
 
 bool TSimulacionPrestamo::QuedanCambios() const {
     return siguienteAmort_ < amortizaciones_.size() || siguienteRevision_ < revisiones_.size() ||
-           actual_ < ultimoCambioPeriodico_ || actual_ <= cuotasCarencia_;
+           actual_ < ultimoCambioPeriodico_ || (cuotasCarencia_ > 0 && actual_ <= cuotasCarencia_);
 }
 
 int TSimulacionPrestamo::Cantidad() const {

@@ -50,7 +50,11 @@ public:
     // interes is the contract's annual nominal percentage; the instalment is
     // `cuota` when not 0 (as when the number of instalments was solved from
     // it), otherwise the level payment of capital over numCuotas periods of
-    // the conditions' frequency; either is rounded to the cent. Throws
+    // the conditions' frequency; either is rounded to the cent. With a grace
+    // period that instalment starts when the grace ends; a growing
+    // instalment takes `cuota` as its first year's; the German and American
+    // systems work theirs out from the capital. A typed revision sets the
+    // rate until the next periodic revision of a variable or mixed rate. Throws
     // ECondicionesPrestamo for conditions that fail the checks of
     // ValidarCondiciones, and a math error (EMathError) for amounts too
     // large to count in cents.
@@ -78,13 +82,13 @@ private:
     CentimosEnteros CuotaCreciente(int i) const;
     int AnioCreciente(int i) const { return (i - cuotasCarencia_ - 1) / periodos_; }
     void Recalcular(int desde);
-    double TasaPeriodica(int i) const;
+    double TasaPeriodica() const;
     bool EsRevisionPeriodica(int i) const;
     int UltimoCambioPeriodico() const;
     bool QuedanCambios() const;
     bool PuedeTerminarAntes() const;
     void Revisar(int i);
-    CentimosEnteros CapitalDeLaCuota(int i, CentimosEnteros interes);
+    CentimosEnteros CapitalDelPeriodo(int i, CentimosEnteros interes);
     void Amortizar(const AmortizacionAnticipada& a, int i, CentimosEnteros& anticipada, CentimosEnteros& comision);
     double ComisionAplicada(const AmortizacionAnticipada& a, int i);
     void ComprobarFinal() const;
@@ -98,8 +102,9 @@ private:
     int cuotasCarencia_;
     TipoInteres tipoInteres_;
     double diferencial_;
-    double indice_;
     std::vector<IndiceDesde> indicesDesde_;  // in instalment order
+    double indiceVigente_;
+    std::size_t siguienteIndice_ = 0;
     int cuotasPorRevision_ = 1;
     int primeraRevision_ = 0;  // 0: the rate is not revised periodically
     int ultimoCambioPeriodico_ = 0;
