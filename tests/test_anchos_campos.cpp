@@ -50,7 +50,7 @@ private slots:
         TDialogoCondiciones dialogo;
         dialogo.show();
         const QList<QLineEdit*> campos = CamposDeImporte(&dialogo);
-        QCOMPARE(campos.size(), 5);
+        QCOMPARE(campos.size(), 9);
         for (QLineEdit* campo : campos)
             ComprobarEntero(campo);
     }

@@ -7,6 +7,8 @@
 #include "util/puertas.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QTabWidget>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +43,29 @@ CondicionesPrestamo Completas() {
     return c;
 }
 
+// A mixed-rate mortgage with every choice of the other tabs set.
+CondicionesPrestamo Hipoteca() {
+    CondicionesPrestamo c;
+    c.sistema = SistemaAmortizacion::Creciente;
+    c.crecimiento = 2;
+    c.carencia = TipoCarencia::Parcial;
+    c.cuotasCarencia = 12;
+    c.tipoInteres = TipoInteres::Mixto;
+    c.tramoFijo = 60;
+    c.indice = -0.25;
+    c.diferencial = 0.99;
+    c.revisionMeses = 6;
+    c.indicesDesde = {{84, 2}, {120, 3.5}};
+    c.seguroAnual = 1200.5;
+    c.mantenimientoAnual = 60;
+    AmortizacionAnticipada legal;
+    legal.cuota = 24;
+    legal.importe = 10000;
+    legal.comisionLegal = true;
+    c.amortizaciones = {legal};
+    return c;
+}
+
 }  // namespace
 
 class TestDialogoCondiciones : public QObject {
@@ -55,6 +80,121 @@ private slots:
         QCOMPARE(Textos(d.lbRevisiones), (QStringList{"Cuota 4: 3,25 %", "Cuota 12: 0,00 %"}));
         d.PonerCondiciones({});
         QCOMPARE(d.LeerCondiciones(), CondicionesPrestamo{});
+        d.PonerCondiciones(Hipoteca());
+        QCOMPARE(d.LeerCondiciones(), Hipoteca());
+        QCOMPARE(Textos(d.lbAmortizaciones), QStringList{"Cuota 24: 10.000,00, reduce el plazo, comisión máxima legal"});
+        QCOMPARE(Textos(d.lbIndices), (QStringList{"Desde la cuota 84: 2,00 %", "Desde la cuota 120: 3,50 %"}));
+        d.PonerCondiciones({});
+        QCOMPARE(d.LeerCondiciones(), CondicionesPrestamo{});
+    }
+
+    // A box that does not apply to the choices made is disabled and not
+    // read: what is accepted is what the window shows in force.
+    void cajasSegunLaEleccion() {
+        TDialogoCondiciones d;
+        d.PonerCondiciones(Hipoteca());
+        d.CbSistema->setCurrentIndex(int(SistemaAmortizacion::Aleman));
+        d.CbCarencia->setCurrentIndex(int(TipoCarencia::Ninguna));
+        d.CbTipoInteres->setCurrentIndex(int(TipoInteres::Variable));
+        QVERIFY(!d.EditCrecimiento->isEnabled());
+        QVERIFY(!d.EditCuotasCarencia->isEnabled());
+        QVERIFY(!d.EditTramoFijo->isEnabled());
+        QVERIFY(d.EditDiferencial->isEnabled());
+        CondicionesPrestamo esperadas = Hipoteca();
+        esperadas.sistema = SistemaAmortizacion::Aleman;
+        esperadas.crecimiento = 0;
+        esperadas.carencia = TipoCarencia::Ninguna;
+        esperadas.cuotasCarencia = 0;
+        esperadas.tipoInteres = TipoInteres::Variable;
+        esperadas.tramoFijo = 0;
+        QCOMPARE(d.LeerCondiciones(), esperadas);
+        d.CbTipoInteres->setCurrentIndex(int(TipoInteres::Fijo));
+        for (QWidget* w : std::initializer_list<QWidget*>{d.EditIndice, d.EditDiferencial, d.CbRevisionMeses,
+                                                         d.EditIndiceCuota, d.BtnIndiceAnadir, d.lbIndices})
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        const CondicionesPrestamo fijo = d.LeerCondiciones();
+        QCOMPARE(fijo.diferencial, 0.0);
+        QVERIFY(fijo.indicesDesde.empty());
+        // The legal fee takes the place of a typed one.
+        d.ChkAmortLegal->setChecked(true);
+        QVERIFY(!d.EditAmortComision->isEnabled());
+    }
+
+    // A mortgage's choices that cannot be met keep the window open with the
+    // calculation's own message.
+    void hipotecaRechazada_data() {
+        QTest::addColumn<int>("sistema");
+        QTest::addColumn<int>("carencia");
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("aviso");
+        QTest::newRow("carencia sin cuotas") << 0 << int(TipoCarencia::Parcial) << 0 << "EditCuotasCarencia" << ""
+                                             << "Indique cuántas cuotas dura la carencia: al menos 1.";
+        QTest::newRow("mixto sin tramo fijo") << 0 << 0 << int(TipoInteres::Mixto) << "EditTramoFijo" << ""
+                                              << "Un interés mixto necesita un tramo fijo de al menos 1 cuota.";
+        QTest::newRow("crecimiento excesivo")
+            << int(SistemaAmortizacion::Creciente) << 0 << 0 << "EditCrecimiento" << "90"
+            << "El crecimiento anual de la cuota debe ser un porcentaje mayor que 0 y no mayor que 50.";
+    }
+    void hipotecaRechazada() {
+        QFETCH(int, sistema);
+        QFETCH(int, carencia);
+        QFETCH(int, tipo);
+        QFETCH(QString, campo);
+        QFETCH(QString, texto);
+        QFETCH(QString, aviso);
+        RegistroDialogos registro;
+        TDialogoCondiciones d;
+        d.show();
+        d.CbSistema->setCurrentIndex(sistema);
+        d.CbCarencia->setCurrentIndex(carencia);
+        d.CbTipoInteres->setCurrentIndex(tipo);
+        Escribir(d.findChild<QLineEdit*>(campo), texto);
+        QTest::mouseClick(d.BtnAceptar, Qt::LeftButton);
+        QCOMPARE(registro.Mostrados().size(), 1);
+        QCOMPARE(registro.Mostrados().first().mensaje, aviso);
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+    }
+
+    // The new tabs driven from the keyboard: Ctrl+Tab to each, values typed,
+    // an index value added with Enter, and the window accepted.
+    void pestanasConElTeclado() {
+        TDialogoCondiciones d;
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(d.Pestanas->count(), 4);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(d.Pestanas->currentIndex(), 1);
+        d.CbSistema->setCurrentIndex(int(SistemaAmortizacion::Aleman));
+        d.CbCarencia->setCurrentIndex(int(TipoCarencia::Total));
+        Escribir(d.EditCuotasCarencia, "6");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(d.Pestanas->currentIndex(), 2);
+        d.CbTipoInteres->setCurrentIndex(int(TipoInteres::Variable));
+        Escribir(d.EditIndice, "3,1");
+        Escribir(d.EditDiferencial, "0,8");
+        Escribir(d.EditIndiceCuota, "13");
+        Escribir(d.EditIndiceValor, "2,5");
+        QTest::keyClick(d.EditIndiceValor, Qt::Key_Return);
+        QCOMPARE(Textos(d.lbIndices), QStringList{"Desde la cuota 13: 2,50 %"});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(d.Pestanas->currentIndex(), 3);
+        Escribir(d.EditSeguro, "300");
+        QTest::mouseClick(d.BtnAceptar, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        CondicionesPrestamo esperadas;
+        esperadas.sistema = SistemaAmortizacion::Aleman;
+        esperadas.carencia = TipoCarencia::Total;
+        esperadas.cuotasCarencia = 6;
+        esperadas.tipoInteres = TipoInteres::Variable;
+        esperadas.indice = 3.1;
+        esperadas.diferencial = 0.8;
+        esperadas.indicesDesde = {{13, 2.5}};
+        esperadas.seguroAnual = 300;
+        QCOMPARE(d.LeerCondiciones(), esperadas);
     }
 
     // Typed and added through the buttons, the lists keep instalment order
@@ -229,7 +369,7 @@ private slots:
         }
         const QStringList letras = LetrasAcelerador(&d);
         QCOMPARE(QSet<QString>(letras.begin(), letras.end()).size(), letras.size());
-        QCOMPARE(letras.size(), 15);
+        QCOMPARE(letras.size(), 22);
     }
 
     void f1AbreSuTema() {

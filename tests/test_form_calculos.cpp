@@ -111,8 +111,9 @@ private slots:
     void coloresDeResultados() {
         auto v = AbrirVentana();
         const QList<TPanelResultado*> paneles = v->findChildren<TPanelResultado*>();
-        // The loans page adds its TAE, its total cost and the TAE of the typed revisions.
-        QCOMPARE(paneles.size(), 7 + 3 + 8 + 4);
+        // The loans page adds its TAE, its total cost, the TAE of the typed
+        // revisions and its highest instalment.
+        QCOMPARE(paneles.size(), 7 + 3 + 8 + 5);
         for (TPanelResultado* panel : paneles)
             QCOMPARE(ColorFondo(panel), ColorIncognita);
     }

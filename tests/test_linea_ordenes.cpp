@@ -5,6 +5,7 @@
 #include "registro_dialogos.h"
 
 #include "app/form_calculos_financieros.h"
+#include "cli/condiciones_orden.h"
 #include "finance/calculo_prestamo.h"
 #include "finance/filas_prestamo.h"
 #include "schedules/form_desarrollo_calculos.h"
@@ -22,6 +23,8 @@
 #include <QProcess>
 #include <QTabWidget>
 #include <cmath>
+
+Q_DECLARE_METATYPE(finance::CondicionesPrestamo)
 
 namespace {
 
@@ -328,7 +331,7 @@ private slots:
                "calcular";
         QTest::newRow("amortización incompleta")
             << QStringList{"prestamo", "--amortizacion", "3:1000"} << 2 << QString()
-            << "--amortizacion: \"3:1000\" no es válido; debe ser N:IMPORTE:plazo|cuota[:COMISION]";
+            << "--amortizacion: \"3:1000\" no es válido; debe ser N:IMPORTE:plazo|cuota[:COMISION|legal]";
         QTest::newRow("amortización que no reduce nada")
             << QStringList{"prestamo", "--amortizacion", "3:1000:todo"} << 2 << QString()
             << "--amortizacion \"3:1000:todo\": \"todo\" no es válido; debe ser plazo, cuota";
@@ -375,6 +378,62 @@ private slots:
                "edificios-comerciales, almacenes, instalaciones, maquinaria, equipos-medicos, mobiliario, "
                "utiles-herramientas, moldes, otros-enseres, equipos-electronicos, equipos-informaticos, "
                "programas-informaticos, vehiculos, autocamiones)";
+        // The mortgage's options: each value read or refused naming it, and
+        // each option that needs another choice refused without it.
+        QTest::newRow("sistema desconocido")
+            << QStringList{"prestamo", "--sistema", "lineal"} << 2 << QString()
+            << "--sistema: \"lineal\" no es válido; debe ser frances, aleman, americano, creciente";
+        QTest::newRow("crecimiento sin sistema creciente")
+            << QStringList{"prestamo", "--sistema", "aleman", "--crecimiento", "2"} << 2 << QString()
+            << "--crecimiento solo puede usarse con --sistema creciente";
+        QTest::newRow("carencia sin su clase") << QStringList{"prestamo", "--carencia", "3"} << 2 << QString()
+                                               << "--carencia: \"3\" no es válido; debe ser N:parcial|total";
+        QTest::newRow("carencia de clase desconocida")
+            << QStringList{"prestamo", "--carencia", "3:media"} << 2 << QString()
+            << "--carencia \"3:media\": \"media\" no es válido; debe ser parcial, total";
+        QTest::newRow("cuotas de carencia con decimales")
+            << QStringList{"prestamo", "--carencia", "2,5:total"} << 2 << QString()
+            << "--carencia \"2,5:total\": \"2,5\" no es un número entero válido";
+        QTest::newRow("tipo desconocido") << QStringList{"prestamo", "--tipo", "euribor"} << 2 << QString()
+                                          << "--tipo: \"euribor\" no es válido; debe ser fijo, variable, mixto";
+        QTest::newRow("diferencial con tipo fijo")
+            << QStringList{"prestamo", "--diferencial", "1"} << 2 << QString()
+            << "--diferencial solo puede usarse con --tipo variable o --tipo mixto";
+        QTest::newRow("índice con tipo fijo escrito")
+            << QStringList{"prestamo", "--tipo", "fijo", "--indice", "3"} << 2 << QString()
+            << "--indice solo puede usarse con --tipo variable o --tipo mixto";
+        QTest::newRow("escenario del índice con tipo fijo")
+            << QStringList{"prestamo", "--indice-en", "12:3"} << 2 << QString()
+            << "--indice-en solo puede usarse con --tipo variable o --tipo mixto";
+        QTest::newRow("revisiones periódicas con tipo fijo")
+            << QStringList{"prestamo", "--revision-cada", "6"} << 2 << QString()
+            << "--revision-cada solo puede usarse con --tipo variable o --tipo mixto";
+        QTest::newRow("escenario del índice sin valor")
+            << QStringList{"prestamo", "--tipo", "variable", "--indice-en", "12"} << 2 << QString()
+            << "--indice-en: \"12\" no es válido; debe ser N:PORCENTAJE";
+        QTest::newRow("valor del índice ilegible")
+            << QStringList{"prestamo", "--tipo", "variable", "--indice-en", "12:3.5"} << 2 << QString()
+            << "--indice-en \"12:3.5\": \"3.5\" no es un número válido; escriba 3,5";
+        QTest::newRow("revisión cada 3 meses")
+            << QStringList{"prestamo", "--tipo", "variable", "--revision-cada", "3"} << 2 << QString()
+            << "--revision-cada: \"3\" no es válido; debe ser 6, 12";
+        QTest::newRow("tramo fijo de un tipo variable")
+            << QStringList{"prestamo", "--tipo", "variable", "--tramo-fijo", "12"} << 2 << QString()
+            << "--tramo-fijo solo puede usarse con --tipo mixto";
+        QTest::newRow("tipo mixto sin tramo fijo")
+            << QStringList{"prestamo", "--tipo", "mixto", "--diferencial", "1"} << 2 << QString()
+            << "--tipo mixto necesita --tramo-fijo N (las cuotas a interés fijo)";
+        QTest::newRow("tramo fijo con decimales")
+            << QStringList{"prestamo", "--tipo", "mixto", "--tramo-fijo", "1,5"} << 2 << QString()
+            << "--tramo-fijo: \"1,5\" no es un número entero válido";
+        QTest::newRow("seguro ilegible") << QStringList{"prestamo", "--seguro", "trescientos"} << 2 << QString()
+                                         << "--seguro: \"trescientos\" no es un número válido";
+        QTest::newRow("mantenimiento con punto decimal")
+            << QStringList{"prestamo", "--mantenimiento", "60.5"} << 2 << QString()
+            << "--mantenimiento: \"60.5\" no es un número válido; escriba 60,5";
+        QTest::newRow("comisión de amortización que no es legal ni un número")
+            << QStringList{"prestamo", "--amortizacion", "3:1000:plazo:ley"} << 2 << QString()
+            << "--amortizacion \"3:1000:plazo:ley\": \"ley\" no es un número válido";
         QTest::newRow("argumento suelto") << QStringList{"prestamo", "1000"} << 2 << QString()
                                           << "argumento inesperado: \"1000\"";
         // Offers to compare: each one's options in one quoted text.
@@ -602,7 +661,9 @@ private slots:
         QTest::newRow("sin condiciones") << QStringList{} << plenos << false;
         QTest::newRow("condiciones por defecto escritas")
             << QStringList{"--periodicidad", "mensual", "--comision-apertura", "0", "--gastos", "0"} << plenos << true;
-        QTest::newRow("solo una revisión") << QStringList{"--revision", "3:2"} << plenos << false;
+        QTest::newRow("solo una revisión")
+            << QStringList{"--revision", "3:2"}
+            << "Nº;Fecha;Cuota;Capital;Interés;Interés %;Amortizado;Pendiente;Pagado;Intereses" << false;
         QTest::newRow("amortización sin comisión")
             << QStringList{"--amortizacion", "3:100:plazo", "--amortizacion", "5:100:cuota:0"}
             << "Nº;Fecha;Cuota;Capital;Interés;Amort. anticipada;Amortizado;Pendiente;Pagado;Intereses" << false;
@@ -610,6 +671,26 @@ private slots:
             << QStringList{"--amortizacion", "3:100:plazo", "--amortizacion", "5:100:cuota:0,5"}
             << "Nº;Fecha;Cuota;Capital;Interés;Amort. anticipada;Comisión;Amortizado;Pendiente;Pagado;Intereses"
             << false;
+        QTest::newRow("amortización con la comisión legal")
+            << QStringList{"--amortizacion", "3:100:plazo:legal"}
+            << "Nº;Fecha;Cuota;Capital;Interés;Amort. anticipada;Comisión;Amortizado;Pendiente;Pagado;Intereses"
+            << false;
+        // The rate of each row shows when it changes along the loan; grace
+        // rows are marked when there is a grace period.
+        QTest::newRow("tipo variable")
+            << QStringList{"--tipo", "variable", "--indice", "3", "--diferencial", "1"}
+            << "Nº;Fecha;Cuota;Capital;Interés;Interés %;Amortizado;Pendiente;Pagado;Intereses" << false;
+        QTest::newRow("carencia parcial")
+            << QStringList{"--carencia", "2:parcial"}
+            << "Nº;Fecha;Cuota;Capital;Interés;Carencia;Amortizado;Pendiente;Pagado;Intereses" << false;
+        QTest::newRow("mixto con carencia y amortización")
+            << QStringList{"--tipo", "mixto", "--tramo-fijo", "6", "--carencia", "2:total", "--amortizacion",
+                           "8:100:cuota:1"}
+            << "Nº;Fecha;Cuota;Capital;Interés;Interés %;Carencia;Amort. anticipada;Comisión;Amortizado;Pendiente;"
+               "Pagado;Intereses"
+            << false;
+        QTest::newRow("sistema, seguro y mantenimiento")
+            << QStringList{"--sistema", "aleman", "--seguro", "300", "--mantenimiento", "60"} << plenos << false;
     }
     void columnasOpcionales() {
         QFETCH(QStringList, condiciones);
@@ -626,6 +707,8 @@ private slots:
         QCOMPARE(fila.size(), titulos.count(u';') + 1);
         QCOMPARE(fila.contains("amortizacion_anticipada"), titulos.contains(QStringLiteral("Amort. anticipada")));
         QCOMPARE(fila.contains("comision"), titulos.contains(QStringLiteral("Comisión")));
+        QCOMPARE(fila.contains("interes_anual"), titulos.contains(QStringLiteral("Interés %")));
+        QCOMPARE(fila.contains("tipo_fila"), titulos.contains(QStringLiteral("Carencia")));
         if (!comoSinCondiciones)
             return;
         // Conditions that change nothing change nothing in any format.
@@ -633,6 +716,77 @@ private slots:
             const QStringList tambien{"--resumen-anual", "--formato", formato};
             QCOMPARE(Ejecutar(prestamo + tambien).salida, Ejecutar(prestamo.mid(0, 10) + tambien).salida);
         }
+    }
+
+    // A fee above the legal maximum is worked out with the maximum: the
+    // report stands, and the warning goes to standard error, apart from
+    // what a script reads.
+    void avisoDeComisionLegal() {
+        const QStringList hipoteca{"prestamo", "--capital", "100.000", "--interes", "3", "--cuotas", "120",
+                                   "--tipo", "variable", "--indice", "3", "--diferencial", "1", "--formato", "json"};
+        const Salida pactada = Ejecutar(hipoteca + QStringList{"--amortizacion", "12:10.000:plazo:1"});
+        QCOMPARE(pactada.estado, 0);
+        QVERIFY2(pactada.error.startsWith(QStringLiteral("La comisión de la amortización anticipada de la cuota 12 "
+                                                         "(1,00 %) supera el máximo legal")),
+                 qPrintable(pactada.error));
+        const Salida legal = Ejecutar(hipoteca + QStringList{"--amortizacion", "12:10.000:plazo:legal"});
+        QCOMPARE(legal.error, QString());
+        QCOMPARE(Json(pactada).value("resultado"), Json(legal).value("resultado"));
+        QCOMPARE(Json(legal).value("resultado").toObject().value("sistema").toString(), QStringLiteral("frances"));
+    }
+
+    // The mortgage's options read into the conditions the calculation gets:
+    // the named choices, Spanish numbers, the repeatable index scenario, and
+    // the legal early-repayment fee, written or implied by a kind of rate.
+    void condicionesLeidas_data() {
+        QTest::addColumn<QStringList>("opciones");
+        QTest::addColumn<finance::CondicionesPrestamo>("esperadas");
+        using namespace finance;
+        CondicionesPrestamo creciente;
+        creciente.sistema = SistemaAmortizacion::Creciente;
+        creciente.crecimiento = 1.5;
+        creciente.carencia = TipoCarencia::Total;
+        creciente.cuotasCarencia = 12;
+        QTest::newRow("creciente con carencia total")
+            << QStringList{"--sistema", "creciente", "--crecimiento", "1,5", "--carencia", "12:total"} << creciente;
+        CondicionesPrestamo mixto;
+        mixto.tipoInteres = TipoInteres::Mixto;
+        mixto.tramoFijo = 60;
+        mixto.indice = -0.25;
+        mixto.diferencial = 0.99;
+        mixto.revisionMeses = 6;
+        mixto.indicesDesde = {{120, 3.5}, {84, 2}};
+        mixto.seguroAnual = 1200.5;
+        mixto.mantenimientoAnual = 60;
+        AmortizacionAnticipada implicita;
+        implicita.cuota = 24;
+        implicita.importe = 10000;
+        implicita.comisionLegal = true;
+        AmortizacionAnticipada pactada;
+        pactada.cuota = 36;
+        pactada.importe = 5000;
+        pactada.reduce = ReduccionAmortizacion::Cuota;
+        pactada.comision = 0.5;
+        mixto.amortizaciones = {implicita, pactada};
+        QTest::newRow("mixto con escenario, gastos y amortizaciones")
+            << QStringList{"--tipo", "mixto", "--tramo-fijo", "60", "--indice", "-0,25", "--diferencial", "0,99",
+                           "--revision-cada", "6", "--indice-en", "120:3,5", "--indice-en", "84:2", "--seguro",
+                           "1.200,50", "--mantenimiento", "60", "--amortizacion", "24:10.000:plazo",
+                           "--amortizacion", "36:5.000:cuota:0,5"}
+            << mixto;
+        CondicionesPrestamo fijo;
+        AmortizacionAnticipada legal = implicita;
+        AmortizacionAnticipada sinComision = implicita;
+        sinComision.comisionLegal = false;
+        fijo.amortizaciones = {legal, sinComision};
+        QTest::newRow("sin tipo, la comisión omitida es cero")
+            << QStringList{"--amortizacion", "24:10.000:plazo:legal", "--amortizacion", "24:10.000:plazo"} << fijo;
+    }
+    void condicionesLeidas() {
+        QFETCH(QStringList, opciones);
+        QFETCH(finance::CondicionesPrestamo, esperadas);
+        const TArgumentosOrden argumentos(opciones, ConOpcionesCondiciones({}));
+        QCOMPARE(CondicionesOpcion(argumentos), esperadas);
     }
 
     // A quarterly loan from 31 January with an early repayment that lowers

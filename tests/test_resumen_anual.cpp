@@ -41,6 +41,26 @@ private slots:
         Comparar(r.total, {0, 24, 10636.94, 10000.00, 636.94, 0});
     }
 
+    // Insurance and maintenance (360 a year, 30 with each monthly
+    // instalment) are summed per year apart; the instalments, their split
+    // and the capital pending are those of the same loan without them.
+    void prestamoConSeguroYMantenimiento() {
+        DatosFilasPrestamo datos{10000, 6, 24, 443.20610252757808, PaymentTiming::EndOfPeriod, QDate(2024, 7, 15)};
+        const ResumenPrestamo sin = ResumenAnualPrestamo(datos);
+        datos.condiciones.seguroAnual = 300;
+        datos.condiciones.mantenimientoAnual = 60;
+        const ResumenPrestamo con = ResumenAnualPrestamo(datos);
+        QCOMPARE(int(con.anios.size()), 3);
+        const double costes[] = {180, 360, 180};
+        for (std::size_t i = 0; i < 3; ++i) {
+            Comparar(con.anios[i], {sin.anios[i].anio, sin.anios[i].cuotas, sin.anios[i].pagado,
+                                    sin.anios[i].capital, sin.anios[i].interes, sin.anios[i].pendiente});
+            QCOMPARE(con.anios[i].costes, costes[i]);
+            QCOMPARE(sin.anios[i].costes, 0.0);
+        }
+        QCOMPARE(con.total.costes, 720.0);
+    }
+
     // 1.000 at 12 % paid quarterly from 31/10/2024, with 200 repaid early
     // (fee 1 %) together with the second instalment and the instalment
     // recomputed: the repayment counts as paid and as principal repaid in

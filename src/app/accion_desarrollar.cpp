@@ -54,7 +54,7 @@ void DesarrollarPaginaPrestamos(TFormCalculosFinancieros& p) {
                                finance::MesesPorPeriodo(p.CondicionesPres.periodicidad));
     MostrarDesarrollo(p, [&entrada, &e](TFormDesarrolloCalculos& v) {
         DesarrollarPrestamo(entrada, v);
-        v.CifrasFinales = CifrasPrestamo(e);
+        v.CifrasFinales = CifrasPrestamo(e, entrada.datos.condiciones);
     });
 }
 

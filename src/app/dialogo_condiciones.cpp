@@ -9,6 +9,7 @@
 #include "util/textos_numericos.h"
 #include "ui/utilidades_campos.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,8 +18,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 using finance::AmortizacionAnticipada;
 using finance::CondicionesPrestamo;
@@ -44,9 +47,15 @@ QString Texto(const AmortizacionAnticipada& a) {
                         .arg(TextoImporte(a.importe),
                              a.reduce == ReduccionAmortizacion::Plazo ? QStringLiteral("el plazo")
                                                                        : QStringLiteral("la cuota"));
-    if (a.comision != 0)
+    if (a.comisionLegal)
+        texto += QStringLiteral(", comisión máxima legal");
+    else if (a.comision != 0)
         texto += QStringLiteral(", comisión %1 %").arg(TextoImporte(a.comision));
     return texto;
+}
+
+QString Texto(const finance::IndiceDesde& i) {
+    return QStringLiteral("Desde la cuota %1: %2 %").arg(i.cuota).arg(TextoImporte(i.valor));
 }
 
 QString Texto(const RevisionInteres& r) {
@@ -90,11 +99,16 @@ TDialogoCondiciones::TDialogoCondiciones(QWidget* padre) : QDialog(padre) {
     setObjectName(QStringLiteral("DialogoCondiciones"));
     setWindowTitle(kTitulo);
     auto* principal = new QVBoxLayout(this);
-    auto* generales = new QWidget(this);
-    CrearDatosGenerales(new QGridLayout(generales));
-    principal->addWidget(generales);
-    principal->addWidget(CrearAmortizaciones());
-    principal->addWidget(CrearRevisiones());
+    // Tabs keep the window no taller than it was with the general data
+    // alone; Ctrl+Tab goes from one to the next.
+    Pestanas = new QTabWidget(this);
+    Pestanas->setObjectName(QStringLiteral("Pestanas"));
+    Pestanas->setAccessibleName(QStringLiteral("Secciones de las condiciones"));
+    Pestanas->addTab(CrearPestanaGeneral(), QStringLiteral("General"));
+    Pestanas->addTab(CrearSistemaYCarencia(), QStringLiteral("Sistema y carencia"));
+    Pestanas->addTab(CrearTipoInteres(), QStringLiteral("Tipo de interés"));
+    Pestanas->addTab(CrearGastosPeriodicos(), QStringLiteral("Gastos periódicos"));
+    principal->addWidget(Pestanas);
 
     auto* botones = new QHBoxLayout;
     botones->addStretch();
@@ -111,13 +125,19 @@ TDialogoCondiciones::TDialogoCondiciones(QWidget* padre) : QDialog(padre) {
     botones->addWidget(BtnCancelar);
     principal->addLayout(botones);
 
-    for (QLineEdit* campo : {EditComisionApertura, EditGastos, EditAmortImporte, EditAmortComision, EditRevInteres})
+    for (QLineEdit* campo : {EditComisionApertura, EditGastos, EditAmortImporte, EditAmortComision, EditRevInteres,
+                             EditCrecimiento, EditDiferencial, EditSeguro, EditMantenimiento})
         PrepararCampoNumerico(campo, true, false);
-    for (QLineEdit* campo : {EditAmortCuota, EditRevCuota})
+    // An index may be below zero, as the Euríbor was for years.
+    PrepararCampoNumerico(EditIndice, true, true);
+    PrepararCampoNumerico(EditIndiceValor, true, true);
+    for (QLineEdit* campo : {EditAmortCuota, EditRevCuota, EditCuotasCarencia, EditTramoFijo, EditIndiceCuota})
         PrepararCampoNumerico(campo, false, false);
     FijarContextoAyuda(this, kAyudaCondiciones);
     filas_ = {{{EditAmortCuota, EditAmortImporte, EditAmortComision}, &TDialogoCondiciones::AnadirAmortizacion},
-              {{EditRevCuota, EditRevInteres}, &TDialogoCondiciones::AnadirRevision}};
+              {{EditRevCuota, EditRevInteres}, &TDialogoCondiciones::AnadirRevision},
+              {{EditIndiceCuota, EditIndiceValor}, &TDialogoCondiciones::AnadirIndice}};
+    ActualizarHabilitados();
     for (const FilaDeCambio& fila : filas_)
         for (QLineEdit* campo : fila.campos)
             campo->installEventFilter(this);
@@ -158,6 +178,17 @@ void TDialogoCondiciones::CrearDatosGenerales(QGridLayout* rejilla) {
     rejilla->setColumnStretch(3, 1);
 }
 
+QWidget* TDialogoCondiciones::CrearPestanaGeneral() {
+    auto* pestana = new QWidget(this);
+    auto* columna = new QVBoxLayout(pestana);
+    auto* generales = new QWidget(pestana);
+    CrearDatosGenerales(new QGridLayout(generales));
+    columna->addWidget(generales);
+    columna->addWidget(CrearAmortizaciones());
+    columna->addWidget(CrearRevisiones());
+    return pestana;
+}
+
 QWidget* TDialogoCondiciones::CrearAmortizaciones() {
     auto* grupo = new QGroupBox(QStringLiteral("Amortizaciones anticipadas"), this);
     auto* rejilla = new QGridLayout(grupo);
@@ -179,10 +210,21 @@ QWidget* TDialogoCondiciones::CrearAmortizaciones() {
                                 QStringLiteral("Quitar amortización"), &TDialogoCondiciones::BtnAmortQuitarClick);
     rejilla->addWidget(BtnAmortAnadir, 0, 4);
     rejilla->addWidget(BtnAmortQuitar, 1, 4);
+    ChkAmortLegal = new QCheckBox(QStringLiteral("Comisión má&xima legal"), grupo);
+    ChkAmortLegal->setObjectName(QStringLiteral("ChkAmortLegal"));
+    ChkAmortLegal->setAccessibleName(QStringLiteral("Comisión máxima legal"));
+    AplicarPista(ChkAmortLegal, QStringLiteral("Sin comisión pactada: se aplica el máximo que permite la ley para el "
+                                               "tipo de interés y el año del préstamo"));
+    connect(ChkAmortLegal, &QCheckBox::toggled, this, [this](bool legal) {
+        if (legal)
+            EditAmortComision->clear();
+        EditAmortComision->setEnabled(!legal);
+    });
+    rejilla->addWidget(ChkAmortLegal, 2, 2, 1, 2);
     lbAmortizaciones = CrearListaCambios(grupo, QStringLiteral("lbAmortizaciones"),
                                          QStringLiteral("Amortizaciones anticipadas"),
                                          QStringLiteral("Amortizaciones anticipadas, por orden de cuota"));
-    rejilla->addWidget(lbAmortizaciones, 2, 0, 1, 5);
+    rejilla->addWidget(lbAmortizaciones, 3, 0, 1, 5);
     return grupo;
 }
 
@@ -203,6 +245,28 @@ QWidget* TDialogoCondiciones::CrearRevisiones() {
     lbRevisiones = CrearListaCambios(grupo, QStringLiteral("lbRevisiones"), QStringLiteral("Revisiones del interés"),
                                      QStringLiteral("Revisiones del interés, por orden de cuota"));
     rejilla->addWidget(lbRevisiones, 2, 0, 1, 5);
+    return grupo;
+}
+
+QWidget* TDialogoCondiciones::CrearIndices(QWidget* padre) {
+    auto* grupo = new QGroupBox(QStringLiteral("Escenario del índice"), padre);
+    auto* rejilla = new QGridLayout(grupo);
+    EditIndiceCuota = CrearCampo(rejilla, 0, 0, QStringLiteral("EditIndiceCuota"), QStringLiteral("Desde la cuota"),
+                                 QStringLiteral("Primera cuota con este valor del índice|Primera cuota con este valor "
+                                                "del índice; hasta ella, el índice supuesto arriba"),
+                                 kAnchoCorto);
+    EditIndiceValor = CrearCampo(rejilla, 0, 2, QStringLiteral("EditIndiceValor"), QStringLiteral("Valor del índice %"),
+                                 QStringLiteral("Valor anual del índice desde esa cuota, para un escenario propio"),
+                                 AnchoCampoImporte());
+    BtnIndiceAnadir = CrearBoton(QStringLiteral("BtnIndiceAnadir"), QStringLiteral("Añadir"),
+                                 QStringLiteral("Añadir valor del índice"), &TDialogoCondiciones::BtnIndiceAnadirClick);
+    BtnIndiceQuitar = CrearBoton(QStringLiteral("BtnIndiceQuitar"), QStringLiteral("Quitar"),
+                                 QStringLiteral("Quitar valor del índice"), &TDialogoCondiciones::BtnIndiceQuitarClick);
+    rejilla->addWidget(BtnIndiceAnadir, 0, 4);
+    rejilla->addWidget(BtnIndiceQuitar, 1, 4);
+    lbIndices = CrearListaCambios(grupo, QStringLiteral("lbIndices"), QStringLiteral("Valores del índice"),
+                                  QStringLiteral("Valores del índice, por orden de cuota"));
+    rejilla->addWidget(lbIndices, 2, 0, 1, 5);
     return grupo;
 }
 
@@ -228,6 +292,7 @@ void TDialogoCondiciones::PonerCondiciones(const CondicionesPrestamo& c) {
         Insertar(amortizaciones_, a);
     for (const RevisionInteres& r : c.revisiones)
         Insertar(revisiones_, r);
+    PonerHipoteca(c);
     MostrarListas();
 }
 
@@ -238,12 +303,14 @@ CondicionesPrestamo TDialogoCondiciones::LeerCondiciones() const {
     c.gastosIniciales = Importe(EditGastos);
     c.amortizaciones = amortizaciones_;
     c.revisiones = revisiones_;
+    LeerHipoteca(c);
     return c;
 }
 
 void TDialogoCondiciones::MostrarListas() {
     Rellenar(lbAmortizaciones, amortizaciones_);
     Rellenar(lbRevisiones, revisiones_);
+    Rellenar(lbIndices, indices_);
 }
 
 bool TDialogoCondiciones::Admitidas(const CondicionesPrestamo& condiciones) {
@@ -258,22 +325,33 @@ bool TDialogoCondiciones::Admitidas(const CondicionesPrestamo& condiciones) {
 
 void TDialogoCondiciones::BtnAmortAnadirClick() { AnadirAmortizacion(); }
 
-// The row is checked with the ones already listed; once added, its boxes
-// are emptied so that the same row is not added twice by mistake.
 bool TDialogoCondiciones::AnadirAmortizacion() {
-    const AmortizacionAnticipada a{Cantidad(EditAmortCuota), Importe(EditAmortImporte),
-                                   ReduccionAmortizacion(std::max(CbAmortReduce->currentIndex(), 0)),
-                                   Importe(EditAmortComision)};
+    AmortizacionAnticipada a;
+    a.cuota = Cantidad(EditAmortCuota);
+    a.importe = Importe(EditAmortImporte);
+    a.reduce = ReduccionAmortizacion(std::max(CbAmortReduce->currentIndex(), 0));
+    a.comisionLegal = ChkAmortLegal->isChecked();
+    a.comision = a.comisionLegal ? 0 : Importe(EditAmortComision);
     CondicionesPrestamo con;
     con.amortizaciones = amortizaciones_;
     con.amortizaciones.push_back(a);
+    return Incorporar(con, filas_[0], [this, &a] {
+        Insertar(amortizaciones_, a);
+        ChkAmortLegal->setChecked(false);
+    });
+}
+
+// The row is checked with the ones already listed (in `con`); once added,
+// its boxes are emptied so that the same row is not added twice by mistake.
+bool TDialogoCondiciones::Incorporar(const CondicionesPrestamo& con, const FilaDeCambio& fila,
+                                     const std::function<void()>& insertar) {
     if (!Admitidas(con))
         return false;
-    Insertar(amortizaciones_, a);
+    insertar();
     MostrarListas();
-    for (QLineEdit* campo : {EditAmortCuota, EditAmortImporte, EditAmortComision})
+    for (QLineEdit* campo : fila.campos)
         campo->clear();
-    EditAmortCuota->setFocus();
+    fila.campos.front()->setFocus();
     return true;
 }
 
@@ -285,22 +363,35 @@ void TDialogoCondiciones::BtnAmortQuitarClick() {
 void TDialogoCondiciones::BtnRevAnadirClick() { AnadirRevision(); }
 
 bool TDialogoCondiciones::AnadirRevision() {
-    const RevisionInteres r{Cantidad(EditRevCuota), Importe(EditRevInteres)};
+    RevisionInteres r;
+    r.cuota = Cantidad(EditRevCuota);
+    r.interes = Importe(EditRevInteres);
     CondicionesPrestamo con;
     con.revisiones = revisiones_;
     con.revisiones.push_back(r);
-    if (!Admitidas(con))
-        return false;
-    Insertar(revisiones_, r);
-    MostrarListas();
-    for (QLineEdit* campo : {EditRevCuota, EditRevInteres})
-        campo->clear();
-    EditRevCuota->setFocus();
-    return true;
+    return Incorporar(con, filas_[1], [this, &r] { Insertar(revisiones_, r); });
 }
 
 void TDialogoCondiciones::BtnRevQuitarClick() {
     Quitar(revisiones_, lbRevisiones);
+    MostrarListas();
+}
+
+void TDialogoCondiciones::BtnIndiceAnadirClick() { AnadirIndice(); }
+
+bool TDialogoCondiciones::AnadirIndice() {
+    finance::IndiceDesde i;
+    i.cuota = Cantidad(EditIndiceCuota);
+    i.valor = Importe(EditIndiceValor);
+    CondicionesPrestamo con;
+    con.tipoInteres = finance::TipoInteres::Variable;
+    con.indicesDesde = indices_;
+    con.indicesDesde.push_back(i);
+    return Incorporar(con, filas_[2], [this, &i] { Insertar(indices_, i); });
+}
+
+void TDialogoCondiciones::BtnIndiceQuitarClick() {
+    Quitar(indices_, lbIndices);
     MostrarListas();
 }
 

@@ -1,19 +1,26 @@
 #pragma once
-// The "Condiciones del préstamo" window: payment frequency, opening fee,
-// initial costs, and the lists of early repayments and rate revisions, each
-// with its add and remove buttons. It edits a CondicionesPrestamo and hands
-// it back only when accepted with conditions that pass their checks.
+// The "Condiciones del préstamo" window, in four tabs: "General" (payment
+// frequency, opening fee, initial costs, and the lists of early repayments
+// and rate revisions, each with its add and remove buttons), "Sistema y
+// carencia" (repayment system, yearly growth, grace period), "Tipo de
+// interés" (fixed, variable or mixed; spread, index, revision interval,
+// fixed stretch and the index scenario) and "Gastos periódicos" (insurance
+// and maintenance). It edits a CondicionesPrestamo and hands it back only
+// when accepted with conditions that pass their checks.
 #include "finance/condiciones_prestamo.h"
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTabWidget;
 
 class TDialogoCondiciones : public QDialog {
     Q_OBJECT
@@ -40,6 +47,24 @@ public:
     QPushButton* BtnRevAnadir = nullptr;
     QPushButton* BtnRevQuitar = nullptr;
     QListWidget* lbRevisiones = nullptr;
+    QCheckBox* ChkAmortLegal = nullptr;
+    QComboBox* CbSistema = nullptr;
+    QLineEdit* EditCrecimiento = nullptr;
+    QComboBox* CbCarencia = nullptr;
+    QLineEdit* EditCuotasCarencia = nullptr;
+    QComboBox* CbTipoInteres = nullptr;
+    QLineEdit* EditDiferencial = nullptr;
+    QLineEdit* EditIndice = nullptr;
+    QComboBox* CbRevisionMeses = nullptr;
+    QLineEdit* EditTramoFijo = nullptr;
+    QLineEdit* EditIndiceCuota = nullptr;
+    QLineEdit* EditIndiceValor = nullptr;
+    QPushButton* BtnIndiceAnadir = nullptr;
+    QPushButton* BtnIndiceQuitar = nullptr;
+    QListWidget* lbIndices = nullptr;
+    QLineEdit* EditSeguro = nullptr;
+    QLineEdit* EditMantenimiento = nullptr;
+    QTabWidget* Pestanas = nullptr;
     QPushButton* BtnAceptar = nullptr;
     QPushButton* BtnCancelar = nullptr;
 
@@ -47,6 +72,8 @@ public:
     void BtnAmortQuitarClick();
     void BtnRevAnadirClick();
     void BtnRevQuitarClick();
+    void BtnIndiceAnadirClick();
+    void BtnIndiceQuitarClick();
     void BtnAceptarClick();
 
 protected:
@@ -67,7 +94,22 @@ private:
     // reason shown, when refused.
     bool AnadirAmortizacion();
     bool AnadirRevision();
+    bool AnadirIndice();
+    // Adds a checked row through `insertar`, shows the lists and empties
+    // the row's boxes; false, with the reason shown, when `con` is refused.
+    bool Incorporar(const finance::CondicionesPrestamo& con, const FilaDeCambio& fila,
+                    const std::function<void()>& insertar);
     void CrearDatosGenerales(QGridLayout* rejilla);
+    QWidget* CrearPestanaGeneral();
+    QWidget* CrearSistemaYCarencia();
+    QWidget* CrearTipoInteres();
+    QWidget* CrearIndices(QWidget* padre);
+    QWidget* CrearGastosPeriodicos();
+    // Only the boxes that apply to the choices made can be typed into.
+    void ActualizarHabilitados();
+    // The mortgage's choices into the controls, and back.
+    void PonerHipoteca(const finance::CondicionesPrestamo& condiciones);
+    void LeerHipoteca(finance::CondicionesPrestamo& condiciones) const;
     QWidget* CrearAmortizaciones();
     QWidget* CrearRevisiones();
     QPushButton* CrearBoton(const QString& nombre, const QString& caption, const QString& accesible,
@@ -79,6 +121,7 @@ private:
     std::vector<FilaDeCambio> filas_;
     std::vector<finance::AmortizacionAnticipada> amortizaciones_;
     std::vector<finance::RevisionInteres> revisiones_;
+    std::vector<finance::IndiceDesde> indices_;
 };
 
 // Opens the window on the given conditions; the conditions accepted, or

@@ -84,7 +84,7 @@ public:
     TPanelResultado *PnlPresCuotaRes = nullptr, *PnlPresIntRes = nullptr, *PnlPresNumRes = nullptr,
                     *PnlPresCapitalRes = nullptr, *PnlPresPagado = nullptr, *PnlPresIntereses = nullptr,
                     *PnlPresPorcentaje = nullptr, *PnlPresTAE = nullptr, *PnlPresCosteTotal = nullptr,
-                    *PnlPresTAERevisiones = nullptr;
+                    *PnlPresTAERevisiones = nullptr, *PnlPresCuotaMaxima = nullptr;
     // Opens the loan conditions window; the conditions accepted there feed
     // every later loan calculation until the page is cleared.
     QPushButton* BtnPresCondiciones = nullptr;
@@ -188,6 +188,7 @@ private:
     void InicializarDepreciacion();
 
     void MostrarAvisoCalculo(const QString& titulo, const QString& texto);
+    void NombrarTAE(const QString& nombre);
 
     // The results heading of each page says whether its panels still belong
     // to the boxes as they are: see form_calculos_financieros_resultados.cpp.

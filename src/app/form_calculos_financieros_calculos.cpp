@@ -7,12 +7,14 @@
 // not read: a blank date stays blank here (Desarrollar fills it in before it
 // builds a table).
 #include "app/form_calculos_financieros.h"
+#include "finance/nombres_hipoteca.h"
 #include "ui/panel_resultado.h"
 #include "util/ajustes_regionales.h"
 #include "util/textos_fecha.h"
 #include "util/textos_numericos.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QScopedValueRollback>
 #include <QLineEdit>
 
@@ -54,7 +56,24 @@ TasaResuelta TasaEscrita(const Resultado& r, Campo campoInteres, double interes)
     return {r.textoEscrito, interes};
 }
 
+// The mortgage's choices the results were worked out with, for the
+// heading's tooltip and description: the heading itself has room only to say
+// that conditions apply.
+QString EleccionesHipoteca(const finance::CondicionesPrestamo& c) {
+    const QString eleccion = finance::DescripcionHipoteca(c, c.HayOpcionesHipoteca());
+    return eleccion.isEmpty() ? QString() : QStringLiteral("Condiciones del préstamo: %1").arg(eleccion);
+}
+
 }  // namespace
+
+// The TAE panel and its caption say "TAE variable" for a variable or mixed
+// rate, as the law has it called.
+void TFormCalculosFinancieros::NombrarTAE(const QString& nombre) {
+    PnlPresTAE->setAccessibleName(nombre);
+    for (QLabel* etiqueta : PnlPresResul->findChildren<QLabel*>())
+        if (etiqueta->buddy() == PnlPresTAE)
+            etiqueta->setText(nombre);
+}
 
 finance::PaymentTiming Momento(const QComboBox* lista) {
     return lista->currentIndex() == 1 ? finance::PaymentTiming::StartOfPeriod : finance::PaymentTiming::EndOfPeriod;
@@ -100,9 +119,17 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
     PnlPresTAE->setText(p.tae);
     PnlPresCosteTotal->setText(p.costeTotal);
     PnlPresTAERevisiones->setText(p.taeConRevisiones);
+    // A level instalment that no revision changes is its own highest.
+    PnlPresCuotaMaxima->setText(p.cuotaMaxima.isEmpty() && CondicionesPres.revisiones.empty() ? p.cuota
+                                                                                               : p.cuotaMaxima);
+    NombrarTAE(finance::NombreTAE(CondicionesPres));
     NotaCabecera(PnlPresInfo, CondicionesPres.HayCondiciones() ? QStringLiteral("con las condiciones del préstamo")
                                                               : QString());
+    PnlPresInfo->setToolTip(EleccionesHipoteca(CondicionesPres));
+    PnlPresInfo->setAccessibleDescription(EleccionesHipoteca(CondicionesPres));
     ResultadosAlDia(PnlPresInfo, true);
+    if (!prestamo_.Avisos.isEmpty())
+        MostrarAvisoCalculo(QStringLiteral("Condiciones del préstamo"), prestamo_.Avisos.join(u'\n'));
 }
 
 void TFormCalculosFinancieros::CalcularInversion() {

@@ -51,6 +51,9 @@ const ResultadoDePagina kResultados[] = {
     {&V::PnlPresTAERevisiones, 4, 3, "PnlPresTAERevisiones", "TAE revisada",
      "TAE con las revisiones indicadas|Tasa anual equivalente de lo que se paga con las revisiones del interés "
      "indicadas en las condiciones"},
+    {&V::PnlPresCuotaMaxima, 5, 0, "PnlPresCuotaMaxima", "Cuota máxima",
+     "Cuota más alta del préstamo|Cuota más alta del préstamo: con carencia, sistema creciente, interés variable o "
+     "mixto o revisiones puede ser mayor que la primera"},
 };
 
 // Loans start with payments at the end of each period.

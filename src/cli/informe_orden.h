@@ -40,4 +40,7 @@ struct InformeOrden {
     QList<DatoResultado> resultado;
     std::optional<TablaOrden> tabla;
     std::optional<TablaOrden> resumenAnual;
+    // What the person should know about a result that stands (a fee
+    // replaced by its legal maximum), one a line, for standard error.
+    QStringList avisos;
 };

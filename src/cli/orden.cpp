@@ -36,7 +36,11 @@ const char kUso[] =
     "                          [--primer-pago DD/MM/AAAA]\n"
     "                          [--periodicidad mensual|bimestral|trimestral|semestral|anual]\n"
     "                          [--comision-apertura PORCENTAJE] [--gastos IMPORTE]\n"
-    "                          [--amortizacion N:IMPORTE:plazo|cuota[:COMISION]]... [--revision N:INTERES]...\n"
+    "                          [--amortizacion N:IMPORTE:plazo|cuota[:COMISION|legal]]... [--revision N:INTERES]...\n"
+    "                          [--sistema frances|aleman|americano|creciente] [--crecimiento PORCENTAJE]\n"
+    "                          [--carencia N:parcial|total] [--tipo fijo|variable|mixto] [--tramo-fijo N]\n"
+    "                          [--diferencial PORCENTAJE] [--indice PORCENTAJE] [--indice-en N:PORCENTAJE]...\n"
+    "                          [--revision-cada 6|12] [--seguro IMPORTE] [--mantenimiento IMPORTE]\n"
     "  zuzidaduve inversion    [--calcular cuota|interes|cuotas|capital] [--cuota X] [--interes X]\n"
     "                          [--cuotas N] [--capital X] [--capital-inicial X]\n"
     "                          [--inicio-periodo|--final-periodo] [--primera-cuota DD/MM/AAAA]\n"
@@ -92,6 +96,10 @@ void EscribirSalida(const Suborden& suborden, const QStringList& argumentos) {
     } else {
         const TArgumentosOrden leidos(argumentos, suborden.opciones());
         const InformeOrden informe = suborden.ejecutar(leidos);
+        // A warning does not stop the report: it goes to standard error,
+        // apart from what a script reads.
+        for (const QString& aviso : informe.avisos)
+            Avisar(aviso + u'\n');
         EscribirInforme(informe, LeerOpcionesComunes(leidos).formato, stdout);
     }
     CerrarSalida(stdout);

@@ -110,7 +110,7 @@ InformeOrden OrdenDepreciacion(const TArgumentosOrden& a) {
     const finance::ResultadoDepreciacion r = finance::ResolverDepreciacion(calculo, entrada);
     RechazarSiAviso(r.aviso);
     const finance::EstadoDepreciacion& e = r.estado;
-    InformeOrden informe{QStringLiteral("Depreciación"), Resultado(e), std::nullopt, std::nullopt};
+    InformeOrden informe{QStringLiteral("Depreciación"), Resultado(e), std::nullopt, std::nullopt, {}};
     if (fiscal)
         AnadirTablaFiscal(informe.resultado, *fiscal, e.AniosUtil);
     if (comunes.tabla)

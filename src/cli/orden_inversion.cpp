@@ -61,7 +61,7 @@ InformeOrden OrdenInversion(const TArgumentosOrden& a) {
     const finance::ResultadoInversion r = finance::ResolverInversion(calculo, entrada);
     RechazarSiAviso(r.aviso);
     const finance::EstadoInversion& e = r.estado;
-    InformeOrden informe{QStringLiteral("Inversión"), Resultado(e), std::nullopt, std::nullopt};
+    InformeOrden informe{QStringLiteral("Inversión"), Resultado(e), std::nullopt, std::nullopt, {}};
     const DatosFilasInversion datos{e.Capital, e.CapInicial, e.Interes, e.NumCuotas, e.Cuota, entrada.timing, primera};
     AnadirTablasMensuales(informe, comunes, datos, Tabla, ResumenOrdenInversion);
     return informe;

@@ -6,6 +6,7 @@
 #include "cli/resumen_orden.h"
 #include "cli/valores_json.h"
 #include "finance/calculo_prestamo.h"
+#include "finance/nombres_hipoteca.h"
 
 namespace {
 
@@ -15,12 +16,19 @@ const QStringList kIncognitas = {QStringLiteral("cuota"), QStringLiteral("intere
 
 // The contract's figures; the instalments really paid when early
 // repayments shorten the term, and the TAE of the typed revisions when
-// there are some.
+// there are some. A mortgage's choices add its repayment system and its
+// highest instalment, and a variable or mixed rate names its TAE so.
 QList<DatoResultado> Resultado(const finance::EstadoPrestamo& e, const finance::CondicionesPrestamo& condiciones) {
-    QList<DatoResultado> datos{
-        DatoImporte(QStringLiteral("Cuota"), QStringLiteral("cuota"), e.Cuota),
-        DatoTasa(QStringLiteral("Interés"), QStringLiteral("interes"), e.Interes),
-        DatoEntero(QStringLiteral("Nº Cuotas"), QStringLiteral("cuotas"), e.NumCuotas)};
+    const bool hipoteca = condiciones.HayOpcionesHipoteca();
+    QList<DatoResultado> datos;
+    if (hipoteca)
+        datos << DatoResultado{QStringLiteral("Sistema"), finance::NombreSistema(condiciones.sistema),
+                               QStringLiteral("sistema"), JsonTexto(ClaveSistema(condiciones.sistema))};
+    datos << DatoImporte(QStringLiteral("Cuota"), QStringLiteral("cuota"), e.Cuota);
+    if (hipoteca)
+        datos << DatoImporte(QStringLiteral("Cuota máxima"), QStringLiteral("cuota_maxima"), e.CuotaMaxima);
+    datos << DatoTasa(QStringLiteral("Interés"), QStringLiteral("interes"), e.Interes)
+          << DatoEntero(QStringLiteral("Nº Cuotas"), QStringLiteral("cuotas"), e.NumCuotas);
     if (e.CuotasPagadas != e.NumCuotas)
         datos << DatoEntero(QStringLiteral("Cuotas pagadas"), QStringLiteral("cuotas_pagadas"), e.CuotasPagadas);
     datos << DatoImporte(QStringLiteral("Capital"), QStringLiteral("capital"), e.Capital)
@@ -28,7 +36,7 @@ QList<DatoResultado> Resultado(const finance::EstadoPrestamo& e, const finance::
           << DatoImporte(QStringLiteral("Total intereses"), QStringLiteral("total_intereses"), e.TotalIntereses)
           << DatoImporte(QStringLiteral("% Intereses"), QStringLiteral("porcentaje_intereses"), e.Porcentaje)
           << DatoImporte(QStringLiteral("Coste total"), QStringLiteral("coste_total"), e.CosteTotal)
-          << DatoTasa(QStringLiteral("TAE"), QStringLiteral("tae"), e.TAE);
+          << DatoTasa(finance::NombreTAE(condiciones), QStringLiteral("tae"), e.TAE);
     if (!condiciones.revisiones.empty())
         datos << DatoTasa(QStringLiteral("TAE con las revisiones indicadas"), QStringLiteral("tae_con_revisiones"),
                           e.TAEConRevisiones);
@@ -41,7 +49,10 @@ TablaOrden Tabla(const DatosFilasPrestamo& datos) {
         return ConColumnasOpcionales({JsonEntero(f.numero), JsonFecha(f.fecha), JsonImporte(f.cuota),
                                       JsonImporte(f.capital), JsonImporte(f.interes), JsonImporte(f.amortizado),
                                       JsonImporte(f.pendiente), JsonImporte(f.pagado), JsonImporte(f.intereses)},
-                                     opcionales, JsonImporte(f.amortAnticipada), JsonImporte(f.comision));
+                                     opcionales,
+                                     {JsonImporte(f.interesAnual),
+                                      JsonTexto(f.carencia ? QStringLiteral("carencia") : QStringLiteral("cuota")),
+                                      JsonImporte(f.amortAnticipada), JsonImporte(f.comision)});
     };
     auto textos = [opcionales](const TTextosCelda& t, const trPrestamo& f) {
         return TextosFilaTabla(t, f, opcionales);
@@ -50,7 +61,9 @@ TablaOrden Tabla(const DatosFilasPrestamo& datos) {
             ConColumnasOpcionales({QStringLiteral("n"), QStringLiteral("fecha"), QStringLiteral("cuota"),
                                    QStringLiteral("capital"), QStringLiteral("interes"), QStringLiteral("amortizado"),
                                    QStringLiteral("pendiente"), QStringLiteral("pagado"), QStringLiteral("intereses")},
-                                  opcionales, QStringLiteral("amortizacion_anticipada"), QStringLiteral("comision")),
+                                  opcionales,
+                                  {QStringLiteral("interes_anual"), QStringLiteral("tipo_fila"),
+                                   QStringLiteral("amortizacion_anticipada"), QStringLiteral("comision")}),
             RecorridoFilas<TFilasPrestamo, trPrestamo>(datos, json, textos)};
 }
 
@@ -81,7 +94,8 @@ InformeOrden OrdenPrestamo(const TArgumentosOrden& a) {
     const finance::ResultadoPrestamo r = finance::ResolverPrestamo(calculo, entrada);
     RechazarSiAviso(r.aviso);
     const finance::EstadoPrestamo& e = r.estado;
-    InformeOrden informe{QStringLiteral("Préstamo"), Resultado(e, entrada.condiciones), std::nullopt, std::nullopt};
+    InformeOrden informe{QStringLiteral("Préstamo"), Resultado(e, entrada.condiciones), std::nullopt, std::nullopt,
+                         e.Avisos};
     const DatosFilasPrestamo datos{e.Capital, e.Interes, e.NumCuotas, e.Cuota,
                                    entrada.timing, primera, entrada.condiciones};
     AnadirTablasMensuales(informe, comunes, datos, Tabla, ResumenOrdenPrestamo);

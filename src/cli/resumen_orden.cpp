@@ -1,6 +1,7 @@
 #include "cli/resumen_orden.h"
 
 #include "cli/valores_json.h"
+#include "finance/nombres_hipoteca.h"
 #include "util/textos_celda.h"
 #include "util/textos_numericos.h"
 
@@ -9,6 +10,9 @@
 namespace {
 
 // The year's cell: the year, or "Total" (JSON "total") on the total row.
+// Where the yearly costs go in a loan's summary: before "Pendiente".
+constexpr qsizetype kColumnaCostes = 5;
+
 QString TextoAnio(int anio) { return anio == 0 ? QStringLiteral("Total") : TextoEntero(anio); }
 QString JsonAnio(int anio) { return anio == 0 ? JsonTexto(QStringLiteral("total")) : JsonEntero(anio); }
 
@@ -29,12 +33,18 @@ std::function<SiguienteFila()> RecorridoResumen(Calcular calcular, Fila fila) {
     };
 }
 
-FilaOrden FilaPrestamo(const AnioPrestamo& a) {
+// `costes`: the loan has insurance or maintenance, shown before "Pendiente".
+FilaOrden FilaPrestamo(const AnioPrestamo& a, bool costes) {
     const TTextosCelda t;
-    return {{TextoAnio(a.anio), TextoEntero(a.cuotas), t.Importe(a.pagado), t.Importe(a.capital),
-             t.Importe(a.interes), t.Importe(a.pendiente)},
-            {JsonAnio(a.anio), JsonEntero(a.cuotas), JsonImporte(a.pagado), JsonImporte(a.capital),
-             JsonImporte(a.interes), JsonImporte(a.pendiente)}};
+    FilaOrden fila{{TextoAnio(a.anio), TextoEntero(a.cuotas), t.Importe(a.pagado), t.Importe(a.capital),
+                    t.Importe(a.interes), t.Importe(a.pendiente)},
+                   {JsonAnio(a.anio), JsonEntero(a.cuotas), JsonImporte(a.pagado), JsonImporte(a.capital),
+                    JsonImporte(a.interes), JsonImporte(a.pendiente)}};
+    if (costes) {
+        fila.textos.insert(kColumnaCostes, t.Importe(a.costes));
+        fila.json.insert(kColumnaCostes, JsonImporte(a.costes));
+    }
+    return fila;
 }
 
 FilaOrden FilaInversion(const AnioInversion& a) {
@@ -48,12 +58,19 @@ FilaOrden FilaInversion(const AnioInversion& a) {
 }  // namespace
 
 TablaOrden ResumenOrdenPrestamo(const DatosFilasPrestamo& datos) {
-    return {QStringLiteral("Resumen anual"),
-            {QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"), QStringLiteral("Capital"),
-             QStringLiteral("Intereses"), QStringLiteral("Pendiente")},
-            {QStringLiteral("anio"), QStringLiteral("cuotas"), QStringLiteral("pagado"), QStringLiteral("capital"),
-             QStringLiteral("intereses"), QStringLiteral("pendiente")},
-            RecorridoResumen([datos] { return ResumenAnualPrestamo(datos); }, FilaPrestamo)};
+    const bool costes = datos.condiciones.seguroAnual != 0 || datos.condiciones.mantenimientoAnual != 0;
+    TablaOrden tabla{QStringLiteral("Resumen anual"),
+                     {QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
+                      QStringLiteral("Capital"), QStringLiteral("Intereses"), QStringLiteral("Pendiente")},
+                     {QStringLiteral("anio"), QStringLiteral("cuotas"), QStringLiteral("pagado"),
+                      QStringLiteral("capital"), QStringLiteral("intereses"), QStringLiteral("pendiente")},
+                     RecorridoResumen([datos] { return ResumenAnualPrestamo(datos); },
+                                      [costes](const AnioPrestamo& a) { return FilaPrestamo(a, costes); })};
+    if (costes) {
+        tabla.titulos.insert(kColumnaCostes, finance::TituloCostesAnuales());
+        tabla.claves.insert(kColumnaCostes, QStringLiteral("seguro_mantenimiento"));
+    }
+    return tabla;
 }
 
 TablaOrden ResumenOrdenInversion(const DatosFilasInversion& datos) {

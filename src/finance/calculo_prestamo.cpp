@@ -2,6 +2,7 @@
 
 #include "finance/bloque_guardado.h"
 #include "finance/centimos_enteros.h"
+#include "finance/incognitas_hipoteca.h"
 #include "finance/limites_calculo.h"
 #include "finance/limites_tabla.h"
 #include "finance/simulacion_prestamo.h"
@@ -9,6 +10,7 @@
 #include "util/texto_tasa.h"
 #include "util/textos_numericos.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -42,7 +44,7 @@ long double PagadoSinFilas(const EstadoPrestamo& e, long double tasa, PaymentTim
 void Totales(EstadoPrestamo& e, PaymentTiming timing, const CondicionesPrestamo& condiciones) {
     long double pagado = 0;
     long double intereses = 0;
-    if (e.NumCuotas > kMaxFilasDesarrollo && !condiciones.HayCambios()) {
+    if (e.NumCuotas > kMaxFilasDesarrollo && !condiciones.HayCambios() && !condiciones.HayOpcionesHipoteca()) {
         pagado = PagadoSinFilas(e, TasaPeriodo(e.Interes, PeriodosPorAnio(condiciones.periodicidad)).Tasa(), timing);
         intereses = pagado - e.Capital;
     } else {
@@ -78,12 +80,16 @@ public:
         const QString& titulo = titulos[indice];
         if (!CondicionesAdmitidas(titulo) || !EntradasAdmitidas(calculo, titulo))
             return r_;
-        switch (calculo) {
-        case CodigoCalculo::PrestamoCuota: Cuota(); break;
-        case CodigoCalculo::PrestamoInteres: Interes(); break;
-        case CodigoCalculo::PrestamoNumCuotas: NumeroDeCuotas(); break;
-        case CodigoCalculo::PrestamoCapital: Capital(); break;
-        default: break;
+        if (condiciones_.HayOpcionesHipoteca()) {
+            Hipoteca(calculo, titulo);
+        } else {
+            switch (calculo) {
+            case CodigoCalculo::PrestamoCuota: Cuota(); break;
+            case CodigoCalculo::PrestamoInteres: Interes(); break;
+            case CodigoCalculo::PrestamoNumCuotas: NumeroDeCuotas(); break;
+            case CodigoCalculo::PrestamoCapital: Capital(); break;
+            default: break;
+            }
         }
         if (!e().CalculoFallido)
             AplicarCondiciones(titulo);
@@ -158,6 +164,64 @@ private:
     void Fallo(const AvisoCalculo& aviso) {
         r_.aviso = aviso;
         e().CalculoFallido = true;
+    }
+
+    // The unknown of a loan that no single formula gives, found from its
+    // schedule; a refusal keeps the figure typed.
+    void Hipoteca(CodigoCalculo calculo, const QString& titulo) {
+        if (calculo != CodigoCalculo::PrestamoNumCuotas && e().NumCuotas <= 0) {
+            Fallo({titulo, QStringLiteral("El número de cuotas debe ser mayor que cero.")});
+            return;
+        }
+        // Such a loan is worked out instalment by instalment: no longer than
+        // the longest table the program builds, so that it never hangs.
+        if (calculo != CodigoCalculo::PrestamoNumCuotas && e().NumCuotas > kMaxFilasDesarrollo) {
+            Fallo({titulo, QStringLiteral("Con estas condiciones el número de cuotas no puede pasar de %1.")
+                               .arg(TextoEnteroAgrupado(kMaxFilasDesarrollo))});
+            r_.foco = CampoPrestamo::NumCuotas;
+            return;
+        }
+        const EstadoPrestamo leido = e();
+        const CondicionesPrestamo contrato = SinCambios();
+        std::optional<QString> rechazo;
+        const bool ok = Guardado([&] {
+            try {
+                switch (calculo) {
+                case CodigoCalculo::PrestamoCuota:
+                    e().Cuota = static_cast<double>(
+                        PrimeraCuotaDelSistema(e().Capital, e().Interes, e().NumCuotas, timing_, contrato));
+                    break;
+                case CodigoCalculo::PrestamoInteres:
+                    e().Interes = InteresDeLaCuota(e().Capital, e().Cuota, e().NumCuotas, timing_, contrato);
+                    break;
+                case CodigoCalculo::PrestamoNumCuotas:
+                    e().NumCuotas = CuotasDeLaCuota(e().Capital, e().Interes, e().Cuota, timing_, contrato);
+                    break;
+                default:
+                    e().Capital = CapitalDeLaCuota(e().Cuota, e().Interes, e().NumCuotas, timing_, contrato);
+                    break;
+                }
+                Totales(e(), timing_, contrato);
+            } catch (const ECondicionesPrestamo& ex) {
+                rechazo = ex.Mensaje();
+                throw;
+            }
+        });
+        const struct {
+            CampoPrestamo campo;
+            QString nombre;
+            QString texto;
+        } escrito[] = {{CampoPrestamo::Cuota, QStringLiteral("la cuota"), TextoDosDecimales(e().Cuota)},
+                       {CampoPrestamo::Interes, QStringLiteral("el interés"), TextoTasaCampo(e().Interes)},
+                       {CampoPrestamo::NumCuotas, QStringLiteral("el número de cuotas"), TextoEntero(e().NumCuotas)},
+                       {CampoPrestamo::Capital, QStringLiteral("el capital"), TextoDosDecimales(e().Capital)}};
+        const auto& campo = escrito[IndiceEnLaLista(CodigoCalculo::PrestamoCuota, calculo)];
+        if (ok) {
+            Escribir(campo.campo, campo.texto);
+            return;
+        }
+        r_.estado = leido;
+        Fallo(rechazo ? AvisoCalculo{titulo, *rechazo} : AvisoNoCalculado(titulo, campo.nombre, motivoLimite_));
     }
 
     void Cuota() {
@@ -310,19 +374,30 @@ private:
     // through, so they hold no surprise here.
     void CifrasDelContrato() {
         long double comisiones = 0;
+        long double costes = 0;
         if (e().CuotasPagadas == 0)
             e().CuotasPagadas = e().NumCuotas;
-        if (condiciones_.HayCambios() && e().NumCuotas > 0) {
+        const bool hipoteca = condiciones_.HayOpcionesHipoteca();
+        if ((condiciones_.HayCambios() || hipoteca) && e().NumCuotas > 0) {
             TSimulacionPrestamo simulacion(e().Capital, e().Interes, e().NumCuotas, timing_, condiciones_, e().Cuota);
             PasoPrestamo paso;
-            while (simulacion.Siguiente(paso))
+            long double maxima = 0;
+            while (simulacion.Siguiente(paso)) {
                 comisiones += paso.comision;
+                costes += paso.costes;
+                maxima = std::max(maxima, paso.cuota);
+            }
+            if (hipoteca)
+                e().CuotaMaxima = static_cast<double>(maxima);
+            e().Avisos = simulacion.Avisos();
         }
         const long double apertura = static_cast<long double>(e().Capital) * condiciones_.comisionApertura / 100;
-        e().CosteTotal = static_cast<double>(e().TotalIntereses + apertura + condiciones_.gastosIniciales + comisiones);
+        e().CosteTotal =
+            static_cast<double>(e().TotalIntereses + apertura + condiciones_.gastosIniciales + comisiones + costes);
         // Its flows are kept period by period: a schedule longer than any
         // table the program builds goes without it.
-        if (!condiciones_.revisiones.empty() && e().TAE && e().CuotasPagadas <= kMaxFilasDesarrollo)
+        const bool escenario = !condiciones_.revisiones.empty() || !condiciones_.indicesDesde.empty();
+        if (escenario && e().TAE && e().CuotasPagadas <= kMaxFilasDesarrollo)
             TaeConLasRevisiones();
     }
 

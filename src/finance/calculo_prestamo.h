@@ -10,6 +10,7 @@
 #include "finance/tvm.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <optional>
 
@@ -35,8 +36,14 @@ struct EstadoPrestamo {
     double CosteTotal = 0;
     // With typed rate revisions, the TAE of what the schedule really pays.
     std::optional<double> TAEConRevisiones;
-    // The highest instalment of the schedule (the first one is Cuota).
+    // The highest instalment of the schedule (the first one is Cuota); set
+    // for a loan with another system, a grace period, a variable or mixed
+    // rate or yearly costs.
     double CuotaMaxima = 0;
+    // What the person should know about a result that stands: an
+    // early-repayment commission replaced by the legal maximum. Spanish,
+    // one a line.
+    QStringList Avisos;
     bool CalculoFallido = false;
 };
 
@@ -65,7 +72,10 @@ struct PanelesPrestamo {
 };
 
 // Solves for the loan's unknown named by `calculo`; a code of another page
-// computes nothing. A field text that is not a number throws
+// computes nothing. With another repayment system, a grace period or a
+// variable or mixed rate, "Cuota" is the first instalment the system sets
+// (after the grace period), and the unknown is found from the schedule;
+// the number of instalments of an interest-only loan is refused. A field text that is not a number throws
 // EConvertError before anything is worked out. The unknown is always that of
 // the contract's plain schedule at the conditions' frequency; conditions that
 // cannot be met are refused with a warning.

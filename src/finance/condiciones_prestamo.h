@@ -97,6 +97,10 @@ struct CondicionesPrestamo {
     bool HayCondiciones() const;
     // True when the schedule changes along the way.
     bool HayCambios() const { return !amortizaciones.empty() || !revisiones.empty(); }
+    // True when the loan is more than a fixed-rate level-instalment loan: it
+    // uses another system, a grace period, a variable or mixed rate, or has
+    // yearly costs. Such a loan is worked out from its schedule.
+    bool HayOpcionesHipoteca() const;
     bool operator==(const CondicionesPrestamo&) const = default;
 };
 
@@ -110,5 +114,19 @@ public:
 // Checks what can be checked without the schedule: fees and costs, amounts,
 // rates and instalment numbers. Throws ECondicionesPrestamo naming the fault.
 void ValidarCondiciones(const CondicionesPrestamo& condiciones);
+
+// Checks what depends on the loan's number of instalments: the grace period,
+// the fixed stretch of a mixed rate and the index scenario must fall inside
+// the term. Throws ECondicionesPrestamo naming the fault.
+void ValidarCondicionesDelPlazo(const CondicionesPrestamo& condiciones, int numCuotas);
+
+// The range a yearly growth of the instalment, an index and a spread may
+// take, in percent. An index may be negative (the Euríbor has been); the
+// rate that results is never below 0.
+inline constexpr double kCrecimientoMaximo = 50;
+inline constexpr double kIndiceMinimo = -10;
+inline constexpr double kIndiceMaximo = 100;
+inline constexpr double kDiferencialMinimo = -10;
+inline constexpr double kDiferencialMaximo = 100;
 
 }  // namespace finance

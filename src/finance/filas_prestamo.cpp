@@ -40,6 +40,9 @@ bool TFilasPrestamo::Siguiente(trPrestamo& fila) {
     fila.amortAnticipada = static_cast<double>(paso.amortAnticipada);
     fila.comision = static_cast<double>(paso.comision);
     fila.pendiente = static_cast<double>(paso.pendiente);
+    fila.interesAnual = paso.interesAnual;
+    fila.carencia = paso.carencia;
+    fila.costes = static_cast<double>(paso.costes);
     sumas_.Anadir(paso);
     fila.amortizado = static_cast<double>(sumas_.amortizado / 100);
     fila.pagado = static_cast<double>(sumas_.pagado / 100);

@@ -23,6 +23,7 @@ struct trPrestamo {
     double comision = 0;         // the fee on that early repayment
     double interesAnual = 0;     // the annual nominal rate this instalment pays
     bool carencia = false;       // a grace-period instalment
+    double costes = 0;           // insurance and maintenance paid with it
 };
 
 // The loan as the calculation left it.

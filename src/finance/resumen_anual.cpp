@@ -37,12 +37,14 @@ void TResumenPrestamo::Anadir(const trPrestamo& f) {
     const long double anticipada = CentimosDe(f.amortAnticipada);
     AnioPrestamo& anio =
         Acumular(r_, f.fecha.year(), anio_, total_,
-                 {CentimosDe(f.cuota) + anticipada, CentimosDe(f.capital) + anticipada, CentimosDe(f.interes)});
+                 {CentimosDe(f.cuota) + anticipada, CentimosDe(f.capital) + anticipada, CentimosDe(f.interes),
+                  CentimosDe(f.costes)});
     const double pendiente = Euros(CentimosDe(f.pendiente));
     for (auto [a, s] : {std::pair{&anio, &anio_}, std::pair{&r_.total, &total_}}) {
         a->pagado = Euros((*s)[0]);
         a->capital = Euros((*s)[1]);
         a->interes = Euros((*s)[2]);
+        a->costes = Euros((*s)[3]);
         a->pendiente = pendiente;
     }
 }

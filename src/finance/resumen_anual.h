@@ -17,6 +17,7 @@ struct AnioPrestamo {
     double capital = 0;      // principal repaid, early repayments included
     double interes = 0;      // interest paid
     double pendiente = 0;    // capital still owed after the year's last instalment
+    double costes = 0;       // insurance and maintenance paid with the instalments
 };
 
 // One calendar year of a savings plan, or (anio 0) the whole plan.
@@ -45,8 +46,9 @@ public:
 
 private:
     ResumenPrestamo r_;
-    // Cents paid, repaid and of interest, in the current year and in all.
-    std::array<long double, 3> anio_{}, total_{};
+    // Cents paid, repaid, of interest and of yearly costs, in the current
+    // year and in all.
+    std::array<long double, 4> anio_{}, total_{};
 };
 
 // Adds the rows of a savings plan table one at a time, in their order.

@@ -1,9 +1,12 @@
 #include "finance/simulacion_prestamo.h"
 
+#include "finance/limites_comision.h"
+#include "util/texto_tasa.h"
 #include "util/textos_numericos.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace finance {
 namespace {
@@ -16,6 +19,12 @@ std::vector<Cambio> EnOrden(std::vector<Cambio> cambios) {
 }
 
 QString Importe(CentimosEnteros valor) { return TextoImporte(static_cast<double>(AEuros(valor))); }
+
+// a / b in whole cents, halves away from zero (b > 0).
+CentimosEnteros Dividir(CentimosEnteros a, int b) {
+    const CentimosEnteros q = (2 * (a < 0 ? -a : a) + b) / (2 * static_cast<CentimosEnteros>(b));
+    return a < 0 ? -q : q;
+}
 
 }  // namespace
 
@@ -31,6 +40,16 @@ TSimulacionPrestamo::TSimulacionPrestamo(double capital, double interes, int num
                                          const CondicionesPrestamo& condiciones, double cuota)
     : timing_(timing),
       periodos_(PeriodosPorAnio(condiciones.periodicidad)),
+      mesesPorCuota_(MesesPorPeriodo(condiciones.periodicidad)),
+      sistema_(condiciones.sistema),
+      crecimiento_(static_cast<long double>(condiciones.crecimiento) / 100),
+      carencia_(condiciones.carencia),
+      cuotasCarencia_(condiciones.carencia == TipoCarencia::Ninguna ? 0 : condiciones.cuotasCarencia),
+      tipoInteres_(condiciones.tipoInteres),
+      diferencial_(condiciones.diferencial),
+      indicesDesde_(EnOrden(condiciones.indicesDesde)),
+      indiceVigente_(condiciones.indice),
+      interesAnual_(interes),
       amortizaciones_(EnOrden(condiciones.amortizaciones)),
       revisiones_(EnOrden(condiciones.revisiones)),
       pendiente_(ACentimos(capital)),
@@ -38,8 +57,24 @@ TSimulacionPrestamo::TSimulacionPrestamo(double capital, double interes, int num
       fin_(std::max(numCuotas, 0)) {
     ValidarCondiciones(condiciones);
     terminado_ = fin_ == 0;
-    if (!terminado_)
-        cuota_ = cuota != 0 ? ACentimos(cuota) : Nivelada(fin_);
+    if (terminado_)
+        return;
+    ValidarCondicionesDelPlazo(condiciones, fin_);
+    // A revision every so many months is one every so many instalments; a
+    // loan paying less often than that is revised at every instalment.
+    cuotasPorRevision_ = std::max(1, condiciones.revisionMeses / mesesPorCuota_);
+    if (tipoInteres_ == TipoInteres::Variable)
+        primeraRevision_ = 1 + cuotasPorRevision_;
+    else if (tipoInteres_ == TipoInteres::Mixto)
+        primeraRevision_ = condiciones.tramoFijo + 1;
+    mesesTramoFijo_ = tipoInteres_ == TipoInteres::Mixto
+                          ? MesesHastaCuota(condiciones.tramoFijo, mesesPorCuota_, timing_ == PaymentTiming::StartOfPeriod)
+                          : 0;
+    ultimoCambioPeriodico_ = UltimoCambioPeriodico();
+    costes_ = ACentimos((static_cast<long double>(condiciones.seguroAnual) + condiciones.mantenimientoAnual) / periodos_);
+    cuotaDada_ = cuota != 0 ? ACentimos(cuota) : 0;
+    if (cuotasCarencia_ == 0)
+        Recalcular(1);
 }
 
 // The level payment of the capital pending over the instalments left,
@@ -51,12 +86,121 @@ CentimosEnteros TSimulacionPrestamo::Nivelada(int cuotas) const {
     return ACentimos(-Payment(tasa_.Tasa(), cuotas, AEuros(pendiente_), 0, t));
 }
 
-void TSimulacionPrestamo::Revisar(int i) {
-    while (siguienteRevision_ < revisiones_.size() && revisiones_[siguienteRevision_].cuota == i) {
-        tasa_ = TasaPeriodo(revisiones_[siguienteRevision_].interes, periodos_);
-        ++siguienteRevision_;
-        cuota_ = Nivelada(fin_ - i + 1);
+// The system's figure worked out at instalment `desde` on the capital then
+// pending over the instalments left. An instalment the caller gave is used
+// once, in place of the first one worked out.
+void TSimulacionPrestamo::Recalcular(int desde) {
+    const int cuotas = fin_ - desde + 1;
+    const CentimosEnteros dada = std::exchange(cuotaDada_, 0);
+    switch (sistema_) {
+    case SistemaAmortizacion::Frances: cuota_ = dada != 0 ? dada : Nivelada(cuotas); break;
+    case SistemaAmortizacion::Aleman: cuota_ = Dividir(pendiente_, std::max(cuotas, 1)); break;
+    case SistemaAmortizacion::Americano: cuota_ = 0; break;
+    case SistemaAmortizacion::Creciente:
+        cuota_ = dada != 0 ? dada : CrecienteInicial(desde, cuotas);
+        anioBase_ = AnioCreciente(desde);
+        break;
     }
+}
+
+// The instalment of this year of a growing-instalment loan, such that the
+// instalments from `desde`, each year's the previous one's grown by the
+// growth rate, repay the capital pending: that capital over the sum of the
+// growth factors brought back to now.
+CentimosEnteros TSimulacionPrestamo::CrecienteInicial(int desde, int cuotas) const {
+    const long double v = 1 / (1 + tasa_.Tasa());
+    const bool enElActo = actual_ == 0 && timing_ == PaymentTiming::StartOfPeriod;
+    long double descuento = enElActo ? 1 : v;
+    long double factor = 1;
+    long double suma = 0;
+    const int anio0 = AnioCreciente(desde);
+    int anio = anio0;
+    for (int k = 0; k < cuotas; ++k) {
+        const int a = AnioCreciente(desde + k);
+        for (; anio < a; ++anio)
+            factor *= 1 + crecimiento_;
+        suma += factor * descuento;
+        descuento *= v;
+    }
+    return ACentimos(AEuros(pendiente_) / suma);
+}
+
+// Each year's instalment is the base one grown by the yearly rate, to the
+// cent.
+CentimosEnteros TSimulacionPrestamo::CuotaCreciente(int i) const {
+    const int anios = AnioCreciente(i) - anioBase_;
+    if (anios == 0)
+        return cuota_;
+    return ACentimos(AEuros(cuota_) * std::pow(1 + crecimiento_, static_cast<long double>(anios)));
+}
+
+bool TSimulacionPrestamo::EsRevisionPeriodica(int i) const {
+    return primeraRevision_ > 0 && i >= primeraRevision_ && (i - primeraRevision_) % cuotasPorRevision_ == 0;
+}
+
+// Index plus spread at a periodic revision: the index is the one assumed
+// unless the person's scenario gave another from an earlier instalment
+// (indiceVigente_, kept up to date instalment by instalment). No negative
+// interest is charged.
+double TSimulacionPrestamo::TasaPeriodica() const { return std::max(0.0, indiceVigente_ + diferencial_); }
+
+// The last periodic revision that can change the rate: the first one, the
+// first after each change of the index and the first after each typed
+// revision; the others find the rate as it was.
+int TSimulacionPrestamo::UltimoCambioPeriodico() const {
+    if (primeraRevision_ == 0)
+        return 0;
+    const auto revisionDesde = [this](int cuota) {
+        if (cuota <= primeraRevision_)
+            return primeraRevision_;
+        const int saltos = (cuota - primeraRevision_ + cuotasPorRevision_ - 1) / cuotasPorRevision_;
+        return primeraRevision_ + saltos * cuotasPorRevision_;
+    };
+    int ultimo = primeraRevision_;
+    for (const IndiceDesde& d : indicesDesde_)
+        ultimo = std::max(ultimo, revisionDesde(d.cuota));
+    for (const RevisionInteres& r : revisiones_)
+        ultimo = std::max(ultimo, revisionDesde(r.cuota + 1));
+    return ultimo;
+}
+
+// A periodic revision sets index plus spread; a typed one at the same
+// instalment overrides it. A periodic revision that leaves the rate as it was
+// leaves the instalment too; a typed one always works it out again, as it
+// always has. Inside the grace period there is no instalment to work out yet.
+void TSimulacionPrestamo::Revisar(int i) {
+    while (siguienteIndice_ < indicesDesde_.size() && indicesDesde_[siguienteIndice_].cuota <= i)
+        indiceVigente_ = indicesDesde_[siguienteIndice_++].valor;
+    double nueva = interesAnual_;
+    if (EsRevisionPeriodica(i))
+        nueva = TasaPeriodica();
+    bool tecleada = false;
+    while (siguienteRevision_ < revisiones_.size() && revisiones_[siguienteRevision_].cuota == i) {
+        nueva = revisiones_[siguienteRevision_].interes;
+        ++siguienteRevision_;
+        tecleada = true;
+    }
+    if (nueva == interesAnual_ && !tecleada)
+        return;
+    interesAnual_ = nueva;
+    tasa_ = TasaPeriodo(nueva, periodos_);
+    if (cuotasCarencia_ > 0 && i <= cuotasCarencia_ + 1) {
+        cuotaDada_ = 0;  // the instalment is worked out when the grace period ends
+        return;
+    }
+    if (sistema_ == SistemaAmortizacion::Frances || sistema_ == SistemaAmortizacion::Creciente)
+        Recalcular(i);
+}
+
+// The principal an instalment outside the grace period repays, by the system.
+CentimosEnteros TSimulacionPrestamo::CapitalDelPeriodo(int i, CentimosEnteros interes) {
+    switch (sistema_) {
+    case SistemaAmortizacion::Frances: return RestarCentimos(cuota_, interes);
+    case SistemaAmortizacion::Creciente: return RestarCentimos(CuotaCreciente(i), interes);
+    case SistemaAmortizacion::Aleman: return cuota_;
+    case SistemaAmortizacion::Americano: return 0;
+    }
+    return 0;
 }
 
 bool TSimulacionPrestamo::Siguiente(PasoPrestamo& paso) {
@@ -64,16 +208,26 @@ bool TSimulacionPrestamo::Siguiente(PasoPrestamo& paso) {
         return false;
     const int i = actual_ + 1;
     Revisar(i);
+    if (cuotasCarencia_ > 0 && i == cuotasCarencia_ + 1)
+        Recalcular(i);
     actual_ = i;
+    const bool enCarencia = i <= cuotasCarencia_;
     const bool sinInteres = i == 1 && timing_ == PaymentTiming::StartOfPeriod;
     const CentimosEnteros interes = sinInteres ? 0 : tasa_.Interes(pendiente_);
-    // The last instalment pays whatever is left, so the loan closes at 0,00;
-    // so does one whose level instalment already covers all of it.
     const CentimosEnteros antes = pendiente_;
-    CentimosEnteros capital = RestarCentimos(cuota_, interes);
-    if (i >= fin_ || (antes > 0 && capital >= antes)) {
-        capital = antes;
-        fin_ = i;
+    CentimosEnteros capital = 0;
+    if (enCarencia) {
+        // A total grace pays nothing: the interest is added to the capital.
+        if (carencia_ == TipoCarencia::Total)
+            capital = -interes;
+    } else {
+        capital = CapitalDelPeriodo(i, interes);
+        // The last instalment pays whatever is left, so the loan closes at
+        // 0,00; so does one whose instalment already covers all of it.
+        if (i >= fin_ || (antes > 0 && capital >= antes)) {
+            capital = antes;
+            fin_ = i;
+        }
     }
     pendiente_ = RestarCentimos(pendiente_, capital);
     paso = PasoPrestamo{};
@@ -81,6 +235,9 @@ bool TSimulacionPrestamo::Siguiente(PasoPrestamo& paso) {
     paso.interes = AEuros(interes);
     paso.capital = AEuros(capital);
     paso.cuota = AEuros(capital + interes);
+    paso.interesAnual = interesAnual_;
+    paso.carencia = enCarencia;
+    paso.costes = AEuros(costes_);
     CentimosEnteros anticipada = 0;
     CentimosEnteros comision = 0;
     while (siguienteAmort_ < amortizaciones_.size() && amortizaciones_[siguienteAmort_].cuota == i)
@@ -94,6 +251,22 @@ bool TSimulacionPrestamo::Siguiente(PasoPrestamo& paso) {
         ComprobarFinal();
     }
     return true;
+}
+
+// The commission agreed, or the legal maximum when none was agreed or the
+// one agreed passes it (which the person is told).
+double TSimulacionPrestamo::ComisionAplicada(const AmortizacionAnticipada& a, int i) {
+    const double maximo = ComisionMaximaAmortizacion(
+        tipoInteres_, MesesHastaCuota(i, mesesPorCuota_, timing_ == PaymentTiming::StartOfPeriod), mesesTramoFijo_);
+    if (a.comisionLegal)
+        return maximo;
+    if (a.comision <= maximo)
+        return a.comision;
+    avisos_ << QStringLiteral("La comisión de la amortización anticipada de la cuota %1 (%2 %) supera el máximo "
+                              "legal para esa fecha (%3 %): se calcula con el máximo.")
+                   .arg(i)
+                   .arg(TextoTasa(a.comision), TextoTasa(maximo));
+    return maximo;
 }
 
 void TSimulacionPrestamo::Amortizar(const AmortizacionAnticipada& a, int i, CentimosEnteros& anticipada,
@@ -110,13 +283,21 @@ void TSimulacionPrestamo::Amortizar(const AmortizacionAnticipada& a, int i, Cent
                                        .arg(Importe(importe), Importe(pendiente_)));
     pendiente_ -= importe;
     anticipada += importe;
-    comision += ACentimos(AEuros(importe) * static_cast<long double>(a.comision) / 100);
+    comision += ACentimos(AEuros(importe) * static_cast<long double>(ComisionAplicada(a, i)) / 100);
     if (pendiente_ <= 0)
         return;
-    if (a.reduce == ReduccionAmortizacion::Cuota) {
-        cuota_ = Nivelada(fin_ - i);
+    if (i <= cuotasCarencia_) {
+        cuotaDada_ = 0;  // the instalment is worked out when the grace period ends
         return;
     }
+    if (a.reduce == ReduccionAmortizacion::Cuota) {
+        Recalcular(i + 1);
+        return;
+    }
+    // Shortening the term: an interest-only loan has no term to shorten, and
+    // a falling or growing instalment simply ends the loan sooner.
+    if (sistema_ != SistemaAmortizacion::Frances)
+        return;
     const long double periodos =
         NumberOfPeriods(tasa_.Tasa(), AEuros(cuota_), -AEuros(pendiente_), 0, PaymentTiming::EndOfPeriod);
     fin_ = std::min(fin_, i + std::max(1, CeilToWholePeriods(periodos)));
@@ -156,6 +337,11 @@ bool TSimulacionPrestamo::PuedeTerminarAntes() const {
     return !(r >= 0 && std::isfinite(antesDelUltimo) && antesDelUltimo > margen);
 }
 
+bool TSimulacionPrestamo::QuedanCambios() const {
+    return siguienteAmort_ < amortizaciones_.size() || siguienteRevision_ < revisiones_.size() ||
+           actual_ < ultimoCambioPeriodico_ || (cuotasCarencia_ > 0 && actual_ <= cuotasCarencia_);
+}
+
 int TSimulacionPrestamo::Cantidad() const {
     TSimulacionPrestamo copia(*this);
     PasoPrestamo paso;
@@ -163,11 +349,10 @@ int TSimulacionPrestamo::Cantidad() const {
     // is behind) the rest is a plain loan ending at fin_, unless the cents
     // could close it sooner: then run it to the end.
     while (!copia.terminado_ &&
-           (copia.siguienteAmort_ < copia.amortizaciones_.size() ||
-            copia.siguienteRevision_ < copia.revisiones_.size() ||
-            (copia.actual_ == 0 && timing_ == PaymentTiming::StartOfPeriod)))
+           (copia.QuedanCambios() || (copia.actual_ == 0 && timing_ == PaymentTiming::StartOfPeriod)))
         copia.Siguiente(paso);
-    if (!copia.terminado_ && copia.PuedeTerminarAntes())
+    // Only a level instalment has a known end: the other systems run on.
+    if (!copia.terminado_ && (sistema_ != SistemaAmortizacion::Frances || copia.PuedeTerminarAntes()))
         while (copia.Siguiente(paso)) {
         }
     return copia.fin_;

@@ -51,12 +51,55 @@ long double TasaInterna(long double recibido, const std::vector<long double>& pa
     return 1 / ((bajo + alto) / 2) - 1;
 }
 
+// The payments by period from the signing of the schedule the conditions
+// give, with the costs paid alongside: at once for the first instalment of
+// a loan paid at the start of each period. Its IRR, annualised.
+double TaeDelCuadro(double capital, double interes, int numCuotas, PaymentTiming timing, const CondicionesPrestamo& c) {
+    const long double recibido = Recibido(capital, c);
+    const int desfase = timing == PaymentTiming::StartOfPeriod ? 1 : 0;
+    std::vector<long double> pagos(1, 0);
+    TSimulacionPrestamo simulacion(capital, interes, numCuotas, timing, c);
+    PasoPrestamo paso;
+    while (simulacion.Siguiente(paso)) {
+        const std::size_t t = std::size_t(paso.numero - desfase);
+        pagos.resize(std::max(pagos.size(), t + 1), 0);
+        pagos[t] += paso.cuota + paso.amortAnticipada + paso.comision + paso.costes;
+    }
+    return static_cast<double>(Anual(TasaInterna(recibido, pagos), PeriodosPorAnio(c.periodicidad)));
+}
+
+// The contract as the TAE sees it: no early repayment, no typed revision,
+// the index where it is now. For a mixed rate whose variable part would
+// fall below the fixed rate, the fixed rate holds for the whole term: the
+// rule of the Orden EHA/2899/2011 (anexo II) and the Circular 5/2012 del
+// Banco de España for the TAE of a mixed-rate loan.
+CondicionesPrestamo CondicionesDeLaTae(double interes, const CondicionesPrestamo& c) {
+    CondicionesPrestamo tae = c;
+    tae.amortizaciones.clear();
+    tae.revisiones.clear();
+    tae.indicesDesde.clear();
+    if (c.tipoInteres == TipoInteres::Mixto && std::max(0.0, c.indice + c.diferencial) < interes) {
+        tae.tipoInteres = TipoInteres::Fijo;
+        tae.indice = tae.diferencial = 0;
+        tae.tramoFijo = 0;
+    }
+    return tae;
+}
+
 }  // namespace
+
+bool EsTaeVariable(const CondicionesPrestamo& c) { return c.tipoInteres != TipoInteres::Fijo; }
+
+QString NombreTae(const CondicionesPrestamo& c) {
+    return EsTaeVariable(c) ? QStringLiteral("TAE variable") : QStringLiteral("TAE");
+}
 
 double TaePrestamo(double capital, double interes, int numCuotas, PaymentTiming timing,
                    const CondicionesPrestamo& c) {
     if (!(capital > 0) || numCuotas <= 0)
         return 0;
+    if (c.HayOpcionesHipoteca())
+        return TaeDelCuadro(capital, interes, numCuotas, timing, CondicionesDeLaTae(interes, c));
     const int periodos = PeriodosPorAnio(c.periodicidad);
     const long double tasa = static_cast<long double>(interes) / (100 * periodos);
     const long double cuota = -Payment(tasa, numCuotas, capital, 0, timing);
@@ -69,19 +112,7 @@ double TaeConRevisiones(double capital, double interes, int numCuotas, PaymentTi
                         const CondicionesPrestamo& c) {
     if (!(capital > 0) || numCuotas <= 0)
         return 0;
-    const long double recibido = Recibido(capital, c);
-    // Payments by period from the signing: at once for the first
-    // instalment of a loan paid at the start of each period.
-    const int desfase = timing == PaymentTiming::StartOfPeriod ? 1 : 0;
-    std::vector<long double> pagos(1, 0);
-    TSimulacionPrestamo simulacion(capital, interes, numCuotas, timing, c);
-    PasoPrestamo paso;
-    while (simulacion.Siguiente(paso)) {
-        const std::size_t t = std::size_t(paso.numero - desfase);
-        pagos.resize(std::max(pagos.size(), t + 1), 0);
-        pagos[t] += paso.cuota + paso.amortAnticipada + paso.comision;
-    }
-    return static_cast<double>(Anual(TasaInterna(recibido, pagos), PeriodosPorAnio(c.periodicidad)));
+    return TaeDelCuadro(capital, interes, numCuotas, timing, c);
 }
 
 }  // namespace finance

@@ -13,19 +13,37 @@ constexpr qsizetype kTrasInteres = 5;
 
 ColumnasOpcionalesPrestamo ColumnasOpcionalesDe(const finance::CondicionesPrestamo& c) {
     const auto& a = c.amortizaciones;
-    return {!a.empty(), std::any_of(a.begin(), a.end(), [](const auto& x) { return x.comision != 0; })};
+    ColumnasOpcionalesPrestamo opcionales;
+    opcionales.amortAnticipada = !a.empty();
+    opcionales.comision = std::any_of(a.begin(), a.end(), [](const auto& x) { return x.comision != 0 || x.comisionLegal; });
+    opcionales.interesAnual = !c.revisiones.empty() || c.tipoInteres != finance::TipoInteres::Fijo;
+    if (c.cuotasCarencia > 0)
+        opcionales.carencia = c.carencia;
+    return opcionales;
 }
 
+QString TituloInteresAnual() { return QStringLiteral("Interés %"); }
+QString TituloCarencia() { return QStringLiteral("Carencia"); }
 QString TituloAmortAnticipada() { return QStringLiteral("Amort. anticipada"); }
 QString TituloComision() { return QStringLiteral("Comisión"); }
 
+QString TextoCarencia(const trPrestamo& fila, finance::TipoCarencia carencia) {
+    if (!fila.carencia)
+        return QString();
+    return carencia == finance::TipoCarencia::Total ? QStringLiteral("Total") : QStringLiteral("Parcial");
+}
+
 QStringList ConColumnasOpcionales(QStringList plenas, ColumnasOpcionalesPrestamo opcionales,
-                                  const QString& amortAnticipada, const QString& comision) {
+                                  const CeldasOpcionales& celdas) {
     qsizetype sitio = kTrasInteres;
+    if (opcionales.interesAnual)
+        plenas.insert(sitio++, celdas.interesAnual);
+    if (opcionales.carencia != finance::TipoCarencia::Ninguna)
+        plenas.insert(sitio++, celdas.carencia);
     if (opcionales.amortAnticipada)
-        plenas.insert(sitio++, amortAnticipada);
+        plenas.insert(sitio++, celdas.amortAnticipada);
     if (opcionales.comision)
-        plenas.insert(sitio, comision);
+        plenas.insert(sitio, celdas.comision);
     return plenas;
 }
 
@@ -34,7 +52,7 @@ QStringList TitulosTablaPrestamo(ColumnasOpcionalesPrestamo opcionales) {
         {QStringLiteral("Nº"), QStringLiteral("Fecha"), QStringLiteral("Cuota"), QStringLiteral("Capital"),
          QStringLiteral("Interés"), QStringLiteral("Amortizado"), QStringLiteral("Pendiente"),
          QStringLiteral("Pagado"), QStringLiteral("Intereses")},
-        opcionales, TituloAmortAnticipada(), TituloComision());
+        opcionales, {TituloInteresAnual(), TituloCarencia(), TituloAmortAnticipada(), TituloComision()});
 }
 
 QStringList TitulosTablaInversion() {
@@ -51,7 +69,9 @@ QStringList TextosFilaTabla(const TTextosCelda& t, const trPrestamo& f, Columnas
     return ConColumnasOpcionales({TextoEntero(f.numero), t.Fecha(f.fecha), t.Importe(f.cuota), t.Importe(f.capital),
                                   t.Importe(f.interes), t.Importe(f.amortizado), t.Importe(f.pendiente),
                                   t.Importe(f.pagado), t.Importe(f.intereses)},
-                                 opcionales, t.Importe(f.amortAnticipada), t.Importe(f.comision));
+                                 opcionales,
+                                 {t.Importe(f.interesAnual), TextoCarencia(f, opcionales.carencia),
+                                  t.Importe(f.amortAnticipada), t.Importe(f.comision)});
 }
 
 QStringList TextosFilaTabla(const TTextosCelda& t, const trInversion& f) {

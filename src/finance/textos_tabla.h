@@ -10,22 +10,37 @@
 
 #include <QStringList>
 
-// The columns a loan table shows only when its conditions use them: the
-// early repayment ("Amort. anticipada") when there is one, and its fee
-// ("Comisión") when one carries a fee. Both go after "Interés".
+// The columns a loan table shows only when its conditions use them, all
+// after "Interés" in this order: the row's annual rate ("Interés %") when
+// the rate changes along the loan (typed revisions, a variable or mixed
+// rate), the grace-period mark ("Carencia": "Parcial" or "Total" on those
+// rows) when there is a grace period, the early repayment ("Amort.
+// anticipada") when there is one, and its fee ("Comisión") when one carries
+// a fee.
 struct ColumnasOpcionalesPrestamo {
     bool amortAnticipada = false;
     bool comision = false;
+    bool interesAnual = false;
+    finance::TipoCarencia carencia = finance::TipoCarencia::Ninguna;
 };
 ColumnasOpcionalesPrestamo ColumnasOpcionalesDe(const finance::CondicionesPrestamo& condiciones);
+QString TituloInteresAnual();
+QString TituloCarencia();
 QString TituloAmortAnticipada();
 QString TituloComision();
+// The grace mark of a row: the kind of grace on a grace row, else empty.
+QString TextoCarencia(const trPrestamo& fila, finance::TipoCarencia carencia);
+
+// The cells of the optional columns, one per kind.
+struct CeldasOpcionales {
+    QString interesAnual, carencia, amortAnticipada, comision;
+};
 
 // `plenas` (the nine cells of the plain loan table) with the optional ones
 // put in their place: one order for titles, texts and any other per-column
 // list.
 QStringList ConColumnasOpcionales(QStringList plenas, ColumnasOpcionalesPrestamo opcionales,
-                                  const QString& amortAnticipada, const QString& comision);
+                                  const CeldasOpcionales& celdas);
 
 // Column titles, left to right.
 QStringList TitulosTablaPrestamo(ColumnasOpcionalesPrestamo opcionales = {});

@@ -23,6 +23,7 @@ QString TextoCelda(const ValorCelda& v, const TTextosCelda& t) {
     case ValorCelda::Tipo::Entero: return TextoEntero(static_cast<long long>(v.numero));
     case ValorCelda::Tipo::Fecha: return t.Fecha(v.fecha);
     case ValorCelda::Tipo::Importe: return t.Importe(v.numero);
+    case ValorCelda::Tipo::Texto: return v.texto;
     case ValorCelda::Tipo::Ninguno: break;
     }
     return QString();
@@ -38,6 +39,8 @@ double Forma(const ValorCelda& v, const TTextosCelda& t) {
         return t.FechaDeFormaFija(v.fecha) ? double(v.fecha.toJulianDay()) : std::numeric_limits<double>::quiet_NaN();
     case ValorCelda::Tipo::Entero:
     case ValorCelda::Tipo::Importe: return v.numero;
+    // A word's width does not follow from a number: each is measured.
+    case ValorCelda::Tipo::Texto: return std::numeric_limits<double>::quiet_NaN();
     case ValorCelda::Tipo::Ninguno: break;
     }
     return 0;

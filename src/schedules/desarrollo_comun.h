@@ -30,16 +30,18 @@ struct ColumnaDesarrollo {
 // background and its font colour, and one row per period after the title.
 void PrepararRejilla(TAttributeGrid& grid, const std::vector<ColumnaDesarrollo>& columnas, int periodos);
 
-// What a cell of a table shows: a whole number, a date or an amount.
+// What a cell of a table shows: a whole number, a date, an amount or a word.
 struct ValorCelda {
-    enum class Tipo { Ninguno, Entero, Fecha, Importe };
+    enum class Tipo { Ninguno, Entero, Fecha, Importe, Texto };
     Tipo tipo = Tipo::Ninguno;
     double numero = 0;
     QDate fecha;
+    QString texto;
 };
-inline ValorCelda CeldaEntero(int n) { return {ValorCelda::Tipo::Entero, double(n), {}}; }
-inline ValorCelda CeldaFecha(const QDate& fecha) { return {ValorCelda::Tipo::Fecha, 0, fecha}; }
-inline ValorCelda CeldaImporte(double importe) { return {ValorCelda::Tipo::Importe, importe, {}}; }
+inline ValorCelda CeldaEntero(int n) { return {ValorCelda::Tipo::Entero, double(n), {}, {}}; }
+inline ValorCelda CeldaFecha(const QDate& fecha) { return {ValorCelda::Tipo::Fecha, 0, fecha, {}}; }
+inline ValorCelda CeldaImporte(double importe) { return {ValorCelda::Tipo::Importe, importe, {}, {}}; }
+inline ValorCelda CeldaTexto(const QString& texto) { return {ValorCelda::Tipo::Texto, 0, {}, texto}; }
 
 // The value of column c in the table's row i (0 for the first period).
 using CeldaDeFila = std::function<ValorCelda(int c, int i)>;

@@ -4,6 +4,8 @@
 #include "schedules/desarrollo_comun.h"
 #include "schedules/form_desarrollo_calculos.h"
 #include "schedules/textos_resumen_anual.h"
+#include "finance/nombres_hipoteca.h"
+#include "finance/textos_tabla.h"
 #include "util/textos_celda.h"
 #include "util/textos_numericos.h"
 #include "widgets/grid/attribute_grid.h"
@@ -15,11 +17,11 @@
 namespace {
 
 // The fields a loan row can show, in the order of the plain table; the
-// early repayment and its fee come last because they show only when used.
+// others come last because they show only when the conditions use them.
 enum Campo { kNumero, kFecha, kCuota, kCapital, kInteres, kAmortizado, kPendiente, kPagado, kIntereses,
-             kAmortAnticipada, kComision };
+             kInteresAnual, kCarencia, kAmortAnticipada, kComision };
 
-ValorCelda CeldaPrestamo(const trPrestamo& f, int campo) {
+ValorCelda CeldaPrestamo(const trPrestamo& f, int campo, finance::TipoCarencia carencia) {
     switch (campo) {
     case kNumero: return CeldaEntero(f.numero);
     case kFecha: return CeldaFecha(f.fecha);
@@ -30,22 +32,12 @@ ValorCelda CeldaPrestamo(const trPrestamo& f, int campo) {
     case kPendiente: return CeldaImporte(f.pendiente);
     case kPagado: return CeldaImporte(f.pagado);
     case kIntereses: return CeldaImporte(f.intereses);
+    case kInteresAnual: return CeldaImporte(f.interesAnual);
+    case kCarencia: return CeldaTexto(TextoCarencia(f, carencia));
     case kAmortAnticipada: return CeldaImporte(f.amortAnticipada);
     case kComision: return CeldaImporte(f.comision);
     default: return {};
     }
-}
-
-// The columns an early repayment adds: its amount, and its fee when one
-// has a fee.
-std::vector<std::pair<Campo, QString>> ColumnasAnticipadas(const finance::CondicionesPrestamo& condiciones) {
-    const auto& amortizaciones = condiciones.amortizaciones;
-    std::vector<std::pair<Campo, QString>> columnas;
-    if (!amortizaciones.empty())
-        columnas.push_back({kAmortAnticipada, QStringLiteral("Amort. anticipada")});
-    if (std::any_of(amortizaciones.begin(), amortizaciones.end(), [](const auto& a) { return a.comision != 0; }))
-        columnas.push_back({kComision, QStringLiteral("Comisión")});
-    return columnas;
 }
 
 }  // namespace
@@ -65,10 +57,19 @@ void EscribirTablaPrestamo(const DatosFilasPrestamo& datos, TAttributeGrid& grid
                     int(filas->size()));
     std::vector<Campo> campos{kNumero,     kFecha,     kCuota,  kCapital,  kInteres,
                               kAmortizado, kPendiente, kPagado, kIntereses};
-    // What else was paid with an instalment stands after its split; the
-    // columns are inserted so that the later ones keep their own look.
+    // The optional columns, in the order the command line and the exported
+    // texts put them, are inserted so that the later ones keep their own
+    // look.
+    const ColumnasOpcionalesPrestamo opcionales = ColumnasOpcionalesDe(datos.condiciones);
+    const QStringList titulos = TitulosTablaPrestamo(opcionales);
+    const std::vector<std::pair<Campo, QString>> extras{{kInteresAnual, TituloInteresAnual()},
+                                                        {kCarencia, TituloCarencia()},
+                                                        {kAmortAnticipada, TituloAmortAnticipada()},
+                                                        {kComision, TituloComision()}};
     int c = kInteres + 1;
-    for (const auto& [campo, titulo] : ColumnasAnticipadas(datos.condiciones)) {
+    for (const auto& [campo, titulo] : extras) {
+        if (!titulos.contains(titulo))
+            continue;
         grid.InsertColumn(c);
         grid.SetCells(c, 0, titulo);
         grid.ColorCol(c, kFondoClaro);
@@ -76,19 +77,27 @@ void EscribirTablaPrestamo(const DatosFilasPrestamo& datos, TAttributeGrid& grid
         grid.Attributes().AlignColList.Put(c, quint8(grid.CellAlign(kInteres, 1)));
         campos.insert(campos.begin() + c++, campo);
     }
-    MostrarFilas(grid, int(filas->size()), [filas, campos](int col, int i) {
-        return CeldaPrestamo((*filas)[std::size_t(i)], campos[std::size_t(col)]);
+    const finance::TipoCarencia carencia = opcionales.carencia;
+    MostrarFilas(grid, int(filas->size()), [filas, campos, carencia](int col, int i) {
+        return CeldaPrestamo((*filas)[std::size_t(i)], campos[std::size_t(col)], carencia);
     });
 }
 
-TablaTextos CifrasPrestamo(const finance::EstadoPrestamo& estado) {
+TablaTextos CifrasPrestamo(const finance::EstadoPrestamo& estado, const finance::CondicionesPrestamo& condiciones) {
     const finance::PanelesPrestamo p = finance::TextosPanelesPrestamo(estado);
-    TablaTextos cifras{{QStringLiteral("Total intereses"), QStringLiteral("Coste total"), QStringLiteral("TAE")},
-                       {{p.intereses, p.costeTotal, p.tae}}};
-    if (estado.TAEConRevisiones) {
-        cifras.titulos << QStringLiteral("TAE con las revisiones indicadas");
-        cifras.filas.front() << p.taeConRevisiones;
-    }
+    TablaTextos cifras{{QStringLiteral("Total intereses")}, {{p.intereses}}};
+    auto anadir = [&cifras](const QString& titulo, const QString& texto) {
+        cifras.titulos << titulo;
+        cifras.filas.front() << texto;
+    };
+    if (condiciones.seguroAnual != 0)
+        anadir(QStringLiteral("Seguro anual"), TextoImporte(condiciones.seguroAnual));
+    if (condiciones.mantenimientoAnual != 0)
+        anadir(QStringLiteral("Mantenimiento anual"), TextoImporte(condiciones.mantenimientoAnual));
+    anadir(QStringLiteral("Coste total"), p.costeTotal);
+    anadir(finance::NombreTAE(condiciones), p.tae);
+    if (estado.TAEConRevisiones)
+        anadir(QStringLiteral("TAE con las revisiones indicadas"), p.taeConRevisiones);
     return cifras;
 }
 
@@ -99,7 +108,13 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
 
     ventana.TipoDesarrollo = ClaseDesarrollo::Prestamo;
     ventana.PeriodosPorAnio = finance::PeriodosPorAnio(d.condiciones.periodicidad);
-    ventana.FijarTitulo(QStringLiteral("Préstamos, tabla de desarrollo"));
+    // A mortgage's table, and so its printed report, names its system in
+    // the heading; its other choices show in the table's own columns, and
+    // the heading must fit the printed page's width.
+    QString titulo = QStringLiteral("Préstamos, tabla de desarrollo");
+    if (d.condiciones.HayOpcionesHipoteca())
+        titulo += QStringLiteral(" (sistema %1)").arg(finance::NombreSistema(d.condiciones.sistema).toLower());
+    ventana.FijarTitulo(titulo);
     ventana.PnlDato1->setText(TextoImporte(d.Cuota));
     ventana.PnlDato2->setText(entrada.textoInteres + QStringLiteral(" %"));
     ventana.PnlDato3->setText(entrada.textoNumCuotas);

@@ -17,9 +17,10 @@ struct EntradaDesarrolloPrestamo {
 };
 
 // The cost of a worked-out loan as the report prints it after the rows: its
-// total interest, its total cost, its TAE and, with typed revisions, the TAE
-// they give.
-TablaTextos CifrasPrestamo(const finance::EstadoPrestamo& estado);
+// total interest, the yearly insurance and maintenance when it has them, its
+// total cost, its TAE ("TAE variable" for a variable or mixed rate) and, with
+// typed revisions, the TAE they give.
+TablaTextos CifrasPrestamo(const finance::EstadoPrestamo& estado, const finance::CondicionesPrestamo& condiciones);
 
 // Throws EDesarrolloExcesivo, before writing anything, when the loan has
 // more instalments than a table may have or its dates would pass 31/12/9999.

@@ -1,8 +1,12 @@
 #include "schedules/textos_resumen_anual.h"
 
+#include "finance/nombres_hipoteca.h"
 #include "util/textos_numericos.h"
 
 namespace {
+
+// Where the yearly costs go in a loan's summary: before "Pendiente".
+constexpr qsizetype kColumnaCostes = 5;
 
 QString Anio(int anio) { return anio > 0 ? TextoEntero(anio) : QStringLiteral("Total"); }
 
@@ -29,9 +33,19 @@ TablaTextos Tabla(QStringList titulos, const ResumenAnual<Anio>& resumen) {
 }  // namespace
 
 TablaTextos TextosResumenAnual(const ResumenPrestamo& resumen) {
-    return Tabla({QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
-                  QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Pendiente")},
-                 resumen);
+    TablaTextos tabla = Tabla({QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Pagado"),
+                               QStringLiteral("Capital"), QStringLiteral("Interés"), QStringLiteral("Pendiente")},
+                              resumen);
+    // Insurance and maintenance, paid besides the instalments, show only on
+    // a loan that has them, before the capital pending.
+    if (resumen.total.costes != 0) {
+        tabla.titulos.insert(kColumnaCostes, finance::TituloCostesAnuales());
+        for (std::size_t i = 0; i < tabla.filas.size(); ++i) {
+            const AnioPrestamo& a = i < resumen.anios.size() ? resumen.anios[i] : resumen.total;
+            tabla.filas[i].insert(kColumnaCostes, TextoImporte(a.costes));
+        }
+    }
+    return tabla;
 }
 
 TablaTextos TextosResumenAnual(const ResumenInversion& resumen) {
