@@ -97,6 +97,7 @@ InformeOrden OrdenComparar(const TArgumentosOrden& a) {
     InformeOrden informe{QStringLiteral("Comparación de ofertas"),
                          {DatoEntero(QStringLiteral("Ofertas"), QStringLiteral("ofertas"), textos.size())},
                          Tabla(c),
-                         std::nullopt};
+                         std::nullopt,
+                         {}};
     return informe;
 }
