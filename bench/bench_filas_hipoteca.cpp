@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "finance/filas_prestamo.h"
+#include "hipoteca_de_prueba.h"
 
 namespace {
 
@@ -18,21 +19,9 @@ DatosFilasPrestamo Plano(int cuotas) {
     return d;
 }
 
-// The same loan fixed for 5 years, then Euríbor + 0,9 % revised every year,
-// the Euríbor moving between 2,5 % and 3,5 % each year, after a year of
-// total grace: every revision changes the instalment.
 DatosFilasPrestamo Mixto(int cuotas) {
     DatosFilasPrestamo d = Plano(cuotas);
-    finance::CondicionesPrestamo& c = d.condiciones;
-    c.tipoInteres = finance::TipoInteres::Mixto;
-    c.tramoFijo = 60;
-    c.diferencial = 0.9;
-    c.indice = 3;
-    c.revisionMeses = 12;
-    c.carencia = finance::TipoCarencia::Total;
-    c.cuotasCarencia = 12;
-    for (int anio = 6; anio * 12 < cuotas; ++anio)
-        c.indicesDesde.push_back({anio * 12 + 1, anio % 2 ? 2.5 : 3.5});
+    HacerHipotecaMixta(d);
     return d;
 }
 

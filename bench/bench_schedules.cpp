@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/arranque.h"
+#include "hipoteca_de_prueba.h"
 #include "schedules/desarrollo_prestamo.h"
 #include "schedules/form_desarrollo_calculos.h"
 #include "widgets/grid/attribute_grid.h"
@@ -71,6 +72,22 @@ void BM_LoanScheduleConditionsLongest(benchmark::State& state) {
     Desarrollar(state, ConCondiciones(Prestamo(9999 * 12, QDate(1, 1, 31))));
 }
 BENCHMARK(BM_LoanScheduleConditionsLongest)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same loans as a mixed-rate mortgage with a year of grace and yearly
+// revisions that change the instalment each time.
+EntradaDesarrolloPrestamo ComoHipoteca(EntradaDesarrolloPrestamo entrada) {
+    HacerHipotecaMixta(entrada.datos);
+    entrada.datos.Cuota = 0;  // the instalment the mortgage sets, worked out when its grace ends
+    return entrada;
+}
+
+void BM_MortgageSchedule300(benchmark::State& state) { Desarrollar(state, ComoHipoteca(Prestamo(300))); }
+BENCHMARK(BM_MortgageSchedule300)->Unit(benchmark::kMillisecond);
+
+void BM_MortgageScheduleLongest(benchmark::State& state) {
+    Desarrollar(state, ComoHipoteca(Prestamo(9999 * 12, QDate(1, 1, 31))));
+}
+BENCHMARK(BM_MortgageScheduleLongest)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A fresh window with the table written straight into its grid, bypassing
 // the window's own limits, and painted once as it would first appear.
