@@ -13,8 +13,9 @@ Grace: the first N instalments pay the interest (parcial) or nothing, the
 interest joining the capital (total); the system then runs over the rest.
 Variable: the loan's rate for the first `revision` months, then index +
 spread (never below 0) revised every `revision` months; mixed: the loan's
-rate for the first `tramo` instalments, then the same. A change of rate
-works the instalment out again on the capital pending over the rest.
+rate for the first `tramo` instalments, then the same. Every revision
+works the instalment out again on the capital pending over the rest, even
+when the rate stays as it was.
 TAE: the IRR of the money received against instalments plus yearly costs
 (a twelfth a month), annualised as (1 + i)^k - 1.
 
@@ -72,9 +73,10 @@ def schedule(capital, rate, n, sistema="frances", g=0, carencia=None, ncar=0, ti
     while True:
         i += 1
         new = r_anual
-        if first and i >= first and (i - first) % step == 0:
+        revision_due = bool(first) and i >= first and (i - first) % step == 0
+        if revision_due:
             new = periodic(i)
-        if new != r_anual:
+        if new != r_anual or revision_due:
             r_anual = new
             if not (ncar and i <= ncar + 1) and sistema in ("frances", "creciente"):
                 recompute(i)

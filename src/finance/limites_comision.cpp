@@ -7,10 +7,11 @@ namespace {
 // inmobiliario, artículo 23 (reembolso anticipado):
 // - variable rate: the contract may take 0,25 % during the first 3 years or
 //   0,15 % during the first 5, and nothing afterwards. The program cannot
-//   know which of the two a contract chose; it takes the 0,15 % / 5 years
-//   one, the choice that keeps a commission for longer, so an early
-//   repayment in the fourth or fifth year is not shown as free when it may
-//   not be;
+//   know which of the two a contract chose, so at each date it takes the
+//   higher of the two: 0,25 % up to the third year, 0,15 % in the fourth and
+//   fifth. A commission either choice allows is never reported as over the
+//   law, and a repayment with no commission agreed is costed at the most the
+//   law could charge;
 // - fixed rate: 2 % during the first 10 years, 1,5 % from then on;
 // - mixed rate: the fixed rule while the fixed stretch lasts, the variable
 //   one (counted from the signing) once it has ended.
@@ -19,7 +20,7 @@ struct Tramo {
     double porcentaje;
 };
 
-constexpr Tramo kVariable[] = {{5 * 12, 0.15}};
+constexpr Tramo kVariable[] = {{3 * 12, 0.25}, {5 * 12, 0.15}};
 constexpr double kVariableDespues = 0;
 constexpr Tramo kFijo[] = {{10 * 12, 2.0}};
 constexpr double kFijoDespues = 1.5;

@@ -165,9 +165,11 @@ int TSimulacionPrestamo::UltimoCambioPeriodico() const {
 }
 
 // A periodic revision sets index plus spread; a typed one at the same
-// instalment overrides it. A periodic revision that leaves the rate as it was
-// leaves the instalment too; a typed one always works it out again, as it
-// always has. Inside the grace period there is no instalment to work out yet.
+// instalment overrides it. Every revision works the instalment out again on
+// the capital pending over the term left, as a bank does on each revision
+// date even when the rate stays as it was (the cents rounded off the level
+// instalment would otherwise pile up on the last one). Inside the grace
+// period there is no instalment to work out yet.
 void TSimulacionPrestamo::Revisar(int i) {
     while (siguienteIndice_ < indicesDesde_.size() && indicesDesde_[siguienteIndice_].cuota <= i)
         indiceVigente_ = indicesDesde_[siguienteIndice_++].valor;
@@ -180,7 +182,7 @@ void TSimulacionPrestamo::Revisar(int i) {
         ++siguienteRevision_;
         tecleada = true;
     }
-    if (nueva == interesAnual_ && !tecleada)
+    if (nueva == interesAnual_ && !tecleada && !EsRevisionPeriodica(i))
         return;
     interesAnual_ = nueva;
     tasa_ = TasaPeriodo(nueva, periodos_);
