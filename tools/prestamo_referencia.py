@@ -160,7 +160,9 @@ if __name__ == "__main__":
     v = schedule(100000, 3, 120, tipo="variable", dif=1, indice=3.5)
     print("TAE variable", tae(100000, v, costs_year=300, fees=1000))
     m = schedule(100000, 3, 120, tipo="mixto", tramo=36, dif=0.5, indice=2, per=12)
-    m_floor = schedule(100000, 3, 120, tipo="mixto", tramo=36, dif=1, indice=2, per=12)
+    # Index + spread (2 + 1 = 3) no higher than the fixed rate: the whole
+    # term is taken at the fixed rate, as one fixed loan.
+    m_floor = schedule(100000, 3, 120)
     print("TAE mixto (variable 2,5 < fijo 3: se toma 3)", tae(100000, m_floor, costs_year=0, fees=0))
     m2 = schedule(100000, 3, 120, tipo="mixto", tramo=36, dif=1.5, indice=2.5)
     print("TAE mixto (variable 4 > fijo 3)", tae(100000, m2, costs_year=240))
