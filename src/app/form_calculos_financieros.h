@@ -85,6 +85,7 @@ public:
     // every later loan calculation until the page is cleared.
     QPushButton* BtnPresCondiciones = nullptr;
     finance::CondicionesPrestamo CondicionesPres;
+    finance::CondicionesInversion CondicionesInv;
 
     // Investments page.
     QFrame* PnlInvCalculos = nullptr;
