@@ -148,6 +148,9 @@ void TFormCalculosFinancieros::CalcularInversion() {
     PnlInvRendimiento->setText(p.rendimiento);
     PnlInvPorcentaje->setText(p.porcentaje);
     PnlInvNumRes->setText(p.numCuotas);
+    MostrarResultadosCondicionesInversion(p);
+    NotaCabecera(PnlInvInfo, CondicionesInv.HayCondiciones() ? QStringLiteral("con las condiciones de la inversión")
+                                                             : QString());
     ResultadosAlDia(PnlInvInfo, true);
 }
 

@@ -20,20 +20,23 @@ ValorCelda CeldaInversion(const trInversion& f, int c) {
     case 3: return CeldaImporte(f.invertido);
     case 4: return CeldaImporte(f.acumulado);
     case 5: return CeldaImporte(f.beneficio);
+    case 6: return f.valorReal ? CeldaImporte(*f.valorReal) : ValorCelda{};
     default: return {};
     }
 }
 
 void EscribirTabla(const DatosFilasInversion& datos, TAttributeGrid& grid) {
     std::vector<trInversion> filas = FilasInversion(datos);
-    PrepararRejilla(grid,
-                    {{QStringLiteral("Nº"), kFondoClaro, clBlack},
-                     {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
-                     {QStringLiteral("Cuota"), kFondoClaro, clNavy},
-                     {QStringLiteral("Invertido"), kFondoClaro, clNavy},
-                     {QStringLiteral("Acumulado"), kFondoOscuro, clRed},
-                     {QStringLiteral("Beneficio"), kFondoOscuro, clRed}},
-                    int(filas.size()));
+    std::vector<ColumnaDesarrollo> columnas{{QStringLiteral("Nº"), kFondoClaro, clBlack},
+                                       {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
+                                       {QStringLiteral("Cuota"), kFondoClaro, clNavy},
+                                       {QStringLiteral("Invertido"), kFondoClaro, clNavy},
+                                       {QStringLiteral("Acumulado"), kFondoOscuro, clRed},
+                                       {QStringLiteral("Beneficio"), kFondoOscuro, clRed}};
+    // With inflation, the capital of each row in today's money.
+    if (datos.condiciones.inflacion)
+        columnas.push_back({QStringLiteral("Valor real"), kFondoClaro, clNavy});
+    PrepararRejilla(grid, columnas, int(filas.size()));
     // The four amount columns are wider than in a loan table.
     EnsancharColumnas(grid, 2, 50);
     MostrarFilas(grid, std::move(filas), CeldaInversion);
