@@ -40,7 +40,7 @@ TDialogoCondicionesInversion::TDialogoCondicionesInversion(QWidget* padre) : QDi
     auto* datos = new QWidget(this);
     auto* rejilla = new QGridLayout(datos);
     EditCrecimiento = CrearCampo(rejilla, 0, 0, QStringLiteral("EditCrecimiento"),
-                                 QStringLiteral("Crecimiento anual de la &cuota %"),
+                                 QStringLiteral("C&recimiento anual de la cuota %"),
                                  QStringLiteral("Porcentaje en que aumenta la cuota cada 12 cuotas"),
                                  AnchoCampoImporte());
     EditInflacion = CrearCampo(rejilla, 1, 0, QStringLiteral("EditInflacion"), QStringLiteral("&Inflación anual %"),
