@@ -65,10 +65,13 @@ void DesarrollarPaginaInversiones(TFormCalculosFinancieros& p) {
     const finance::EstadoInversion& e = p.Inversion();
     const EntradaDesarrolloInversion entrada{
         finance::DatosFilasDeInversion(e, Momento(p.CbInvAportacion), PrimeraFecha(p.EditInvFecha)),
-        p.EditInvInteres->text(),
-                                             p.EditInvNum->text()};
+        p.EditInvInteres->text(), p.EditInvNum->text()};
     ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha);
-    MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarInversion(entrada, v); });
+    MostrarDesarrollo(p, [&entrada, &e](TFormDesarrolloCalculos& v) {
+        DesarrollarInversion(entrada, v);
+        v.CifrasFinales = CifrasInversion(e);
+        v.TituloCifrasFinales = QStringLiteral("Resultados de la inversión");
+    });
 }
 
 void DesarrollarPaginaDepreciaciones(TFormCalculosFinancieros& p) {

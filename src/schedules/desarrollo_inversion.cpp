@@ -44,6 +44,25 @@ void EscribirTabla(const DatosFilasInversion& datos, TAttributeGrid& grid) {
 
 }  // namespace
 
+TablaTextos CifrasInversion(const finance::EstadoInversion& estado) {
+    const finance::PanelesInversion p = finance::TextosPanelesInversion(estado);
+    TablaTextos cifras;
+    const std::pair<QString, QString> opcionales[] = {{QStringLiteral("Capital final real"), p.capitalReal},
+                                                      {QStringLiteral("Ganancia real"), p.gananciaReal},
+                                                      {QStringLiteral("Impuesto"), p.impuesto},
+                                                      {QStringLiteral("Capital final neto"), p.capitalNeto}};
+    QStringList valores;
+    for (const auto& [titulo, texto] : opcionales) {
+        if (texto.isEmpty())
+            continue;
+        cifras.titulos << titulo;
+        valores << texto;
+    }
+    if (!valores.isEmpty())
+        cifras.filas.push_back(valores);
+    return cifras;
+}
+
 void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarrolloCalculos& ventana) {
     const DatosFilasInversion& d = entrada.datos;
     ComprobarDesarrolloMensual(d.NumCuotas, d.primeraFecha);
@@ -62,6 +81,7 @@ void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarr
     ventana.PnlDato5->show();
     ventana.PnlDato5->setText(TextoImporte(d.Capital));
     EnsancharPanelesInformacion(ventana);
+    EnsancharParaColumnas(ventana);
     ventana.FijarResumenAnual([d] { return TextosResumenAnual(ResumenAnualInversion(d)); });
     ventana.ActualizarEstado();
 }

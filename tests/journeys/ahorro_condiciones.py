@@ -3,13 +3,16 @@ the first contribution that reaches 3.000 in 24 months at 5 %, then Alt+O
 opens "Condiciones…", where the contribution grows 10 % a year, inflation is
 3 % and the gain pays the savings brackets; Aceptar, Intro recalculates and
 the results show the real and net figures; Ctrl+T shows the table with its
-"Valor real" column, the last row's value the same as the result's."""
+"Valor real" column, the last row's value the same as the result's, and
+Ctrl+P prints it, to a PDF file here, with that column and the real and net
+figures after the rows."""
 import os
 import subprocess
 
 import pyatspi
 
 import recorrido as r
+from informe_impreso import imprimir_a_pdf, vista_previa
 
 DIALOGO = "Condiciones de la inversión"
 
@@ -45,6 +48,19 @@ def poner_condiciones():
     r.esperar_cierre(dialogo)
 
 
+def imprimir(ventana):
+    r.teclas("ctrl+p")
+    vista = vista_previa()
+    texto = imprimir_a_pdf(vista, os.path.join(os.environ["HOME"], "ahorro.pdf"))
+    lineas = texto.split()
+    r.comprobar("Valor real" in texto and "2.827,88" in lineas, f"el informe no tiene el valor real: {texto!r}")
+    r.comprobar("Resultados de la inversión" in texto and "Capital final neto" in texto and "2.971,65" in lineas,
+                f"el informe no tiene los resultados de la inversión: {texto!r}")
+    r.teclas("Escape")
+    r.esperar_cierre(vista)
+    r.esperar(lambda: r.activa(ventana), "la tabla activa tras cerrar la vista previa")
+
+
 def recorrer():
     principal = r.ventana_principal()
     r.clic(r.control(principal, "Inversiones", r.PESTANA))
@@ -72,6 +88,7 @@ def recorrer():
     r.comprobar(filas[13][2] == "124,42", f"la cuota 13 dice {filas[13]}")
     r.comprobar(filas[24][4] == "3.000,10" and filas[24][6] == "2.827,88", f"la última fila dice {filas[24]}")
     captura("ZZ_CAPTURA_TABLA")
+    imprimir(ventana)
     r.teclas("Escape")
     r.esperar_cierre(ventana)
     r.ventana_principal()
