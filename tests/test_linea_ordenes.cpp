@@ -566,7 +566,7 @@ private slots:
     }
 
     // A savings plan's options add their figures to the JSON, and the table
-    // its real value, only when they are used: without them the output is
+    // and the yearly summary their real value, only when they are used: without them the output is
     // the plain plan's, key for key.
     void ahorroEnJson_data() {
         QTest::addColumn<QStringList>("opciones");
@@ -587,7 +587,8 @@ private slots:
         QFETCH(QStringList, claves);
         QFETCH(bool, valorReal);
         const QStringList plan{"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "5",
-                               "--cuotas", "24", "--primera-cuota", "01/01/2025", "--tabla", "--formato", "json"};
+                               "--cuotas", "24", "--primera-cuota", "01/01/2025", "--tabla", "--resumen-anual",
+                               "--formato", "json"};
         const Salida s = Ejecutar(plan + opciones);
         QCOMPARE(s.estado, 0);
         const QJsonObject resultado = Json(s).value("resultado").toObject();
@@ -600,8 +601,12 @@ private slots:
         QCOMPARE(leidas, esperadas);
         const QJsonObject ultima = Json(s).value("tabla").toArray().last().toObject();
         QCOMPARE(ultima.contains("valor_real"), valorReal);
-        if (valorReal)
+        const QJsonObject total = Json(s).value("resumen_anual").toArray().last().toObject();
+        QCOMPARE(total.contains("valor_real"), valorReal);
+        if (valorReal) {
             QCOMPARE(ultima.value("valor_real").toDouble(), resultado.value("valor_real").toDouble());
+            QCOMPARE(total.value("valor_real").toDouble(), resultado.value("valor_real").toDouble());
+        }
     }
 
     // A quarterly loan from 31 January with an early repayment that lowers
