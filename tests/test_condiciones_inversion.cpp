@@ -284,14 +284,8 @@ private slots:
         QTEST(r.estado.Retirada, "retirada");
         QTEST(r.estado.UltimaRetirada, "ultima");
         QTEST(r.estado.TotalRetirado, "total");
-        DatosFilasRetirada datos;
-        datos.Capital = r.estado.Capital;
-        datos.Interes = r.estado.Interes;
-        datos.NumCuotas = r.estado.NumCuotas;
-        datos.Retirada = r.estado.Retirada;
-        datos.timing = timing;
-        datos.primeraFecha = QDate(2025, 1, 1);
-        const std::vector<trRetirada> filas = TodasLasFilas<trRetirada>(TFilasRetirada(datos));
+        const std::vector<trRetirada> filas =
+            TodasLasFilas<trRetirada>(TFilasRetirada(DatosFilasDeRetirada(r.estado, timing, QDate(2025, 1, 1))));
         QCOMPARE(int(filas.size()), meses);
         QTEST(filas.front().interes, "interesPrimera");
         QCOMPARE(filas.back().capital, 0.0);

@@ -111,8 +111,10 @@ private slots:
     void coloresDeResultados() {
         auto v = AbrirVentana();
         const QList<TPanelResultado*> paneles = v->findChildren<TPanelResultado*>();
-        // The loans page adds its TAE, its total cost and the TAE of the typed revisions.
-        QCOMPARE(paneles.size(), 7 + 3 + 8 + 4);
+        // The loans page adds its TAE, its total cost and the TAE of the typed
+        // revisions; the savings page its real and net figures, hidden until
+        // its conditions ask for them.
+        QCOMPARE(paneles.size(), 7 + 3 + 8 + 4 + 4);
         for (TPanelResultado* panel : paneles)
             QCOMPARE(ColorFondo(panel), ColorIncognita);
     }

@@ -99,13 +99,7 @@ InformeOrden OrdenRetirada(const TArgumentosOrden& a, const OpcionesComunes& com
     RechazarSiAviso(r.aviso);
     const finance::EstadoRetirada& e = r.estado;
     InformeOrden informe{QStringLiteral("Retiradas"), ResultadoRetirada(e), std::nullopt, std::nullopt};
-    DatosFilasRetirada datos;
-    datos.Capital = e.Capital;
-    datos.Interes = e.Interes;
-    datos.NumCuotas = e.NumCuotas;
-    datos.Retirada = e.Retirada;
-    datos.timing = timing;
-    datos.primeraFecha = primera;
+    const DatosFilasRetirada datos = finance::DatosFilasDeRetirada(e, timing, primera);
     if (comunes.tabla) {
         ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha, 1);
         informe.tabla = TablaRetirada(datos);

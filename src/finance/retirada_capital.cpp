@@ -43,13 +43,7 @@ ResultadoRetirada ResolverRetirada(const EntradaRetirada& entrada) {
         [&] {
             const long double tasa = static_cast<long double>(e.Interes) / 1200;
             e.Retirada = RedondeadoAlCentimo(static_cast<double>(Payment(tasa, e.NumCuotas, -e.Capital, 0, entrada.timing)));
-            DatosFilasRetirada datos;
-            datos.Capital = e.Capital;
-            datos.Interes = e.Interes;
-            datos.NumCuotas = e.NumCuotas;
-            datos.Retirada = e.Retirada;
-            datos.timing = entrada.timing;
-            TFilasRetirada filas(datos);
+            TFilasRetirada filas(DatosFilasDeRetirada(e, entrada.timing, QDate()));
             trRetirada fila;
             long double total = 0;
             while (filas.Siguiente(fila))
@@ -66,6 +60,17 @@ ResultadoRetirada ResolverRetirada(const EntradaRetirada& entrada) {
         e.CalculoFallido = true;
     }
     return r;
+}
+
+DatosFilasRetirada DatosFilasDeRetirada(const EstadoRetirada& e, PaymentTiming timing, const QDate& primera) {
+    DatosFilasRetirada d;
+    d.Capital = e.Capital;
+    d.Interes = e.Interes;
+    d.NumCuotas = e.NumCuotas;
+    d.Retirada = e.Retirada;
+    d.timing = timing;
+    d.primeraFecha = primera;
+    return d;
 }
 
 }  // namespace finance

@@ -66,6 +66,11 @@ struct DatosFilasRetirada {
     QDate primeraFecha;
 };
 
+namespace finance {
+// What the table of a worked-out withdrawal plan is built from.
+DatosFilasRetirada DatosFilasDeRetirada(const EstadoRetirada& estado, PaymentTiming timing, const QDate& primera);
+}  // namespace finance
+
 // The rows of a withdrawal plan one after another. At the end of a period
 // the month's interest is added before the withdrawal; at its start the
 // withdrawal is taken first and what is left earns the month's interest.
