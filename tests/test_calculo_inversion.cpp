@@ -17,8 +17,14 @@ constexpr auto Final = PaymentTiming::EndOfPeriod;
 
 EntradaInversion Entrada(const char* cuota, const char* interes, const char* num, const char* capital,
                          const char* inicial, PaymentTiming timing) {
-    return {QString::fromUtf8(cuota),   QString::fromUtf8(interes), QString::fromUtf8(num),
-            QString::fromUtf8(capital), QString::fromUtf8(inicial), timing};
+    EntradaInversion e;
+    e.cuota = QString::fromUtf8(cuota);
+    e.interes = QString::fromUtf8(interes);
+    e.numCuotas = QString::fromUtf8(num);
+    e.capital = QString::fromUtf8(capital);
+    e.capInicial = QString::fromUtf8(inicial);
+    e.timing = timing;
+    return e;
 }
 
 QStringList Textos(const PanelesInversion& p) {

@@ -19,6 +19,7 @@
 #include "schedules/form_desarrollo_calculos.h"
 #include "widgets/grid/attribute_grid.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QToolTip>
@@ -153,8 +154,18 @@ private slots:
         TFormCalculosFinancieros v;
         v.show();
         QVERIFY(QTest::qWaitForWindowExposed(&v));
+        // The savings page shows its real and net figures only for a plan with
+        // inflation and a tax on the gain: one is worked out so they show too.
+        v.CondicionesInv.inflacion = 2;
+        v.CondicionesInv.retencion = finance::TipoRetencion::Tramos;
+        v.CbInvCalculos->setCurrentIndex(3);
+        v.EditInvCuota->setText(QStringLiteral("100"));
+        v.EditInvInteres->setText(QStringLiteral("3"));
+        v.EditInvNum->setText(QStringLiteral("12"));
+        v.CalcularInversion();
         for (QWidget* pagina : {v.tsPres, v.tsInv, v.tsDep}) {
             v.pcCalculos->setCurrentWidget(pagina);
+            QCoreApplication::processEvents();
             QMap<int, int> anchoPorColumna;
             for (TPanelResultado* p : pagina->findChildren<TPanelResultado*>()) {
                 p->setText(kMasAncho);
@@ -163,6 +174,7 @@ private slots:
                 QVERIFY(p->TextoCabe());
                 const QPoint finEnVentana = p->mapTo(&v, QPoint(p->width(), 0));
                 QVERIFY2(finEnVentana.x() <= v.width() - 4, qPrintable(p->objectName()));
+                QVERIFY2(p->isVisibleTo(pagina), qPrintable(p->objectName()));
                 const int x = p->mapTo(&v, QPoint()).x();
                 anchoPorColumna[x] = p->width();
             }
@@ -239,7 +251,7 @@ private slots:
                                 v);
         } else if (tipo == 1) {
             v.GridDesarrollo->SetColCount(6);
-            DesarrollarInversion({{0, 0, 6, 360, importe, PaymentTiming::StartOfPeriod, inicio},
+            DesarrollarInversion({{0, 0, 6, 360, importe, PaymentTiming::StartOfPeriod, inicio, {}},
                                   QStringLiteral("6,00"), QStringLiteral("360")},
                                  v);
         } else {

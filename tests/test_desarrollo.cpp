@@ -70,7 +70,7 @@ std::unique_ptr<Ventana> Prestamo(PaymentTiming timing, double cuota, int numCuo
 std::unique_ptr<Ventana> Inversion(PaymentTiming timing) {
     auto v = std::make_unique<Ventana>();
     v->GridDesarrollo->SetColCount(6);
-    DesarrollarInversion({{18289.27, 1000, 6, 120, 100, timing, QDate(2024, 1, 15)}, QStringLiteral("6"),
+    DesarrollarInversion({{18289.27, 1000, 6, 120, 100, timing, QDate(2024, 1, 15), {}}, QStringLiteral("6"),
                           QStringLiteral("120")},
                          *v);
     return v;
@@ -87,11 +87,11 @@ std::unique_ptr<Ventana> Depreciacion(int metodo, int aniosCalculo, QDate inicio
 // with that many periods from the first date.
 void Desarrollar(Ventana& v, int tipo, int periodos, QDate primera) {
     if (tipo == 0)
-        DesarrollarPrestamo({{1000, 12, periodos, 10, PaymentTiming::EndOfPeriod, primera}, "12",
+        DesarrollarPrestamo({{1000, 12, periodos, 10, PaymentTiming::EndOfPeriod, primera, {}}, "12",
                              QString::number(periodos)},
                             v);
     else if (tipo == 1)
-        DesarrollarInversion({{0, 0, 0, periodos, 10, PaymentTiming::EndOfPeriod, primera}, "0",
+        DesarrollarInversion({{0, 0, 0, periodos, 10, PaymentTiming::EndOfPeriod, primera, {}}, "0",
                               QString::number(periodos)},
                              v);
     else
@@ -332,7 +332,7 @@ private slots:
     void inversionDesbordada() {
         Ventana v;
         try {
-            DesarrollarInversion({{0, 0, 12, 4000, 100, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}, "12", "4000"},
+            DesarrollarInversion({{0, 0, 12, 4000, 100, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1), {}}, "12", "4000"},
                                  v);
             QFAIL("se esperaba que el desarrollo se detuviera");
         } catch (const EDesarrolloInversion& e) {

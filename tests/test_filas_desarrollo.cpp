@@ -76,9 +76,9 @@ private slots:
     }
 
     void sinFilas() {
-        QVERIFY(FilasPrestamo({1000, 12, 0, 0, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}).empty());
-        QVERIFY(FilasPrestamo({1000, 12, -5, 0, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}).empty());
-        QVERIFY(FilasInversion({0, 0, 6, 0, 100, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)}).empty());
+        QVERIFY(FilasPrestamo({1000, 12, 0, 0, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1), {}}).empty());
+        QVERIFY(FilasPrestamo({1000, 12, -5, 0, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1), {}}).empty());
+        QVERIFY(FilasInversion({0, 0, 6, 0, 100, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1), {}}).empty());
         QVERIFY(
             FilasDepreciacion({10000, 1000, 0, 3, 9000, finance::CodigoCalculo::DepreciacionLineal, QDate(2024, 1, 1)})
                 .empty());
@@ -107,7 +107,7 @@ private slots:
         QFETCH(int, timing);
         QFETCH(double, interes);
         const auto filas =
-            FilasInversion({0, 1000, interes, 120, 100, PaymentTiming(timing), QDate(2024, 1, 15)});
+            FilasInversion({0, 1000, interes, 120, 100, PaymentTiming(timing), QDate(2024, 1, 15), {}});
         QCOMPARE(int(filas.size()), 120);
         QTEST(Texto(filas[0]), "fila1");
         QTEST(Texto(filas[2]), "fila3");
@@ -119,7 +119,7 @@ private slots:
     // adds up to, and the capital is what those cents reach.
     void inversionConCuotaCalculada() {
         const auto filas = FilasInversion(
-            {10000, 0, 6, 12, 806.63114136398669, PaymentTiming::StartOfPeriod, QDate(2024, 1, 15)});
+            {10000, 0, 6, 12, 806.63114136398669, PaymentTiming::StartOfPeriod, QDate(2024, 1, 15), {}});
         QCOMPARE(Texto(filas[0]), QStringLiteral("1|15/01/2024|806,63|806,63|810,66|4,03"));
         QCOMPARE(Texto(filas[11]), QStringLiteral("12|15/12/2024|806,63|9.679,56|9.999,99|320,43"));
     }
@@ -127,7 +127,7 @@ private slots:
     // A capital too large to compute stops the table with a Spanish message
     // naming the contribution where it happened.
     void inversionDesbordada() {
-        TFilasInversion filas({0, 0, 12, 4000, 100, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1)});
+        TFilasInversion filas({0, 0, 12, 4000, 100, PaymentTiming::EndOfPeriod, QDate(2024, 1, 1), {}});
         trInversion fila;
         int hechas = 0;
         try {

@@ -112,8 +112,9 @@ private slots:
         auto v = AbrirVentana();
         const QList<TPanelResultado*> paneles = v->findChildren<TPanelResultado*>();
         // The loans page adds its TAE, its total cost, the TAE of the typed
-        // revisions and its highest instalment.
-        QCOMPARE(paneles.size(), 7 + 3 + 8 + 5);
+        // revisions and its highest instalment; the savings page its real and
+        // net figures, hidden until its conditions ask for them.
+        QCOMPARE(paneles.size(), 7 + 3 + 8 + 5 + 4);
         for (TPanelResultado* panel : paneles)
             QCOMPARE(ColorFondo(panel), ColorIncognita);
     }

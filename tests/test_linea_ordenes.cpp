@@ -217,6 +217,33 @@ private slots:
             << QStringList{"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "6", "--cuotas", "120",
                            "--capital-inicial", "1000", "--final-periodo"}
             << 0 << "Capital Final 18.207,33" << QString();
+        QTest::newRow("inversión: cuota que crece cada año")
+            << QStringList{"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "5", "--cuotas", "24",
+                           "--crecimiento", "10"}
+            << 0 << "Capital Invertido 2.520,00 Capital Final 2.652,39" << QString();
+        QTest::newRow("inversión: retención por tramos sin valor")
+            << QStringList{"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "5", "--cuotas", "24",
+                           "--crecimiento", "10", "--retencion", "--inflacion", "3"}
+            << 0 << "Capital final real 2.500,13 Ganancia real -19,87 Impuesto 25,15 Capital final neto 2.627,24"
+            << QString();
+        QTest::newRow("inversión: retención fija")
+            << QStringList{"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "5", "--cuotas", "24",
+                           "--crecimiento=10", "--retencion", "15"}
+            << 0 << "Impuesto 19,86 Capital final neto 2.632,53" << QString();
+        QTest::newRow("inversión: retirada")
+            << QStringList{"inversion", "--calcular", "retirada", "--capital-inicial", "100.000", "--interes", "3",
+                           "--cuotas", "12", "--final-periodo"}
+            << 0 << "Retirada 8.469,37" << QString();
+        QTest::newRow("inversión: crecimiento fuera de rango")
+            << QStringList{"inversion", "--calcular", "capital", "--cuota", "100", "--cuotas", "2", "--crecimiento",
+                           "-100"}
+            << 1 << QString() << "El crecimiento de la cuota debe ser mayor que -100 y no pasar de 100.";
+        QTest::newRow("inversión: retirada con inflación")
+            << QStringList{"inversion", "--calcular", "retirada", "--capital-inicial", "1000", "--inflacion", "2"}
+            << 2 << QString() << "--inflacion no se aplica a --calcular retirada";
+        QTest::newRow("inversión: retención ilegible")
+            << QStringList{"inversion", "--retencion=abc"} << 2 << QString()
+            << "--retencion: \"abc\" no es un número válido";
         QTest::newRow("depreciación doble")
             << QStringList{"depreciacion", "--metodo", "doble", "--valor-inicial", "10.000", "--valor-final", "1000",
                            "--vida-util", "5", "--anios", "3"}
@@ -787,6 +814,50 @@ private slots:
         QFETCH(finance::CondicionesPrestamo, esperadas);
         const TArgumentosOrden argumentos(opciones, ConOpcionesCondiciones({}));
         QCOMPARE(CondicionesOpcion(argumentos), esperadas);
+    }
+
+    // A savings plan's options add their figures to the JSON, and the table
+    // and the yearly summary their real value, only when they are used: without them the output is
+    // the plain plan's, key for key.
+    void ahorroEnJson_data() {
+        QTest::addColumn<QStringList>("opciones");
+        QTest::addColumn<QStringList>("claves");
+        QTest::addColumn<bool>("valorReal");
+        QTest::newRow("sin opciones") << QStringList{} << QStringList{} << false;
+        QTest::newRow("inflación") << QStringList{"--inflacion", "3"}
+                                   << QStringList{"inflacion", "valor_real", "ganancia_real"} << true;
+        QTest::newRow("retención") << QStringList{"--retencion"} << QStringList{"impuesto", "capital_final_neto"}
+                                   << false;
+        QTest::newRow("todas") << QStringList{"--crecimiento", "2", "--inflacion", "3", "--retencion", "19"}
+                               << QStringList{"crecimiento", "inflacion", "valor_real", "ganancia_real", "impuesto",
+                                              "capital_final_neto"}
+                               << true;
+    }
+    void ahorroEnJson() {
+        QFETCH(QStringList, opciones);
+        QFETCH(QStringList, claves);
+        QFETCH(bool, valorReal);
+        const QStringList plan{"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "5",
+                               "--cuotas", "24", "--primera-cuota", "01/01/2025", "--tabla", "--resumen-anual",
+                               "--formato", "json"};
+        const Salida s = Ejecutar(plan + opciones);
+        QCOMPARE(s.estado, 0);
+        const QJsonObject resultado = Json(s).value("resultado").toObject();
+        QStringList esperadas{"cuota", "interes", "cuotas", "capital_inicial", "capital_invertido", "capital_final",
+                              "beneficio", "porcentaje_beneficio"};
+        esperadas += claves;
+        QStringList leidas = resultado.keys();
+        leidas.sort();
+        esperadas.sort();
+        QCOMPARE(leidas, esperadas);
+        const QJsonObject ultima = Json(s).value("tabla").toArray().last().toObject();
+        QCOMPARE(ultima.contains("valor_real"), valorReal);
+        const QJsonObject total = Json(s).value("resumen_anual").toArray().last().toObject();
+        QCOMPARE(total.contains("valor_real"), valorReal);
+        if (valorReal) {
+            QCOMPARE(ultima.value("valor_real").toDouble(), resultado.value("valor_real").toDouble());
+            QCOMPARE(total.value("valor_real").toDouble(), resultado.value("valor_real").toDouble());
+        }
     }
 
     // A quarterly loan from 31 January with an early repayment that lowers

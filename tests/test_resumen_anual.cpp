@@ -82,7 +82,7 @@ private slots:
     // profit column, and the capital is the table's at the year's end.
     void inversionConUnaCuotaElPrimerAnio() {
         const ResumenInversion r = ResumenAnualInversion(
-            {0, 1000, 3, 13, 100, PaymentTiming::EndOfPeriod, QDate(2024, 12, 31)});
+            {0, 1000, 3, 13, 100, PaymentTiming::EndOfPeriod, QDate(2024, 12, 31), {}});
         QCOMPARE(int(r.anios.size()), 2);
         const AnioInversion& a = r.anios[0];
         QCOMPARE(std::tuple(a.anio, a.cuotas, a.aportado, a.intereses, a.capital),

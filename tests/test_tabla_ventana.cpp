@@ -237,7 +237,7 @@ private slots:
     void resumenAnualInversion() {
         auto v = std::make_unique<Ventana>();
         DesarrollarInversion(
-            {{0, 1000, 3, 13, 100, PaymentTiming::EndOfPeriod, QDate(2024, 12, 31)}, "3", "13"}, *v);
+            {{0, 1000, 3, 13, 100, PaymentTiming::EndOfPeriod, QDate(2024, 12, 31), {}}, "3", "13"}, *v);
         v->AccResumenAnual->trigger();
         const TablaTextos* r = v->ResumenAnualMostrado();
         QVERIFY(r);

@@ -64,12 +64,15 @@ void DesarrollarPaginaInversiones(TFormCalculosFinancieros& p) {
     if (p.CalculoFallido())
         return;
     const finance::EstadoInversion& e = p.Inversion();
-    const EntradaDesarrolloInversion entrada{{e.Capital, e.CapInicial, e.Interes, e.NumCuotas, e.Cuota,
-                                              Momento(p.CbInvAportacion), PrimeraFecha(p.EditInvFecha)},
-                                             p.EditInvInteres->text(),
-                                             p.EditInvNum->text()};
+    const EntradaDesarrolloInversion entrada{
+        finance::DatosFilasDeInversion(e, Momento(p.CbInvAportacion), PrimeraFecha(p.EditInvFecha)),
+        p.EditInvInteres->text(), p.EditInvNum->text()};
     ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha);
-    MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarInversion(entrada, v); });
+    MostrarDesarrollo(p, [&entrada, &e](TFormDesarrolloCalculos& v) {
+        DesarrollarInversion(entrada, v);
+        v.CifrasFinales = CifrasInversion(e);
+        v.TituloCifrasFinales = QStringLiteral("Resultados de la inversión");
+    });
 }
 
 void DesarrollarPaginaDepreciaciones(TFormCalculosFinancieros& p) {

@@ -94,6 +94,7 @@ public:
     TFormComparar* FormComparar = nullptr;
     // The loan the page holds now, as its boxes read.
     finance::EntradaPrestamo PrestamoDeLaPagina() const;
+    finance::CondicionesInversion CondicionesInv;
 
     // Investments page.
     QFrame* PnlInvCalculos = nullptr;
@@ -108,6 +109,10 @@ public:
     TPanelResultado *PnlInvCuotaRes = nullptr, *PnlInvIntRes = nullptr, *PnlInvNumRes = nullptr,
                     *PnlInvCapInicialRes = nullptr, *PnlInvInvertido = nullptr, *PnlInvCapitalRes = nullptr,
                     *PnlInvRendimiento = nullptr, *PnlInvPorcentaje = nullptr;
+    // Shown only when the plan's conditions ask for them.
+    TPanelResultado *PnlInvCapitalReal = nullptr, *PnlInvGananciaReal = nullptr, *PnlInvImpuesto = nullptr,
+                    *PnlInvCapitalNeto = nullptr;
+    QPushButton* BtnInvCondiciones = nullptr;
 
     // Depreciation page.
     QFrame* PnlDepCalculos = nullptr;
@@ -133,6 +138,7 @@ public slots:
     void pcCalculosChange();
     void CbPresCalculosClick();
     void BtnPresCondicionesClick();
+    void BtnInvCondicionesClick();
     void CbInvCalculosClick();
     void CbDepCalculosClick();
     // A kind of asset chosen from the tax table fills the life with the
@@ -170,6 +176,10 @@ private:
     QWidget* CrearPaginaDepreciaciones();
     QToolButton* CrearBotonCalcular(QGridLayout* datos, const QString& nombre);
     void CrearBotonCondiciones(QGridLayout* datos);
+    void CrearBotonCondicionesInversion(QGridLayout* datos);
+    // Writes the results only some conditions give; a panel with no text
+    // is hidden with its caption.
+    void MostrarResultadosCondicionesInversion(const finance::PanelesInversion& p);
     QWidget* CrearPagina(const QString& nombre, const QString& caption, QFrame*& cabecera, QComboBox*& lista,
                          QFrame*& datos, QLabel*& info, QFrame*& resultados);
 

@@ -136,9 +136,14 @@ void TFormCalculosFinancieros::CalcularInversion() {
     const QScopedValueRollback<bool> escribiendo(calculando_, true);
     using finance::CampoInversion;
     CerosEnBlanco({EditInvCuota, EditInvInteres, EditInvNum, EditInvCapital, EditInvCapInicial});
-    const finance::EntradaInversion entrada{EditInvCuota->text(),   TextoTasaLeida(EditInvInteres, tasaInv_),
-                                            EditInvNum->text(),     EditInvCapital->text(),
-                                            EditInvCapInicial->text(), Momento(CbInvAportacion)};
+    finance::EntradaInversion entrada;
+    entrada.cuota = EditInvCuota->text();
+    entrada.interes = TextoTasaLeida(EditInvInteres, tasaInv_);
+    entrada.numCuotas = EditInvNum->text();
+    entrada.capital = EditInvCapital->text();
+    entrada.capInicial = EditInvCapInicial->text();
+    entrada.timing = Momento(CbInvAportacion);
+    entrada.condiciones = CondicionesInv;
     const finance::ResultadoInversion r = finance::ResolverInversion(CalculoActual, entrada);
     tasaInv_ = TasaEscrita(r, CampoInversion::Interes, r.estado.Interes);
 
@@ -171,6 +176,9 @@ void TFormCalculosFinancieros::CalcularInversion() {
     PnlInvRendimiento->setText(p.rendimiento);
     PnlInvPorcentaje->setText(p.porcentaje);
     PnlInvNumRes->setText(p.numCuotas);
+    MostrarResultadosCondicionesInversion(p);
+    NotaCabecera(PnlInvInfo, CondicionesInv.HayCondiciones() ? QStringLiteral("con las condiciones de la inversión")
+                                                             : QString());
     ResultadosAlDia(PnlInvInfo, true);
 }
 

@@ -1,11 +1,16 @@
 // The investments page: its controls, their set-up at creation, and clearing it.
 #include "ui/controles_pagina.h"
+#include "app/dialogo_condiciones_inversion.h"
 #include "app/form_calculos_financieros.h"
 #include "app/form_calculos_financieros_tabla.h"
+#include "ui/informe_errores.h"
+#include "ui/panel_resultado.h"
 #include "ui/utilidades_campos.h"
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace {
@@ -40,6 +45,14 @@ const ResultadoDePagina kResultados[] = {
     {&V::PnlInvCapitalRes, 1, 3, "PnlInvCapitalRes", "Capital Final", "Capital final de la inversión"},
     {&V::PnlInvRendimiento, 2, 3, "PnlInvRendimiento", "Beneficio", "Beneficio de la inversión"},
     {&V::PnlInvPorcentaje, 3, 3, "PnlInvPorcentaje", "% Beneficio", "Porcentaje del beneficio sobre el capital final"},
+    {&V::PnlInvCapitalReal, 4, 0, "PnlInvCapitalReal", "Cap. final real",
+     "Capital final real|Capital final en dinero de hoy, descontada la inflación indicada en las condiciones"},
+    {&V::PnlInvGananciaReal, 4, 3, "PnlInvGananciaReal", "Ganancia real",
+     "Ganancia real|Capital final real menos el capital invertido"},
+    {&V::PnlInvImpuesto, 5, 0, "PnlInvImpuesto", "Impuesto",
+     "Impuesto sobre la ganancia|Impuesto sobre el beneficio al final, según las condiciones"},
+    {&V::PnlInvCapitalNeto, 5, 3, "PnlInvCapitalNeto", "Cap. final neto",
+     "Capital final neto|Capital final menos el impuesto sobre la ganancia"},
 };
 
 // Savings plans start with contributions at the start of each period.
@@ -57,9 +70,49 @@ QWidget* TFormCalculosFinancieros::CrearPaginaInversiones() {
                         PnlInvDatos, PnlInvInfo, PnlInvResul);
     QGridLayout* datos = RejillaDeDatos(PnlInvDatos);
     CrearCampos(*this, datos, CbInvCalculos, kCampos, &kAportacion);
+    CrearBotonCondicionesInversion(datos);
     BtnInvCalcular = CrearBotonCalcular(datos, QStringLiteral("BtnInvCalcular"));
     CrearResultados(*this, RejillaDeResultados(PnlInvResul), kResultados);
+    MostrarResultadosCondicionesInversion({});
     return tsInv;
+}
+
+// The button that opens the plan's conditions, after Aportaciones in the tab
+// order.
+void TFormCalculosFinancieros::CrearBotonCondicionesInversion(QGridLayout* datos) {
+    BtnInvCondiciones = new QPushButton(QStringLiteral("C&ondiciones…"), PnlInvDatos);
+    BtnInvCondiciones->setObjectName(QStringLiteral("BtnInvCondiciones"));
+    BtnInvCondiciones->setAccessibleName(QStringLiteral("Condiciones…"));
+    AplicarPista(BtnInvCondiciones, QStringLiteral("Condiciones de la inversión|Crecimiento anual de la cuota, "
+                                                   "inflación e impuesto sobre la ganancia"));
+    BtnInvCondiciones->setAutoDefault(false);
+    connect(BtnInvCondiciones, &QPushButton::clicked, this,
+            [this] { EjecutarProtegido([this] { BtnInvCondicionesClick(); }); });
+    datos->addWidget(BtnInvCondiciones, 3, 5, 1, 1, Qt::AlignLeft);
+    QWidget::setTabOrder(CbInvAportacion, BtnInvCondiciones);
+}
+
+void TFormCalculosFinancieros::MostrarResultadosCondicionesInversion(const finance::PanelesInversion& p) {
+    const std::pair<TPanelResultado*, QString> opcionales[] = {
+        {PnlInvCapitalReal, p.capitalReal}, {PnlInvGananciaReal, p.gananciaReal},
+        {PnlInvImpuesto, p.impuesto},       {PnlInvCapitalNeto, p.capitalNeto}};
+    for (const auto& [panel, texto] : opcionales) {
+        panel->setText(texto);
+        panel->setVisible(!texto.isEmpty());
+        for (QLabel* etiqueta : PnlInvResul->findChildren<QLabel*>()) {
+            if (etiqueta->buddy() == panel)
+                etiqueta->setVisible(!texto.isEmpty());
+        }
+    }
+}
+
+// New conditions make the results on show those of the previous data.
+void TFormCalculosFinancieros::BtnInvCondicionesClick() {
+    const std::optional<finance::CondicionesInversion> condiciones = PedirCondicionesInversion(this, CondicionesInv);
+    if (!condiciones || *condiciones == CondicionesInv)
+        return;
+    CondicionesInv = *condiciones;
+    DatosCambiados(PnlInvInfo);
 }
 
 void TFormCalculosFinancieros::PrepararPaginaInversiones() {
@@ -75,6 +128,9 @@ void TFormCalculosFinancieros::PrepararPaginaInversiones() {
 void TFormCalculosFinancieros::InicializarInversion() {
     LimpiarPagina(*this, kCampos, kResultados);
     CbInvAportacion->setCurrentIndex(kAportacionInicial);
+    CondicionesInv = {};
+    MostrarResultadosCondicionesInversion({});
+    NotaCabecera(PnlInvInfo, QString());
     tasaInv_ = {};
     CbInvCalculosClick();
 }

@@ -13,7 +13,11 @@ TArgumentosOrden::TArgumentosOrden(const QStringList& argumentos, const Opciones
             throw EUsoOrden(QStringLiteral("argumento inesperado: \"%1\"").arg(argumento));
         const qsizetype igual = argumento.indexOf(u'=');
         const QString opcion = igual < 0 ? argumento : argumento.left(igual);
-        if (admitidas.banderas.contains(opcion)) {
+        const bool valorOpcional = admitidas.banderas.contains(opcion) && admitidas.conValor.contains(opcion);
+        if (valorOpcional) {
+            const bool conValor = igual >= 0 || (i + 1 < argumentos.size() && !EsOpcion(argumentos[i + 1]));
+            Guardar(opcion, !conValor ? QString() : igual >= 0 ? argumento.mid(igual + 1) : argumentos[++i], false);
+        } else if (admitidas.banderas.contains(opcion)) {
             if (igual >= 0)
                 throw EUsoOrden(QStringLiteral("%1 no lleva valor").arg(opcion));
             Guardar(opcion, QString(), false);

@@ -1,7 +1,9 @@
 #pragma once
 // The options of a command-line sub-command: `--nombre valor` (or
 // `--nombre=valor`) and bare flags, each allowed at most once unless it is
-// declared repeatable. Anything else is bad usage.
+// declared repeatable. An option declared both with a value and as a flag
+// takes its value only when one follows (`--retencion` or `--retencion 19`).
+// Anything else is bad usage.
 #include "util/excepcion.h"
 
 #include <QHash>

@@ -49,10 +49,15 @@ FilaOrden FilaPrestamo(const AnioPrestamo& a, bool costes) {
 
 FilaOrden FilaInversion(const AnioInversion& a) {
     const TTextosCelda t;
-    return {{TextoAnio(a.anio), TextoEntero(a.cuotas), t.Importe(a.aportado), t.Importe(a.intereses),
-             t.Importe(a.capital)},
-            {JsonAnio(a.anio), JsonEntero(a.cuotas), JsonImporte(a.aportado), JsonImporte(a.intereses),
-             JsonImporte(a.capital)}};
+    FilaOrden fila{{TextoAnio(a.anio), TextoEntero(a.cuotas), t.Importe(a.aportado), t.Importe(a.intereses),
+                    t.Importe(a.capital)},
+                   {JsonAnio(a.anio), JsonEntero(a.cuotas), JsonImporte(a.aportado), JsonImporte(a.intereses),
+                    JsonImporte(a.capital)}};
+    if (a.valorReal) {
+        fila.textos << t.Importe(*a.valorReal);
+        fila.json << JsonImporte(*a.valorReal);
+    }
+    return fila;
 }
 
 }  // namespace
@@ -74,10 +79,14 @@ TablaOrden ResumenOrdenPrestamo(const DatosFilasPrestamo& datos) {
 }
 
 TablaOrden ResumenOrdenInversion(const DatosFilasInversion& datos) {
-    return {QStringLiteral("Resumen anual"),
-            {QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Aportado"), QStringLiteral("Intereses"),
-             QStringLiteral("Capital")},
-            {QStringLiteral("anio"), QStringLiteral("cuotas"), QStringLiteral("aportado"), QStringLiteral("intereses"),
-             QStringLiteral("capital")},
+    QStringList titulos{QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Aportado"),
+                        QStringLiteral("Intereses"), QStringLiteral("Capital")};
+    QStringList claves{QStringLiteral("anio"), QStringLiteral("cuotas"), QStringLiteral("aportado"),
+                       QStringLiteral("intereses"), QStringLiteral("capital")};
+    if (datos.condiciones.inflacion) {
+        titulos << QStringLiteral("Valor real");
+        claves << QStringLiteral("valor_real");
+    }
+    return {QStringLiteral("Resumen anual"), titulos, claves,
             RecorridoResumen([datos] { return ResumenAnualInversion(datos); }, FilaInversion)};
 }

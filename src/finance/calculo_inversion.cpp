@@ -1,8 +1,11 @@
 #include "finance/calculo_inversion.h"
 
+#include "finance/aportaciones_crecientes.h"
 #include "finance/bloque_guardado.h"
 #include "finance/centimos_enteros.h"
+#include "finance/impuesto_ahorro.h"
 #include "finance/limites_calculo.h"
+#include "finance/valor_real.h"
 #include "util/texto_tasa.h"
 #include "util/textos_numericos.h"
 
@@ -19,10 +22,14 @@ const QString kTituloNumero = QStringLiteral("Cálculo del número de cuotas de 
 const QString kTituloCapital = QStringLiteral("Cálculo del capital final de una inversión");
 const QString kCapitalFinalMenor = QStringLiteral("El capital final debe ser mayor que el capital inicial.");
 
+bool Creciente(const EstadoInversion& e) { return e.condiciones.crecimiento != 0; }
+
 // What `n` contributions of the (whole-cent) instalment reach with the
 // initial capital, rounded to the cent: the capital the table's row n shows.
 double CapitalAlcanzado(const EstadoInversion& e, PaymentTiming timing, int n) {
     const long double tasa = static_cast<long double>(e.Interes) / 1200;
+    if (Creciente(e))
+        return CapitalCreciente(tasa, e.Cuota, e.condiciones.crecimiento, e.CapInicial, timing, n);
     return RedondeadoAlCentimo(static_cast<double>(-FutureValue(tasa, n, e.Cuota, e.CapInicial, timing)));
 }
 
@@ -36,9 +43,18 @@ void Totales(EstadoInversion& e, PaymentTiming timing, CapitalFinal capital = Ca
     e.Cuota = RedondeadoAlCentimo(e.Cuota);
     if (capital == CapitalFinal::Alcanzado)
         e.Capital = CapitalAlcanzado(e, timing, e.NumCuotas);
-    e.Invertido = RedondeadoAlCentimo(e.NumCuotas * e.Cuota + e.CapInicial);
+    e.Invertido = Creciente(e) ? InvertidoCreciente(e.Cuota, e.condiciones.crecimiento, e.CapInicial, e.NumCuotas)
+                               : RedondeadoAlCentimo(e.NumCuotas * e.Cuota + e.CapInicial);
     e.Beneficio = e.Capital - e.Invertido;
     e.Porcentaje = e.Beneficio == 0 ? 0 : e.Beneficio / e.Capital * 100;
+    if (e.condiciones.inflacion) {
+        e.CapitalReal = ValorReal(e.Capital, *e.condiciones.inflacion, e.NumCuotas);
+        e.GananciaReal = e.CapitalReal - e.Invertido;
+    }
+    if (e.condiciones.retencion != TipoRetencion::Ninguna) {
+        e.Impuesto = ImpuestoSobreGanancia(e.condiciones, e.Beneficio);
+        e.CapitalNeto = e.Capital - e.Impuesto;
+    }
 }
 
 // The instalments and the initial capital add up to more than the final
@@ -46,7 +62,10 @@ void Totales(EstadoInversion& e, PaymentTiming timing, CapitalFinal capital = Ca
 // 1,2000000000000002 in doubles and still equals a final capital of 1,20,
 // which earns 0 %.
 bool SumaSuperaAlFinal(const EstadoInversion& e) {
-    const long double suma = static_cast<long double>(e.NumCuotas) * e.Cuota + e.CapInicial;
+    const long double suma =
+        Creciente(e) ? static_cast<long double>(InvertidoCreciente(e.Cuota, e.condiciones.crecimiento, e.CapInicial,
+                                                                   e.NumCuotas))
+                     : static_cast<long double>(e.NumCuotas) * e.Cuota + e.CapInicial;
     return suma - e.Capital > 1e-15L * std::fmax(std::fabs(e.Capital), std::fabs(static_cast<double>(suma)));
 }
 
@@ -78,7 +97,8 @@ public:
     ResultadoInversion Resolver(CodigoCalculo calculo) {
         static const QString titulos[] = {kTituloCuota, kTituloInteres, kTituloNumero, kTituloCapital};
         const int indice = IndiceEnLaLista(CodigoCalculo::InversionCuota, calculo);
-        if (indice < 0 || indice > 3 || !EntradasAdmitidas(indice, titulos[indice]))
+        if (indice < 0 || indice > 3 || !CondicionesAdmitidas(titulos[indice]) ||
+            !EntradasAdmitidas(indice, titulos[indice]))
             return r_;
         switch (calculo) {
         case CodigoCalculo::InversionCuota: Cuota(); break;
@@ -109,9 +129,27 @@ private:
         e().Capital = LeerImporte(capital);
         e().CapInicial = LeerImporte(inicial);
         e().NumCuotas = LeerCantidad(numero);
+        e().condiciones = entrada.condiciones;
     }
 
     EstadoInversion& e() { return r_.estado; }
+
+    bool CondicionesAdmitidas(const QString& titulo) {
+        if (const std::optional<QString> motivo = MotivoCondicionesInversion(e().condiciones)) {
+            Fallo({titulo, *motivo});
+            return false;
+        }
+        return true;
+    }
+
+    // With growing contributions every month is worked out one by one, so
+    // their count has a ceiling of its own.
+    std::optional<QString> MotivoCuotas(long double tasa) {
+        if (Creciente(e()) && e().NumCuotas > kMesesCrecientesMaximo)
+            return QStringLiteral("Con aportaciones crecientes el número de cuotas no puede pasar de %1.")
+                .arg(TextoEnteroAgrupado(kMesesCrecientesMaximo));
+        return MotivoNumeroCuotas(e().NumCuotas, tasa, e().Interes);
+    }
 
     // The typed figures the unknown does not overwrite, each within its
     // range; the first one out of it is refused, with the focus on its field.
@@ -124,7 +162,7 @@ private:
         return SinRechazo<ResultadoInversion, CampoInversion>(
             {{CampoInversion::Cuota, MotivoImporte({QStringLiteral("La cuota"), true}, e().Cuota)},
              {CampoInversion::Interes, MotivoInteres(e().Interes)},
-             {CampoInversion::NumCuotas, MotivoNumeroCuotas(e().NumCuotas, tasa, e().Interes)},
+             {CampoInversion::NumCuotas, MotivoCuotas(tasa)},
              {CampoInversion::Capital, MotivoImporte({QStringLiteral("El capital final")}, e().Capital)},
              {CampoInversion::CapInicial, MotivoImporte({QStringLiteral("El capital inicial")}, e().CapInicial)}},
             incognita, titulo, r_);
@@ -195,13 +233,39 @@ private:
         return true;
     }
 
+    // The first contribution that reaches the final capital; a growing one
+    // is the part of the final capital the initial capital does not reach,
+    // over what growing contributions of 1 reach.
+    double CuotaNecesaria() {
+        if (!Creciente(e()))
+            return static_cast<double>(-Payment(Tasa(), e().NumCuotas, -e().CapInicial, e().Capital, timing_));
+        const long double soloInicial = -FutureValue(Tasa(), e().NumCuotas, 0, e().CapInicial, timing_);
+        return static_cast<double>((e().Capital - soloInicial) /
+                                   FactorCreciente(Tasa(), e().condiciones.crecimiento, timing_, e().NumCuotas));
+    }
+
+    long double TasaNecesaria() {
+        if (!Creciente(e()))
+            return InterestRate(e().NumCuotas, e().Cuota, e().CapInicial, -e().Capital, timing_);
+        return TasaCreciente(RedondeadoAlCentimo(e().Cuota), e().condiciones.crecimiento, e().CapInicial, timing_,
+                             e().NumCuotas, e().Capital, static_cast<long double>(kInteresMaximo) / 1200);
+    }
+
+    int CuotasNecesarias() {
+        if (Creciente(e()))
+            return MesesHastaCapital(Tasa(), RedondeadoAlCentimo(e().Cuota), e().condiciones.crecimiento,
+                                     e().CapInicial, timing_, e().Capital);
+        const int estimadas =
+            NumeroEntero(NumberOfPeriods(Tasa(), e().Cuota, e().CapInicial, -e().Capital, timing_));
+        return CuotasQueAlcanzan(e(), timing_, estimadas);
+    }
+
     void Cuota() {
         if (!CuotaAdmisible())
             return;
         const double leida = e().Cuota;
         const bool ok = Guardado([this] {
-            e().Cuota = static_cast<double>(
-                -Payment(Tasa(), e().NumCuotas, -e().CapInicial, e().Capital, timing_));
+            e().Cuota = CuotaNecesaria();
             Totales(e(), timing_);
         });
         if (!ok) {
@@ -223,8 +287,7 @@ private:
         }
         const double leido = e().Interes;
         const bool ok = Guardado([this] {
-            e().Interes = static_cast<double>(
-                InterestRate(e().NumCuotas, e().Cuota, e().CapInicial, -e().Capital, timing_) * 1200);
+            e().Interes = static_cast<double>(TasaNecesaria() * 1200);
             Totales(e(), timing_, CapitalFinal::Indicado);
         });
         if (!ok) {
@@ -241,9 +304,7 @@ private:
         }
         const int leido = e().NumCuotas;
         const bool ok = Guardado([this] {
-            const int estimadas =
-                NumeroEntero(NumberOfPeriods(Tasa(), e().Cuota, e().CapInicial, -e().Capital, timing_));
-            e().NumCuotas = CuotasQueAlcanzan(e(), timing_, estimadas);
+            e().NumCuotas = CuotasNecesarias();
             Totales(e(), timing_);
         });
         if (!ok)
@@ -282,9 +343,37 @@ ResultadoInversion ResolverInversion(CodigoCalculo calculo, const EntradaInversi
 }
 
 PanelesInversion TextosPanelesInversion(const EstadoInversion& e) {
-    return {TextoImporte(e.Cuota),      TextoTasa(e.Interes),      TextoEntero(e.NumCuotas),
-            TextoImporte(e.Capital),    TextoImporte(e.CapInicial), TextoImporte(e.Invertido),
-            TextoImporte(e.Beneficio),  TextoImporte(e.Porcentaje)};
+    PanelesInversion p;
+    p.cuota = TextoImporte(e.Cuota);
+    p.interes = TextoTasa(e.Interes);
+    p.numCuotas = TextoEntero(e.NumCuotas);
+    p.capital = TextoImporte(e.Capital);
+    p.capInicial = TextoImporte(e.CapInicial);
+    p.invertido = TextoImporte(e.Invertido);
+    p.rendimiento = TextoImporte(e.Beneficio);
+    p.porcentaje = TextoImporte(e.Porcentaje);
+    if (e.condiciones.inflacion) {
+        p.capitalReal = TextoImporte(e.CapitalReal);
+        p.gananciaReal = TextoImporte(e.GananciaReal);
+    }
+    if (e.condiciones.retencion != TipoRetencion::Ninguna) {
+        p.impuesto = TextoImporte(e.Impuesto);
+        p.capitalNeto = TextoImporte(e.CapitalNeto);
+    }
+    return p;
+}
+
+DatosFilasInversion DatosFilasDeInversion(const EstadoInversion& e, PaymentTiming timing, const QDate& primera) {
+    DatosFilasInversion d;
+    d.Capital = e.Capital;
+    d.CapInicial = e.CapInicial;
+    d.Interes = e.Interes;
+    d.NumCuotas = e.NumCuotas;
+    d.Cuota = e.Cuota;
+    d.timing = timing;
+    d.primeraFecha = primera;
+    d.condiciones = e.condiciones;
+    return d;
 }
 
 }  // namespace finance

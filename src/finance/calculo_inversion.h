@@ -6,6 +6,8 @@
 // fields, calls this and writes back what it returns.
 #include "finance/aviso_calculo.h"
 #include "finance/codigo_calculo.h"
+#include "finance/condiciones_inversion.h"
+#include "finance/filas_inversion.h"
 #include "finance/tvm.h"
 
 #include <QList>
@@ -28,6 +30,13 @@ struct EstadoInversion {
     double Porcentaje = 0;  // Beneficio as a percentage of Capital
     double CapitalSoloInicial = 0;  // what CapInicial alone grows to (instalment check)
     bool CalculoFallido = false;
+    CondicionesInversion condiciones;  // growth, inflation and tax the figures were worked out with
+    // With inflation: the final capital in today's money, and it less the money put in.
+    double CapitalReal = 0;
+    double GananciaReal = 0;
+    // With a tax on the gain: the tax on Beneficio, and the final capital less it.
+    double Impuesto = 0;
+    double CapitalNeto = 0;
 };
 
 struct EntradaInversion {
@@ -37,6 +46,7 @@ struct EntradaInversion {
     QString capital;
     QString capInicial;
     PaymentTiming timing = PaymentTiming::StartOfPeriod;  // the page's default
+    CondicionesInversion condiciones;
 };
 
 struct ResultadoInversion {
@@ -52,6 +62,8 @@ struct ResultadoInversion {
 // calculation, refused or not.
 struct PanelesInversion {
     QString cuota, interes, numCuotas, capital, capInicial, invertido, rendimiento, porcentaje;
+    // Empty when the plan has no inflation, or no tax on the gain.
+    QString capitalReal, gananciaReal, impuesto, capitalNeto;
 };
 
 // Solves for the investment's unknown named by `calculo`; a code of another
@@ -60,5 +72,8 @@ struct PanelesInversion {
 ResultadoInversion ResolverInversion(CodigoCalculo calculo, const EntradaInversion& entrada);
 
 PanelesInversion TextosPanelesInversion(const EstadoInversion& estado);
+
+// What the development table of a calculated plan is built from.
+DatosFilasInversion DatosFilasDeInversion(const EstadoInversion& estado, PaymentTiming timing, const QDate& primera);
 
 }  // namespace finance

@@ -3,10 +3,15 @@
 // contribution, produced one after another. Every amount is whole cents: the
 // contribution as the results show it, and the capital each row reaches
 // rounded to the cent, so that the money put in and the profit add up to it.
+// A contribution that grows every year is rounded to the cent as it is paid;
+// with inflation each row also shows its capital in today's money.
+#include "finance/aportaciones_crecientes.h"
+#include "finance/condiciones_inversion.h"
 #include "finance/tvm.h"
 #include "util/excepcion.h"
 
 #include <QDate>
+#include <optional>
 #include <vector>
 
 struct trInversion {
@@ -16,6 +21,7 @@ struct trInversion {
     double acumulado = 0;  // capital reached at the end of the period
     double invertido = 0;  // money put in so far
     double beneficio = 0;  // acumulado - invertido
+    std::optional<double> valorReal;  // acumulado in today's money, with inflation
 };
 
 struct DatosFilasInversion {
@@ -26,6 +32,7 @@ struct DatosFilasInversion {
     double Cuota = 0;
     finance::PaymentTiming timing = finance::PaymentTiming::EndOfPeriod;
     QDate primeraFecha;
+    finance::CondicionesInversion condiciones;  // growth and inflation; the tax does not touch the rows
 };
 
 // The accumulated capital of a row grew beyond what can be computed; the
@@ -45,10 +52,16 @@ public:
     bool Siguiente(trInversion& fila);
 
 private:
+    // Row actual_ of a plan whose contribution stays the same, from the
+    // compound formulas; and of one whose contribution grows, month by month.
+    void FilaConstante(trInversion& fila) const;
+    void FilaCreciente(trInversion& fila);
+
     DatosFilasInversion d_;
     long double tasa_;
     double cuota_;  // the contribution in whole cents
     int actual_ = 0;
+    finance::TSaldoCreciente creciente_;  // the balance, when the contribution grows
 };
 
 std::vector<trInversion> FilasInversion(const DatosFilasInversion& datos);

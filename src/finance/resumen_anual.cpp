@@ -61,6 +61,7 @@ void TResumenInversion::Anadir(const trInversion& f) {
         a->aportado = Euros((*s)[0]);
         a->intereses = Euros((*s)[1]);
         a->capital = capital;
+        a->valorReal = f.valorReal;
     }
 }
 

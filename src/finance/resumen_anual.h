@@ -7,6 +7,7 @@
 #include "finance/filas_prestamo.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // One calendar year of a loan, or (anio 0) the whole loan.
@@ -27,6 +28,7 @@ struct AnioInversion {
     double aportado = 0;     // their amount
     double intereses = 0;    // interest earned (growth of the table's profit column)
     double capital = 0;      // capital reached after the year's last contribution
+    std::optional<double> valorReal;  // that capital in today's money, with inflation
 };
 
 template <typename Anio>

@@ -55,9 +55,17 @@ QStringList TitulosTablaPrestamo(ColumnasOpcionalesPrestamo opcionales) {
         opcionales, {TituloInteresAnual(), TituloCarencia(), TituloAmortAnticipada(), TituloComision()});
 }
 
-QStringList TitulosTablaInversion() {
-    return {QStringLiteral("Nº"),        QStringLiteral("Fecha"),     QStringLiteral("Cuota"),
-            QStringLiteral("Invertido"), QStringLiteral("Acumulado"), QStringLiteral("Beneficio")};
+QStringList TitulosTablaInversion(bool conValorReal) {
+    QStringList titulos{QStringLiteral("Nº"),        QStringLiteral("Fecha"),     QStringLiteral("Cuota"),
+                        QStringLiteral("Invertido"), QStringLiteral("Acumulado"), QStringLiteral("Beneficio")};
+    if (conValorReal)
+        titulos << QStringLiteral("Valor real");
+    return titulos;
+}
+
+QStringList TitulosTablaRetirada() {
+    return {QStringLiteral("Nº"), QStringLiteral("Fecha"), QStringLiteral("Retirada"), QStringLiteral("Interés"),
+            QStringLiteral("Capital")};
 }
 
 QStringList TitulosTablaDepreciacion() {
@@ -75,8 +83,16 @@ QStringList TextosFilaTabla(const TTextosCelda& t, const trPrestamo& f, Columnas
 }
 
 QStringList TextosFilaTabla(const TTextosCelda& t, const trInversion& f) {
-    return {TextoEntero(f.numero),    t.Fecha(f.fecha),        t.Importe(f.cuota),
-            t.Importe(f.invertido),   t.Importe(f.acumulado),  t.Importe(f.beneficio)};
+    QStringList textos{TextoEntero(f.numero),  t.Fecha(f.fecha),       t.Importe(f.cuota),
+                       t.Importe(f.invertido), t.Importe(f.acumulado), t.Importe(f.beneficio)};
+    if (f.valorReal)
+        textos << t.Importe(*f.valorReal);
+    return textos;
+}
+
+QStringList TextosFilaTabla(const TTextosCelda& t, const trRetirada& f) {
+    return {TextoEntero(f.numero), t.Fecha(f.fecha), t.Importe(f.retirada), t.Importe(f.interes),
+            t.Importe(f.capital)};
 }
 
 QStringList TextosFilaTabla(const TTextosCelda& t, const trDepreciacion& f) {

@@ -6,6 +6,7 @@
 #include "finance/filas_depreciacion.h"
 #include "finance/filas_inversion.h"
 #include "finance/filas_prestamo.h"
+#include "finance/retirada_capital.h"
 #include "util/textos_celda.h"
 
 #include <QStringList>
@@ -44,7 +45,9 @@ QStringList ConColumnasOpcionales(QStringList plenas, ColumnasOpcionalesPrestamo
 
 // Column titles, left to right.
 QStringList TitulosTablaPrestamo(ColumnasOpcionalesPrestamo opcionales = {});
-QStringList TitulosTablaInversion();
+// A savings plan with inflation adds the capital in today's money.
+QStringList TitulosTablaInversion(bool conValorReal = false);
+QStringList TitulosTablaRetirada();
 QStringList TitulosTablaDepreciacion();
 // The heading of a depreciation table for its method ("Depreciación lineal,
 // tabla de desarrollo"); empty for a code of another page.
@@ -53,4 +56,5 @@ QString TituloTablaDepreciacion(finance::CodigoCalculo calculo);
 // The cell texts of one row, in the order of the titles.
 QStringList TextosFilaTabla(const TTextosCelda& t, const trPrestamo& f, ColumnasOpcionalesPrestamo opcionales = {});
 QStringList TextosFilaTabla(const TTextosCelda& t, const trInversion& f);
+QStringList TextosFilaTabla(const TTextosCelda& t, const trRetirada& f);
 QStringList TextosFilaTabla(const TTextosCelda& t, const trDepreciacion& f);

@@ -1,11 +1,12 @@
 #pragma once
 // The printed schedule of an investment: six columns, a line after every
-// twelfth contribution.
+// twelfth contribution; a plan with inflation adds its real value as a
+// seventh, the five amounts then sharing the same width.
 #include "reports/form_rpt_base.h"
 
 class TFormRptInversiones : public TFormRptBase {
 public:
-    TFormRptInversiones();
+    explicit TFormRptInversiones(bool conValorReal = false);
 
     EtiquetaInforme *LblCuotaTitulo, *LblInteres, *LblAnios, *LblCapInicial, *LblCapFinal;
 

@@ -49,7 +49,10 @@ std::unique_ptr<TFormRptBase> CrearInforme(const TFormDesarrolloCalculos& v) {
         return rpt;
     }
     case ClaseDesarrollo::Inversion: {
-        auto rpt = std::make_unique<TFormRptInversiones>();
+        const TStringGrid& rejilla = *v.GridDesarrollo;
+        const bool conValorReal =
+            rejilla.ColCount() > 6 && rejilla.Cells(6, 0) == QStringLiteral("Valor real");
+        auto rpt = std::make_unique<TFormRptInversiones>(conValorReal);
         rpt->LblCuotaTitulo->texto = v.TextoDato(DatoResumen::Primero);
         rpt->LblInteres->texto = v.TextoDato(DatoResumen::Segundo);
         rpt->LblAnios->texto = v.TextoDato(DatoResumen::Tercero);
@@ -91,7 +94,7 @@ void ImprimirDesarrollo(TFormDesarrolloCalculos& ventana) {
     informe->FilasInforme = rejilla->RowCount();
     informe->LblTitulo->texto = ventana.TextoTitulo();
     if (!ventana.CifrasFinales.filas.empty())
-        informe->AnadirSeccionFinal(QStringLiteral("Coste del préstamo"), ventana.CifrasFinales, 0);
+        informe->AnadirSeccionFinal(ventana.TituloCifrasFinales, ventana.CifrasFinales, 0);
     if (const TablaTextos* resumen = ventana.ResumenAnualMostrado())
         informe->AnadirSeccionFinal(QStringLiteral("Resumen anual"), *resumen);
     MostrarPreliminar(informe->Informe(), true, true, &ventana);

@@ -20,26 +20,48 @@ ValorCelda CeldaInversion(const trInversion& f, int c) {
     case 3: return CeldaImporte(f.invertido);
     case 4: return CeldaImporte(f.acumulado);
     case 5: return CeldaImporte(f.beneficio);
+    case 6: return f.valorReal ? CeldaImporte(*f.valorReal) : ValorCelda{};
     default: return {};
     }
 }
 
 void EscribirTabla(const DatosFilasInversion& datos, TAttributeGrid& grid) {
     std::vector<trInversion> filas = FilasInversion(datos);
-    PrepararRejilla(grid,
-                    {{QStringLiteral("Nº"), kFondoClaro, clBlack},
-                     {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
-                     {QStringLiteral("Cuota"), kFondoClaro, clNavy},
-                     {QStringLiteral("Invertido"), kFondoClaro, clNavy},
-                     {QStringLiteral("Acumulado"), kFondoOscuro, clRed},
-                     {QStringLiteral("Beneficio"), kFondoOscuro, clRed}},
-                    int(filas.size()));
+    std::vector<ColumnaDesarrollo> columnas{{QStringLiteral("Nº"), kFondoClaro, clBlack},
+                                       {QStringLiteral("Fecha"), kFondoOscuro, clMaroon},
+                                       {QStringLiteral("Cuota"), kFondoClaro, clNavy},
+                                       {QStringLiteral("Invertido"), kFondoClaro, clNavy},
+                                       {QStringLiteral("Acumulado"), kFondoOscuro, clRed},
+                                       {QStringLiteral("Beneficio"), kFondoOscuro, clRed}};
+    // With inflation, the capital of each row in today's money.
+    if (datos.condiciones.inflacion)
+        columnas.push_back({QStringLiteral("Valor real"), kFondoClaro, clNavy});
+    PrepararRejilla(grid, columnas, int(filas.size()));
     // The four amount columns are wider than in a loan table.
     EnsancharColumnas(grid, 2, 50);
     MostrarFilas(grid, std::move(filas), CeldaInversion);
 }
 
 }  // namespace
+
+TablaTextos CifrasInversion(const finance::EstadoInversion& estado) {
+    const finance::PanelesInversion p = finance::TextosPanelesInversion(estado);
+    TablaTextos cifras;
+    const std::pair<QString, QString> opcionales[] = {{QStringLiteral("Capital final real"), p.capitalReal},
+                                                      {QStringLiteral("Ganancia real"), p.gananciaReal},
+                                                      {QStringLiteral("Impuesto"), p.impuesto},
+                                                      {QStringLiteral("Capital final neto"), p.capitalNeto}};
+    QStringList valores;
+    for (const auto& [titulo, texto] : opcionales) {
+        if (texto.isEmpty())
+            continue;
+        cifras.titulos << titulo;
+        valores << texto;
+    }
+    if (!valores.isEmpty())
+        cifras.filas.push_back(valores);
+    return cifras;
+}
 
 void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarrolloCalculos& ventana) {
     const DatosFilasInversion& d = entrada.datos;
@@ -59,6 +81,7 @@ void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarr
     ventana.PnlDato5->show();
     ventana.PnlDato5->setText(TextoImporte(d.Capital));
     EnsancharPanelesInformacion(ventana);
+    EnsancharParaColumnas(ventana);
     ventana.FijarResumenAnual([d] { return TextosResumenAnual(ResumenAnualInversion(d)); });
     ventana.ActualizarEstado();
 }

@@ -67,6 +67,7 @@ public:
     // Figures the report prints after the rows, before the yearly summary
     // (a loan's cost); none when empty.
     TablaTextos CifrasFinales;
+    QString TituloCifrasFinales = QStringLiteral("Coste del préstamo");
 
     // Texts the print action copies into the report: the title strip and the
     // summary's value panels.

@@ -16,8 +16,11 @@ QStringList Textos(const AnioPrestamo& a) {
 }
 
 QStringList Textos(const AnioInversion& a) {
-    return {Anio(a.anio), TextoEntero(a.cuotas), TextoImporte(a.aportado), TextoImporte(a.intereses),
-            TextoImporte(a.capital)};
+    QStringList textos{Anio(a.anio), TextoEntero(a.cuotas), TextoImporte(a.aportado), TextoImporte(a.intereses),
+                       TextoImporte(a.capital)};
+    if (a.valorReal)
+        textos << TextoImporte(*a.valorReal);
+    return textos;
 }
 
 template <typename Anio>
@@ -49,7 +52,9 @@ TablaTextos TextosResumenAnual(const ResumenPrestamo& resumen) {
 }
 
 TablaTextos TextosResumenAnual(const ResumenInversion& resumen) {
-    return Tabla({QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Aportado"),
-                  QStringLiteral("Intereses"), QStringLiteral("Capital")},
-                 resumen);
+    QStringList titulos{QStringLiteral("Año"), QStringLiteral("Cuotas"), QStringLiteral("Aportado"),
+                        QStringLiteral("Intereses"), QStringLiteral("Capital")};
+    if (resumen.total.valorReal)
+        titulos << QStringLiteral("Valor real");
+    return Tabla(titulos, resumen);
 }
