@@ -3,6 +3,7 @@
 #include "ui/panel_resultado.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/form_desarrollo_calculos.h"
+#include "schedules/graficos_tabla.h"
 #include "schedules/textos_resumen_anual.h"
 #include "util/textos_celda.h"
 #include "util/textos_numericos.h"
@@ -109,5 +110,6 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
     EnsancharPanelesInformacion(ventana);
     EnsancharParaColumnas(ventana);
     ventana.FijarResumenAnual([d] { return TextosResumenAnual(ResumenAnualPrestamo(d)); });
+    ventana.FijarGraficos([d] { return GraficosPrestamo(FilasPrestamo(d), ResumenAnualPrestamo(d)); });
     ventana.ActualizarEstado();
 }
