@@ -7,7 +7,7 @@
 // are counted too.
 #include <benchmark/benchmark.h>
 
-#include "app/arranque.h"
+#include "principal_qt.h"
 #include "finance/tvm.h"
 #include "schedules/desarrollo_prestamo.h"
 #include "schedules/form_desarrollo_calculos.h"
@@ -15,9 +15,7 @@
 #include "widgets/graficos/panel_graficos.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
-#include <QLocale>
 #include <QPixmap>
 #include <unistd.h>
 
@@ -71,14 +69,4 @@ BENCHMARK(BM_GraficoPrestamoMasLargo)->Unit(benchmark::kMillisecond)->Iterations
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    PrepararAplicacion(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return EjecutarBenchmarksConQt(argc, argv); }
