@@ -94,6 +94,7 @@ private slots:
         QCOMPARE(acercade.LblVersion->text(), QStringLiteral("Versión 1.0"));
         QCOMPARE(acercade.LblNombreAutor->text(), kAutor);
         QCOMPARE(acercade.LblDerechosAutor->text(), kDerechos);
+        QCOMPARE(acercade.LblLicencia->text(), QStringLiteral("Licencia GPL-3.0 o posterior"));
         QCOMPARE(acercade.LblWebAutor->text(), kWeb);
         QCOMPARE(acercade.LblEmailAutor->text(), kCorreo);
         QCOMPARE(ContextoAyuda(&acercade), 1020);
@@ -201,7 +202,7 @@ private slots:
         const QList<QWidget*> controles{acercade.PnlAcercade,     acercade.ImgZelvarMoney, acercade.LblNombreProg,
                                         acercade.LblVersion,      acercade.LblFechaVersion, acercade.LblNombreAutor,
                                         acercade.LblDerechosAutor, acercade.ImgZelvarSoft, acercade.LblWebAutor,
-                                        acercade.LblEmailAutor,   acercade.BtnAceptar};
+                                        acercade.LblEmailAutor,   acercade.LblLicencia,    acercade.BtnAceptar};
         for (QWidget* control : controles)
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
         QCOMPARE(acercade.BtnAceptar->accessibleName(), QStringLiteral("Aceptar"));

@@ -130,6 +130,9 @@ void TFormAcercade::CrearAutor() {
     LblDerechosAutor = NuevaEtiqueta(PnlAcercade, QStringLiteral("LblDerechosAutor"),
                                      QRect(10, 115, kAncho - 20, 17), FuenteArial(8), kColorGranate);
     Rellenar(LblNombreAutor, QStringLiteral("Nombre del autor"));
+    LblLicencia = NuevaEtiqueta(PnlAcercade, QStringLiteral("LblLicencia"), QRect(10, 132, kAncho - 130, 17),
+                                FuenteArial(8));
+    Rellenar(LblLicencia, QStringLiteral("Licencia GPL-3.0 o posterior"));
 
     ImgZelvarSoft = NuevaImagen(PnlAcercade, QStringLiteral("ImgZelvarSoft"), QRect(kAncho - 112, 140, 100, 75),
                                 QStringLiteral(":/icons/logo_zelvarsoft.svg"), QStringLiteral("Logotipo de ZelvarSoft"));

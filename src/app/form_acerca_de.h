@@ -21,6 +21,8 @@ public:
     QFrame* Bevel2 = nullptr;
     QLabel* LblNombreAutor = nullptr;
     QLabel* LblDerechosAutor = nullptr;
+    // The free software licence the program is given under.
+    QLabel* LblLicencia = nullptr;
     QLabel* ImgZelvarSoft = nullptr;
     QLabel* LblWebAutor = nullptr;
     QLabel* LblEmailAutor = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/panel_resultado.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/form_desarrollo_calculos.h"
+#include "schedules/graficos_tabla.h"
 #include "util/textos_numericos.h"
 #include "widgets/grid/attribute_grid.h"
 
@@ -82,6 +83,7 @@ void DesarrollarDepreciacion(const EntradaDesarrolloDepreciacion& entrada, TForm
     if (!titulo.isEmpty())
         ventana.FijarTitulo(titulo);
     EscribirInformacion(d, ventana);
+    ventana.FijarGraficos([d] { return GraficosDepreciacion(FilasDepreciacion(d)); });
     EnsancharPanelesInformacion(ventana);
     ventana.ActualizarEstado();
 }

@@ -3,6 +3,7 @@
 #include "ui/panel_resultado.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/form_desarrollo_calculos.h"
+#include "schedules/graficos_tabla.h"
 #include "schedules/textos_resumen_anual.h"
 #include "util/textos_celda.h"
 #include "util/textos_numericos.h"
@@ -83,5 +84,6 @@ void DesarrollarInversion(const EntradaDesarrolloInversion& entrada, TFormDesarr
     EnsancharPanelesInformacion(ventana);
     EnsancharParaColumnas(ventana);
     ventana.FijarResumenAnual([d] { return TextosResumenAnual(ResumenAnualInversion(d)); });
+    ventana.FijarGraficos([d] { return GraficosInversion(FilasInversion(d)); });
     ventana.ActualizarEstado();
 }

@@ -3,6 +3,7 @@
 #include "ui/panel_resultado.h"
 #include "schedules/desarrollo_comun.h"
 #include "schedules/form_desarrollo_calculos.h"
+#include "schedules/graficos_tabla.h"
 #include "schedules/textos_resumen_anual.h"
 #include "finance/nombres_hipoteca.h"
 #include "finance/textos_tabla.h"
@@ -124,5 +125,6 @@ void DesarrollarPrestamo(const EntradaDesarrolloPrestamo& entrada, TFormDesarrol
     EnsancharPanelesInformacion(ventana);
     EnsancharParaColumnas(ventana);
     ventana.FijarResumenAnual([d] { return TextosResumenAnual(ResumenAnualPrestamo(d)); });
+    ventana.FijarGraficos([d] { return GraficosPrestamo(FilasPrestamo(d), ResumenAnualPrestamo(d)); });
     ventana.ActualizarEstado();
 }

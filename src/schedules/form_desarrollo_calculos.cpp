@@ -11,6 +11,7 @@
 #include "schedules/tabla_accesible.h"
 #include "ui/colores_campos.h"
 #include "ui/utilidades_ventana.h"
+#include "widgets/graficos/panel_graficos.h"
 #include "widgets/grid/attribute_grid.h"
 
 #include <QAction>
@@ -103,6 +104,7 @@ TFormDesarrolloCalculos::TFormDesarrolloCalculos(QWidget* parent) : QDialog(pare
     columna->addWidget(PnlInfoPrestamo);
     columna->addWidget(GridDesarrollo, 1);
     columna->addWidget(GridResumenAnual, 1);
+    columna->addWidget(VistaGrafico, 1);
     FormCreate();
 }
 
@@ -162,6 +164,10 @@ void TFormDesarrolloCalculos::CrearAccionesTabla() {
     AccResumenAnual->setIcon(IconoSvg(QStringLiteral(":/icons/resumen_anual.svg"), TFormComun::TamanoFinancieros()));
     AccResumenAnual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     AccResumenAnual->setCheckable(true);
+    AccGrafico = CrearAccion(this, "AccGrafico", QStringLiteral("Gráfico"), QStringLiteral("Mostrar el gráfico"), -1);
+    AccGrafico->setIcon(IconoSvg(QStringLiteral(":/icons/grafico.svg"), TFormComun::TamanoFinancieros()));
+    AccGrafico->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    AccGrafico->setCheckable(true);
     // The context menu key opens the menu at the current row.
     AccMenuTabla = CrearAccion(this, "AccMenuTabla", QStringLiteral("Menú"), QStringLiteral("Menú de la tabla"), -1);
     AccMenuTabla->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
@@ -170,6 +176,7 @@ void TFormDesarrolloCalculos::CrearAccionesTabla() {
     connect(AccCopiar, &QAction::triggered, this, &TFormDesarrolloCalculos::AccCopiarExecute);
     connect(AccExportar, &QAction::triggered, this, &TFormDesarrolloCalculos::AccExportarExecute);
     connect(AccResumenAnual, &QAction::triggered, this, &TFormDesarrolloCalculos::AccResumenAnualExecute);
+    connect(AccGrafico, &QAction::triggered, this, &TFormDesarrolloCalculos::AccGraficoExecute);
     connect(AccMenuTabla, &QAction::triggered, this, &TFormDesarrolloCalculos::AccMenuTablaExecute);
 }
 
@@ -203,6 +210,9 @@ void TFormDesarrolloCalculos::CrearBarra() {
     BtnResumenAnual->setAccessibleName(AccResumenAnual->text());
     // Shown once the builder says how to work the summary out.
     AccResumenAnual->setVisible(false);
+    BtnGrafico = BotonDeBarra(ToolBarDesarrollo, AccGrafico, "BtnGrafico");
+    BtnGrafico->setAccessibleName(AccGrafico->text());
+    AccGrafico->setVisible(false);
     ToolBarDesarrollo->addSeparator();
     BtnSalir = BotonDeBarra(ToolBarDesarrollo, AccSalir, "BtnSalir");
     ToolBarDesarrollo->addSeparator();
@@ -235,6 +245,9 @@ void TFormDesarrolloCalculos::CrearRejilla() {
     GridResumenAnual->LoadLayoutFile(QStringLiteral(":/layouts/GridDesarrollo.zly"));
     GridResumenAnual->setAccessibleName(QStringLiteral("Resumen anual"));
     GridResumenAnual->hide();
+    VistaGrafico = new TPanelGraficos(this);
+    VistaGrafico->setObjectName(QStringLiteral("VistaGrafico"));
+    VistaGrafico->hide();
     CrearMenuTabla(GridDesarrollo);
     CrearMenuTabla(GridResumenAnual);
 }

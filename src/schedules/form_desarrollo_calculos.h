@@ -4,6 +4,7 @@
 // figures the table was built from, and the grid of the periods. The schedule
 // builders fill it; the window adds the record moves and closing.
 #include "reports/dato_resumen.h"
+#include "util/datos_grafico.h"
 #include "util/tabla_textos.h"
 
 #include <QDialog>
@@ -17,6 +18,7 @@ class QLabel;
 class QToolBar;
 class QToolButton;
 class TAttributeGrid;
+class TPanelGraficos;
 class TPanelResultado;
 
 // Which table a schedule window shows; the values are those the window has
@@ -39,7 +41,7 @@ public:
     QToolBar* ToolBarDesarrollo = nullptr;
     QToolButton *BtnRegistroPrimero = nullptr, *BtnRegistroAnterior = nullptr, *BtnRegistroSiguiente = nullptr,
                 *BtnRegistroUltimo = nullptr, *BtnImprimir = nullptr, *BtnSalir = nullptr, *BtnExportar = nullptr,
-                *BtnResumenAnual = nullptr;
+                *BtnResumenAnual = nullptr, *BtnGrafico = nullptr;
     QFrame* PnlInfoPrestamo = nullptr;
     QLabel *LblDato1 = nullptr, *LblDato2 = nullptr, *LblDato3 = nullptr, *LblDato4 = nullptr, *LblDato5 = nullptr;
     TPanelResultado *PnlDato1 = nullptr, *PnlDato2 = nullptr, *PnlDato3 = nullptr, *PnlDato4 = nullptr,
@@ -48,11 +50,14 @@ public:
     // The yearly summary, shown in place of the table while AccResumenAnual
     // is checked.
     TAttributeGrid* GridResumenAnual = nullptr;
+    // The table's charts, shown in place of the table while AccGrafico is
+    // checked.
+    TPanelGraficos* VistaGrafico = nullptr;
 
     QAction *AccRegPrimero = nullptr, *AccRegAnterior = nullptr, *AccRegSiguiente = nullptr,
             *AccRegUltimo = nullptr, *AccImprimir = nullptr, *AccSalir = nullptr;
     QAction *AccSeleccionarTodo = nullptr, *AccCopiar = nullptr, *AccExportar = nullptr,
-            *AccResumenAnual = nullptr, *AccMenuTabla = nullptr;
+            *AccResumenAnual = nullptr, *AccGrafico = nullptr, *AccMenuTabla = nullptr;
     // The context menu of both grids: select all, copy, export.
     QMenu* MenuTabla = nullptr;
 
@@ -63,6 +68,13 @@ public:
     // The summary's texts while it is showing (the report prints it then),
     // null otherwise.
     const TablaTextos* ResumenAnualMostrado() const;
+
+    // How the builder works out the table's charts; it runs the first time
+    // they are shown or printed. Without it the chart's button is absent.
+    void FijarGraficos(std::function<QList<DatosGrafico>()> calcular);
+    // The table's charts, worked out now if they were not yet; empty when
+    // the table has none or they could not be worked out.
+    QList<DatosGrafico> GraficosTabla();
 
     // Figures the report prints after the rows, before the yearly summary
     // (a loan's cost); none when empty.
@@ -93,6 +105,7 @@ public slots:
     void AccCopiarExecute();
     void AccExportarExecute();
     void AccResumenAnualExecute(bool mostrar);
+    void AccGraficoExecute(bool mostrar);
     void AccMenuTablaExecute();
 
 protected:
@@ -117,6 +130,10 @@ private:
 
     std::function<TablaTextos()> calcularResumen_;
     std::optional<TablaTextos> resumen_;
+    std::function<QList<DatosGrafico>()> calcularGraficos_;
+    std::optional<QList<DatosGrafico>> graficos_;
+    // Shows the grid, the summary or the charts, as the two toggles say.
+    void MostrarVista();
 };
 
 // The schedule window while one exists (there is never more than one).

@@ -1,10 +1,11 @@
 // The schedule window's ways to take a table elsewhere: select all, copy,
-// the context menu, export to CSV, and the yearly summary view.
+// the context menu, export to CSV, and the yearly summary and chart views.
 #include "schedules/copia_tabla.h"
 #include "schedules/exportacion_csv.h"
 #include "schedules/form_desarrollo_calculos.h"
 #include "schedules/vista_resumen_anual.h"
 #include "ui/informe_errores.h"
+#include "widgets/graficos/panel_graficos.h"
 #include "widgets/grid/attribute_grid.h"
 
 #include <QAction>
@@ -84,10 +85,57 @@ void TFormDesarrolloCalculos::AccResumenAnualExecute(bool mostrar) {
             return;
         }
     }
-    AccResumenAnual->setToolTip(mostrar ? QStringLiteral("Mostrar la tabla de desarrollo")
+    if (mostrar)
+        AccGrafico->setChecked(false);
+    MostrarVista();
+}
+
+void TFormDesarrolloCalculos::FijarGraficos(std::function<QList<DatosGrafico>()> calcular) {
+    calcularGraficos_ = std::move(calcular);
+    graficos_.reset();
+    AccGrafico->setVisible(bool(calcularGraficos_));
+}
+
+QList<DatosGrafico> TFormDesarrolloCalculos::GraficosTabla() {
+    if (!graficos_ && calcularGraficos_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restaurar = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        graficos_ = calcularGraficos_();
+    }
+    return graficos_.value_or(QList<DatosGrafico>{});
+}
+
+void TFormDesarrolloCalculos::AccGraficoExecute(bool mostrar) {
+    if (mostrar && VistaGrafico->Graficos().isEmpty()) {
+        const bool hecho = calcularGraficos_ && EjecutarProtegido([this] {
+            VistaGrafico->FijarGraficos(GraficosTabla());
+        });
+        if (!hecho) {
+            AccGrafico->setChecked(false);
+            return;
+        }
+    }
+    if (mostrar)
+        AccResumenAnual->setChecked(false);
+    MostrarVista();
+}
+
+void TFormDesarrolloCalculos::MostrarVista() {
+    const bool resumen = AccResumenAnual->isChecked(), grafico = AccGrafico->isChecked();
+    AccResumenAnual->setToolTip(resumen ? QStringLiteral("Mostrar la tabla de desarrollo")
                                         : QStringLiteral("Mostrar el resumen anual"));
     BtnResumenAnual->setAccessibleDescription(AccResumenAnual->toolTip());
-    GridDesarrollo->setVisible(!mostrar);
-    GridResumenAnual->setVisible(mostrar);
-    GridVisible()->setFocus();
+    AccGrafico->setToolTip(grafico ? QStringLiteral("Mostrar la tabla de desarrollo")
+                                   : QStringLiteral("Mostrar el gráfico"));
+    BtnGrafico->setAccessibleDescription(AccGrafico->toolTip());
+    GridDesarrollo->setVisible(!resumen && !grafico);
+    GridResumenAnual->setVisible(resumen);
+    VistaGrafico->setVisible(grafico);
+    // The record moves, selecting and copying work on a grid only.
+    for (QAction* accion : {AccRegPrimero, AccRegAnterior, AccRegSiguiente, AccRegUltimo, AccSeleccionarTodo, AccCopiar})
+        accion->setEnabled(!grafico);
+    if (grafico && !VistaGrafico->Graficos().isEmpty())
+        VistaGrafico->setFocus();
+    else
+        GridVisible()->setFocus();
 }

@@ -1,6 +1,5 @@
 #include "widgets/graficos/grafico.h"
 
-#include "util/textos_numericos.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -10,6 +9,7 @@
 #include <QLineSeries>
 #include <QScreen>
 #include <QStackedBarSeries>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -17,9 +17,11 @@
 
 namespace {
 
-// Bars narrower than this many pixels on a wide screen tell nothing apart;
-// more years than fit are added together in groups.
-constexpr int kMaximoBarras = 120;
+// More bars than this would be too thin to tell apart beside the table;
+// more years are added together in groups.
+constexpr int kMaximoBarras = 40;
+// Above this many bars the axis names spans of bars, not each bar.
+constexpr int kMaximoTextosBarras = 12;
 
 QColor ColorSerie(int i) { return QColor::fromRgb(QRgb(kColoresSerie[i % kNumColoresSerie])); }
 
@@ -31,15 +33,50 @@ int AnchoPantalla() {
 // An axis whose marks are round values written with the program's
 // separators: QValueAxis formats with printf, which knows no grouping and no
 // decimal comma.
-QCategoryAxis* EjeConMarcas(double minimo, double maximo, bool agrupar, const QString& titulo) {
+QCategoryAxis* EjeConMarcas(double minimo, double maximo, const QString& titulo) {
     auto* eje = new QCategoryAxis;
     eje->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     const QList<double> marcas = MarcasEje(minimo, maximo);
     const double paso = marcas.size() > 1 ? marcas[1] - marcas[0] : 1;
     for (double marca : marcas)
-        eje->append(agrupar ? TextoMarca(marca, paso) : TextoEntero(std::llround(marca)), marca);
+        eje->append(TextoMarca(marca, paso), marca);
     eje->setRange(marcas.front(), marcas.back());
     eje->setStartValue(marcas.front());
+    eje->setTitleText(titulo);
+    return eje;
+}
+
+// The x axis of lines: whole numbers (years, instalments) at round steps.
+// They need no thousands separator, so the plain printf format serves.
+QValueAxis* EjeHorizontal(double minimo, double maximo, const QString& titulo) {
+    auto* eje = new QValueAxis;
+    const QList<double> marcas = MarcasEje(minimo, maximo, 6);
+    const double paso = std::max(1.0, marcas.size() > 1 ? marcas[1] - marcas[0] : 1);
+    eje->setRange(minimo, maximo > minimo ? maximo : minimo + 1);
+    eje->setTickType(QValueAxis::TicksDynamic);
+    eje->setTickAnchor(std::ceil(minimo / paso) * paso);
+    eje->setTickInterval(paso);
+    eje->setLabelFormat(QStringLiteral("%.0f"));
+    eje->setTitleText(titulo);
+    return eje;
+}
+
+// The axis under many bars: a text for each bar would not fit, so the bars
+// are told in spans of several years ("2025–2031"), each text centred under
+// its span, with a line between spans.
+QCategoryAxis* EjeDeTramos(const QStringList& categorias, const QString& titulo) {
+    constexpr int kTramos = 4;
+    const qsizetype total = categorias.size();
+    auto* eje = new QCategoryAxis;
+    eje->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+    eje->setStartValue(-0.5);
+    // Spans of nearly equal size (differing by one bar at most), so that
+    // the last one has room for its text too.
+    for (qsizetype j = 0; j < kTramos; ++j) {
+        const qsizetype desde = total * j / kTramos, hasta = total * (j + 1) / kTramos - 1;
+        eje->append(categorias[desde] + QChar(0x2013) + categorias[hasta], double(hasta) + 0.5);
+    }
+    eje->setRange(-0.5, double(total) - 0.5);
     eje->setTitleText(titulo);
     return eje;
 }
@@ -67,6 +104,9 @@ void TGrafico::FijarDatos(const DatosGrafico& datos) {
     grafico->setTitle(datos.titulo);
     grafico->legend()->setVisible(true);
     grafico->legend()->setAlignment(Qt::AlignBottom);
+    // Room goes to the plot: the view is small beside the table's panels.
+    grafico->setMargins(QMargins(4, 4, 4, 4));
+    grafico->setBackgroundRoundness(0);
     QChart* anterior = chart();
     setChart(grafico);
     delete anterior;
@@ -99,9 +139,8 @@ void TGrafico::DibujarLineas() {
     }
     if (xMenor > xMayor)
         xMenor = xMayor = 0;
-    QCategoryAxis* ejeX = EjeConMarcas(xMenor, xMayor, false, datos_.tituloEjeX);
-    ejeX->setRange(xMenor, xMayor == xMenor ? xMenor + 1 : xMayor);
-    QCategoryAxis* ejeY = EjeConMarcas(yMenor, yMayor, true, datos_.tituloEjeY);
+    QValueAxis* ejeX = EjeHorizontal(xMenor, xMayor, datos_.tituloEjeX);
+    QCategoryAxis* ejeY = EjeConMarcas(yMenor, yMayor, datos_.tituloEjeY);
     chart()->addAxis(ejeX, Qt::AlignBottom);
     chart()->addAxis(ejeY, Qt::AlignLeft);
     for (QLineSeries* linea : lineas) {
@@ -129,12 +168,17 @@ void TGrafico::DibujarBarras() {
         barras->append(conjunto);
     }
     chart()->addSeries(barras);
-    auto* ejeX = new QBarCategoryAxis;
-    ejeX->append(datos.categorias);
-    ejeX->setTitleText(datos.tituloEjeX);
-    ejeX->setLabelsAngle(datos.categorias.size() > 12 ? -90 : 0);
+    QAbstractAxis* ejeX = nullptr;
+    if (datos.categorias.size() > kMaximoTextosBarras) {
+        ejeX = EjeDeTramos(datos.categorias, datos.tituloEjeX);
+    } else {
+        auto* categorias = new QBarCategoryAxis;
+        categorias->append(datos.categorias);
+        categorias->setTitleText(datos.tituloEjeX);
+        ejeX = categorias;
+    }
     const double alto = alturas.isEmpty() ? 1 : *std::max_element(alturas.begin(), alturas.end());
-    QCategoryAxis* ejeY = EjeConMarcas(0, alto, true, datos.tituloEjeY);
+    QCategoryAxis* ejeY = EjeConMarcas(0, alto, datos.tituloEjeY);
     chart()->addAxis(ejeX, Qt::AlignBottom);
     chart()->addAxis(ejeY, Qt::AlignLeft);
     barras->attachAxis(ejeX);
