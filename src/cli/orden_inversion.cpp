@@ -98,7 +98,7 @@ InformeOrden OrdenRetirada(const TArgumentosOrden& a, const OpcionesComunes& com
     const finance::ResultadoRetirada r = finance::ResolverRetirada(entrada);
     RechazarSiAviso(r.aviso);
     const finance::EstadoRetirada& e = r.estado;
-    InformeOrden informe{QStringLiteral("Retiradas"), ResultadoRetirada(e), std::nullopt, std::nullopt};
+    InformeOrden informe{QStringLiteral("Retiradas"), ResultadoRetirada(e), std::nullopt, std::nullopt, {}};
     const DatosFilasRetirada datos = finance::DatosFilasDeRetirada(e, timing, primera);
     if (comunes.tabla) {
         ComprobarDesarrolloMensual(datos.NumCuotas, datos.primeraFecha, 1);
