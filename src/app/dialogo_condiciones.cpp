@@ -1,5 +1,7 @@
 #include "app/dialogo_condiciones.h"
 
+#include "app/pedir_en_dialogo.h"
+
 #include "ui/avisos.h"
 #include "ui/ayuda.h"
 #include "ui/controles_pagina.h"
@@ -407,9 +409,5 @@ void TDialogoCondiciones::BtnAceptarClick() {
 }
 
 std::optional<CondicionesPrestamo> PedirCondiciones(QWidget* padre, const CondicionesPrestamo& actuales) {
-    TDialogoCondiciones dialogo(padre);
-    dialogo.PonerCondiciones(actuales);
-    if (puertas::EjecutarModal(dialogo) != QDialog::Accepted)
-        return std::nullopt;
-    return dialogo.LeerCondiciones();
+    return PedirEnDialogo<TDialogoCondiciones>(padre, actuales);
 }

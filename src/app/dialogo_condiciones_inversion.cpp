@@ -1,5 +1,7 @@
 #include "app/dialogo_condiciones_inversion.h"
 
+#include "app/pedir_en_dialogo.h"
+
 #include "ui/avisos.h"
 #include "ui/controles_pagina.h"
 #include "ui/imagen_svg.h"
@@ -119,9 +121,5 @@ void TDialogoCondicionesInversion::BtnAceptarClick() {
 }
 
 std::optional<CondicionesInversion> PedirCondicionesInversion(QWidget* padre, const CondicionesInversion& actuales) {
-    TDialogoCondicionesInversion dialogo(padre);
-    dialogo.PonerCondiciones(actuales);
-    if (puertas::EjecutarModal(dialogo) != QDialog::Accepted)
-        return std::nullopt;
-    return dialogo.LeerCondiciones();
+    return PedirEnDialogo<TDialogoCondicionesInversion>(padre, actuales);
 }

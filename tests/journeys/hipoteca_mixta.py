@@ -76,7 +76,7 @@ def recalcular(principal, caja):
     # The same figures as the command line gives for this mortgage: the
     # first instalment after the grace period, the one at 3,80 % after the
     # fixed year, and the TAE of the flows with the insurance.
-    r.esperar_textos(principal, {"Cuota": "3.138,82", "Cuota máxima": "3.181,07", "TAE variable": "3,67",
+    r.esperar_textos(principal, {"Cuota": "3.138,82", "Cuota máxima": "3.181,08", "TAE variable": "3,67",
                                  "Coste total": "6.119,95"})
     cabecera = r.esperar(lambda: next((n for n in r.descendientes(principal)
                                        if n.getRole() in r.RESULTADO and n.name.startswith(" Resultados")), None),
