@@ -9,6 +9,7 @@
 #include "finance/calculo_prestamo.h"
 #include "finance/codigo_calculo.h"
 #include "finance/condiciones_prestamo.h"
+#include "finance/documento_calculo.h"
 
 #include <QMainWindow>
 #include <initializer_list>
@@ -23,6 +24,7 @@ class QPushButton;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class TArchivoCalculos;
 class TPanelResultado;
 struct TablaDePagina;
 
@@ -51,6 +53,13 @@ public:
     const finance::EstadoInversion& Inversion() const { return inversion_; }
     const finance::EstadoDepreciacion& Depreciacion() const { return depreciacion_; }
     bool CalculoFallido() const { return calculoFallido_; }
+
+    // The window's work as a calculation document, and a document shown in
+    // it (every page cleared first, its results gone).
+    finance::DocumentoCalculo Documento() const;
+    void MostrarDocumento(const finance::DocumentoCalculo& documento);
+    // Saving and opening documents: the Archivo menu, the title, recent files.
+    TArchivoCalculos* ArchivoCalculos = nullptr;
 
     // Frame of the window.
     QLabel* PnlInfoCalculos = nullptr;

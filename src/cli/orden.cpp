@@ -1,6 +1,7 @@
 #include "cli/orden.h"
 
 #include "cli/argumentos_orden.h"
+#include "cli/documento_orden.h"
 #include "cli/lectura_opciones.h"
 #include "cli/orden_depreciacion.h"
 #include "cli/orden_inversion.h"
@@ -39,7 +40,8 @@ const char kUso[] =
     "                          [--inicio-periodo|--final-periodo] [--primera-cuota DD/MM/AAAA]\n"
     "  zuzidaduve depreciacion --metodo lineal|digitos|doble [--valor-inicial X] [--valor-final X]\n"
     "                          [--vida-util N] [--anios N] [--fecha DD/MM/AAAA]\n"
-    "Comunes: [--tabla] [--resumen-anual (préstamo e inversión)] [--formato texto|csv|json]\n"
+    "Comunes: [--desde CALCULO.zzc (las cifras del fichero; las opciones dadas mandan)]\n"
+    "         [--tabla] [--resumen-anual (préstamo e inversión)] [--formato texto|csv|json]\n"
     "Los números se escriben en español con cualquier configuración regional: 1.000,50;\n"
     "las fechas, DD/MM/AAAA.\n"
     "Estado de salida: 0 hecho, 1 cálculo rechazado, 2 uso incorrecto, 3 no se ha podido escribir la salida.\n";
@@ -64,7 +66,7 @@ void EscribirSalida(const Suborden& suborden, const QStringList& argumentos) {
     if (argumentos.contains(QLatin1String("--help")) || argumentos.contains(QLatin1String("--ayuda"))) {
         EscribirUtf8(stdout, QString::fromUtf8(kUso));
     } else {
-        const TArgumentosOrden leidos(argumentos, suborden.opciones());
+        const TArgumentosOrden leidos(ConDocumento(QLatin1String(suborden.nombre), argumentos), suborden.opciones());
         const InformeOrden informe = suborden.ejecutar(leidos);
         EscribirInforme(informe, LeerOpcionesComunes(leidos).formato, stdout);
     }
