@@ -1,6 +1,7 @@
 #include "finance/lectura_json.h"
 
 #include <cmath>
+#include <functional>
 
 namespace finance::json {
 
@@ -27,40 +28,40 @@ int Entero(const QJsonObject& objeto, const QString& clave, int minimo, int maxi
     return int(numero);
 }
 
-bool Logico(const QJsonObject& objeto, const QString& clave, bool porDefecto) {
+namespace {
+
+// The value under `clave` when `es` accepts it, converted by `como`;
+// `porDefecto` when absent.
+template <typename T, typename Es, typename Como>
+T Valor(const QJsonObject& objeto, const QString& clave, T porDefecto, Es es, Como como) {
     const QJsonValue valor = objeto.value(clave);
     if (valor.isUndefined())
         return porDefecto;
-    if (!valor.isBool())
+    if (!es(valor))
         ValorNoValido(clave);
-    return valor.toBool();
+    return como(valor);
+}
+
+}  // namespace
+
+bool Logico(const QJsonObject& objeto, const QString& clave, bool porDefecto) {
+    return Valor(objeto, clave, porDefecto, std::mem_fn(&QJsonValue::isBool),
+                 [](const QJsonValue& v) { return v.toBool(); });
 }
 
 QString Texto(const QJsonObject& objeto, const QString& clave, const QString& porDefecto) {
-    const QJsonValue valor = objeto.value(clave);
-    if (valor.isUndefined())
-        return porDefecto;
-    if (!valor.isString())
-        ValorNoValido(clave);
-    return valor.toString();
+    return Valor(objeto, clave, porDefecto, std::mem_fn(&QJsonValue::isString),
+                 [](const QJsonValue& v) { return v.toString(); });
 }
 
 QJsonObject Objeto(const QJsonObject& objeto, const QString& clave) {
-    const QJsonValue valor = objeto.value(clave);
-    if (valor.isUndefined())
-        return {};
-    if (!valor.isObject())
-        ValorNoValido(clave);
-    return valor.toObject();
+    return Valor(objeto, clave, QJsonObject(), std::mem_fn(&QJsonValue::isObject),
+                 [](const QJsonValue& v) { return v.toObject(); });
 }
 
 QJsonArray Lista(const QJsonObject& objeto, const QString& clave) {
-    const QJsonValue valor = objeto.value(clave);
-    if (valor.isUndefined())
-        return {};
-    if (!valor.isArray())
-        ValorNoValido(clave);
-    return valor.toArray();
+    return Valor(objeto, clave, QJsonArray(), std::mem_fn(&QJsonValue::isArray),
+                 [](const QJsonValue& v) { return v.toArray(); });
 }
 
 QJsonObject ObjetoDeLista(const QJsonValue& valor, const QString& clave) {
