@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -121,6 +122,23 @@ private slots:
         QVERIFY(v.ArchivoCalculos->Ruta().isEmpty());
     }
 
+    // A file saved by the comparison keeps its offers when the main window
+    // saves it again.
+    void ofertasSeConservan() {
+        const QString ruta = Ruta("ofertas.zzc");
+        std::vector<finance::OfertaDocumento> ofertas(2);
+        ofertas[0].nombre = QStringLiteral("Banco A");
+        ofertas[1].condiciones.sistema = finance::SistemaAmortizacion::Aleman;
+        QVERIFY(finance::GuardarOfertas(ruta, ofertas, nullptr));
+        TFormCalculosFinancieros v;
+        QVERIFY(v.ArchivoCalculos->Abrir(ruta));
+        v.EditPresCapital->setText(QStringLiteral("5000"));
+        QVERIFY(v.ArchivoCalculos->Guardar());
+        std::vector<finance::OfertaDocumento> leidas;
+        QVERIFY(finance::CargarOfertas(ruta, leidas, nullptr));
+        QVERIFY(leidas == ofertas);
+    }
+
     void cerrarConCambios_data() {
         QTest::addColumn<QString>("boton");
         QTest::addColumn<bool>("cierra");
@@ -168,6 +186,33 @@ private slots:
         QApplication::sendEvent(&v, &soltar);
         QCOMPARE(v.ArchivoCalculos->Ruta(), ruta);
         QCOMPARE(Cajas(v), Cajas(origen));
+    }
+
+    // The last 8 files, most recent first; choosing one opens it and puts
+    // it first.
+    void recientes() {
+        RegistroDialogos registro;
+        TFormCalculosFinancieros v;
+        QStringList guardados;
+        for (int i = 0; i < 9; ++i) {
+            guardados.prepend(Ruta("reciente") + QString::number(i) + QStringLiteral(".zzc"));
+            v.EditPresCapital->setText(QString::number(1000 + i));
+            Elegir(guardados.first());
+            QVERIFY(v.ArchivoCalculos->GuardarComo());
+        }
+        const auto rutas = [&v] {
+            QStringList lista;
+            for (const QAction* accion : v.ArchivoCalculos->MenuRecientes->actions())
+                lista << accion->toolTip();
+            return lista;
+        };
+        QCOMPARE(rutas(), guardados.mid(0, 8));
+        v.ArchivoCalculos->MenuRecientes->actions().last()->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(v.ArchivoCalculos->Ruta(), guardados[7]);
+        QCOMPARE(v.EditPresCapital->text(), QStringLiteral("1001"));
+        QCOMPARE(rutas().first(), guardados[7]);
+        QCOMPARE(rutas().size(), 8);
     }
 
     void sesion() {

@@ -150,6 +150,7 @@ bool TArchivoCalculos::Abrir(const QString& ruta) {
         return false;
     }
     ventana_.MostrarDocumento(documento);
+    ofertas_ = documento.ofertas;
     FijarRuta(ruta);
     return true;
 }
@@ -163,8 +164,10 @@ void TArchivoCalculos::AbrirConDialogo() {
 }
 
 bool TArchivoCalculos::GuardarEn(const QString& ruta) {
+    finance::DocumentoCalculo documento = ventana_.Documento();
+    documento.ofertas = ofertas_;
     QString motivo;
-    if (!finance::GuardarDocumento(ruta, ventana_.Documento(), &motivo)) {
+    if (!finance::GuardarDocumento(ruta, documento, &motivo)) {
         Avisar(QStringLiteral("Error al guardar el cálculo"), finance::MensajeDocumento(true, ruta, motivo),
                AvisoError);
         return false;
@@ -188,6 +191,7 @@ void TArchivoCalculos::Nuevo() {
     // An empty document has no boxes: every page stays as clearing leaves
     // it, dates at today.
     ventana_.MostrarDocumento({});
+    ofertas_.clear();
     FijarRuta(QString());
 }
 
@@ -203,7 +207,12 @@ bool TArchivoCalculos::PermitirDejar() {
 }
 
 void TArchivoCalculos::RehacerRecientes(const QStringList& recientes) {
-    MenuRecientes->clear();
+    // An entry may be the one being chosen right now: it goes once its
+    // signal has been handled.
+    for (QAction* anterior : MenuRecientes->actions()) {
+        MenuRecientes->removeAction(anterior);
+        anterior->deleteLater();
+    }
     int numero = 0;
     for (const QString& ruta : recientes) {
         QAction* accion = MenuRecientes->addAction(

@@ -70,4 +70,7 @@ private:
     TFormCalculosFinancieros& ventana_;
     QString ruta_;
     finance::DocumentoCalculo guardado_;
+    // A comparison's offers in the open file, which this window does not
+    // show: saving keeps them.
+    std::vector<finance::OfertaDocumento> ofertas_;
 };
