@@ -8,6 +8,9 @@ set(ZZ_EMPAQUETADO ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS zuzidaduve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ZZ_EMPAQUETADO}/${ZZ_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The calculation files' type (*.zzc), so that a file manager opens them here.
+install(FILES ${ZZ_EMPAQUETADO}/${ZZ_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${ZZ_ID}.xml)
 
 # The release in the metainfo is the program's own version and date.
 configure_file(${ZZ_EMPAQUETADO}/${ZZ_ID}.metainfo.xml.in

@@ -2,7 +2,10 @@
 // answer without any window; otherwise one instance per user, the main
 // window, the splash, and the event loop until the person confirms leaving.
 #include "app/aplicacion.h"
+#include "app/archivo_calculos.h"
 #include "app/arranque.h"
+#include "app/sesion_calculos.h"
+#include "ui/informe_errores.h"
 #include "ui/ayuda.h"
 #include "app/form_calculos_financieros.h"
 #include "ui/form_comun.h"
@@ -12,6 +15,7 @@
 #include "cli/orden.h"
 #include "util/instancia_unica.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <QTimer>
@@ -36,6 +40,26 @@ void MedirArranque(TFormCalculosFinancieros& ventana, const QElapsedTimer& reloj
     });
 }
 
+// The work of the last session comes back unless a file was named; the
+// session is kept after every calculation, so that a killed program loses
+// little. Files handed over by later starts open once their request has been
+// answered (a message shown then would keep that start waiting).
+void AtenderDocumentos(TFormCalculosFinancieros& ventana, TInstanciaUnica& instancia, const QString& fichero) {
+    TArchivoCalculos& archivo = *ventana.ArchivoCalculos;
+    auto abrir = [&archivo](const QString& ruta) {
+        EjecutarProtegido([&] {
+            if (archivo.PermitirDejar())
+                archivo.Abrir(ruta);
+        });
+    };
+    if (fichero.isEmpty() && RestaurarSesion(ventana))
+        archivo.TomarComoGuardado();
+    if (!fichero.isEmpty())
+        QTimer::singleShot(0, &ventana, [abrir, fichero] { abrir(fichero); });
+    QObject::connect(&instancia, &TInstanciaUnica::AbrirFichero, &ventana, abrir, Qt::QueuedConnection);
+    QObject::connect(ventana.AccCalcular, &QAction::triggered, &ventana, [&ventana] { GuardarSesion(ventana); });
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -52,17 +76,21 @@ int main(int argc, char* argv[]) {
     // title, and each window's title is exactly the text it sets.
     QCoreApplication::setApplicationName(TextoNombrePrograma());
 
+    const QString fichero = FicheroDeArgumentos(QCoreApplication::arguments());
     TInstanciaUnica instancia(TextoNombrePrograma());
     if (!instancia.EsPrimera())
-        return CederALaPrimeraInstancia(instancia);
+        return CederALaPrimeraInstancia(instancia, fichero);
 
     InstalarAyudaF1(app);
     TFormCalculosFinancieros ventana;
     FormComun();
     QObject::connect(&instancia, &TInstanciaUnica::Activar, &ventana,
                      [&app, &ventana] { app.TraerVentanaEnUso(&ventana); });
+    AtenderDocumentos(ventana, instancia, fichero);
     MedirArranque(ventana, reloj);
     ventana.show();
     MostrarPresentacion(&ventana);
-    return app.exec();
+    const int estado = app.exec();
+    GuardarSesion(ventana);
+    return estado;
 }

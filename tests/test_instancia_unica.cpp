@@ -29,7 +29,8 @@ int EjecutarInstancia(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     TInstanciaUnica instancia(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     if (!instancia.EsPrimera()) {
-        std::printf(instancia.ActivarAnterior() ? "segunda avisada\n" : "segunda sin aviso\n");
+        const QString fichero = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+        std::printf(instancia.ActivarAnterior(fichero) ? "segunda avisada\n" : "segunda sin aviso\n");
         return 3;
     }
     QObject::connect(&instancia, &TInstanciaUnica::Activar, &instancia, [] {
@@ -96,9 +97,11 @@ private:
     QTemporaryDir carpeta_;
     QString nombre_ = QStringLiteral("Zelvar Zuzidaduve prueba");
 
-    void Arrancar(QProcess& proceso, const QString& carpeta = {}) {
+    void Arrancar(QProcess& proceso, const QString& carpeta = {}, const QStringList& mas = {}) {
         proceso.start(QCoreApplication::applicationFilePath(),
-                      {QString::fromLatin1(kModoInstancia), nombre_, carpeta.isEmpty() ? carpeta_.path() : carpeta});
+                      QStringList{QString::fromLatin1(kModoInstancia), nombre_,
+                                  carpeta.isEmpty() ? carpeta_.path() : carpeta} +
+                          mas);
         QVERIFY(proceso.waitForStarted());
     }
 
@@ -135,6 +138,24 @@ private slots:
         QVERIFY(activaciones.wait(10000));
         QVERIFY(Terminado(otra));
         QCOMPARE(otra.readAllStandardOutput().trimmed(), QByteArray("segunda avisada"));
+    }
+
+    // A later start with a file hands over its absolute path (a name with
+    // spaces and accents, relative to where that start ran), then asks the
+    // first to come to the front.
+    void segundaInstanciaPasaUnFichero() {
+        TInstanciaUnica primera(nombre_, carpeta_.path());
+        QVERIFY(primera.EsPrimera());
+        QSignalSpy ficheros(&primera, &TInstanciaUnica::AbrirFichero);
+        QSignalSpy activaciones(&primera, &TInstanciaUnica::Activar);
+        QProcess segunda;
+        segunda.setWorkingDirectory(carpeta_.path());
+        Arrancar(segunda, {}, {QStringLiteral("mi préstamo.zzc")});
+        QVERIFY2(activaciones.wait(10000), segunda.readAllStandardOutput() + segunda.readAllStandardError());
+        QVERIFY(Terminado(segunda));
+        QCOMPARE(segunda.readAllStandardOutput().trimmed(), QByteArray("segunda avisada"));
+        QCOMPARE(ficheros.size(), 1);
+        QCOMPARE(ficheros[0][0].toString(), QDir(carpeta_.path()).filePath(QStringLiteral("mi préstamo.zzc")));
     }
 
     // A first instance that is stopped takes the request (the kernel queues
@@ -289,7 +310,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    if (argc == 4 && qstrcmp(argv[1], kModoInstancia) == 0)
+    if (argc >= 4 && qstrcmp(argv[1], kModoInstancia) == 0)
         return EjecutarInstancia(argc, argv);
     QApplication app(argc, argv);
     PrepararEntornoPruebas(app);

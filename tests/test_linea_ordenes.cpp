@@ -1006,6 +1006,41 @@ private slots:
     }
 
     // The yearly summary in each format: a row a calendar year, then the total.
+    // --desde takes the figures of a calculation file; options typed too take
+    // the place of the file's, and a file that does not read is named with
+    // the reason.
+    void desdeUnFichero() {
+        QTemporaryDir carpeta;
+        const QString ruta = carpeta.filePath(QStringLiteral("prestamo.zzc"));
+        QFile fichero(ruta);
+        QVERIFY(fichero.open(QIODevice::WriteOnly));
+        fichero.write(R"({"formato": 1, "prestamo": {"calculo": 0, "momento": "final",
+            "campos": {"interes": "3.5", "num": "240", "capital": "150000.5", "fecha": "2027-01-31"},
+            "condiciones": {"periodicidad": "trimestral", "gastosIniciales": 300,
+                            "revisiones": [{"cuota": 13, "interes": 4}]}}})");
+        fichero.close();
+        const QStringList escritas{"prestamo",    "--capital",      "150000,5",   "--interes",
+                                   "3,5",         "--cuotas",       "240",        "--primer-pago",
+                                   "31/01/2027",  "--periodicidad", "trimestral", "--gastos",
+                                   "300",         "--revision",     "13:4",       "--formato",
+                                   "json"};
+        const Salida igual = Ejecutar(escritas);
+        QCOMPARE(igual.estado, 0);
+        const Salida desde = Ejecutar({"prestamo", "--desde", ruta, "--formato", "json"});
+        QCOMPARE(desde.error, QString());
+        QCOMPARE(desde.salida, igual.salida);
+        QStringList cambiadas = escritas;
+        cambiadas[6] = QStringLiteral("120");
+        cambiadas[14] = QStringLiteral("5:2");
+        QCOMPARE(Ejecutar({"prestamo", "--desde=" + ruta, "--cuotas", "120", "--revision", "5:2", "--formato", "json"})
+                     .salida,
+                 Ejecutar(cambiadas).salida);
+        const Salida roto = Ejecutar({"prestamo", "--desde", carpeta.path()});
+        QCOMPARE(roto.estado, 1);
+        QVERIFY2(roto.error.contains(carpeta.path()) && roto.error.contains(QStringLiteral("carpeta")),
+                 qPrintable(roto.error));
+    }
+
     void resumenAnual() {
         const QStringList prestamo{"prestamo", "--capital", "10.000", "--interes", "5", "--cuotas", "18",
                                    "--primer-pago", "15/10/2024", "--resumen-anual"};

@@ -22,7 +22,18 @@ metainfo="$destino/share/metainfo/$id.metainfo.xml"
 desktop-file-validate "$escritorio" || fallo "desktop-file-validate rechaza $escritorio"
 appstreamcli validate --no-net "$metainfo" || fallo "appstreamcli rechaza $metainfo"
 
-grep -qx "Exec=zuzidaduve" "$escritorio" || fallo "la entrada del menú no ejecuta zuzidaduve"
+grep -qx "Exec=zuzidaduve %f" "$escritorio" || fallo "la entrada del menú no ejecuta zuzidaduve con un fichero"
+grep -qx "MimeType=application/x-zuzidaduve;" "$escritorio" || fallo "la entrada del menú no declara los cálculos"
+mime="$destino/share/mime/packages/$id.xml"
+xmllint --noout "$mime" 2>/dev/null || python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' "$mime" ||
+    fallo "falta o no es XML válido $mime"
+grep -q '<mime-type type="application/x-zuzidaduve">' "$mime" || fallo "$mime no define application/x-zuzidaduve"
+grep -q '<glob pattern="\*.zzc"/>' "$mime" || fallo "$mime no asocia *.zzc"
+if command -v update-mime-database >/dev/null; then
+    update-mime-database "$destino/share/mime" >/dev/null 2>&1 || fallo "update-mime-database rechaza $mime"
+    grep -q "application/x-zuzidaduve:\*.zzc" "$destino/share/mime/globs" 2>/dev/null ||
+        fallo "la base de tipos no asocia *.zzc con application/x-zuzidaduve"
+fi
 [ -x "$destino/bin/zuzidaduve" ] || fallo "falta el programa en bin/"
 grep -qx "Icon=$id" "$escritorio" || fallo "la entrada del menú no usa el icono $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||

@@ -29,8 +29,15 @@ void PrepararAplicacion(QApplication& app) {
         QApplication::installTranslator(traductor);
 }
 
-int CederALaPrimeraInstancia(TInstanciaUnica& instancia) {
-    if (instancia.ActivarAnterior())
+QString FicheroDeArgumentos(const QStringList& argumentos) {
+    for (const QString& argumento : argumentos.mid(1))
+        if (!argumento.startsWith(QLatin1Char('-')))
+            return argumento;
+    return {};
+}
+
+int CederALaPrimeraInstancia(TInstanciaUnica& instancia, const QString& fichero) {
+    if (instancia.ActivarAnterior(fichero))
         return 0;
     const QString mensaje = QStringLiteral("Ya hay una copia abierta que no responde");
     std::fprintf(stderr, "%s\n", mensaje.toLocal8Bit().constData());

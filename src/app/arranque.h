@@ -1,5 +1,7 @@
 #pragma once
 // Application-wide set-up shared by the program and its tests.
+#include <QStringList>
+
 class QApplication;
 class TInstanciaUnica;
 
@@ -13,4 +15,9 @@ void PrepararAplicacion(QApplication& app);
 // and ends without a window: status 0 once the first has come to the front.
 // When the first does not answer (stopped, or frozen) the person is told so,
 // on the standard error and, on a screen, in a message, and the status is 1.
-int CederALaPrimeraInstancia(TInstanciaUnica& instancia);
+// With a file, the first instance opens it too.
+int CederALaPrimeraInstancia(TInstanciaUnica& instancia, const QString& fichero = QString());
+
+// The file named on the command line (the first argument that is not an
+// option; Qt's own options are gone by then), empty for none.
+QString FicheroDeArgumentos(const QStringList& argumentos);

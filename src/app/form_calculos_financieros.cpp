@@ -9,6 +9,7 @@
 #include "ui/lista_accesible.h"
 #include "ui/panel_resultado.h"
 #include "app/accion_desarrollar.h"
+#include "app/archivo_calculos.h"
 #include "ui/utilidades_campos.h"
 #include "ui/utilidades_ventana.h"
 
@@ -64,6 +65,7 @@ void TFormCalculosFinancieros::FormCreate() {
     VigilarDatos(PnlInvInfo, TablaInversiones());
     VigilarDatos(PnlDepInfo, TablaDepreciaciones());
     pcCalculos->setCurrentWidget(tsPres);
+    ArchivoCalculos = new TArchivoCalculos(*this);
 
     connect(pcCalculos, &QTabWidget::currentChanged, this, &TFormCalculosFinancieros::pcCalculosChange);
     connect(CbPresCalculos, &QComboBox::currentIndexChanged, this, &TFormCalculosFinancieros::CbPresCalculosClick);
@@ -253,6 +255,9 @@ bool TFormCalculosFinancieros::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 bool TFormCalculosFinancieros::FormCloseQuery() {
+    // Unsaved changes to a file ask their own question, which can also stay.
+    if (ArchivoCalculos->HayCambios())
+        return ArchivoCalculos->PermitirDejar();
     return Confirmar(QStringLiteral("Salir del programa"), QStringLiteral("¿Terminamos la ejecución del programa?"),
                      true, BotonesSiNo, AvisoConfirmacion);
 }

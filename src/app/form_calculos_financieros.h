@@ -10,6 +10,7 @@
 #include "finance/codigo_calculo.h"
 #include "finance/tablas_fiscales.h"
 #include "finance/condiciones_prestamo.h"
+#include "finance/documento_calculo.h"
 
 #include <QMainWindow>
 #include <initializer_list>
@@ -25,6 +26,7 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class TFormComparar;
+class TArchivoCalculos;
 class TPanelResultado;
 struct TablaDePagina;
 
@@ -55,6 +57,13 @@ public:
     // The kind of asset chosen in the tax-table list, if any.
     std::optional<finance::TablaFiscal> TablaFiscalElegida() const;
     bool CalculoFallido() const { return calculoFallido_; }
+
+    // The window's work as a calculation document, and a document shown in
+    // it (every page cleared first, its results gone).
+    finance::DocumentoCalculo Documento() const;
+    void MostrarDocumento(const finance::DocumentoCalculo& documento);
+    // Saving and opening documents: the Archivo menu, the title, recent files.
+    TArchivoCalculos* ArchivoCalculos = nullptr;
 
     // Frame of the window.
     QLabel* PnlInfoCalculos = nullptr;

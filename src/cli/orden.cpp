@@ -1,6 +1,7 @@
 #include "cli/orden.h"
 
 #include "cli/argumentos_orden.h"
+#include "cli/documento_orden.h"
 #include "cli/lectura_opciones.h"
 #include "cli/orden_comparar.h"
 #include "cli/orden_depreciacion.h"
@@ -50,7 +51,8 @@ const char kUso[] =
     "                          [--tabla-fiscal TIPO]\n"
     "  zuzidaduve comparar     --oferta \"OPCIONES\" --oferta \"OPCIONES\" [--oferta ...] (de 2 a 4 ofertas;\n"
     "                          OPCIONES: --capital, --interes, --cuotas y las condiciones, como en prestamo)\n"
-    "Comunes: [--tabla] [--resumen-anual (préstamo e inversión)] [--formato|--salida texto|csv|json]\n"
+    "Comunes: [--desde CALCULO.zzc (las cifras del fichero; las opciones dadas mandan)]\n"
+    "         [--tabla] [--resumen-anual (préstamo e inversión)] [--formato|--salida texto|csv|json]\n"
     "Los números se escriben en español con cualquier configuración regional: 1.000,50;\n"
     "las fechas, DD/MM/AAAA.\n"
     "Estado de salida: 0 hecho, 1 cálculo rechazado, 2 uso incorrecto, 3 no se ha podido escribir la salida.\n";
@@ -95,7 +97,7 @@ void EscribirSalida(const Suborden& suborden, const QStringList& argumentos) {
     if (argumentos.contains(QLatin1String("--help")) || argumentos.contains(QLatin1String("--ayuda"))) {
         EscribirUtf8(stdout, TextoAyuda());
     } else {
-        const TArgumentosOrden leidos(argumentos, suborden.opciones());
+        const TArgumentosOrden leidos(ConDocumento(QLatin1String(suborden.nombre), argumentos), suborden.opciones());
         const InformeOrden informe = suborden.ejecutar(leidos);
         // A warning does not stop the report: it goes to standard error,
         // apart from what a script reads.

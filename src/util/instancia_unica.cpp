@@ -19,6 +19,11 @@
 namespace {
 
 const QByteArray kPeticionActivar = QByteArrayLiteral("activar\n");
+// Sent before the request to come to the front: a file for the first
+// instance to open, its absolute path in UTF-8 as Base64 on one line.
+const QByteArray kPeticionAbrir = QByteArrayLiteral("abrir ");
+// No request line is longer; a connection that sends more is dropped.
+constexpr qsizetype kMaximoPeticion = 16384;
 // The first instance's answer once it has come to the front.
 const QByteArray kRespuestaActivada = QByteArrayLiteral("activada\n");
 // Written into the lock file by a first instance that could not listen on
@@ -216,15 +221,32 @@ void TInstanciaUnica::AtenderConexion() {
     while (QLocalSocket* conexion = servidor_->nextPendingConnection()) {
         connect(conexion, &QLocalSocket::disconnected, conexion, &QObject::deleteLater);
         connect(conexion, &QLocalSocket::readyRead, this, [this, conexion] {
-            const QByteArray recibido = conexion->property("recibido").toByteArray() + conexion->readAll();
-            conexion->setProperty("recibido", recibido.right(kPeticionActivar.size()));
-            if (recibido.endsWith(kPeticionActivar)) {
-                conexion->setProperty("recibido", QByteArray());
-                emit Activar();
-                conexion->write(kRespuestaActivada);
-                conexion->flush();
+            QByteArray recibido = conexion->property("recibido").toByteArray() + conexion->readAll();
+            qsizetype fin;
+            while ((fin = recibido.indexOf('\n')) >= 0) {
+                const QByteArray linea = recibido.left(fin + 1);
+                recibido.remove(0, fin + 1);
+                AtenderPeticion(conexion, linea);
             }
+            if (recibido.size() > kMaximoPeticion) {
+                conexion->abort();
+                return;
+            }
+            conexion->setProperty("recibido", recibido);
         });
+    }
+}
+
+void TInstanciaUnica::AtenderPeticion(QLocalSocket* conexion, const QByteArray& linea) {
+    if (linea.startsWith(kPeticionAbrir)) {
+        const QByteArray base64 = linea.mid(kPeticionAbrir.size()).trimmed();
+        const auto ruta = QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
+        if (ruta && !ruta.decoded.isEmpty())
+            emit AbrirFichero(QString::fromUtf8(ruta.decoded));
+    } else if (linea == kPeticionActivar) {
+        emit Activar();
+        conexion->write(kRespuestaActivada);
+        conexion->flush();
     }
 }
 
@@ -238,7 +260,7 @@ QString TInstanciaUnica::SocketDeLaPrimera() const {
     return QFileInfo(ruta).absolutePath() == carpeta_ ? ruta : QString();
 }
 
-bool TInstanciaUnica::ActivarAnterior() {
+bool TInstanciaUnica::ActivarAnterior(const QString& fichero) {
     if (!yaExiste_)
         return false;
     // The first instance names its socket right after taking the lock; a
@@ -256,6 +278,8 @@ bool TInstanciaUnica::ActivarAnterior() {
     }
     if (conexion.state() != QLocalSocket::ConnectedState)
         return false;
+    if (!fichero.isEmpty())
+        conexion.write(kPeticionAbrir + QFileInfo(fichero).absoluteFilePath().toUtf8().toBase64() + '\n');
     conexion.write(kPeticionActivar);
     QByteArray respuesta;
     QDeadlineTimer limite(kEsperaRespuestaMs);

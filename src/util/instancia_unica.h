@@ -31,6 +31,7 @@
 #include <QString>
 
 class QLocalServer;
+class QLocalSocket;
 
 class TInstanciaUnica : public QObject {
     Q_OBJECT
@@ -52,7 +53,8 @@ public:
     // Asks the first instance to come to the front; true when it answered
     // that it did. False when it could not be reached or did not answer in
     // time (stopped, or too busy). Only meaningful when !EsPrimera().
-    bool ActivarAnterior();
+    // With a file, the first instance is asked to open it first.
+    bool ActivarAnterior(const QString& fichero = QString());
 
     QString RutaBloqueo() const { return rutaBloqueo_; }
     QString NombreSocket() const { return nombreSocket_; }
@@ -60,11 +62,15 @@ public:
 signals:
     // Another start asked this (first) instance to come to the front.
     void Activar();
+    // Another start asked this instance to open a file (an absolute path);
+    // Activar follows.
+    void AbrirFichero(const QString& ruta);
 
 private:
     void Crear(const QString& nombre, const QString& carpeta);
     void Escuchar(const QString& base);
     void AtenderConexion();
+    void AtenderPeticion(QLocalSocket* conexion, const QByteArray& linea);
     QString SocketDeLaPrimera() const;
 
     bool yaExiste_ = false;

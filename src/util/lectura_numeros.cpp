@@ -218,6 +218,8 @@ QString SinAdornosDeImporte(const QString& texto, bool euro, bool porcentaje) {
     return t;
 }
 
+QString FormaSinRegion(const QString& texto) { return QString::fromStdString(FormaC(texto, true)); }
+
 double LeerNumero(const QString& texto) { return DeFormaC<double>(FormaC(texto, true), texto, "número"); }
 
 int LeerEntero(const QString& texto) { return DeFormaC<int>(FormaC(texto, false), texto, "número entero"); }

@@ -52,6 +52,10 @@ QString TextoEnteroAgrupado(long long valor);
 // throws EConvertError with a Spanish message naming the text.
 double LeerNumero(const QString& texto);
 
+// The text of a number as LeerNumero takes it, in the form free of regional
+// settings that files keep ("-1234.5e3"); empty for any other text.
+QString FormaSinRegion(const QString& texto);
+
 // Reads a whole number that fits in 32 bits (optional sign, digits, blanks
 // around). Anything else throws EConvertError.
 int LeerEntero(const QString& texto);

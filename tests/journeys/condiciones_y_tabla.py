@@ -112,4 +112,5 @@ def recorrer():
     r.ventana_principal()
 
 
-r.ejecutar(recorrer)
+if __name__ == "__main__":
+    r.ejecutar(recorrer)

@@ -1,4 +1,6 @@
-#include "reports/engine/fichero_sistema.h"
+#include "util/fichero_normal.h"
+
+#include "util/motivo_sistema.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,5 +37,21 @@ bool AbrirFicheroNormal(const QString& ruta, QFile& fichero, qint64& tamano, QSt
         return Rechazar(motivo, QStringLiteral("no se puede leer el fichero"));
     }
     tamano = qint64(datos.st_size);
+    return true;
+}
+
+bool LeerFicheroNormal(const QString& ruta, qint64 maximo, QByteArray& contenido, QString* motivo) {
+    QFile fichero;
+    qint64 tamano = 0;
+    if (!AbrirFicheroNormal(ruta, fichero, tamano, motivo))
+        return false;
+    if (tamano > maximo)
+        return Rechazar(motivo, QStringLiteral("el fichero es demasiado grande (más de %1 KB)").arg(maximo / 1024));
+    // The file may grow while it is read: never more than the limit is taken.
+    contenido = fichero.read(maximo + 1);
+    if (fichero.error() != QFileDevice::NoError)
+        return Rechazar(motivo, QStringLiteral("no se puede leer el fichero"));
+    if (contenido.size() > maximo)
+        return Rechazar(motivo, QStringLiteral("el fichero es demasiado grande (más de %1 KB)").arg(maximo / 1024));
     return true;
 }

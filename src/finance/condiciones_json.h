@@ -1,0 +1,15 @@
+#pragma once
+// A loan's conditions as a JSON object of a calculation document: every
+// field, with the enumerations by name. Reading checks each value and then
+// the conditions as a whole (ValidarCondiciones); faults throw
+// json::EDocumentoDanado.
+#include "finance/condiciones_prestamo.h"
+
+#include <QJsonObject>
+
+namespace finance {
+
+QJsonObject CondicionesAJson(const CondicionesPrestamo& condiciones);
+CondicionesPrestamo CondicionesDeJson(const QJsonObject& objeto);
+
+}  // namespace finance
