@@ -58,6 +58,7 @@ void DesarrollarRetirada(const EntradaDesarrolloRetirada& entrada, TFormDesarrol
     ventana.LblDato5->show();
     ventana.PnlDato5->show();
     ventana.PnlDato5->setText(TextoImporte(entrada.totalRetirado));
+    DarSitioARotulos(ventana);
     EnsancharPanelesInformacion(ventana);
     EnsancharParaColumnas(ventana);
     // No yearly summary: each row already shows the capital left, and the
