@@ -3,7 +3,9 @@ of calculations offers "Calcular la retirada mensual", chosen with the
 keyboard; 100.000 at 3 % for 240 months, withdrawn at the start of each
 month, sustains 553,21 a month. The results name their panels for the
 withdrawal; Ctrl+T shows the withdrawals, the last one leaving the capital
-at 0,00; Ctrl+P prints them to a PDF file that carries the table's title."""
+at 0,00; Ctrl+A, Ctrl+C copies it; Ctrl+P prints them to a PDF file that carries the table's title."""
+import subprocess
+
 import pyatspi
 
 import recorrido as r
@@ -20,6 +22,10 @@ def elegir_retirada(principal):
     r.teclas("End")
     r.teclas("Return")
     r.esperar_texto(lista, "Calcular la retirada mensual")
+
+
+def portapapeles():
+    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
 
 
 def imprimir(ventana):
@@ -58,6 +64,10 @@ def recorrer():
     r.comprobar(filas[0] == ["Nº", "Fecha", "Retirada", "Interés", "Capital"], f"los títulos dicen {filas[0]}")
     r.comprobar(len(filas) == 241, f"la tabla tiene {len(filas) - 1} filas")
     r.comprobar(filas[240] == ["240", "01/12/2044", "554,69", "0,00", "0,00"], f"la última fila dice {filas[240]}")
+    # Ctrl+A, Ctrl+C copies the whole table, titles first, a tab between cells.
+    esperado = "".join("\t".join(f) + "\n" for f in filas)
+    r.teclas("ctrl+a", "ctrl+c")
+    r.esperar(lambda: portapapeles() == esperado, "las 241 filas de la tabla en el portapapeles")
     imprimir(ventana)
     r.teclas("Escape")
     r.esperar_cierre(ventana)
