@@ -7,6 +7,7 @@
 #include "schedules/desarrollo_depreciacion.h"
 #include "schedules/desarrollo_inversion.h"
 #include "schedules/desarrollo_prestamo.h"
+#include "schedules/desarrollo_retirada.h"
 #include "finance/tvm.h"
 #include "schedules/form_desarrollo_calculos.h"
 #include "util/textos_celda.h"
@@ -340,6 +341,51 @@ private slots:
         }
     }
 
+    // A withdrawal plan: one row per withdrawal, the last leaving the
+    // capital at 0; the strip's captions show whole beside their figures.
+    void retirada_data() {
+        QTest::addColumn<int>("timing");
+        QTest::addColumn<QString>("fila1");
+        QTest::addColumn<QString>("ultima");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("al inicio") << int(PaymentTiming::StartOfPeriod) << "1|01/01/2025|553,21|248,62|99.695,41"
+                                   << "240|01/12/2044|554,69|0,00|0,00" << "132.771,88";
+        QTest::newRow("al final") << int(PaymentTiming::EndOfPeriod) << "1|01/01/2025|554,60|250,00|99.695,40"
+                                  << "240|01/12/2044|553,84|1,38|0,00" << "133.103,24";
+    }
+    void retirada() {
+        QFETCH(int, timing);
+        finance::EntradaRetirada entrada;
+        entrada.capital = "100000";
+        entrada.interes = "3";
+        entrada.numCuotas = "240";
+        entrada.timing = PaymentTiming(timing);
+        const finance::EstadoRetirada e = finance::ResolverRetirada(entrada).estado;
+        Ventana v;
+        DesarrollarRetirada({finance::DatosFilasDeRetirada(e, entrada.timing, QDate(2025, 1, 1)), e.TotalRetirado,
+                             QStringLiteral("3"), QStringLiteral("240")},
+                            v);
+        const TAttributeGrid& g = *v.GridDesarrollo;
+        QCOMPARE(g.RowCount(), 241);
+        QCOMPARE(Fila(g, 0), "Nº|Fecha|Retirada|Interés|Capital");
+        QTEST(Fila(g, 1), "fila1");
+        QTEST(Fila(g, 240), "ultima");
+        QCOMPARE(v.TipoDesarrollo, ClaseDesarrollo::Retirada);
+        QCOMPARE(v.TextoTitulo(), QStringLiteral(" Retiradas, tabla de desarrollo"));
+        QCOMPARE(DatosHasta(v, DatoResumen::Quinto).mid(1, 3), QStringList({"3 %", "240", "100.000,00"}));
+        QTEST(v.TextoDato(DatoResumen::Quinto), "total");
+        for (const QLabel* rotulo : {v.LblDato1, v.LblDato4, v.LblDato5})
+            QVERIFY2(rotulo->x() + rotulo->sizeHint().width() <= rotulo->buddy()->x(), qPrintable(rotulo->text()));
+        QCOMPARE(v.PnlDato5->accessibleName(), "Total retirado");
+        v.show();
+        QVERIFY(!v.AccResumenAnual->isVisible());
+        const QList<DatosGrafico> graficos = v.GraficosTabla();
+        QCOMPARE(graficos.size(), 1);
+        QCOMPARE(graficos[0].series.size(), 1);
+        QCOMPARE(graficos[0].series[0].puntos.size(), 240);
+        QCOMPARE(graficos[0].series[0].puntos.last().y(), 0.0);
+    }
+
     void depreciacion_data() {
         QTest::addColumn<int>("metodo");
         QTest::addColumn<int>("aniosCalculo");
@@ -514,6 +560,7 @@ private slots:
         QTest::newRow("préstamo") << 0 << 6240;
         QTest::newRow("inversión") << 1 << 6260;
         QTest::newRow("depreciación") << 2 << 6280;
+        QTest::newRow("retirada") << 3 << 6260;
     }
     void teclasYAyuda() {
         QFETCH(int, tipo);

@@ -3,6 +3,7 @@
 // hostile file is refused with its reason and without touching the document
 // the caller holds.
 #include "finance/campos_documento.h"
+#include "finance/codigo_calculo.h"
 #include "finance/documento_calculo.h"
 #include "prueba_nucleo.h"
 
@@ -91,6 +92,12 @@ private slots:
         paginas.depreciacion.calculo = 2;
         paginas.depreciacion.textos.campos = {{"valorInicial", "10000"}, {"fecha", ""}};
         QTest::newRow("inversión y depreciación") << paginas;
+        // The last item of each list: the savings withdrawal and the double
+        // declining balance switching to linear.
+        DocumentoCalculo ultimas = paginas;
+        ultimas.inversion.calculo = kIndiceRetirada;
+        ultimas.depreciacion.calculo = kCalculosDepreciacion - 1;
+        QTest::newRow("retirada y doble con paso a lineal") << ultimas;
         DocumentoCalculo comparacion = ConCondiciones([](auto&) {});
         OfertaDocumento oferta;
         oferta.nombre = QStringLiteral("Banco «Ñ»");

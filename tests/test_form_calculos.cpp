@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -154,6 +155,49 @@ private slots:
             else
                 QVERIFY2(Editable(campo), qPrintable(campo->objectName()));
         }
+    }
+
+    // The withdrawal is written in the contribution's box and the final
+    // capital is not asked for, so both are locked; the plan's conditions
+    // do not apply. Changing between the withdrawal and the plan's unknowns
+    // renames the panels and empties them, so that no figure stands under
+    // another calculation's caption.
+    void retiradaEnLaPagina() {
+        auto v = AbrirVentana();
+        v->pcCalculos->setCurrentWidget(v->tsInv);
+        v->CbInvCalculos->setCurrentIndex(3);
+        Escribir(v->EditInvCuota, "100");
+        Escribir(v->EditInvInteres, "6");
+        Escribir(v->EditInvNum, "120");
+        Escribir(v->EditInvCapInicial, "1000");
+        v->AccCalcular->trigger();
+        QCOMPARE(v->PnlInvCuotaRes->text(), "100,00");
+        QCOMPARE(v->PnlInvInvertido->accessibleName(), "Capital Invertido");
+
+        v->CbInvCalculos->setCurrentIndex(4);
+        QCOMPARE(CalculoActual, finance::CodigoCalculo::InversionRetirada);
+        QCOMPARE(v->CbInvCalculos->currentText(), "Calcular la retirada mensual");
+        QVERIFY(Bloqueado(v->EditInvCuota) && Bloqueado(v->EditInvCapital));
+        // (the box that has the focus wears the focus colour)
+        for (QLineEdit* campo : {v->EditInvInteres, v->EditInvNum, v->EditInvCapInicial})
+            QVERIFY2(!campo->isReadOnly() && campo->isEnabled(), qPrintable(campo->objectName()));
+        QVERIFY(!v->BtnInvCondiciones->isEnabled());
+        QVERIFY(!v->BtnInvCuota->isEnabled() && !v->BtnInvCapital->isEnabled());
+        for (TPanelResultado* panel : v->PnlInvResul->findChildren<TPanelResultado*>())
+            QVERIFY2(panel->text().isEmpty(), qPrintable(panel->objectName()));
+        QCOMPARE(v->PnlInvInvertido->accessibleName(), "Total retirado");
+
+        v->AccCalcular->trigger();
+        QCOMPARE(v->EditInvCuota->text(), "11,05");
+        QCOMPARE(v->PnlInvCuotaRes->text(), "11,05");
+        QCOMPARE(v->PnlInvCapitalRes->text(), "0,00");
+        QCOMPARE(LeerCabecera(v->PnlInvInfo).texto, kResultadosVigentes);
+
+        v->CbInvCalculos->setCurrentIndex(0);
+        QCOMPARE(v->PnlInvInvertido->accessibleName(), "Capital Invertido");
+        QVERIFY(v->PnlInvCuotaRes->text().isEmpty());
+        QVERIFY(v->BtnInvCondiciones->isEnabled());
+        QVERIFY(Editable(v->EditInvCapital));
     }
 
     // Every page change re-reads the page's choice, so CalculoActual always
@@ -386,6 +430,12 @@ private slots:
             << 1 << 2 << inv << QStringList{"0", "0", "", "20000", "1000"}
             << "Cálculo del número de cuotas de una inversión" << "Debe aumentar el importe de la cuota para"
             << "EditInvCuota";
+        QTest::newRow("retirada sin capital")
+            << 1 << 4 << inv << QStringList{"", "3", "240", "", ""} << "Cálculo de la retirada de una inversión"
+            << "El capital inicial debe ser mayor que cero." << "EditInvCapInicial";
+        QTest::newRow("retirada sin meses")
+            << 1 << 4 << inv << QStringList{"", "3", "0", "", "1000"} << "Cálculo de la retirada de una inversión"
+            << "El número de cuotas debe ser mayor que cero." << "EditInvNum";
         const QStringList dep{"EditDepValorInicial", "EditDepValorFinal", "EditDepAniosUtil", "EditDepAniosCalculo"};
         QTest::newRow("depreciación sin años")
             << 2 << 0 << dep << QStringList{"10000", "1000", "0", "3"} << "Cálculo de la depreciación"

@@ -6,6 +6,7 @@
 #include "reports/form_rpt_depreciaciones.h"
 #include "reports/form_rpt_inversiones.h"
 #include "reports/form_rpt_prestamos.h"
+#include "reports/form_rpt_retiradas.h"
 #include "reports/fuente_filas.h"
 #include "reports/medidor_texto.h"
 #include "util/tabla_textos.h"
@@ -170,6 +171,7 @@ private slots:
     void paginasSegunFilas_data();
     void paginasSegunFilas();
     void inversionSinLineas();
+    void retiradasConSusColumnas();
     void depreciacionLineaBajoAniosCalculados();
     void generarDeNuevoEmpiezaEnLaPrimeraFila();
     void seccionFinalTrasLasFilas_data();
@@ -289,6 +291,28 @@ void TestInformes::inversionSinLineas() {
     QVERIFY(FilasConLinea(g.paginas, 160.9f).isEmpty());
     TFormRptInversiones doce;
     QCOMPARE(FilasConLinea(GenerarYLeer(doce, 13).paginas, 160.9f), (QList<int>{12}));
+}
+
+// Five columns, the summary of the withdrawal plan, and a line after every
+// twelfth withdrawal as long as the five columns.
+void TestInformes::retiradasConSusColumnas() {
+    TFormRptRetiradas rpt;
+    rpt.LblTitulo->texto = QStringLiteral(" Retiradas, tabla de desarrollo");
+    rpt.LblRetirada->texto = QStringLiteral("553,21");
+    rpt.LblInteres->texto = QStringLiteral("3 %");
+    rpt.LblCuotas->texto = QStringLiteral("24");
+    rpt.LblCapInicial->texto = QStringLiteral("100.000,00");
+    rpt.LblTotal->texto = QStringLiteral("132.771,88");
+    const Generado g = GenerarYLeer(rpt, 24);
+    const QString& p = g.textoPaginas.value(0);
+    QVERIFY(EnOrden(Resumen(p), {QStringLiteral("Retirada:553,21"), QStringLiteral("Interés:3 %"),
+                                 QStringLiteral("Nº Cuotas:24"), QStringLiteral("Capital Inicial:100.000,00"),
+                                 QStringLiteral("Total retirado:132.771,88")}));
+    QVERIFY(EnOrden(p, {QStringLiteral("Nº"), QStringLiteral("Fecha"), QStringLiteral("Retirada"),
+                        QStringLiteral("Interés"), QStringLiteral("Capital")}));
+    QVERIFY(EnOrden(p, {QStringLiteral("c4f1"), QStringLiteral("c4f24")}));
+    QVERIFY(!p.contains(QStringLiteral("c5f1")));
+    QCOMPARE(FilasConLinea(g.paginas, 130.3f), (QList<int>{12, 24}));
 }
 
 void TestInformes::depreciacionLineaBajoAniosCalculados() {

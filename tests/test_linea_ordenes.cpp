@@ -9,6 +9,7 @@
 #include "finance/calculo_prestamo.h"
 #include "finance/filas_prestamo.h"
 #include "schedules/form_desarrollo_calculos.h"
+#include "ui/panel_resultado.h"
 #include "util/fechas.h"
 #include "util/texto_csv.h"
 #include "util/textos_numericos.h"
@@ -569,6 +570,17 @@ private slots:
             << QStringList{"100", "6", "120", "1000", "15/01/2024"}
             << QStringList{"inversion", "--calcular", "capital", "--cuota", "100", "--interes", "6", "--cuotas", "120",
                            "--capital-inicial", "1000", "--primera-cuota", "15/01/2024"};
+        QTest::newRow("retirada al inicio de cada mes")
+            << 1 << 4 << QStringList{"EditInvCapInicial", "EditInvInteres", "EditInvNum", "EditInvFecha"}
+            << QStringList{"100000", "3", "240", "31/01/2025"}
+            << QStringList{"inversion", "--calcular", "retirada", "--capital-inicial", "100000", "--interes", "3",
+                           "--cuotas", "240", "--primera-cuota", "31/01/2025"};
+        QTest::newRow("retirada al final de cada mes")
+            << 1 << 4
+            << QStringList{"EditInvCapInicial", "EditInvInteres", "EditInvNum", "EditInvFecha", "CbInvAportacion"}
+            << QStringList{"12345,67", "4,75", "37", "15/06/2024", "0"}
+            << QStringList{"inversion", "--calcular", "retirada", "--capital-inicial", "12345,67", "--interes", "4,75",
+                           "--cuotas", "37", "--primera-cuota", "15/06/2024", "--final-periodo"};
         QTest::newRow("depreciación acelerada")
             << 2 << 1
             << QStringList{"EditDepValorInicial", "EditDepValorFinal", "EditDepAniosUtil", "EditDepAniosCalculo",
@@ -610,8 +622,10 @@ private slots:
             // number and the date, then amounts.
             QCOMPARE(QString::number(fila.value(pagina == 2 ? "anio" : "n").toInt()), celdas[0]);
             QCOMPARE(TextoFecha(QDate::fromString(fila.value("fecha").toString(), Qt::ISODate)), celdas[1]);
+            const bool retirada = pagina == 1 && calculo == 4;
             const QStringList claves = pagina == 0   ? QStringList{"cuota", "capital", "interes", "amortizado",
                                                                    "pendiente", "pagado", "intereses"}
+                                       : retirada    ? QStringList{"retirada", "interes", "capital"}
                                        : pagina == 1 ? QStringList{"cuota", "invertido", "acumulado", "beneficio"}
                                                      : QStringList{"valor_inicial", "dep_periodo", "valor_final",
                                                                    "dep_acumulada"};
@@ -627,6 +641,40 @@ private slots:
         QVERIFY(titulo > 0);
         for (qsizetype r = 0; r < ventana.size(); ++r)
             QCOMPARE(lineas[titulo + 1 + r].simplified(), QString(ventana[r]).replace(u';', u' '));
+    }
+
+    // The savings page's withdrawal gives the figures of the command line's.
+    void retiradaComoLaPagina_data() {
+        QTest::addColumn<QStringList>("textos");  // capital, interest, months, timing
+        QTest::newRow("al inicio") << QStringList{"100000", "3", "240", "1"};
+        QTest::newRow("al final") << QStringList{"100000", "3", "240", "0"};
+        QTest::newRow("sin interés, con resto") << QStringList{"1000", "0", "3", "0"};
+        QTest::newRow("céntimos raros") << QStringList{"12345,67", "4,75", "37", "1"};
+    }
+    void retiradaComoLaPagina() {
+        QFETCH(QStringList, textos);
+        TFormCalculosFinancieros principal;
+        principal.pcCalculos->setCurrentWidget(principal.tsInv);
+        principal.CbInvCalculos->setCurrentIndex(4);
+        principal.EditInvCapInicial->setText(textos[0]);
+        principal.EditInvInteres->setText(textos[1]);
+        principal.EditInvNum->setText(textos[2]);
+        principal.CbInvAportacion->setCurrentIndex(textos[3].toInt());
+        principal.AccCalcular->trigger();
+        QVERIFY(!principal.CalculoFallido());
+
+        QStringList argumentos{"inversion", "--calcular", "retirada", "--capital-inicial", textos[0], "--interes",
+                               textos[1], "--cuotas", textos[2], "--formato", "json"};
+        argumentos << (textos[3] == "1" ? "--inicio-periodo" : "--final-periodo");
+        const Salida json = Ejecutar(argumentos);
+        QCOMPARE(json.estado, 0);
+        const QJsonObject r = Json(json).value("resultado").toObject();
+        QCOMPARE(principal.PnlInvCuotaRes->text(), TextoImporte(r.value("retirada").toDouble()));
+        QCOMPARE(principal.EditInvCuota->text(), TextoDosDecimales(r.value("retirada").toDouble()));
+        QCOMPARE(principal.PnlInvInvertido->text(), TextoImporte(r.value("total_retirado").toDouble()));
+        QCOMPARE(principal.PnlInvRendimiento->text(), TextoImporte(r.value("intereses").toDouble()));
+        QCOMPARE(principal.PnlInvPorcentaje->text(), TextoImporte(r.value("ultima_retirada").toDouble()));
+        QCOMPARE(principal.PnlInvCapitalRes->text(), "0,00");
     }
 
     // With no date given, the table starts today, as each page does.

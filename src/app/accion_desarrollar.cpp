@@ -7,6 +7,7 @@
 #include "schedules/desarrollo_depreciacion.h"
 #include "schedules/desarrollo_inversion.h"
 #include "schedules/desarrollo_prestamo.h"
+#include "schedules/desarrollo_retirada.h"
 #include "schedules/form_desarrollo_calculos.h"
 #include "util/fechas.h"
 #include "util/puertas.h"
@@ -58,7 +59,24 @@ void DesarrollarPaginaPrestamos(TFormCalculosFinancieros& p) {
     });
 }
 
+void DesarrollarPaginaRetirada(TFormCalculosFinancieros& p) {
+    FechaDeHoySiEnBlanco(p.EditInvFecha);
+    p.CalcularRetirada();
+    if (p.CalculoFallido())
+        return;
+    const finance::EstadoRetirada& e = p.Retirada();
+    const EntradaDesarrolloRetirada entrada{
+        finance::DatosFilasDeRetirada(e, Momento(p.CbInvAportacion), PrimeraFecha(p.EditInvFecha)),
+        e.TotalRetirado, p.EditInvInteres->text(), p.EditInvNum->text()};
+    ComprobarDesarrolloMensual(entrada.datos.NumCuotas, entrada.datos.primeraFecha);
+    MostrarDesarrollo(p, [&entrada](TFormDesarrolloCalculos& v) { DesarrollarRetirada(entrada, v); });
+}
+
 void DesarrollarPaginaInversiones(TFormCalculosFinancieros& p) {
+    if (CalculoActual == finance::CodigoCalculo::InversionRetirada) {
+        DesarrollarPaginaRetirada(p);
+        return;
+    }
     FechaDeHoySiEnBlanco(p.EditInvFecha);
     p.CalcularInversion();
     if (p.CalculoFallido())

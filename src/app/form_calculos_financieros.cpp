@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTabWidget>
 
 TFormCalculosFinancieros* FormCalculosFinancieros = nullptr;
@@ -119,9 +120,10 @@ void TFormCalculosFinancieros::CbPresCalculosClick() {
 
 void TFormCalculosFinancieros::CbInvCalculosClick() {
     const int indice = CbInvCalculos->currentIndex();
-    if (indice < 0 || indice > 3)
+    if (indice < 0 || indice >= finance::kCalculosInversion)
         return;
-    CalculoActual = finance::CalculoDeLaLista(CodigoCalculo::InversionCuota, indice);
+    CalculoActual = finance::CalculoInversionDeLaLista(indice);
+    RotularResultadosInversion(CalculoActual == CodigoCalculo::InversionRetirada);
     PrepararIncognita();
 }
 
@@ -138,6 +140,17 @@ void TFormCalculosFinancieros::PrepararIncognita() {
         PrepararIncognita(PnlPresDatos, TablaPrestamos(), CodigoCalculo::PrestamoCuota);
     else if (pagina == tsInv)
         PrepararIncognita(PnlInvDatos, TablaInversiones(), CodigoCalculo::InversionCuota);
+    // The withdrawal is written in the contribution's box; the final capital
+    // is not asked for (the last withdrawal leaves 0), and the plan's
+    // conditions belong to saving, not to spending the capital.
+    const bool retirada = pagina == tsInv && CalculoActual == CodigoCalculo::InversionRetirada;
+    if (retirada) {
+        BloquearIncognita(EditInvCuota);
+        BloquearIncognita(EditInvCapital);
+        BtnInvCuota->setEnabled(false);
+        BtnInvCapital->setEnabled(false);
+    }
+    BtnInvCondiciones->setEnabled(!retirada);
 }
 
 // The unknown's box is locked and its calculator button disabled; every other

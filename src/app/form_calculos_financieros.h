@@ -11,6 +11,7 @@
 #include "finance/tablas_fiscales.h"
 #include "finance/condiciones_prestamo.h"
 #include "finance/documento_calculo.h"
+#include "finance/retirada_capital.h"
 
 #include <QMainWindow>
 #include <initializer_list>
@@ -48,12 +49,16 @@ public:
     void CalcularPrestamo();
     void CalcularInversion();
     void CalcularDepreciacion();
+    // The investments page's withdrawal: the level monthly amount its
+    // initial capital sustains for its number of months.
+    void CalcularRetirada();
 
     // Calculation state: what each page's last calculation left, read by
     // the schedule builders; and whether the last calculation was refused.
     const finance::EstadoPrestamo& Prestamo() const { return prestamo_; }
     const finance::EstadoInversion& Inversion() const { return inversion_; }
     const finance::EstadoDepreciacion& Depreciacion() const { return depreciacion_; }
+    const finance::EstadoRetirada& Retirada() const { return retirada_; }
     // The kind of asset chosen in the tax-table list, if any.
     std::optional<finance::TablaFiscal> TablaFiscalElegida() const;
     bool CalculoFallido() const { return calculoFallido_; }
@@ -189,6 +194,10 @@ private:
     // Writes the results only some conditions give; a panel with no text
     // is hidden with its caption.
     void MostrarResultadosCondicionesInversion(const finance::PanelesInversion& p);
+    // The withdrawal shows its figures in the investment's panels under
+    // captions of its own; a change between the two kinds of calculation
+    // empties the panels, whose figures would be under the wrong captions.
+    void RotularResultadosInversion(bool retirada);
     QWidget* CrearPagina(const QString& nombre, const QString& caption, QFrame*& cabecera, QComboBox*& lista,
                          QFrame*& datos, QLabel*& info, QFrame*& resultados);
 
@@ -228,6 +237,8 @@ private:
     finance::EstadoPrestamo prestamo_;
     finance::EstadoInversion inversion_;
     finance::EstadoDepreciacion depreciacion_;
+    finance::EstadoRetirada retirada_;
+    bool rotulosRetirada_ = false;
     bool calculoFallido_ = false;
 };
 

@@ -133,6 +133,10 @@ void TFormCalculosFinancieros::CalcularPrestamo() {
 }
 
 void TFormCalculosFinancieros::CalcularInversion() {
+    if (CalculoActual == finance::CodigoCalculo::InversionRetirada) {
+        CalcularRetirada();
+        return;
+    }
     const QScopedValueRollback<bool> escribiendo(calculando_, true);
     using finance::CampoInversion;
     CerosEnBlanco({EditInvCuota, EditInvInteres, EditInvNum, EditInvCapital, EditInvCapInicial});
@@ -179,6 +183,49 @@ void TFormCalculosFinancieros::CalcularInversion() {
     MostrarResultadosCondicionesInversion(p);
     NotaCabecera(PnlInvInfo, CondicionesInv.HayCondiciones() ? QStringLiteral("con las condiciones de la inversión")
                                                              : QString());
+    ResultadosAlDia(PnlInvInfo, true);
+}
+
+void TFormCalculosFinancieros::CalcularRetirada() {
+    const QScopedValueRollback<bool> escribiendo(calculando_, true);
+    using finance::CampoRetirada;
+    CerosEnBlanco({EditInvInteres, EditInvNum, EditInvCapInicial});
+    finance::EntradaRetirada entrada;
+    entrada.capital = EditInvCapInicial->text();
+    entrada.interes = EditInvInteres->text();
+    entrada.numCuotas = EditInvNum->text();
+    entrada.timing = Momento(CbInvAportacion);
+    const finance::ResultadoRetirada r = finance::ResolverRetirada(entrada);
+    retirada_ = r.estado;
+    calculoFallido_ = retirada_.CalculoFallido;
+    if (r.aviso)
+        MostrarAvisoCalculo(r.aviso->titulo, r.aviso->texto);
+    auto campo = [this](CampoRetirada c) -> QLineEdit* {
+        switch (c) {
+        case CampoRetirada::Capital: return EditInvCapInicial;
+        case CampoRetirada::Interes: return EditInvInteres;
+        case CampoRetirada::NumCuotas: return EditInvNum;
+        case CampoRetirada::Ninguno: break;
+        }
+        return nullptr;
+    };
+    if (QLineEdit* foco = campo(r.foco))
+        foco->setFocus();
+    if (calculoFallido_) {
+        ResultadosRechazados(PnlInvInfo);
+        return;
+    }
+    const finance::PanelesRetirada p = finance::TextosPanelesRetirada(retirada_);
+    EditInvCuota->setText(TextoDosDecimales(retirada_.Retirada));
+    EditInvCapital->setText(TextoDosDecimales(0));
+    PnlInvCuotaRes->setText(p.retirada);
+    PnlInvIntRes->setText(p.interes);
+    PnlInvNumRes->setText(p.numCuotas);
+    PnlInvCapInicialRes->setText(p.capital);
+    PnlInvInvertido->setText(p.totalRetirado);
+    PnlInvCapitalRes->setText(p.capitalFinal);
+    PnlInvRendimiento->setText(p.intereses);
+    PnlInvPorcentaje->setText(p.ultimaRetirada);
     ResultadosAlDia(PnlInvInfo, true);
 }
 

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -53,6 +55,20 @@ const ResultadoDePagina kResultados[] = {
      "Impuesto sobre la ganancia|Impuesto sobre el beneficio al final, según las condiciones"},
     {&V::PnlInvCapitalNeto, 5, 3, "PnlInvCapitalNeto", "Cap. final neto",
      "Capital final neto|Capital final menos el impuesto sobre la ganancia"},
+};
+
+// The captions the withdrawal gives the panels it uses; the others keep
+// theirs.
+struct RotuloRetirada {
+    TPanelResultado* V::*miembro;
+    const char* caption;
+    const char* pista;
+};
+const RotuloRetirada kRotulosRetirada[] = {
+    {&V::PnlInvCuotaRes, "Retirada", "Retirada mensual que el capital sostiene"},
+    {&V::PnlInvInvertido, "Total retirado", "Suma de todas las retiradas"},
+    {&V::PnlInvRendimiento, "Intereses", "Intereses que gana el capital mientras se retira"},
+    {&V::PnlInvPorcentaje, "Última retirada", "Última retirada, la que deja el capital a cero"},
 };
 
 // Savings plans start with contributions at the start of each period.
@@ -106,6 +122,28 @@ void TFormCalculosFinancieros::MostrarResultadosCondicionesInversion(const finan
     }
 }
 
+void TFormCalculosFinancieros::RotularResultadosInversion(bool retirada) {
+    if (retirada == rotulosRetirada_)
+        return;
+    rotulosRetirada_ = retirada;
+    for (const RotuloRetirada& r : kRotulosRetirada) {
+        TPanelResultado* panel = this->*r.miembro;
+        const auto propio = std::find_if(std::begin(kResultados), std::end(kResultados),
+                                         [&r](const ResultadoDePagina& d) { return d.miembro == r.miembro; });
+        const QString caption = QString::fromUtf8(retirada ? r.caption : propio->caption);
+        panel->setAccessibleName(caption);
+        AplicarPista(panel, QString::fromUtf8(retirada ? r.pista : propio->pista));
+        for (QLabel* etiqueta : PnlInvResul->findChildren<QLabel*>())
+            if (etiqueta->buddy() == panel)
+                etiqueta->setText(caption);
+    }
+    for (const ResultadoDePagina& r : kResultados)
+        (this->*r.miembro)->setText(QString());
+    MostrarResultadosCondicionesInversion({});
+    NotaCabecera(PnlInvInfo, QString());
+    ResultadosAlDia(PnlInvInfo, false);
+}
+
 // New conditions make the results on show those of the previous data.
 void TFormCalculosFinancieros::BtnInvCondicionesClick() {
     const std::optional<finance::CondicionesInversion> condiciones = PedirCondicionesInversion(this, CondicionesInv);
@@ -119,7 +157,7 @@ void TFormCalculosFinancieros::PrepararPaginaInversiones() {
     PrepararCampos(*this, kCampos);
     PrepararListaDeCalculos(CbInvCalculos,
                             QStringLiteral("Calcular la cuota;Calcular el interés;Calcular el número de cuotas;"
-                                           "Calcular el capital final"));
+                                           "Calcular el capital final;Calcular la retirada mensual"));
     CargarListaTexto(QStringLiteral("Final período; Inicio período"), CbInvAportacion);
     CbInvAportacion->setCurrentIndex(kAportacionInicial);
     ColorearResultados(PnlInvResul);

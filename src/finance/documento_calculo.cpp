@@ -1,6 +1,7 @@
 #include "finance/documento_calculo.h"
 
 #include "finance/campos_documento.h"
+#include "finance/codigo_calculo.h"
 #include "finance/condiciones_json.h"
 #include "finance/lectura_json.h"
 #include "util/escritura_atomica.h"
@@ -133,8 +134,8 @@ DocumentoCalculo DocumentoDeJson(const QJsonObject& raiz) {
     documento.formato = FormatoDe(raiz);
     documento.pagina = static_cast<PaginaDocumento>(json::Nombre(raiz, QStringLiteral("pagina"), kPaginas));
     documento.prestamo = PaginaDeJson(raiz, "prestamo", 4, documento.formato);
-    documento.inversion = PaginaDeJson(raiz, "inversion", 4, documento.formato);
-    documento.depreciacion = PaginaDeJson(raiz, "depreciacion", 3, documento.formato);
+    documento.inversion = PaginaDeJson(raiz, "inversion", kCalculosInversion, documento.formato);
+    documento.depreciacion = PaginaDeJson(raiz, "depreciacion", kCalculosDepreciacion, documento.formato);
     // Conditions and comparisons came with the first numbered format.
     if (documento.formato >= 1) {
         documento.condiciones = CondicionesDeJson(json::Objeto(

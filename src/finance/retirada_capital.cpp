@@ -2,6 +2,7 @@
 
 #include "finance/limites_calculo.h"
 #include "util/fechas.h"
+#include "util/texto_tasa.h"
 #include "util/textos_numericos.h"
 
 namespace finance {
@@ -60,6 +61,20 @@ ResultadoRetirada ResolverRetirada(const EntradaRetirada& entrada) {
         e.CalculoFallido = true;
     }
     return r;
+}
+
+// The last withdrawal leaves nothing: the final capital is always 0.
+PanelesRetirada TextosPanelesRetirada(const EstadoRetirada& e) {
+    PanelesRetirada p;
+    p.retirada = TextoImporte(e.Retirada);
+    p.interes = TextoTasa(e.Interes);
+    p.numCuotas = TextoEntero(e.NumCuotas);
+    p.capital = TextoImporte(e.Capital);
+    p.totalRetirado = TextoImporte(e.TotalRetirado);
+    p.intereses = TextoImporte(e.Intereses);
+    p.ultimaRetirada = TextoImporte(e.UltimaRetirada);
+    p.capitalFinal = TextoImporte(0);
+    return p;
 }
 
 DatosFilasRetirada DatosFilasDeRetirada(const EstadoRetirada& e, PaymentTiming timing, const QDate& primera) {

@@ -47,6 +47,12 @@ struct ResultadoRetirada {
 // come back as a warning.
 ResultadoRetirada ResolverRetirada(const EntradaRetirada& entrada);
 
+// The texts of the result panels of a worked-out withdrawal plan.
+struct PanelesRetirada {
+    QString retirada, interes, numCuotas, capital, totalRetirado, intereses, ultimaRetirada, capitalFinal;
+};
+PanelesRetirada TextosPanelesRetirada(const EstadoRetirada& estado);
+
 }  // namespace finance
 
 struct trRetirada {

@@ -4,6 +4,7 @@
 #include "reports/form_rpt_depreciaciones.h"
 #include "reports/form_rpt_inversiones.h"
 #include "reports/form_rpt_prestamos.h"
+#include "reports/form_rpt_retiradas.h"
 #include "reports/form_vista_previa.h"
 #include "reports/fuente_filas.h"
 #include "schedules/form_desarrollo_calculos.h"
@@ -58,6 +59,15 @@ std::unique_ptr<TFormRptBase> CrearInforme(const TFormDesarrolloCalculos& v) {
         rpt->LblAnios->texto = v.TextoDato(DatoResumen::Tercero);
         rpt->LblCapInicial->texto = v.TextoDato(DatoResumen::Cuarto);
         rpt->LblCapFinal->texto = v.TextoDato(DatoResumen::Quinto);
+        return rpt;
+    }
+    case ClaseDesarrollo::Retirada: {
+        auto rpt = std::make_unique<TFormRptRetiradas>();
+        rpt->LblRetirada->texto = v.TextoDato(DatoResumen::Primero);
+        rpt->LblInteres->texto = v.TextoDato(DatoResumen::Segundo);
+        rpt->LblCuotas->texto = v.TextoDato(DatoResumen::Tercero);
+        rpt->LblCapInicial->texto = v.TextoDato(DatoResumen::Cuarto);
+        rpt->LblTotal->texto = v.TextoDato(DatoResumen::Quinto);
         return rpt;
     }
     case ClaseDesarrollo::Depreciacion: {

@@ -9,6 +9,7 @@
 #include "widgets/grid/attribute_grid.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QScreen>
 #include <QStyle>
 #include <QFontMetricsF>
@@ -153,6 +154,19 @@ void TEscrituraTabla::AjustarAnchos() {
         const int necesario = std::max(texto, titulo) + kHolgura;
         if (grid_.ColWidths(c) < necesario)
             grid_.SetColWidths(c, necesario);
+    }
+}
+
+void DarSitioARotulos(TFormDesarrolloCalculos& v) {
+    constexpr int kSeparacion = 4;
+    for (QLabel* rotulo : {v.LblDato1, v.LblDato2, v.LblDato3, v.LblDato4, v.LblDato5}) {
+        QWidget* panel = rotulo->buddy();
+        const int falta = rotulo->x() + rotulo->sizeHint().width() + kSeparacion - panel->x();
+        if (rotulo->isHidden() || falta <= 0)
+            continue;
+        for (QWidget* otro : v.PnlInfoPrestamo->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (otro->x() >= panel->x())
+                otro->move(otro->x() + falta, otro->y());
     }
 }
 

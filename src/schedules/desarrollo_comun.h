@@ -92,6 +92,10 @@ private:
     std::vector<Medida> medidas_;
 };
 
+// Moves each value panel of the information strip, and what lies to its
+// right, far enough from its caption for the caption to show whole.
+void DarSitioARotulos(TFormDesarrolloCalculos& ventana);
+
 // Widens each value panel of the schedule window's information strip that is
 // too narrow for its figure, moving the pairs to its right along.
 void EnsancharPanelesInformacion(TFormDesarrolloCalculos& ventana);

@@ -282,7 +282,8 @@ void TFormDesarrolloCalculos::showEvent(QShowEvent* evento) {
 void TFormDesarrolloCalculos::FormShow() {
     switch (TipoDesarrollo) {
     case ClaseDesarrollo::Prestamo: FijarContextoAyuda(this, kAyudaPrestamo); break;
-    case ClaseDesarrollo::Inversion: FijarContextoAyuda(this, kAyudaInversion); break;
+    case ClaseDesarrollo::Inversion:
+    case ClaseDesarrollo::Retirada: FijarContextoAyuda(this, kAyudaInversion); break;
     case ClaseDesarrollo::Depreciacion: FijarContextoAyuda(this, kAyudaDepreciacion); break;
     default: break;
     }

@@ -23,7 +23,7 @@ class TPanelResultado;
 
 // Which table a schedule window shows; the values are those the window has
 // always stored.
-enum class ClaseDesarrollo : unsigned char { Prestamo = 0, Inversion = 1, Depreciacion = 2 };
+enum class ClaseDesarrollo : unsigned char { Prestamo = 0, Inversion = 1, Depreciacion = 2, Retirada = 3 };
 
 class TFormDesarrolloCalculos : public QDialog {
     Q_OBJECT

@@ -62,6 +62,12 @@ QList<DatosGrafico> GraficosInversion(const std::vector<trInversion>& filas) {
     return {datos};
 }
 
+QList<DatosGrafico> GraficosRetirada(const std::vector<trRetirada>& filas) {
+    DatosGrafico datos = Lineas(QStringLiteral("Capital restante"));
+    datos.series << SerieEnElTiempo(QStringLiteral("Capital restante"), filas, &trRetirada::capital);
+    return {datos};
+}
+
 QList<DatosGrafico> GraficosDepreciacion(const std::vector<trDepreciacion>& filas) {
     DatosGrafico datos = Barras(QStringLiteral("Valor contable al final de cada año"));
     // The bars are named as the table's rows: the year of useful life.

@@ -6,6 +6,7 @@
 #include "finance/filas_depreciacion.h"
 #include "finance/filas_inversion.h"
 #include "finance/filas_prestamo.h"
+#include "finance/retirada_capital.h"
 #include "finance/resumen_anual.h"
 #include "util/datos_grafico.h"
 
@@ -21,5 +22,7 @@ double AnioDecimal(const QDate& fecha);
 QList<DatosGrafico> GraficosPrestamo(const std::vector<trPrestamo>& filas, const ResumenPrestamo& resumen);
 // Money put in so far and the value reached, at each contribution.
 QList<DatosGrafico> GraficosInversion(const std::vector<trInversion>& filas);
+// The capital left after each withdrawal.
+QList<DatosGrafico> GraficosRetirada(const std::vector<trRetirada>& filas);
 // The value at the end of each year.
 QList<DatosGrafico> GraficosDepreciacion(const std::vector<trDepreciacion>& filas);

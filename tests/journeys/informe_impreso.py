@@ -71,3 +71,16 @@ def imprimir_a_pdf(vista, pdf):
                       "el texto del PDF")
     r.esperar_titulo(vista.name)
     return texto
+
+
+def imprimir_tabla(ventana, nombre):
+    """Ctrl+P from the table window `ventana`: prints the preview to the PDF
+    file `nombre` in the person's folder, closes the preview with Escape and
+    waits for the table to be active again. Returns the PDF's text."""
+    r.teclas("ctrl+p")
+    vista = vista_previa()
+    texto = imprimir_a_pdf(vista, os.path.join(os.environ["HOME"], nombre))
+    r.teclas("Escape")
+    r.esperar_cierre(vista)
+    r.esperar(lambda: r.activa(ventana), "la tabla activa tras cerrar la vista previa")
+    return texto
