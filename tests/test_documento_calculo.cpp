@@ -213,7 +213,7 @@ private slots:
         QTest::newRow("formato negativo") << Bytes("{\"formato\": -1}") << "«formato»";
         QTest::newRow("formato texto") << Bytes("{\"formato\": \"1\"}") << "«formato»";
         QTest::newRow("página") << Bytes("{\"formato\": 1, \"pagina\": \"hipoteca\"}") << "«pagina»";
-        QTest::newRow("cálculo") << Bytes("{\"formato\": 1, \"depreciacion\": {\"calculo\": 3}}") << "«calculo»";
+        QTest::newRow("cálculo") << Bytes("{\"formato\": 1, \"depreciacion\": {\"calculo\": 4}}") << "«calculo»";
         QTest::newRow("campo con coma")
             << Bytes("{\"formato\": 1, \"prestamo\": {\"campos\": {\"cuota\": \"1,5\"}}}") << "«cuota»";
         QTest::newRow("campo número")
