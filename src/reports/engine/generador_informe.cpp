@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 constexpr float kGrosorMarco = 0.25f;   // black frame lines of a band, in mm
@@ -71,6 +73,16 @@ bool TGeneradorInforme::Generar(DefinicionInforme& definicion, InformePreparado&
     }
     if (!cancelado_)
         TerminarPagina();
+    if (!cancelado_ && def_->paginaFinal) {
+        NuevaPagina(false);
+        CajaPagina caja;
+        caja.x = def_->margenIzquierdo;
+        caja.y = y_;
+        caja.ancho = def_->AnchoBandas();
+        caja.alto = std::max(0.0f, limite - y_);
+        def_->paginaFinal(caja, pagina_, *destino_);
+        TerminarPagina();
+    }
     estado_ = EstadoGeneracion::Terminado;
     return !cancelado_;
 }
@@ -96,14 +108,14 @@ float TGeneradorInforme::AltoSiguiente(int indice) const {
     return banda.altoSiguiente ? alto - banda.alto + banda.altoSiguiente() : alto;
 }
 
-void TGeneradorInforme::NuevaPagina() {
+void TGeneradorInforme::NuevaPagina(bool conColumnas) {
     pagina_.anchoMm = def_->anchoPagina;
     pagina_.altoMm = def_->altoPagina;
     pagina_.primitivas.clear();
     y_ = def_->margenArriba;
     for (TipoBanda tipo : {TipoBanda::CabeceraPagina, TipoBanda::CabeceraColumnas}) {
         const int indice = BuscarBanda(tipo);
-        if (indice >= 0)
+        if (indice >= 0 && (conColumnas || tipo != TipoBanda::CabeceraColumnas))
             ImprimirConHijas(indice);
     }
 }
