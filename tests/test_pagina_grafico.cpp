@@ -130,6 +130,32 @@ private slots:
         QVERIFY(textos.contains(QStringLiteral("2026")));    // a year, not grouped
     }
 
+    // The time axis is marked in whole years without grouping, and a line
+    // within one year at fractions of it.
+    void marcasDelTiempo_data() {
+        QTest::addColumn<double>("desde");
+        QTest::addColumn<double>("hasta");
+        QTest::addColumn<QStringList>("marcas");
+        QTest::newRow("años") << 2024.5 << 2028.5 << QStringList{"2025", "2026", "2027", "2028"};
+        QTest::newRow("un año") << 2024.1 << 2024.9 << QStringList{"2024,20", "2024,40", "2024,60", "2024,80"};
+    }
+    void marcasDelTiempo() {
+        QFETCH(double, desde);
+        QFETCH(double, hasta);
+        QFETCH(QStringList, marcas);
+        DatosGrafico datos;
+        datos.series << SerieGrafico{QStringLiteral("Serie"), {QPointF(desde, 100), QPointF(hasta, 0)}};
+        InformePreparado informe;
+        PaginaPreparada pagina;
+        DibujarGraficos({datos}, Caja(), pagina, informe);
+        const CajaPagina t = CajaTrazado(datos, Caja());
+        QStringList bajoEje;
+        for (const Primitiva& p : pagina.primitivas)
+            if (p.tipo == Primitiva::Texto && p.y > t.y + t.alto && p.y < t.y + t.alto + 2)
+                bajoEje << p.texto;
+        QCOMPARE(bajoEje, marcas);
+    }
+
     // A line of a hundred thousand points is drawn with at most two points
     // per typographic point of the plot's width, keeping its ends.
     void lineaLargaDiezmada() {

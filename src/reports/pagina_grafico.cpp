@@ -1,6 +1,7 @@
 #include "reports/pagina_grafico.h"
 
 #include "reports/medidor_texto.h"
+#include "util/textos_numericos.h"
 
 #include <QChar>
 #include <algorithm>
@@ -12,6 +13,9 @@ namespace {
 constexpr float kPuntosTitulo = 10;
 constexpr float kPuntosEje = 7;
 constexpr float kEntreGraficos = 6;    // mm between two charts on a page
+// A chart no taller than this part of its width: one chart alone would
+// otherwise stretch its lines down the whole sheet.
+constexpr float kAltoPorAncho = 0.75f;
 constexpr float kAireMarca = 1.5f;     // between a mark's text and the plot
 constexpr float kMargenDerecho = 4;    // room for half the last mark's text
 constexpr float kGrosorEje = 0.25f;
@@ -166,13 +170,16 @@ void TextoBajoEje(Lienzo& lienzo, const Escala& e, const QString& texto, float x
 }
 
 void DibujarLineas(Lienzo& lienzo, const DatosGrafico& datos, const Escala& e, const EstiloTexto& estilo) {
-    // Whole years (or instalments) at round steps; they need no grouping.
+    // Years (or instalments) at round steps, whole ones without grouping;
+    // a line within a single year is marked at fractions of it.
     const QList<double> marcas = MarcasEje(e.xMenor, e.xMayor, 6);
-    const double paso = std::max(1.0, Paso(marcas));
-    for (double x = std::ceil(e.xMenor / paso) * paso; x <= e.xMayor + 1e-9; x += paso) {
+    const double paso = Paso(marcas);
+    for (double x : marcas) {
+        if (x < e.xMenor - paso * 1e-9 || x > e.xMayor + paso * 1e-9)
+            continue;
         const float px = e.X(x);
         lienzo.Linea(px, e.trazado.y + e.trazado.alto, px, e.trazado.y + e.trazado.alto + 1, kGrosorEje, kNegro);
-        TextoBajoEje(lienzo, e, QString::number(x, 'f', 0), px, estilo);
+        TextoBajoEje(lienzo, e, paso >= 1 ? QString::number(x, 'f', 0) : TextoDosDecimales(x), px, estilo);
     }
     // As many points as the plot is wide in typographic points: what a
     // printer at any resolution shows of a longer line looks the same.
@@ -302,7 +309,7 @@ void DibujarGraficos(const QList<DatosGrafico>& graficos, const CajaPagina& caja
         return;
     Lienzo lienzo(pagina, informe);
     const float n = float(graficos.size());
-    const float alto = (caja.alto - kEntreGraficos * (n - 1)) / n;
+    const float alto = std::min((caja.alto - kEntreGraficos * (n - 1)) / n, caja.ancho * kAltoPorAncho);
     for (qsizetype i = 0; i < graficos.size(); ++i) {
         CajaPagina parte = caja;
         parte.y = caja.y + (alto + kEntreGraficos) * float(i);
