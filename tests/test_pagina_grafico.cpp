@@ -206,6 +206,36 @@ private slots:
         QVERIFY(Textos(pagina).contains(QStringLiteral("Intereses")));
     }
 
+    // A century of yearly bars is added together in groups, and the axis
+    // names four spans of years, each from its first year to its last.
+    void sigloDeBarrasEnTramos() {
+        DatosGrafico datos;
+        datos.forma = FormaGrafico::BarrasApiladas;
+        SerieGrafico serie{QStringLiteral("Capital"), {}};
+        for (int anio = 2026; anio < 2126; ++anio) {
+            serie.puntos << QPointF(datos.categorias.size(), 1000);
+            datos.categorias << QString::number(anio);
+        }
+        datos.series << serie;
+        InformePreparado informe;
+        PaginaPreparada pagina;
+        DibujarGraficos({datos}, Caja(), pagina, informe);
+        const CajaPagina t = CajaTrazado(datos, Caja());
+        QStringList bajoEje;
+        int barras = 0;
+        for (const Primitiva& p : pagina.primitivas) {
+            if (p.tipo == Primitiva::Texto && p.y > t.y + t.alto && p.y < t.y + t.alto + 2)
+                bajoEje << p.texto;
+            barras += p.tipo == Primitiva::Rectangulo && p.color == Color(0) && p.y < t.y + t.alto;
+        }
+        QVERIFY2(barras <= 40, qPrintable(QString::number(barras)));
+        QCOMPARE(bajoEje.size(), 4);
+        QCOMPARE(bajoEje.front().section(QChar(0x2013), 0, 0), QStringLiteral("2026"));
+        QCOMPARE(bajoEje.back().section(QChar(0x2013), -1), QStringLiteral("2125"));
+        for (const QString& tramo : bajoEje)
+            QCOMPARE(tramo.count(QChar(0x2013)), 1);
+    }
+
     // The report gains one last page, with the page header and footer but
     // no column titles, holding both charts; it turns with the report, and a
     // report file keeps it record for record.
