@@ -156,6 +156,20 @@ private slots:
         QCOMPARE(AgruparBarras(datos, 10).categorias, datos.categorias);
     }
 
+    // A span of bars runs from its first year to its last, whether its bars
+    // are single years or groups of them.
+    void textoDeTramo_data() {
+        QTest::addColumn<QStringList>("categorias");
+        QTest::addColumn<QString>("tramo");
+        QTest::newRow("años") << QStringList{"2026", "2027", "2028"} << QStringLiteral("2026–2028");
+        QTest::newRow("grupos") << QStringList{"2026–2028", "2029–2031", "2047–2049"} << QStringLiteral("2026–2049");
+    }
+    void textoDeTramo() {
+        QFETCH(QStringList, categorias);
+        QFETCH(QString, tramo);
+        QCOMPARE(TextoTramo(categorias, 0, categorias.size() - 1), tramo);
+    }
+
     // Ctrl+G shows the chart in place of the grid, described for a screen
     // reader; a second Ctrl+G brings the table back.
     void ventanaMuestraElGrafico() {

@@ -3,7 +3,6 @@
 #include "reports/medidor_texto.h"
 #include "util/textos_numericos.h"
 
-#include <QChar>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -32,7 +31,6 @@ constexpr int kMaximoBarras = 40;
 // Past this many bars the axis names spans of bars, not each bar.
 constexpr int kMaximoTextosBarras = 12;
 constexpr int kTramosBarras = 4;
-constexpr QChar kGuion(0x2013);  // between the first and last year of a span
 
 QRgb ColorSerie(qsizetype i) { return 0xff000000 | kColoresSerie[i % kNumColoresSerie]; }
 
@@ -221,11 +219,7 @@ void DibujarBarras(Lienzo& lienzo, const DatosGrafico& datos, const Escala& e, c
     for (qsizetype j = 0; j < kTramosBarras; ++j) {
         const qsizetype desde = total * j / kTramosBarras, hasta = total * (j + 1) / kTramosBarras - 1;
         const float centro = e.trazado.x + hueco * float(desde + hasta + 1) / 2;
-        // Bars added together in groups are named "first–last" already: a
-        // span runs from its first group's first year to its last's last.
-        const QString texto = datos.categorias[desde].section(kGuion, 0, 0) + kGuion +
-                              datos.categorias[hasta].section(kGuion, -1);
-        TextoBajoEje(lienzo, e, texto, centro, estilo);
+        TextoBajoEje(lienzo, e, TextoTramo(datos.categorias, desde, hasta), centro, estilo);
         if (j > 0) {
             const float x = e.trazado.x + hueco * float(desde);
             lienzo.Linea(x, e.trazado.y + e.trazado.alto, x, e.trazado.y + e.trazado.alto + 1.5f, kGrosorEje, kNegro);
