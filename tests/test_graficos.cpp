@@ -3,6 +3,7 @@
 // are round and written with the program's separators, and the table
 // window switches to the chart and back.
 #include "prueba_comun.h"
+#include "prestamo_48.h"
 
 #include "finance/resumen_anual.h"
 #include "schedules/desarrollo_prestamo.h"
@@ -17,24 +18,6 @@
 
 #include <QAction>
 #include <memory>
-
-using finance::PaymentTiming;
-
-namespace {
-
-// 10.000 at 6 % over 48 months from 15/07/2024: five calendar years.
-DatosFilasPrestamo Prestamo48() {
-    DatosFilasPrestamo d;
-    d.Capital = 10000;
-    d.Interes = 6;
-    d.NumCuotas = 48;
-    d.Cuota = 234.85;
-    d.timing = PaymentTiming::EndOfPeriod;
-    d.primeraFecha = QDate(2024, 7, 15);
-    return d;
-}
-
-}  // namespace
 
 class TestGraficos : public QObject {
     Q_OBJECT

@@ -3,6 +3,8 @@
 // lines thinned to the page's width, bars stacked to scale, in the report's
 // orientation, and carried whole by a report file.
 #include "prueba_comun.h"
+#include "textos_pagina.h"
+#include "prestamo_48.h"
 
 #include "finance/resumen_anual.h"
 #include "reports/engine/fichero_informe.h"
@@ -15,21 +17,7 @@
 
 #include <cmath>
 
-using finance::PaymentTiming;
-
 namespace {
-
-// 10.000 at 6 % over 48 months from 15/07/2024.
-DatosFilasPrestamo Prestamo48() {
-    DatosFilasPrestamo d;
-    d.Capital = 10000;
-    d.Interes = 6;
-    d.NumCuotas = 48;
-    d.Cuota = 234.85;
-    d.timing = PaymentTiming::EndOfPeriod;
-    d.primeraFecha = QDate(2024, 7, 15);
-    return d;
-}
 
 QList<DatosGrafico> GraficosPrestamo48() {
     const DatosFilasPrestamo d = Prestamo48();
@@ -56,14 +44,6 @@ CajaPagina Caja() {
 }
 
 QRgb Color(int serie) { return 0xff000000 | kColoresSerie[serie]; }
-
-QStringList Textos(const PaginaPreparada& pagina) {
-    QStringList textos;
-    for (const Primitiva& p : pagina.primitivas)
-        if (p.tipo == Primitiva::Texto)
-            textos << p.texto;
-    return textos;
-}
 
 // The y of an amount in the plot, from the axis's round marks.
 float YEnTrazado(const CajaPagina& trazado, const QList<double>& marcas, double valor) {

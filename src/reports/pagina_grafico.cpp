@@ -94,26 +94,11 @@ public:
     Lienzo(PaginaPreparada& pagina, InformePreparado& informe) : pagina_(pagina), informe_(informe) {}
 
     void Rectangulo(float x, float y, float ancho, float alto, QRgb color) {
-        Primitiva p;
-        p.tipo = Primitiva::Rectangulo;
-        p.x = x;
-        p.y = y;
-        p.ancho = ancho;
-        p.alto = alto;
-        p.color = color;
-        pagina_.primitivas.push_back(std::move(p));
+        pagina_.primitivas.push_back(PrimitivaRectangulo(x, y, ancho, alto, color));
     }
 
     void Linea(float x1, float y1, float x2, float y2, float grosor, QRgb color) {
-        Primitiva p;
-        p.tipo = Primitiva::Linea;
-        p.x = x1;
-        p.y = y1;
-        p.ancho = x2 - x1;
-        p.alto = y2 - y1;
-        p.grosor = grosor;
-        p.color = color;
-        pagina_.primitivas.push_back(std::move(p));
+        pagina_.primitivas.push_back(PrimitivaLinea(x1, y1, x2 - x1, y2 - y1, grosor, color));
     }
 
     void Texto(const QString& texto, float x, float y, float ancho, const EstiloTexto& estilo,

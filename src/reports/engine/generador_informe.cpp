@@ -15,29 +15,6 @@ constexpr float kMmPorGrosor = 0.2f;    // a line's pen width unit, in mm
 // drawing than generating on a long report.
 constexpr qint64 kMsEntreEventos = 40;
 
-Primitiva Rectangulo(float x, float y, float ancho, float alto, QRgb color) {
-    Primitiva p;
-    p.tipo = Primitiva::Rectangulo;
-    p.x = x;
-    p.y = y;
-    p.ancho = ancho;
-    p.alto = alto;
-    p.color = color;
-    return p;
-}
-
-Primitiva Linea(float x, float y, float dx, float dy, float grosor) {
-    Primitiva p;
-    p.tipo = Primitiva::Linea;
-    p.x = x;
-    p.y = y;
-    p.ancho = dx;
-    p.alto = dy;
-    p.grosor = grosor;
-    p.color = 0xff000000;
-    return p;
-}
-
 }  // namespace
 
 TGeneradorInforme::TGeneradorInforme(QObject* parent) : QObject(parent) {}
@@ -167,22 +144,22 @@ void TGeneradorInforme::Dibujar(const BandaInforme& banda, float y) {
     const float x0 = def_->margenIzquierdo;
     const float ancho = def_->AnchoBandas();
     if (banda.fondo != 0xffffffff)
-        prims.push_back(Rectangulo(x0, y, ancho, banda.alto, banda.fondo));
+        prims.push_back(PrimitivaRectangulo(x0, y, ancho, banda.alto, banda.fondo));
     if (banda.marcos & MarcoArriba)
-        prims.push_back(Linea(x0, y, ancho, 0, kGrosorMarco));
+        prims.push_back(PrimitivaLinea(x0, y, ancho, 0, kGrosorMarco));
     if (banda.marcos & MarcoAbajo)
-        prims.push_back(Linea(x0, y + banda.alto, ancho, 0, kGrosorMarco));
+        prims.push_back(PrimitivaLinea(x0, y + banda.alto, ancho, 0, kGrosorMarco));
     if (banda.marcos & MarcoIzquierda)
-        prims.push_back(Linea(x0, y, 0, banda.alto, kGrosorMarco));
+        prims.push_back(PrimitivaLinea(x0, y, 0, banda.alto, kGrosorMarco));
     if (banda.marcos & MarcoDerecha)
-        prims.push_back(Linea(x0 + ancho, y, 0, banda.alto, kGrosorMarco));
+        prims.push_back(PrimitivaLinea(x0 + ancho, y, 0, banda.alto, kGrosorMarco));
 
     const auto texto = [&](const QString& contenido, float izquierda, float arriba, float anchoCaja,
                            const EstiloTexto& estilo, AlineacionTexto alineacion, bool transparente) {
         const float anchoReal = anchoCaja > 0 ? anchoCaja : ancho - izquierda;
         const float alto = AltoLineaMm(estilo.puntos);
         if (!transparente)
-            prims.push_back(Rectangulo(x0 + izquierda, y + arriba, anchoReal, alto, 0xffffffff));
+            prims.push_back(PrimitivaRectangulo(x0 + izquierda, y + arriba, anchoReal, alto, 0xffffffff));
         Primitiva p;
         p.tipo = Primitiva::Texto;
         p.alineacion = alineacion;
@@ -202,7 +179,7 @@ void TGeneradorInforme::Dibujar(const BandaInforme& banda, float y) {
         if (!l.visible)
             continue;
         const float grosor = l.grosorPuntos * kMmPorGrosor;
-        prims.push_back(l.vertical ? Linea(x0 + l.x, y + l.y, 0, l.longitud, grosor)
-                                   : Linea(x0 + l.x, y + l.y, l.longitud, 0, grosor));
+        prims.push_back(l.vertical ? PrimitivaLinea(x0 + l.x, y + l.y, 0, l.longitud, grosor)
+                                   : PrimitivaLinea(x0 + l.x, y + l.y, l.longitud, 0, grosor));
     }
 }
