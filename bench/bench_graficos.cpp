@@ -4,11 +4,13 @@
 // from the rows and thinning the line to the screen's width, to the first
 // painted picture of the chart view. The memory is the growth of the
 // resident set over that step; the points the chart holds after thinning
-// are counted too.
+// are counted too. The same table's chart page in the printed report is
+// timed as well.
 #include <benchmark/benchmark.h>
 
 #include "principal_qt.h"
 #include "finance/tvm.h"
+#include "reports/pagina_grafico.h"
 #include "schedules/desarrollo_prestamo.h"
 #include "schedules/form_desarrollo_calculos.h"
 #include "widgets/graficos/grafico.h"
@@ -66,6 +68,35 @@ void BM_GraficoPrestamoMasLargo(benchmark::State& state) {
     state.counters["puntos"] = double(puntos);
 }
 BENCHMARK(BM_GraficoPrestamoMasLargo)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The printed report's chart page of the same table: the series from the
+// rows, then the page drawn, its line thinned to the page's width in
+// typographic points. Counts the records the page holds.
+void BM_PaginaGraficoPrestamoMasLargo(benchmark::State& state) {
+    const EntradaDesarrolloPrestamo entrada = PrestamoMasLargo();
+    auto ventana = std::make_unique<TFormDesarrolloCalculos>();
+    DesarrollarPrestamo(entrada, *ventana);
+    std::size_t registros = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // The series are worked out again at every print of a new table.
+        DesarrollarPrestamo(entrada, *ventana);
+        InformePreparado informe;
+        PaginaPreparada pagina;
+        state.ResumeTiming();
+
+        CajaPagina caja;
+        caja.x = 15;
+        caja.y = 40;
+        caja.ancho = 180;
+        caja.alto = 235;
+        DibujarGraficos(ventana->GraficosTabla(), caja, pagina, informe);
+        registros = pagina.primitivas.size();
+        benchmark::DoNotOptimize(registros);
+    }
+    state.counters["registros"] = double(registros);
+}
+BENCHMARK(BM_PaginaGraficoPrestamoMasLargo)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // are round and written with the program's separators, and the table
 // window switches to the chart and back.
 #include "prueba_comun.h"
+#include "prestamo_48.h"
 
 #include "finance/resumen_anual.h"
 #include "schedules/desarrollo_prestamo.h"
@@ -17,24 +18,6 @@
 
 #include <QAction>
 #include <memory>
-
-using finance::PaymentTiming;
-
-namespace {
-
-// 10.000 at 6 % over 48 months from 15/07/2024: five calendar years.
-DatosFilasPrestamo Prestamo48() {
-    DatosFilasPrestamo d;
-    d.Capital = 10000;
-    d.Interes = 6;
-    d.NumCuotas = 48;
-    d.Cuota = 234.85;
-    d.timing = PaymentTiming::EndOfPeriod;
-    d.primeraFecha = QDate(2024, 7, 15);
-    return d;
-}
-
-}  // namespace
 
 class TestGraficos : public QObject {
     Q_OBJECT
@@ -154,6 +137,20 @@ private slots:
             sumas << p.y();
         QCOMPARE(sumas, (QList<double>{6, 15, 24, 10}));
         QCOMPARE(AgruparBarras(datos, 10).categorias, datos.categorias);
+    }
+
+    // A span of bars runs from its first year to its last, whether its bars
+    // are single years or groups of them.
+    void textoDeTramo_data() {
+        QTest::addColumn<QStringList>("categorias");
+        QTest::addColumn<QString>("tramo");
+        QTest::newRow("años") << QStringList{"2026", "2027", "2028"} << QStringLiteral("2026–2028");
+        QTest::newRow("grupos") << QStringList{"2026–2028", "2029–2031", "2047–2049"} << QStringLiteral("2026–2049");
+    }
+    void textoDeTramo() {
+        QFETCH(QStringList, categorias);
+        QFETCH(QString, tramo);
+        QCOMPARE(TextoTramo(categorias, 0, categorias.size() - 1), tramo);
     }
 
     // Ctrl+G shows the chart in place of the grid, described for a screen

@@ -1,4 +1,5 @@
 #include "prueba_comun.h"
+#include "textos_pagina.h"
 
 #include "informes_hostiles.h"
 #include "reports/engine/fichero_informe.h"
@@ -77,14 +78,6 @@ struct InformeDePrueba {
         def.necesitaDatos = [this] { return actual <= filas; };
     }
 };
-
-QStringList Textos(const PaginaPreparada& pagina) {
-    QStringList textos;
-    for (const Primitiva& p : pagina.primitivas)
-        if (p.tipo == Primitiva::Texto)
-            textos << p.texto;
-    return textos;
-}
 
 int LineasHorizontalesLargas(const PaginaPreparada& pagina) {
     int n = 0;

@@ -364,9 +364,8 @@ void TFormComparar::BtnImprimirClick() {
         return;
     const FilasTextos filas(Textos());
     const int datos = int(finance::TextosDatosOfertas(*comparacion_).size());
-    // The chart beside the figures is not printed yet: the report engine
-    // has no chart page to draw it on.
     TFormRptComparacion informe(visibles_, datos);
+    informe.AnadirPaginaGraficos({finance::GraficoPendiente(*comparacion_)});
     informe.FijarFuente(&filas);
     informe.FilasInforme = filas.Cantidad();
     informe.LblTitulo->texto = kTitulo;

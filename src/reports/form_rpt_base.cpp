@@ -3,6 +3,7 @@
 #include "util/identidad.h"
 #include "reports/fuente_filas.h"
 #include "reports/medidor_texto.h"
+#include "reports/pagina_grafico.h"
 #include "reports/reparto_columnas.h"
 
 #include <algorithm>
@@ -339,6 +340,17 @@ void TFormRptBase::AnadirSeccionFinal(const QString& titulo, const TablaTextos& 
     // left blank there when the section's own titles are still to come.
     BandaEn(informe_, Lugar::Columnas).antesDeImprimir = [this](BandaInforme& banda) {
         FilaActual = FilasInforme + seccion_->Cabecera(banda, FilaActual - FilasInforme);
+    };
+}
+
+void TFormRptBase::AnadirPaginaGraficos(const QList<DatosGrafico>& graficos) {
+    graficos_ = graficos;
+    if (graficos_.isEmpty()) {
+        informe_.paginaFinal = nullptr;
+        return;
+    }
+    informe_.paginaFinal = [this](const CajaPagina& caja, PaginaPreparada& pagina, InformePreparado& informe) {
+        DibujarGraficos(graficos_, caja, pagina, informe);
     };
 }
 

@@ -9,6 +9,7 @@
 #include "reports/medidor_texto.h"
 #include "reports/reparto_columnas.h"
 #include "reports/seccion_final.h"
+#include "util/datos_grafico.h"
 
 #include <QString>
 #include <memory>
@@ -46,6 +47,10 @@ public:
     // Prints a short table with its heading after the schedule's rows, and
     // after those added before it; its first `estrechas` columns are narrow.
     void AnadirSeccionFinal(const QString& titulo, const TablaTextos& tabla, int estrechas = 2);
+
+    // Ends the report with a page of these charts, one above the other, in
+    // the page's orientation. No charts, no page.
+    void AnadirPaginaGraficos(const QList<DatosGrafico>& graficos);
 
 protected:
     struct Resumen {
@@ -133,4 +138,5 @@ private:
     std::vector<EtiquetaInforme*> valores_;
     const FuenteFilas* fuente_ = nullptr;
     std::unique_ptr<TSeccionFinal> seccion_;
+    QList<DatosGrafico> graficos_;
 };

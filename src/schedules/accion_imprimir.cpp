@@ -107,6 +107,7 @@ void ImprimirDesarrollo(TFormDesarrolloCalculos& ventana) {
         informe->AnadirSeccionFinal(ventana.TituloCifrasFinales, ventana.CifrasFinales, 0);
     if (const TablaTextos* resumen = ventana.ResumenAnualMostrado())
         informe->AnadirSeccionFinal(QStringLiteral("Resumen anual"), *resumen);
+    informe->AnadirPaginaGraficos(ventana.GraficosTabla());
     MostrarPreliminar(informe->Informe(), true, true, &ventana);
 
     ventana.repaint();

@@ -43,6 +43,11 @@ QList<QPointF> DiezmarPuntos(const QList<QPointF>& puntos, int columnas) {
     return resultado;
 }
 
+QString TextoTramo(const QStringList& categorias, qsizetype desde, qsizetype hasta) {
+    constexpr QChar kGuion(0x2013);
+    return categorias[desde].section(kGuion, 0, 0) + kGuion + categorias[hasta].section(kGuion, -1);
+}
+
 DatosGrafico AgruparBarras(const DatosGrafico& datos, int maximo) {
     const qsizetype total = datos.categorias.size();
     maximo = std::max(maximo, 1);
@@ -53,7 +58,7 @@ DatosGrafico AgruparBarras(const DatosGrafico& datos, int maximo) {
     agrupado.categorias.clear();
     for (qsizetype desde = 0; desde < total; desde += grupo) {
         const qsizetype hasta = std::min(desde + grupo, total) - 1;
-        agrupado.categorias << datos.categorias[desde] + QChar(0x2013) + datos.categorias[hasta];
+        agrupado.categorias << TextoTramo(datos.categorias, desde, hasta);
     }
     for (SerieGrafico& serie : agrupado.series) {
         QList<QPointF> sumas;

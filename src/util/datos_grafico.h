@@ -44,6 +44,11 @@ QList<QPointF> DiezmarPuntos(const QList<QPointF>& puntos, int columnas);
 // (what was paid in those years).
 DatosGrafico AgruparBarras(const DatosGrafico& datos, int maximo);
 
+// The text of the bars from `desde` to `hasta`: the first year of the first
+// and the last year of the last ("2026–2049"). A bar of a group is itself
+// named "first–last", which the span does not repeat.
+QString TextoTramo(const QStringList& categorias, qsizetype desde, qsizetype hasta);
+
 // Round marks for an axis from `minimo` to `maximo`: about `cuantas` values
 // that are 1, 2 or 5 times a power of ten apart, covering the range.
 QList<double> MarcasEje(double minimo, double maximo, int cuantas = 5);

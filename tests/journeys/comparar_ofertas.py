@@ -74,10 +74,19 @@ def recorrer():
 
     r.teclas("ctrl+p")
     vista = vista_previa()
-    texto = " ".join(imprimir_a_pdf(vista, os.path.join(os.environ["HOME"], "comparar.pdf")).split())
+    pdf = os.path.join(os.environ["HOME"], "comparar.pdf")
+    texto = " ".join(imprimir_a_pdf(vista, pdf).split())
     for esperado in (TITULO, "Ofertas comparadas: 2", "Concepto Oferta 1 Oferta 2 Mejor",
                      "Coste total 63.394,69 46.070,06 Oferta 2", "3,04 2,84 Oferta 2", "Cuota si el índice sube 2 puntos"):
         r.comprobar(esperado in texto, f"el PDF no dice «{esperado}»: {texto[:600]!r}")
+    # The last page is the chart of both offers' pending capital.
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+    ultima = next(int(l.split()[-1]) for l in info.splitlines() if l.startswith("Pages:"))
+    r.comprobar(ultima == 2, f"el PDF tiene {ultima} páginas")
+    grafico = " ".join(subprocess.run(["pdftotext", "-f", str(ultima), "-l", str(ultima), pdf, "-"],
+                                      capture_output=True, text=True).stdout.split())
+    for esperado in ("Capital pendiente de cada oferta", "Oferta 1", "Oferta 2", "Años", f"Página: {ultima}"):
+        r.comprobar(esperado in grafico, f"la última página no dice «{esperado}»: {grafico[:400]!r}")
 
     # Four offers and the chart still lie wholly on the screen (CTest walks
     # this journey again at 1024×768).

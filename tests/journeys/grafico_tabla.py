@@ -1,10 +1,15 @@
 """A loan's chart in the table window, as a person opens it: Ctrl+G shows
 the chart in place of the grid, and a screen reader reads what it shows;
 a click on the chart's tool button brings the table back, and another click
-shows the chart again."""
+shows the chart again. The printed table ends with the same charts on a
+page of their own."""
+import os
+import subprocess
+
 import pyatspi
 
 import recorrido as r
+from informe_impreso import imprimir_a_pdf, vista_previa
 
 
 def vista_grafico(ventana):
@@ -29,6 +34,26 @@ def leer_descripcion(vista):
         r.comprobar(esperado in descripcion, f"la descripción del gráfico no dice «{esperado}»: {descripcion}")
 
 
+def imprimir_graficos():
+    """Prints the table to a PDF: its twelve rows fill the first page, the
+    charts the second and last."""
+    r.teclas("ctrl+p")
+    vista = vista_previa()
+    pdf = os.path.join(os.environ["HOME"], "grafico.pdf")
+    imprimir_a_pdf(vista, pdf)
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+    paginas = next(int(l.split()[-1]) for l in info.splitlines() if l.startswith("Pages:"))
+    r.comprobar(paginas == 2, f"el PDF tiene {paginas} páginas")
+    ultima = " ".join(subprocess.run(["pdftotext", "-f", "2", "-l", "2", pdf, "-"],
+                                     capture_output=True, text=True).stdout.split())
+    for esperado in ("Capital pendiente", "Capital e intereses pagados por año", "Capital amortizado",
+                     "Intereses", "Importe (€)", "1.000", "Página: 2"):
+        r.comprobar(esperado in ultima, f"la página del gráfico no dice «{esperado}»: {ultima[:400]!r}")
+    r.comprobar("Pendiente" not in ultima.split(), "la página del gráfico lleva los títulos de columna")
+    r.teclas("Escape")
+    r.esperar_cierre(vista)
+
+
 def recorrer():
     principal = r.ventana_principal()
     r.calcular_prestamo(principal, "12", "88,85", primer_pago="31/01/2024")
@@ -42,6 +67,8 @@ def recorrer():
     tabla_a_la_vista(ventana)
     r.clic(boton)
     leer_descripcion(vista_grafico(ventana))
+    imprimir_graficos()
+    r.esperar(lambda: r.activa(ventana), "la tabla activa tras cerrar la vista previa")
     r.teclas("Escape")
     r.esperar_cierre(ventana)
     r.ventana_principal()

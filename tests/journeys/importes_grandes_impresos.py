@@ -87,11 +87,11 @@ def recorrer():
     r.teclear_prestamo(principal, "15", "1200", "999999999999,99")
     cuota = r.resultado(principal, "Cuota")
     r.esperar(lambda: r.texto(cuota).startswith("12.500.00"), "la cuota del préstamo grande")
-    imprimir_tabla("grande.pdf", 7, 26, "595 x 842 pts (A4)", "15.000.")
+    imprimir_tabla("grande.pdf", 7, 27, "595 x 842 pts (A4)", "15.000.")
     r.ventana_principal()
 
     amortizar_anticipadamente(principal)
-    imprimir_tabla("grande_apaisado.pdf", 8, 41, "842 x 595 pts (A4)", "14.974.511.716.249,35")
+    imprimir_tabla("grande_apaisado.pdf", 8, 42, "842 x 595 pts (A4)", "14.974.511.716.249,35")
     r.ventana_principal()
 
 

@@ -1,7 +1,7 @@
 """The largest table the program builds, printed. Its dates may not pass
 31/12/9999 and a date field takes no year before 1900, so the longest
 monthly table starts in January 1900: 97.200 instalments. Its table (Ctrl+T), the preview (Ctrl+P), which pages
-while its 2.026 pages are still being prepared, paged to the last page with
+while its 2.027 pages are still being prepared, paged to the last page with
 the End key once they are all ready, and closed with Escape. (The engine's
 million-row report is measured by the report benchmarks.)"""
 import pyatspi
@@ -9,7 +9,7 @@ import pyatspi
 import recorrido as r
 
 CUOTAS = 97200
-PAGINAS = 2026  # 48 rows a page, and the loan's cost after them
+PAGINAS = 2027  # 48 rows a page, the loan's cost after them, and the charts
 TITULO_INFORME = "Zelvar Zuzidaduve 1.0"
 
 

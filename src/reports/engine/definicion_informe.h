@@ -63,6 +63,16 @@ struct BandaInforme {
     std::function<float()> altoSiguiente;
 };
 
+// The body of a page between its page header and its footer, in mm from the
+// sheet's top left corner.
+struct CajaPagina {
+    float x = 0, y = 0, ancho = 0, alto = 0;
+};
+
+// Draws a page's body on its own (a chart, say): adds primitives inside the
+// box to the page, registering text styles with the report.
+using DibujoPagina = std::function<void(const CajaPagina& caja, PaginaPreparada& pagina, InformePreparado& informe)>;
+
 struct DefinicionInforme {
     QString titulo;
     float anchoPagina = 210;
@@ -74,6 +84,9 @@ struct DefinicionInforme {
     std::vector<BandaInforme> bandas;
     std::function<void()> antesDeImprimir;  // at the start of every generation
     std::function<bool()> necesitaDatos;    // before each detail band: more rows?
+    // When set, one more page follows the rows: page header and footer as
+    // usual (no column titles), the body drawn by this.
+    DibujoPagina paginaFinal;
 
     float AnchoBandas() const { return anchoPagina - margenIzquierdo - margenDerecho; }
 };

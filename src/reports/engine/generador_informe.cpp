@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 constexpr float kGrosorMarco = 0.25f;   // black frame lines of a band, in mm
@@ -12,29 +14,6 @@ constexpr float kMmPorGrosor = 0.2f;    // a line's pen width unit, in mm
 // page gives the preview a repaint, so a turn per page would spend more time
 // drawing than generating on a long report.
 constexpr qint64 kMsEntreEventos = 40;
-
-Primitiva Rectangulo(float x, float y, float ancho, float alto, QRgb color) {
-    Primitiva p;
-    p.tipo = Primitiva::Rectangulo;
-    p.x = x;
-    p.y = y;
-    p.ancho = ancho;
-    p.alto = alto;
-    p.color = color;
-    return p;
-}
-
-Primitiva Linea(float x, float y, float dx, float dy, float grosor) {
-    Primitiva p;
-    p.tipo = Primitiva::Linea;
-    p.x = x;
-    p.y = y;
-    p.ancho = dx;
-    p.alto = dy;
-    p.grosor = grosor;
-    p.color = 0xff000000;
-    return p;
-}
 
 }  // namespace
 
@@ -71,6 +50,16 @@ bool TGeneradorInforme::Generar(DefinicionInforme& definicion, InformePreparado&
     }
     if (!cancelado_)
         TerminarPagina();
+    if (!cancelado_ && def_->paginaFinal) {
+        NuevaPagina(false);
+        CajaPagina caja;
+        caja.x = def_->margenIzquierdo;
+        caja.y = y_;
+        caja.ancho = def_->AnchoBandas();
+        caja.alto = std::max(0.0f, limite - y_);
+        def_->paginaFinal(caja, pagina_, *destino_);
+        TerminarPagina();
+    }
     estado_ = EstadoGeneracion::Terminado;
     return !cancelado_;
 }
@@ -96,14 +85,14 @@ float TGeneradorInforme::AltoSiguiente(int indice) const {
     return banda.altoSiguiente ? alto - banda.alto + banda.altoSiguiente() : alto;
 }
 
-void TGeneradorInforme::NuevaPagina() {
+void TGeneradorInforme::NuevaPagina(bool conColumnas) {
     pagina_.anchoMm = def_->anchoPagina;
     pagina_.altoMm = def_->altoPagina;
     pagina_.primitivas.clear();
     y_ = def_->margenArriba;
     for (TipoBanda tipo : {TipoBanda::CabeceraPagina, TipoBanda::CabeceraColumnas}) {
         const int indice = BuscarBanda(tipo);
-        if (indice >= 0)
+        if (indice >= 0 && (conColumnas || tipo != TipoBanda::CabeceraColumnas))
             ImprimirConHijas(indice);
     }
 }
@@ -155,22 +144,22 @@ void TGeneradorInforme::Dibujar(const BandaInforme& banda, float y) {
     const float x0 = def_->margenIzquierdo;
     const float ancho = def_->AnchoBandas();
     if (banda.fondo != 0xffffffff)
-        prims.push_back(Rectangulo(x0, y, ancho, banda.alto, banda.fondo));
+        prims.push_back(PrimitivaRectangulo(x0, y, ancho, banda.alto, banda.fondo));
     if (banda.marcos & MarcoArriba)
-        prims.push_back(Linea(x0, y, ancho, 0, kGrosorMarco));
+        prims.push_back(PrimitivaLinea(x0, y, ancho, 0, kGrosorMarco));
     if (banda.marcos & MarcoAbajo)
-        prims.push_back(Linea(x0, y + banda.alto, ancho, 0, kGrosorMarco));
+        prims.push_back(PrimitivaLinea(x0, y + banda.alto, ancho, 0, kGrosorMarco));
     if (banda.marcos & MarcoIzquierda)
-        prims.push_back(Linea(x0, y, 0, banda.alto, kGrosorMarco));
+        prims.push_back(PrimitivaLinea(x0, y, 0, banda.alto, kGrosorMarco));
     if (banda.marcos & MarcoDerecha)
-        prims.push_back(Linea(x0 + ancho, y, 0, banda.alto, kGrosorMarco));
+        prims.push_back(PrimitivaLinea(x0 + ancho, y, 0, banda.alto, kGrosorMarco));
 
     const auto texto = [&](const QString& contenido, float izquierda, float arriba, float anchoCaja,
                            const EstiloTexto& estilo, AlineacionTexto alineacion, bool transparente) {
         const float anchoReal = anchoCaja > 0 ? anchoCaja : ancho - izquierda;
         const float alto = AltoLineaMm(estilo.puntos);
         if (!transparente)
-            prims.push_back(Rectangulo(x0 + izquierda, y + arriba, anchoReal, alto, 0xffffffff));
+            prims.push_back(PrimitivaRectangulo(x0 + izquierda, y + arriba, anchoReal, alto, 0xffffffff));
         Primitiva p;
         p.tipo = Primitiva::Texto;
         p.alineacion = alineacion;
@@ -190,7 +179,7 @@ void TGeneradorInforme::Dibujar(const BandaInforme& banda, float y) {
         if (!l.visible)
             continue;
         const float grosor = l.grosorPuntos * kMmPorGrosor;
-        prims.push_back(l.vertical ? Linea(x0 + l.x, y + l.y, 0, l.longitud, grosor)
-                                   : Linea(x0 + l.x, y + l.y, l.longitud, 0, grosor));
+        prims.push_back(l.vertical ? PrimitivaLinea(x0 + l.x, y + l.y, 0, l.longitud, grosor)
+                                   : PrimitivaLinea(x0 + l.x, y + l.y, l.longitud, 0, grosor));
     }
 }

@@ -32,7 +32,8 @@ signals:
     void PaginaDisponible(int pagina);
 
 private:
-    void NuevaPagina();
+    // A page with its page header and, unless told not, its column titles.
+    void NuevaPagina(bool conColumnas = true);
     void TerminarPagina();
     void AtenderEventos();
     void ImprimirBanda(int indice);

@@ -32,6 +32,26 @@ struct Primitiva {
     QString texto;
 };
 
+// A filled rectangle.
+inline Primitiva PrimitivaRectangulo(float x, float y, float ancho, float alto, QRgb color) {
+    Primitiva p;
+    p.tipo = Primitiva::Rectangulo;
+    p.x = x;
+    p.y = y;
+    p.ancho = ancho;
+    p.alto = alto;
+    p.color = color;
+    return p;
+}
+
+// A line from (x, y) to (x + dx, y + dy), `grosor` mm wide.
+inline Primitiva PrimitivaLinea(float x, float y, float dx, float dy, float grosor, QRgb color = 0xff000000) {
+    Primitiva p = PrimitivaRectangulo(x, y, dx, dy, color);
+    p.tipo = Primitiva::Linea;
+    p.grosor = grosor;
+    return p;
+}
+
 struct PaginaPreparada {
     float anchoMm = 210;
     float altoMm = 297;

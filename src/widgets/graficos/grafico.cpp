@@ -74,7 +74,7 @@ QCategoryAxis* EjeDeTramos(const QStringList& categorias, const QString& titulo)
     // the last one has room for its text too.
     for (qsizetype j = 0; j < kTramos; ++j) {
         const qsizetype desde = total * j / kTramos, hasta = total * (j + 1) / kTramos - 1;
-        eje->append(categorias[desde] + QChar(0x2013) + categorias[hasta], double(hasta) + 0.5);
+        eje->append(TextoTramo(categorias, desde, hasta), double(hasta) + 0.5);
     }
     eje->setRange(-0.5, double(total) - 0.5);
     eje->setTitleText(titulo);
