@@ -113,6 +113,7 @@ void TArchivoCalculos::VigilarCambios() {
         connect(lista, &QComboBox::currentIndexChanged, this, &TArchivoCalculos::ComprobarCambios);
     // After the window's own handler, which takes the conditions accepted.
     connect(ventana_.BtnPresCondiciones, &QPushButton::clicked, this, &TArchivoCalculos::ComprobarCambios);
+    connect(ventana_.BtnInvCondiciones, &QPushButton::clicked, this, &TArchivoCalculos::ComprobarCambios);
     ventana_.setAcceptDrops(true);
     ventana_.installEventFilter(this);
 }
