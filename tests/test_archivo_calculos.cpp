@@ -169,7 +169,10 @@ private slots:
         std::vector<finance::OfertaDocumento> ofertas(2);
         ofertas[0].nombre = QStringLiteral("Banco A");
         ofertas[1].condiciones.sistema = finance::SistemaAmortizacion::Aleman;
-        QVERIFY(finance::GuardarOfertas(ruta, ofertas, nullptr));
+        finance::DocumentoCalculo documento;
+        documento.prestamo.textos.campos = {{QStringLiteral("capital"), QStringLiteral("1000")}};
+        documento.ofertas = ofertas;
+        QVERIFY(finance::GuardarDocumento(ruta, documento, nullptr));
         TFormCalculosFinancieros v;
         QVERIFY(v.ArchivoCalculos->Abrir(ruta));
         v.EditPresCapital->setText(QStringLiteral("5000"));
