@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <cmath>
 
 Q_DECLARE_METATYPE(finance::CondicionesPrestamo)
@@ -39,6 +40,15 @@ enum class Destino { Leida, DiscoLleno, Cerrada };
 
 // Runs the program with no display at all and the given regional settings
 // (none at all when empty, as cron and containers run it).
+// A calculation file with `contenido` in `carpeta`; its path.
+QString FicheroCalculo(const QTemporaryDir& carpeta, const QByteArray& contenido) {
+    const QString ruta = carpeta.filePath(QStringLiteral("calculo.zzc"));
+    QFile fichero(ruta);
+    if (fichero.open(QIODevice::WriteOnly))
+        fichero.write(contenido);
+    return ruta;
+}
+
 Salida Ejecutar(const QStringList& argumentos, const QString& idioma = QStringLiteral("es_ES.UTF-8"),
                 Destino destino = Destino::Leida) {
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
@@ -1103,11 +1113,7 @@ private slots:
         QFETCH(QByteArray, documento);
         QFETCH(QStringList, tecleadas);
         QTemporaryDir carpeta;
-        const QString ruta = carpeta.filePath(QStringLiteral("calculo.zzc"));
-        QFile fichero(ruta);
-        QVERIFY(fichero.open(QIODevice::WriteOnly));
-        fichero.write(documento);
-        fichero.close();
+        const QString ruta = FicheroCalculo(carpeta, documento);
         const Salida igual = Ejecutar(tecleadas + QStringList{"--formato", "json"});
         QVERIFY2(igual.estado == 0, qPrintable(igual.error));
         const Salida desde = Ejecutar({tecleadas[0], "--desde", ruta, "--formato", "json"});
@@ -1119,13 +1125,9 @@ private slots:
     // index options out instead of refusing them.
     void desdeConOtroTipo() {
         QTemporaryDir carpeta;
-        const QString ruta = carpeta.filePath(QStringLiteral("variable.zzc"));
-        QFile fichero(ruta);
-        QVERIFY(fichero.open(QIODevice::WriteOnly));
-        fichero.write(R"({"formato": 1, "prestamo": {"calculo": 0,
+        const QString ruta = FicheroCalculo(carpeta, R"({"formato": 1, "prestamo": {"calculo": 0,
             "campos": {"interes": "3", "num": "120", "capital": "50000", "fecha": "2027-01-31"},
             "condiciones": {"tipoInteres": "variable", "diferencial": 1, "indice": 2.5}}})");
-        fichero.close();
         const QStringList fijo{"prestamo", "--interes", "3", "--cuotas", "120", "--capital", "50000",
                                "--primer-pago", "31/01/2027", "--tipo", "fijo", "--formato", "json"};
         const Salida desde = Ejecutar({"prestamo", "--desde", ruta, "--tipo", "fijo", "--formato", "json"});
