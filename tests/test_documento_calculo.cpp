@@ -88,7 +88,7 @@ private slots:
         paginas.inversion.alPrincipio = true;
         paginas.inversion.textos.campos = {{"capitalInicial", "-2.5e3"}, {"num", "12"}};
         paginas.inversion.textos.literales = {{"cuota", "12 a"}};
-        paginas.depreciacion.calculo = 2;
+        paginas.depreciacion.calculo = 3;  // the last of the page's four methods
         paginas.depreciacion.textos.campos = {{"valorInicial", "10000"}, {"fecha", ""}};
         QTest::newRow("inversión y depreciación") << paginas;
         // The savings plan's conditions, each tax kind, and the tax table and
@@ -238,7 +238,7 @@ private slots:
         QTest::newRow("formato negativo") << Bytes("{\"formato\": -1}") << "«formato»";
         QTest::newRow("formato texto") << Bytes("{\"formato\": \"1\"}") << "«formato»";
         QTest::newRow("página") << Bytes("{\"formato\": 1, \"pagina\": \"hipoteca\"}") << "«pagina»";
-        QTest::newRow("cálculo") << Bytes("{\"formato\": 1, \"depreciacion\": {\"calculo\": 3}}") << "«calculo»";
+        QTest::newRow("cálculo") << Bytes("{\"formato\": 1, \"depreciacion\": {\"calculo\": 4}}") << "«calculo»";
         QTest::newRow("campo con coma")
             << Bytes("{\"formato\": 1, \"prestamo\": {\"campos\": {\"cuota\": \"1,5\"}}}") << "«cuota»";
         QTest::newRow("campo número")

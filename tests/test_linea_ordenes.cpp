@@ -1100,12 +1100,12 @@ private slots:
                            "--vida-util", "10", "--anios", "3", "--fecha", "01/07/2026", "--tabla-fiscal",
                            "maquinaria"};
         // A date the page filled in by itself gives whole years, as in the window.
-        QTest::newRow("depreciación con la fecha de la página")
-            << QByteArray(R"({"formato": 1, "depreciacion": {"calculo": 0,
+        QTest::newRow("depreciación doble-lineal con la fecha de la página")
+            << QByteArray(R"({"formato": 1, "depreciacion": {"calculo": 3,
                 "campos": {"valorInicial": "12000", "valorFinal": "0", "aniosUtil": "10", "aniosCalculo": "3",
                            "fecha": "2026-07-01"}}})")
-            << QStringList{"depreciacion", "--metodo", "lineal", "--valor-inicial", "12000", "--valor-final", "0",
-                           "--vida-util", "10", "--anios", "3"};
+            << QStringList{"depreciacion", "--metodo", "doble-lineal", "--valor-inicial", "12000",
+                           "--valor-final", "0", "--vida-util", "10", "--anios", "3"};
     }
 
     // A file's conditions give exactly what typing the same options gives.

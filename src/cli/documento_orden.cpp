@@ -128,7 +128,7 @@ Opciones OpcionesDelDocumento(const QString& suborden, const finance::DocumentoC
         AnadirMomento(opciones, d.inversion.alPrincipio);
         AnadirCondicionesInversion(opciones, d.condicionesInversion);
     } else {
-        static const char* const kMetodos[] = {"lineal", "digitos", "doble"};
+        static const char* const kMetodos[] = {"lineal", "digitos", "doble", "doble-lineal"};
         opciones.push_back({QStringLiteral("--metodo"), QLatin1String(kMetodos[d.depreciacion.calculo])});
         AnadirCampos(opciones, d.depreciacion.textos,
                      {{"valorInicial", "--valor-inicial"}, {"valorFinal", "--valor-final"},

@@ -152,7 +152,7 @@ DocumentoCalculo DocumentoDeJson(const QJsonObject& raiz) {
     documento.pagina = static_cast<PaginaDocumento>(json::Nombre(raiz, QStringLiteral("pagina"), kPaginas));
     documento.prestamo = PaginaDeJson(raiz, "prestamo", 4, documento.formato);
     documento.inversion = PaginaDeJson(raiz, "inversion", 4, documento.formato);
-    documento.depreciacion = PaginaDeJson(raiz, "depreciacion", 3, documento.formato);
+    documento.depreciacion = PaginaDeJson(raiz, "depreciacion", 4, documento.formato);
     // Conditions and comparisons came with the first numbered format.
     if (documento.formato >= 1) {
         documento.condiciones = CondicionesDeJson(json::Objeto(
