@@ -101,6 +101,46 @@ private slots:
         QCOMPARE(LeerRecientes().value(0), ruta);
     }
 
+    void ahorroYDepreciacion_data() {
+        QTest::addColumn<bool>("fechaEscrita");
+        QTest::newRow("fecha escrita") << true;
+        QTest::newRow("fecha puesta por la página") << false;
+    }
+
+    // The savings plan's conditions, the depreciation's kind of asset (with
+    // a life other than the one the kind fills in) and whether the date was
+    // typed come back; only a typed date is taken as typed.
+    void ahorroYDepreciacion() {
+        QFETCH(bool, fechaEscrita);
+        const QString ruta = Ruta("ahorro.zzc");
+        QFile::remove(ruta);  // no question about replacing the previous row's file
+        finance::CondicionesInversion plan;
+        plan.crecimiento = 2;
+        plan.inflacion = 1.5;
+        plan.retencion = finance::TipoRetencion::Fija;
+        plan.retencionFija = 19;
+        {
+            TFormCalculosFinancieros v;
+            v.CondicionesInv = plan;
+            v.CbDepTablaFiscal->setCurrentIndex(5);
+            v.EditDepAniosUtil->setText(QStringLiteral("11"));
+            v.EditDepFecha->setText(QStringLiteral("01/07/2026"));
+            v.EditDepFecha->setModified(fechaEscrita);
+            Elegir(ruta);
+            QVERIFY(v.ArchivoCalculos->GuardarComo());
+        }
+        TFormCalculosFinancieros otra;
+        otra.CbDepTablaFiscal->setCurrentIndex(2);
+        otra.EditDepFecha->setModified(!fechaEscrita);
+        QVERIFY(otra.ArchivoCalculos->Abrir(ruta));
+        QVERIFY(otra.CondicionesInv == plan);
+        QCOMPARE(otra.CbDepTablaFiscal->currentIndex(), 5);
+        QCOMPARE(otra.EditDepAniosUtil->text(), QStringLiteral("11"));
+        QCOMPARE(otra.EditDepFecha->text(), QStringLiteral("01/07/2026"));
+        QCOMPARE(otra.EditDepFecha->isModified(), fechaEscrita);
+        QVERIFY(!otra.isWindowModified());
+    }
+
     // A file that does not read: the person is told which and why, and the
     // window keeps its work and its file.
     void ficheroIlegibleNoTocaNada() {
@@ -129,7 +169,10 @@ private slots:
         std::vector<finance::OfertaDocumento> ofertas(2);
         ofertas[0].nombre = QStringLiteral("Banco A");
         ofertas[1].condiciones.sistema = finance::SistemaAmortizacion::Aleman;
-        QVERIFY(finance::GuardarOfertas(ruta, ofertas, nullptr));
+        finance::DocumentoCalculo documento;
+        documento.prestamo.textos.campos = {{QStringLiteral("capital"), QStringLiteral("1000")}};
+        documento.ofertas = ofertas;
+        QVERIFY(finance::GuardarDocumento(ruta, documento, nullptr));
         TFormCalculosFinancieros v;
         QVERIFY(v.ArchivoCalculos->Abrir(ruta));
         v.EditPresCapital->setText(QStringLiteral("5000"));

@@ -5,8 +5,11 @@
 #include "registro_dialogos.h"
 #include "aceleradores.h"
 
+#include "app/archivo_calculos.h"
 #include "app/form_calculos_financieros.h"
 #include "app/form_comparar.h"
+#include "finance/documento_calculo.h"
+#include "util/puertas.h"
 #include "schedules/exportacion_csv.h"
 #include "ui/ayuda.h"
 #include "widgets/graficos/grafico.h"
@@ -20,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QDir>
 
 namespace {
 
@@ -201,6 +205,116 @@ private slots:
         QCOMPARE(QSet<QString>(letras.begin(), letras.end()).size(), letras.size());
         // F1 opens the loans topic, which tells of the comparison.
         QCOMPARE(ContextoAyuda(&v), 6120);
+    }
+
+    // Ctrl+S saves the offers (with their timing and conditions) where the
+    // person says, asking before a file is replaced; Ctrl+O in another
+    // window brings them back, a third column included.
+    void guardarYAbrirLasOfertas() {
+        QTemporaryDir carpeta;
+        const QString ruta = carpeta.filePath(QStringLiteral("ofertas.zzc"));
+        RegistroDialogos registro;
+        puertas::FijarPedirFichero([&](QWidget*, const QString&, const QString&, bool) {
+            return carpeta.filePath(QStringLiteral("ofertas"));
+        });
+        std::vector<finance::OfertaDocumento> guardadas;
+        {
+            TFormComparar v(nullptr, {});
+            Comparar(v);
+            v.BtnAnadirClick();
+            Oferta(v, 2, "140000,5", "2,5", "360");
+            v.Columnas[2].CbAportacion->setCurrentIndex(1);
+            finance::EntradaPrestamo tercera = v.Oferta(2);
+            tercera.condiciones.tipoInteres = finance::TipoInteres::Variable;
+            tercera.condiciones.diferencial = 0.9;
+            tercera.condiciones.indice = 2.6;
+            v.PonerOferta(2, tercera);
+            v.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&v));
+            QTest::keyClick(v.BtnComparar, Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(QFileInfo::exists(ruta));
+            QVERIFY(registro.Mostrados().isEmpty());
+            guardadas = v.OfertasDocumento();
+            QCOMPARE(guardadas.size(), std::size_t(3));
+            // The name is taken: "No" leaves the file as it was.
+            Oferta(v, 0, "1", "1", "1");
+            QTest::keyClick(v.BtnComparar, Qt::Key_S, Qt::ControlModifier);
+            QCOMPARE(registro.Mostrados().size(), 1);
+            QVERIFY(registro.Mostrados()[0].mensaje.contains(QStringLiteral("¿Desea reemplazarlo?")));
+        }
+        TFormComparar otra(nullptr, {});
+        otra.show();
+        otra.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&otra));
+        puertas::FijarPedirFichero([&](QWidget*, const QString&, const QString&, bool) { return ruta; });
+        QTest::keyClick(otra.BtnComparar, Qt::Key_O, Qt::ControlModifier);
+        puertas::RestaurarPuertas();
+        QCOMPARE(otra.OfertasVisibles(), 3);
+        QVERIFY(otra.OfertasDocumento() == guardadas);
+        QCOMPARE(otra.Columnas[2].EditCapital->text(), QStringLiteral("140000,5"));
+        QCOMPARE(otra.Columnas[2].BtnCondiciones->text(), QStringLiteral("Condiciones… ✓"));
+        QVERIFY(!otra.Comparacion());
+        QCOMPARE(registro.Mostrados().size(), 1);
+    }
+
+    void ficherosQueNoSeAbren_data() {
+        QTest::addColumn<QByteArray>("contenido");  // empty: a folder under the name
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("carpeta") << QByteArray() << "carpeta";
+        QTest::newRow("cortado") << QByteArray(R"({"formato": 1, "comparacion": [{"nombre": "A")") << "se cortó";
+        QTest::newRow("sin ofertas") << QByteArray(R"({"formato": 1})") << "no tiene ofertas";
+        QByteArray cinco = R"({"formato": 1, "comparacion": [)";
+        for (int i = 0; i < 5; ++i)
+            cinco += QByteArray(i ? "," : "") + R"({"nombre": "O", "momento": "final", "campos": {}})";
+        QTest::newRow("cinco ofertas") << cinco + "]}" << "5 ofertas";
+    }
+
+    // A file that does not give offers to compare is refused, naming it and
+    // why, and the offers on show stay.
+    void ficherosQueNoSeAbren() {
+        QFETCH(QByteArray, contenido);
+        QFETCH(QString, motivo);
+        QTemporaryDir carpeta;
+        const QString ruta = carpeta.filePath(QStringLiteral("ofertas.zzc"));
+        if (contenido.isEmpty()) {
+            QVERIFY(QDir().mkdir(ruta));
+        } else {
+            QFile fichero(ruta);
+            QVERIFY(fichero.open(QIODevice::WriteOnly));
+            fichero.write(contenido);
+        }
+        RegistroDialogos registro;
+        TFormComparar v(nullptr, {});
+        Comparar(v);
+        const auto antes = v.OfertasDocumento();
+        QVERIFY(!v.AbrirOfertas(ruta));
+        QCOMPARE(registro.Mostrados().size(), 1);
+        const QString mensaje = registro.Mostrados()[0].mensaje;
+        QVERIFY2(mensaje.contains(ruta) && mensaje.contains(motivo), qPrintable(mensaje));
+        QVERIFY(v.OfertasDocumento() == antes);
+        QVERIFY(v.Comparacion());
+    }
+
+    // The comparison's file opened from the main window opens the
+    // comparison with its offers; the pages keep their work and file.
+    void abrirDesdeLaVentanaPrincipal() {
+        QTemporaryDir carpeta;
+        const QString ruta = carpeta.filePath(QStringLiteral("ofertas.zzc"));
+        std::vector<finance::OfertaDocumento> ofertas(2);
+        ofertas[0].textos.campos = {{QStringLiteral("capital"), QStringLiteral("120000")}};
+        ofertas[1].textos.campos = {{QStringLiteral("interes"), QStringLiteral("2.75")}};
+        ofertas[1].alPrincipio = true;
+        QVERIFY(finance::GuardarOfertas(ruta, ofertas, nullptr));
+        TFormCalculosFinancieros principal;
+        principal.show();
+        principal.EditPresCapital->setText(QStringLiteral("5000"));
+        QVERIFY(principal.ArchivoCalculos->Abrir(ruta));
+        QVERIFY(principal.FormComparar && principal.FormComparar->isVisible());
+        QCOMPARE(principal.FormComparar->Columnas[0].EditCapital->text(), QStringLiteral("120000"));
+        QCOMPARE(principal.FormComparar->Columnas[1].EditInteres->text(), QStringLiteral("2,75"));
+        QCOMPARE(principal.FormComparar->Columnas[1].CbAportacion->currentIndex(), 1);
+        QCOMPARE(principal.EditPresCapital->text(), QStringLiteral("5000"));
+        QVERIFY(principal.ArchivoCalculos->Ruta().isEmpty());
     }
 };
 

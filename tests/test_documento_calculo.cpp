@@ -89,7 +89,7 @@ private slots:
         paginas.inversion.alPrincipio = true;
         paginas.inversion.textos.campos = {{"capitalInicial", "-2.5e3"}, {"num", "12"}};
         paginas.inversion.textos.literales = {{"cuota", "12 a"}};
-        paginas.depreciacion.calculo = 2;
+        paginas.depreciacion.calculo = 3;  // the last of the page's four methods
         paginas.depreciacion.textos.campos = {{"valorInicial", "10000"}, {"fecha", ""}};
         QTest::newRow("inversión y depreciación") << paginas;
         // The last item of each list: the savings withdrawal and the double
@@ -98,6 +98,20 @@ private slots:
         ultimas.inversion.calculo = kIndiceRetirada;
         ultimas.depreciacion.calculo = kCalculosDepreciacion - 1;
         QTest::newRow("retirada y doble con paso a lineal") << ultimas;
+        // The savings plan's conditions, each tax kind, and the tax table and
+        // typed date of the depreciation page.
+        DocumentoCalculo plan = paginas;
+        plan.condicionesInversion.crecimiento = -2.5;
+        plan.condicionesInversion.inflacion = 0.0;
+        plan.condicionesInversion.retencion = TipoRetencion::Fija;
+        plan.condicionesInversion.retencionFija = 19.5;
+        plan.tablaFiscal = QStringLiteral("edificios-industriales");
+        plan.fechaEscrita = true;
+        QTest::newRow("plan con retención fija, tabla y fecha escrita") << plan;
+        plan.condicionesInversion.inflacion.reset();
+        plan.condicionesInversion.retencion = TipoRetencion::Tramos;
+        plan.tablaFiscal.clear();
+        QTest::newRow("plan por tramos sin inflación, fecha escrita sin tabla") << plan;
         DocumentoCalculo comparacion = ConCondiciones([](auto&) {});
         OfertaDocumento oferta;
         oferta.nombre = QStringLiteral("Banco «Ñ»");
@@ -198,6 +212,24 @@ private slots:
         QVERIFY(leido.condiciones == CondicionesPrestamo{});
     }
 
+    // A file of the current format written before the savings conditions,
+    // the tax table and the typed date were kept reads as none of them.
+    void sinCondicionesDelPlanNiTablaFiscal() {
+        DocumentoCalculo leido;
+        leido.condicionesInversion.crecimiento = 3;
+        leido.tablaFiscal = QStringLiteral("maquinaria");
+        leido.fechaEscrita = true;
+        QString motivo;
+        QVERIFY2(LeerDocumento(Bytes(R"({"formato": 1, "pagina": "depreciacion",
+            "inversion": {"calculo": 0, "campos": {"interes": "4"}},
+            "depreciacion": {"calculo": 1, "campos": {"fecha": "2026-05-01"}}})"),
+                               leido, &motivo),
+                 qPrintable(motivo));
+        QVERIFY(leido.condicionesInversion == CondicionesInversion{});
+        QVERIFY(leido.tablaFiscal.isEmpty());
+        QVERIFY(!leido.fechaEscrita);
+    }
+
     void contenidoHostil_data() {
         QTest::addColumn<QByteArray>("datos");
         QTest::addColumn<QString>("motivo");
@@ -233,6 +265,13 @@ private slots:
             muchas += "{\"cuota\": " + QByteArray::number(i) + ", \"interes\": 1},";
         muchas.chop(1);
         QTest::newRow("lista sin fin") << muchas + "]}}}" << "«revisiones»";
+        QTest::newRow("inflación imposible")
+            << Bytes("{\"formato\": 1, \"inversion\": {\"condiciones\": {\"inflacion\": -100}}}") << "inflación";
+        QTest::newRow("retención desconocida")
+            << Bytes("{\"formato\": 1, \"inversion\": {\"condiciones\": {\"retencion\": \"toda\"}}}")
+            << "«retencion»";
+        QTest::newRow("tabla fiscal desconocida")
+            << Bytes("{\"formato\": 1, \"depreciacion\": {\"tablaFiscal\": \"cohetes\"}}") << "«tablaFiscal»";
         QTest::newRow("oferta no objeto") << Bytes("{\"formato\": 1, \"comparacion\": [3]}") << "«comparacion»";
     }
 

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <cmath>
 
 Q_DECLARE_METATYPE(finance::CondicionesPrestamo)
@@ -40,6 +41,15 @@ enum class Destino { Leida, DiscoLleno, Cerrada };
 
 // Runs the program with no display at all and the given regional settings
 // (none at all when empty, as cron and containers run it).
+// A calculation file with `contenido` in `carpeta`; its path.
+QString FicheroCalculo(const QTemporaryDir& carpeta, const QByteArray& contenido) {
+    const QString ruta = carpeta.filePath(QStringLiteral("calculo.zzc"));
+    QFile fichero(ruta);
+    if (fichero.open(QIODevice::WriteOnly))
+        fichero.write(contenido);
+    return ruta;
+}
+
 Salida Ejecutar(const QStringList& argumentos, const QString& idioma = QStringLiteral("es_ES.UTF-8"),
                 Destino destino = Destino::Leida) {
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
@@ -1087,6 +1097,98 @@ private slots:
         QCOMPARE(roto.estado, 1);
         QVERIFY2(roto.error.contains(carpeta.path()) && roto.error.contains(QStringLiteral("carpeta")),
                  qPrintable(roto.error));
+    }
+
+    void desdeComoTecleado_data() {
+        QTest::addColumn<QByteArray>("documento");
+        QTest::addColumn<QStringList>("tecleadas");
+        QTest::newRow("hipoteca mixta creciente con carencia")
+            << QByteArray(R"({"formato": 1, "prestamo": {"calculo": 0,
+                "campos": {"interes": "2.5", "num": "300", "capital": "200000", "fecha": "2027-01-31"},
+                "condiciones": {"sistema": "creciente", "crecimiento": 1.5,
+                    "carencia": "parcial", "cuotasCarencia": 12,
+                    "tipoInteres": "mixto", "tramoFijo": 60, "diferencial": 0.8, "indice": 3.1,
+                    "indicesDesde": [{"cuota": 121, "valor": 2.75}], "revisionMeses": 6,
+                    "seguroAnual": 300.5, "mantenimientoAnual": 40,
+                    "amortizaciones": [{"cuota": 24, "importe": 10000, "reduce": "plazo", "comisionLegal": true},
+                                       {"cuota": 36, "importe": 5000, "reduce": "cuota", "comision": 0}]}}})")
+            << QStringList{"prestamo", "--interes", "2,5", "--cuotas", "300", "--capital", "200000",
+                           "--primer-pago", "31/01/2027", "--sistema", "creciente", "--crecimiento", "1,5",
+                           "--carencia", "12:parcial", "--tipo", "mixto", "--tramo-fijo", "60",
+                           "--diferencial", "0,8", "--indice", "3,1", "--indice-en", "121:2,75",
+                           "--revision-cada", "6", "--seguro", "300,5", "--mantenimiento", "40",
+                           "--amortizacion", "24:10000:plazo:legal", "--amortizacion", "36:5000:cuota:0"};
+        QTest::newRow("préstamo fijo con comisión legal")
+            << QByteArray(R"({"formato": 1, "prestamo": {"calculo": 0,
+                "campos": {"interes": "4", "num": "120", "capital": "90000", "fecha": "2027-03-01"},
+                "condiciones": {"sistema": "aleman", "carencia": "total", "cuotasCarencia": 6,
+                    "amortizaciones": [{"cuota": 30, "importe": 8000, "reduce": "cuota", "comisionLegal": true}]}}})")
+            << QStringList{"prestamo", "--interes", "4", "--cuotas", "120", "--capital", "90000",
+                           "--primer-pago", "01/03/2027", "--sistema", "aleman", "--carencia", "6:total",
+                           "--amortizacion", "30:8000:cuota:legal"};
+        QTest::newRow("ahorro con retención fija")
+            << QByteArray(R"({"formato": 1, "inversion": {"calculo": 3, "momento": "principio",
+                "campos": {"cuota": "200", "interes": "5", "num": "120", "fecha": "2027-01-01"},
+                "condiciones": {"crecimiento": 3, "inflacion": 2.5, "retencion": "fija", "retencionFija": 19}}})")
+            << QStringList{"inversion", "--calcular", "capital", "--cuota", "200", "--interes", "5",
+                           "--cuotas", "120", "--primera-cuota", "01/01/2027", "--inicio-periodo",
+                           "--crecimiento", "3", "--inflacion", "2,5", "--retencion=19"};
+        QTest::newRow("ahorro por tramos")
+            << QByteArray(R"({"formato": 1, "inversion": {"calculo": 3, "momento": "final",
+                "campos": {"cuota": "500", "interes": "6", "num": "240", "fecha": "2027-01-01"},
+                "condiciones": {"retencion": "tramos"}}})")
+            << QStringList{"inversion", "--calcular", "capital", "--cuota", "500", "--interes", "6",
+                           "--cuotas", "240", "--primera-cuota", "01/01/2027", "--final-periodo", "--retencion"};
+        // The page keeps a plan's conditions while a withdrawal is chosen; the
+        // withdrawal itself takes none of them.
+        QTest::newRow("retirada con condiciones de un plan")
+            << QByteArray(R"({"formato": 1, "inversion": {"calculo": 4, "momento": "final",
+                "campos": {"capInicial": "100000", "interes": "3", "num": "240", "fecha": "2027-01-01"},
+                "condiciones": {"inflacion": 2, "retencion": "tramos"}}})")
+            << QStringList{"inversion", "--calcular", "retirada", "--capital-inicial", "100000", "--interes", "3",
+                           "--cuotas", "240", "--primera-cuota", "01/01/2027", "--final-periodo"};
+        QTest::newRow("depreciación con tabla y fecha escrita")
+            << QByteArray(R"({"formato": 1, "depreciacion": {"calculo": 0, "tablaFiscal": "maquinaria",
+                "fechaEscrita": true,
+                "campos": {"valorInicial": "12000", "valorFinal": "0", "aniosUtil": "10", "aniosCalculo": "3",
+                           "fecha": "2026-07-01"}}})")
+            << QStringList{"depreciacion", "--metodo", "lineal", "--valor-inicial", "12000", "--valor-final", "0",
+                           "--vida-util", "10", "--anios", "3", "--fecha", "01/07/2026", "--tabla-fiscal",
+                           "maquinaria"};
+        // A date the page filled in by itself gives whole years, as in the window.
+        QTest::newRow("depreciación doble-lineal con la fecha de la página")
+            << QByteArray(R"({"formato": 1, "depreciacion": {"calculo": 3,
+                "campos": {"valorInicial": "12000", "valorFinal": "0", "aniosUtil": "10", "aniosCalculo": "3",
+                           "fecha": "2026-07-01"}}})")
+            << QStringList{"depreciacion", "--metodo", "doble-lineal", "--valor-inicial", "12000",
+                           "--valor-final", "0", "--vida-util", "10", "--anios", "3"};
+    }
+
+    // A file's conditions give exactly what typing the same options gives.
+    void desdeComoTecleado() {
+        QFETCH(QByteArray, documento);
+        QFETCH(QStringList, tecleadas);
+        QTemporaryDir carpeta;
+        const QString ruta = FicheroCalculo(carpeta, documento);
+        const Salida igual = Ejecutar(tecleadas + QStringList{"--formato", "json"});
+        QVERIFY2(igual.estado == 0, qPrintable(igual.error));
+        const Salida desde = Ejecutar({tecleadas[0], "--desde", ruta, "--formato", "json"});
+        QCOMPARE(desde.error, QString());
+        QCOMPARE(desde.salida, igual.salida);
+    }
+
+    // A kind of rate typed over a file's indexed loan leaves the file's
+    // index options out instead of refusing them.
+    void desdeConOtroTipo() {
+        QTemporaryDir carpeta;
+        const QString ruta = FicheroCalculo(carpeta, R"({"formato": 1, "prestamo": {"calculo": 0,
+            "campos": {"interes": "3", "num": "120", "capital": "50000", "fecha": "2027-01-31"},
+            "condiciones": {"tipoInteres": "variable", "diferencial": 1, "indice": 2.5}}})");
+        const QStringList fijo{"prestamo", "--interes", "3", "--cuotas", "120", "--capital", "50000",
+                               "--primer-pago", "31/01/2027", "--tipo", "fijo", "--formato", "json"};
+        const Salida desde = Ejecutar({"prestamo", "--desde", ruta, "--tipo", "fijo", "--formato", "json"});
+        QCOMPARE(desde.error, QString());
+        QCOMPARE(desde.salida, Ejecutar(fijo).salida);
     }
 
     void resumenAnual() {

@@ -1,6 +1,7 @@
 #include "app/archivo_calculos.h"
 
 #include "app/form_calculos_financieros.h"
+#include "app/form_comparar.h"
 #include "app/pregunta_guardar.h"
 #include "app/sesion_calculos.h"
 #include "ui/avisos.h"
@@ -22,8 +23,6 @@
 #include <QToolButton>
 
 namespace {
-
-const QString kFiltro = QStringLiteral("Cálculos de Zelvar Zuzidaduve (*.zzc)");
 
 // The first local .zzc file among what is being dragged; empty for none.
 QString FicheroArrastrado(const QMimeData* datos) {
@@ -51,7 +50,18 @@ QAction* Accion(QObject* padre, const char* nombre, const QString& caption, cons
     return accion;
 }
 
+// A file saved by the comparison window: offers and nothing else.
+bool SoloOfertas(finance::DocumentoCalculo documento) {
+    if (documento.ofertas.empty())
+        return false;
+    documento.ofertas.clear();
+    documento.formato = finance::kFormatoDocumento;
+    return documento == finance::DocumentoCalculo{};
+}
+
 }  // namespace
+
+QString FiltroCalculos() { return QStringLiteral("Cálculos de Zelvar Zuzidaduve (*.zzc)"); }
 
 TArchivoCalculos::TArchivoCalculos(TFormCalculosFinancieros& ventana) : QObject(&ventana), ventana_(ventana) {
     CrearAcciones();
@@ -113,6 +123,7 @@ void TArchivoCalculos::VigilarCambios() {
         connect(lista, &QComboBox::currentIndexChanged, this, &TArchivoCalculos::ComprobarCambios);
     // After the window's own handler, which takes the conditions accepted.
     connect(ventana_.BtnPresCondiciones, &QPushButton::clicked, this, &TArchivoCalculos::ComprobarCambios);
+    connect(ventana_.BtnInvCondiciones, &QPushButton::clicked, this, &TArchivoCalculos::ComprobarCambios);
     ventana_.setAcceptDrops(true);
     ventana_.installEventFilter(this);
 }
@@ -149,6 +160,18 @@ bool TArchivoCalculos::Abrir(const QString& ruta) {
                AvisoError);
         return false;
     }
+    // The comparison's own file opens in the comparison, leaving the pages'
+    // work and its file as they were.
+    if (SoloOfertas(documento)) {
+        if (const std::optional<QString> motivo = TFormComparar::MotivoOfertas(documento.ofertas)) {
+            Avisar(QStringLiteral("Error al abrir el cálculo"), finance::MensajeDocumento(false, ruta, *motivo),
+                   AvisoError);
+            return false;
+        }
+        ventana_.AccCompararExecute();
+        ventana_.FormComparar->PonerOfertasDocumento(documento.ofertas);
+        return true;
+    }
     ventana_.MostrarDocumento(documento);
     ofertas_ = documento.ofertas;
     FijarRuta(ruta);
@@ -158,7 +181,7 @@ bool TArchivoCalculos::Abrir(const QString& ruta) {
 void TArchivoCalculos::AbrirConDialogo() {
     if (!PermitirDejar())
         return;
-    const QString ruta = puertas::PedirNombreFichero(&ventana_, QStringLiteral("Abrir un cálculo"), kFiltro, false);
+    const QString ruta = puertas::PedirNombreFichero(&ventana_, QStringLiteral("Abrir un cálculo"), FiltroCalculos(), false);
     if (!ruta.isEmpty())
         Abrir(ruta);
 }
@@ -180,7 +203,7 @@ bool TArchivoCalculos::Guardar() { return ruta_.isEmpty() ? GuardarComo() : Guar
 
 bool TArchivoCalculos::GuardarComo() {
     const QString ruta =
-        PedirFicheroParaGuardar(&ventana_, QStringLiteral("Guardar el cálculo"), kFiltro,
+        PedirFicheroParaGuardar(&ventana_, QStringLiteral("Guardar el cálculo"), FiltroCalculos(),
                                 [](const QString& elegido) { return ConExtension(elegido, QStringLiteral("zzc")); });
     return !ruta.isEmpty() && GuardarEn(ruta);
 }

@@ -19,6 +19,9 @@ class QMenu;
 class QToolButton;
 class TFormCalculosFinancieros;
 
+// The file dialogs' filter for calculation files.
+QString FiltroCalculos();
+
 class TArchivoCalculos : public QObject {
     Q_OBJECT
 public:

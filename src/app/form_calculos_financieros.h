@@ -61,6 +61,9 @@ public:
     const finance::EstadoRetirada& Retirada() const { return retirada_; }
     // The kind of asset chosen in the tax-table list, if any.
     std::optional<finance::TablaFiscal> TablaFiscalElegida() const;
+    // Chooses the kind by its command-line name (empty or unknown: none)
+    // without filling in the life, which the caller puts back itself.
+    void PonerTablaFiscal(const QString& clave);
     bool CalculoFallido() const { return calculoFallido_; }
 
     // The window's work as a calculation document, and a document shown in

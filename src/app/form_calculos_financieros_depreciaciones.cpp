@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QAbstractItemView>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 namespace {
@@ -92,6 +93,16 @@ std::optional<finance::TablaFiscal> TFormCalculosFinancieros::TablaFiscalElegida
     if (indice < 0 || indice >= finance::TablasFiscales().size())
         return std::nullopt;
     return finance::TablasFiscales().at(indice);
+}
+
+void TFormCalculosFinancieros::PonerTablaFiscal(const QString& clave) {
+    const QList<finance::TablaFiscal>& tablas = finance::TablasFiscales();
+    int indice = 0;
+    for (int i = 0; i < tablas.size(); ++i)
+        if (tablas[i].clave == clave)
+            indice = i + 1;
+    const QSignalBlocker sinRellenarVida(CbDepTablaFiscal);
+    CbDepTablaFiscal->setCurrentIndex(indice);
 }
 
 void TFormCalculosFinancieros::CbDepTablaFiscalClick() {

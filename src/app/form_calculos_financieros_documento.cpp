@@ -23,12 +23,14 @@ QString NombreEnDocumento(const CampoDePagina& campo, const QString& prefijo) {
 
 bool EsFecha(const CampoDePagina& campo) { return campo.contenido == ContenidoCampo::Fecha; }
 
+// `momento`: the page's list of payment timings; the depreciation page has
+// none (its list is the tax table's kinds).
 PaginaCalculo LeerPagina(const TFormCalculosFinancieros& ventana, const TablaDePagina& tabla,
-                         const QString& prefijo, const QComboBox* calculos) {
+                         const QString& prefijo, const QComboBox* calculos, const QComboBox* momento) {
     PaginaCalculo pagina;
     pagina.calculo = calculos->currentIndex();
-    if (tabla.lista)
-        pagina.alPrincipio = (ventana.*tabla.lista->miembro)->currentIndex() == 1;
+    if (momento)
+        pagina.alPrincipio = momento->currentIndex() == 1;
     for (const CampoDePagina& campo : tabla.campos)
         finance::GuardarTextoCampo(pagina.textos, NombreEnDocumento(campo, prefijo),
                                    (ventana.*campo.miembro)->text(), EsFecha(campo));
@@ -36,10 +38,10 @@ PaginaCalculo LeerPagina(const TFormCalculosFinancieros& ventana, const TablaDeP
 }
 
 void PonerPagina(TFormCalculosFinancieros& ventana, const TablaDePagina& tabla, const QString& prefijo,
-                 QComboBox* calculos, const PaginaCalculo& pagina) {
+                 QComboBox* calculos, QComboBox* momento, const PaginaCalculo& pagina) {
     calculos->setCurrentIndex(pagina.calculo);
-    if (tabla.lista)
-        (ventana.*tabla.lista->miembro)->setCurrentIndex(pagina.alPrincipio ? 1 : 0);
+    if (momento)
+        momento->setCurrentIndex(pagina.alPrincipio ? 1 : 0);
     // A box the document does not name keeps what clearing the page left.
     for (const CampoDePagina& campo : tabla.campos) {
         const QString nombre = NombreEnDocumento(campo, prefijo);
@@ -56,10 +58,15 @@ finance::DocumentoCalculo TFormCalculosFinancieros::Documento() const {
     documento.pagina = visible == tsInv   ? PaginaDocumento::Inversion
                        : visible == tsDep ? PaginaDocumento::Depreciacion
                                           : PaginaDocumento::Prestamo;
-    documento.prestamo = LeerPagina(*this, TablaPrestamos(), QStringLiteral("Pres"), CbPresCalculos);
-    documento.inversion = LeerPagina(*this, TablaInversiones(), QStringLiteral("Inv"), CbInvCalculos);
-    documento.depreciacion = LeerPagina(*this, TablaDepreciaciones(), QStringLiteral("Dep"), CbDepCalculos);
+    documento.prestamo = LeerPagina(*this, TablaPrestamos(), QStringLiteral("Pres"), CbPresCalculos, cbPresAportacion);
+    documento.inversion = LeerPagina(*this, TablaInversiones(), QStringLiteral("Inv"), CbInvCalculos, CbInvAportacion);
+    documento.depreciacion =
+        LeerPagina(*this, TablaDepreciaciones(), QStringLiteral("Dep"), CbDepCalculos, nullptr);
     documento.condiciones = CondicionesPres;
+    documento.condicionesInversion = CondicionesInv;
+    if (const auto tabla = TablaFiscalElegida())
+        documento.tablaFiscal = tabla->clave;
+    documento.fechaEscrita = EditDepFecha->isModified();
     return documento;
 }
 
@@ -72,10 +79,16 @@ void TFormCalculosFinancieros::MostrarDocumento(const finance::DocumentoCalculo&
     ResultadosAlDia(PnlPresInfo, false);
     ResultadosAlDia(PnlInvInfo, false);
     ResultadosAlDia(PnlDepInfo, false);
-    PonerPagina(*this, TablaPrestamos(), QStringLiteral("Pres"), CbPresCalculos, documento.prestamo);
-    PonerPagina(*this, TablaInversiones(), QStringLiteral("Inv"), CbInvCalculos, documento.inversion);
-    PonerPagina(*this, TablaDepreciaciones(), QStringLiteral("Dep"), CbDepCalculos, documento.depreciacion);
+    PonerPagina(*this, TablaPrestamos(), QStringLiteral("Pres"), CbPresCalculos, cbPresAportacion, documento.prestamo);
+    PonerPagina(*this, TablaInversiones(), QStringLiteral("Inv"), CbInvCalculos, CbInvAportacion,
+                documento.inversion);
+    PonerTablaFiscal(documento.tablaFiscal);
+    PonerPagina(*this, TablaDepreciaciones(), QStringLiteral("Dep"), CbDepCalculos, nullptr, documento.depreciacion);
+    // Putting a text back clears the box's mark; only a date the person
+    // typed makes the first year a part year.
+    EditDepFecha->setModified(documento.fechaEscrita);
     CondicionesPres = documento.condiciones;
+    CondicionesInv = documento.condicionesInversion;
     QWidget* pagina = documento.pagina == PaginaDocumento::Inversion      ? tsInv
                       : documento.pagina == PaginaDocumento::Depreciacion ? tsDep
                                                                           : tsPres;

@@ -181,11 +181,22 @@ void TFormComparar::CrearBotones(QGridLayout* rejilla, int fila) {
     botones->addStretch(1);
     BtnCerrar = boton(QStringLiteral("Cerrar"), QStringLiteral("BtnCerrar"), QStringLiteral("Cerrar la ventana"));
     rejilla->addLayout(botones, fila, 0, 1, finance::kMaxOfertas + 1);
+    // The file's buttons on a line of their own, so that four offers and
+    // the chart still fit a small screen's width.
+    botones = new QHBoxLayout;
+    BtnGuardar = boton(QStringLiteral("&Guardar…"), QStringLiteral("BtnGuardar"),
+                       QStringLiteral("Guardar las ofertas en un fichero de cálculo (Ctrl+S)"));
+    BtnAbrir = boton(QStringLiteral("A&brir…"), QStringLiteral("BtnAbrir"),
+                     QStringLiteral("Abrir las ofertas de un fichero de cálculo (Ctrl+O)"));
+    botones->addStretch(1);
+    rejilla->addLayout(botones, fila + 1, 0, 1, finance::kMaxOfertas + 1);
     AlPulsar(BtnAnadir, this, [this] { BtnAnadirClick(); });
     AlPulsar(BtnComparar, this, [this] { BtnCompararClick(); });
     AlPulsar(BtnCopiar, this, [this] { BtnCopiarClick(); });
     AlPulsar(BtnExportar, this, [this] { BtnExportarClick(); });
     AlPulsar(BtnImprimir, this, [this] { BtnImprimirClick(); });
+    AlPulsar(BtnGuardar, this, [this] { GuardarOfertas(); });
+    AlPulsar(BtnAbrir, this, [this] { AbrirConDialogo(); });
     connect(BtnCerrar, &QPushButton::clicked, this, &QDialog::close);
 
     // Ctrl+C copies the comparison unless a box holds the focus, which
@@ -196,7 +207,13 @@ void TFormComparar::CrearBotones(QGridLayout* rejilla, int fila) {
     AccImprimir = new QAction(QStringLiteral("Imprimir"), this);
     AccImprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(AccImprimir, &QAction::triggered, this, [this] { EjecutarProtegido([this] { BtnImprimirClick(); }); });
-    addActions({AccCopiar, AccImprimir});
+    AccGuardar = new QAction(QStringLiteral("Guardar"), this);
+    AccGuardar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(AccGuardar, &QAction::triggered, this, [this] { EjecutarProtegido([this] { GuardarOfertas(); }); });
+    AccAbrir = new QAction(QStringLiteral("Abrir"), this);
+    AccAbrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(AccAbrir, &QAction::triggered, this, [this] { EjecutarProtegido([this] { AbrirConDialogo(); }); });
+    addActions({AccCopiar, AccImprimir, AccGuardar, AccAbrir});
 }
 
 void TFormComparar::MostrarColumnas() {

@@ -7,6 +7,7 @@
 // stale. They copy as tab-separated text, export to CSV and print.
 #include "finance/calculo_prestamo.h"
 #include "finance/comparacion_prestamos.h"
+#include "finance/documento_calculo.h"
 
 #include <QDialog>
 #include <array>
@@ -39,7 +40,8 @@ public:
     std::array<ColumnaOferta, finance::kMaxOfertas> Columnas;
     QPushButton *BtnAnadir = nullptr, *BtnComparar = nullptr, *BtnCopiar = nullptr, *BtnExportar = nullptr,
                 *BtnImprimir = nullptr, *BtnCerrar = nullptr;
-    QAction *AccCopiar = nullptr, *AccImprimir = nullptr;
+    QPushButton *BtnGuardar = nullptr, *BtnAbrir = nullptr;
+    QAction *AccCopiar = nullptr, *AccImprimir = nullptr, *AccGuardar = nullptr, *AccAbrir = nullptr;
     // The capital pending of each offer over the years, beside the figures;
     // empty while there are no figures.
     TGrafico* GraficoPendiente = nullptr;
@@ -51,6 +53,19 @@ public:
     // The last comparison worked out; empty while the offers have changed
     // since.
     const std::optional<finance::ComparacionPrestamos>& Comparacion() const { return comparacion_; }
+    // The offers on show as a calculation file holds them, and offers from
+    // one put into the columns (two at least; the figures go).
+    std::vector<finance::OfertaDocumento> OfertasDocumento() const;
+    void PonerOfertasDocumento(const std::vector<finance::OfertaDocumento>& ofertas);
+    // Why a file's offers cannot be shown (none, or more than the columns);
+    // nothing when they can.
+    static std::optional<QString> MotivoOfertas(const std::vector<finance::OfertaDocumento>& ofertas);
+    // Saves the offers into a file the person names (asking before one is
+    // replaced); opens a file's offers, telling the person why not when the
+    // file cannot be read, and then keeping the offers on show.
+    bool GuardarOfertas();
+    bool AbrirOfertas(const QString& ruta);
+    void AbrirConDialogo();
     // The offers' data and figures as rows of texts, titles first.
     QList<QStringList> Textos() const;
 

@@ -1,9 +1,11 @@
 #include "cli/documento_orden.h"
 
 #include "cli/argumentos_orden.h"
+#include "finance/codigo_calculo.h"
 #include "finance/documento_calculo.h"
 
 #include <QDate>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -28,71 +30,131 @@ QString TextoOpcion(const finance::TextosDocumento& textos, const QString& campo
 
 QString Numero(double valor) { return QString::number(valor, 'g', 17).replace(QLatin1Char('.'), QLatin1Char(',')); }
 
-void AnadirCampos(QStringList& opciones, const finance::TextosDocumento& textos, const std::vector<Opcion>& mapa) {
+// The file's options, each with its value if it has one.
+using Opciones = std::vector<QStringList>;
+
+void AnadirCampos(Opciones& opciones, const finance::TextosDocumento& textos, const std::vector<Opcion>& mapa) {
     for (const auto& [campo, opcion] : mapa) {
         const bool fecha = QByteArray(campo) == "fecha";
         const QString texto = TextoOpcion(textos, QLatin1String(campo), fecha);
         if (!texto.trimmed().isEmpty())
-            opciones << QLatin1String(opcion) << texto;
+            opciones.push_back({QLatin1String(opcion), texto});
     }
 }
 
-void AnadirCondiciones(QStringList& opciones, const finance::CondicionesPrestamo& c) {
+void AnadirSi(Opciones& opciones, bool condicion, const char* opcion, const QString& valor) {
+    if (condicion)
+        opciones.push_back({QLatin1String(opcion), valor});
+}
+
+// The commission is always written, "legal" or a figure: left out, it would
+// be the legal maximum when a kind of rate is given.
+QString TextoAmortizacion(const finance::AmortizacionAnticipada& a) {
+    return QStringLiteral("%1:%2:%3:%4")
+        .arg(a.cuota)
+        .arg(Numero(a.importe),
+             a.reduce == finance::ReduccionAmortizacion::Cuota ? QStringLiteral("cuota") : QStringLiteral("plazo"),
+             a.comisionLegal ? QStringLiteral("legal") : Numero(a.comision));
+}
+
+// The rate's options; those of an index only for an indexed rate, and the
+// fixed stretch only for a mixed one, as the command line takes them.
+void AnadirTipoInteres(Opciones& opciones, const finance::CondicionesPrestamo& c) {
+    static const char* const kTipos[] = {"fijo", "variable", "mixto"};
+    if (c.tipoInteres == finance::TipoInteres::Fijo)
+        return;
+    opciones.push_back({QStringLiteral("--tipo"), QLatin1String(kTipos[int(c.tipoInteres)])});
+    AnadirSi(opciones, c.diferencial != 0, "--diferencial", Numero(c.diferencial));
+    AnadirSi(opciones, c.indice != 0, "--indice", Numero(c.indice));
+    for (const finance::IndiceDesde& i : c.indicesDesde)
+        opciones.push_back({QStringLiteral("--indice-en"), QStringLiteral("%1:%2").arg(i.cuota).arg(Numero(i.valor))});
+    AnadirSi(opciones, c.revisionMeses != 12, "--revision-cada", QString::number(c.revisionMeses));
+    AnadirSi(opciones, c.tipoInteres == finance::TipoInteres::Mixto, "--tramo-fijo", QString::number(c.tramoFijo));
+}
+
+void AnadirCondiciones(Opciones& opciones, const finance::CondicionesPrestamo& c) {
     static const char* const kPeriodicidades[] = {"mensual", "bimestral", "trimestral", "semestral", "anual"};
-    if (c.periodicidad != finance::Periodicidad::Mensual)
-        opciones << QStringLiteral("--periodicidad") << QLatin1String(kPeriodicidades[int(c.periodicidad)]);
-    if (c.comisionApertura != 0)
-        opciones << QStringLiteral("--comision-apertura") << Numero(c.comisionApertura);
-    if (c.gastosIniciales != 0)
-        opciones << QStringLiteral("--gastos") << Numero(c.gastosIniciales);
-    for (const finance::AmortizacionAnticipada& a : c.amortizaciones) {
-        QString texto = QStringLiteral("%1:%2:%3")
-                            .arg(a.cuota)
-                            .arg(Numero(a.importe),
-                                 a.reduce == finance::ReduccionAmortizacion::Cuota ? QStringLiteral("cuota")
-                                                                                   : QStringLiteral("plazo"));
-        if (a.comision != 0)
-            texto += QLatin1Char(':') + Numero(a.comision);
-        opciones << QStringLiteral("--amortizacion") << texto;
-    }
+    static const char* const kSistemas[] = {"frances", "aleman", "americano", "creciente"};
+    static const char* const kCarencias[] = {"", "parcial", "total"};
+    AnadirSi(opciones, c.periodicidad != finance::Periodicidad::Mensual, "--periodicidad",
+             QLatin1String(kPeriodicidades[int(c.periodicidad)]));
+    AnadirSi(opciones, c.comisionApertura != 0, "--comision-apertura", Numero(c.comisionApertura));
+    AnadirSi(opciones, c.gastosIniciales != 0, "--gastos", Numero(c.gastosIniciales));
+    for (const finance::AmortizacionAnticipada& a : c.amortizaciones)
+        opciones.push_back({QStringLiteral("--amortizacion"), TextoAmortizacion(a)});
     for (const finance::RevisionInteres& r : c.revisiones)
-        opciones << QStringLiteral("--revision") << QStringLiteral("%1:%2").arg(r.cuota).arg(Numero(r.interes));
+        opciones.push_back({QStringLiteral("--revision"), QStringLiteral("%1:%2").arg(r.cuota).arg(Numero(r.interes))});
+    AnadirSi(opciones, c.sistema != finance::SistemaAmortizacion::Frances, "--sistema",
+             QLatin1String(kSistemas[int(c.sistema)]));
+    // Growth means something only to a growing instalment.
+    AnadirSi(opciones, c.sistema == finance::SistemaAmortizacion::Creciente && c.crecimiento != 0, "--crecimiento",
+             Numero(c.crecimiento));
+    AnadirSi(opciones, c.carencia != finance::TipoCarencia::Ninguna, "--carencia",
+             QStringLiteral("%1:%2").arg(c.cuotasCarencia).arg(QLatin1String(kCarencias[int(c.carencia)])));
+    AnadirTipoInteres(opciones, c);
+    AnadirSi(opciones, c.seguroAnual != 0, "--seguro", Numero(c.seguroAnual));
+    AnadirSi(opciones, c.mantenimientoAnual != 0, "--mantenimiento", Numero(c.mantenimientoAnual));
 }
 
-void AnadirMomento(QStringList& opciones, bool alPrincipio) {
-    opciones << (alPrincipio ? QStringLiteral("--inicio-periodo") : QStringLiteral("--final-periodo"));
+void AnadirCondicionesInversion(Opciones& opciones, const finance::CondicionesInversion& c) {
+    AnadirSi(opciones, c.crecimiento != 0, "--crecimiento", Numero(c.crecimiento));
+    if (c.inflacion)
+        opciones.push_back({QStringLiteral("--inflacion"), Numero(*c.inflacion)});
+    // Bare, the option is the brackets; joined to its value, a flat rate.
+    if (c.retencion == finance::TipoRetencion::Tramos)
+        opciones.push_back({QStringLiteral("--retencion")});
+    else if (c.retencion == finance::TipoRetencion::Fija)
+        opciones.push_back({QStringLiteral("--retencion=") + Numero(c.retencionFija)});
 }
 
-QStringList OpcionesDelDocumento(const QString& suborden, const finance::DocumentoCalculo& d) {
-    QStringList opciones;
+void AnadirMomento(Opciones& opciones, bool alPrincipio) {
+    opciones.push_back({alPrincipio ? QStringLiteral("--inicio-periodo") : QStringLiteral("--final-periodo")});
+}
+
+Opciones OpcionesDelDocumento(const QString& suborden, const finance::DocumentoCalculo& d) {
+    Opciones opciones;
     if (suborden == QLatin1String("prestamo")) {
         static const char* const kIncognitas[] = {"cuota", "interes", "cuotas", "capital"};
-        opciones << QStringLiteral("--calcular") << QLatin1String(kIncognitas[d.prestamo.calculo]);
+        opciones.push_back({QStringLiteral("--calcular"), QLatin1String(kIncognitas[d.prestamo.calculo])});
         AnadirCampos(opciones, d.prestamo.textos,
                      {{"cuota", "--cuota"}, {"interes", "--interes"}, {"num", "--cuotas"}, {"capital", "--capital"},
                       {"fecha", "--primer-pago"}});
         AnadirMomento(opciones, d.prestamo.alPrincipio);
         AnadirCondiciones(opciones, d.condiciones);
     } else if (suborden == QLatin1String("inversion")) {
-        static const char* const kIncognitas[] = {"cuota", "interes", "cuotas", "capital"};
-        opciones << QStringLiteral("--calcular") << QLatin1String(kIncognitas[d.inversion.calculo]);
+        static const char* const kIncognitas[] = {"cuota", "interes", "cuotas", "capital", "retirada"};
+        static_assert(std::size(kIncognitas) == finance::kCalculosInversion);
+        opciones.push_back({QStringLiteral("--calcular"), QLatin1String(kIncognitas[d.inversion.calculo])});
         AnadirCampos(opciones, d.inversion.textos,
                      {{"cuota", "--cuota"}, {"interes", "--interes"}, {"num", "--cuotas"}, {"capital", "--capital"},
                       {"capInicial", "--capital-inicial"}, {"fecha", "--primera-cuota"}});
         AnadirMomento(opciones, d.inversion.alPrincipio);
+        // A withdrawal has no contributions to grow, deflate or tax: the page
+        // leaves its conditions aside for it, and so does the command line.
+        if (d.inversion.calculo != finance::kIndiceRetirada)
+            AnadirCondicionesInversion(opciones, d.condicionesInversion);
     } else {
-        static const char* const kMetodos[] = {"lineal", "digitos", "doble"};
-        opciones << QStringLiteral("--metodo") << QLatin1String(kMetodos[d.depreciacion.calculo]);
+        static const char* const kMetodos[] = {"lineal", "digitos", "doble", "doble-lineal"};
+        static_assert(std::size(kMetodos) == finance::kCalculosDepreciacion);
+        opciones.push_back({QStringLiteral("--metodo"), QLatin1String(kMetodos[d.depreciacion.calculo])});
         AnadirCampos(opciones, d.depreciacion.textos,
                      {{"valorInicial", "--valor-inicial"}, {"valorFinal", "--valor-final"},
-                      {"aniosUtil", "--vida-util"}, {"aniosCalculo", "--anios"}, {"fecha", "--fecha"}});
+                      {"aniosUtil", "--vida-util"}, {"aniosCalculo", "--anios"}});
+        // The window makes the first year a part year only from a date the
+        // person typed; the date it filled in by itself is left out here, so
+        // that the years are whole ones as there.
+        if (d.fechaEscrita)
+            AnadirCampos(opciones, d.depreciacion.textos, {{"fecha", "--fecha"}});
+        AnadirSi(opciones, !d.tablaFiscal.isEmpty(), "--tabla-fiscal", d.tablaFiscal);
     }
     return opciones;
 }
 
 QString NombreOpcion(const QString& argumento) { return argumento.section(QLatin1Char('='), 0, 0); }
 
-// The options typed, by name; the two timing flags count as one.
+// The options typed, by name; the two timing flags count as one, and a
+// choice typed (the system, the kind of rate) brings its own dependent
+// options, so the file's ones for the other choice are left out.
 QStringList Tecleadas(const QStringList& argumentos) {
     QStringList nombres;
     for (const QString& argumento : argumentos) {
@@ -102,23 +164,21 @@ QStringList Tecleadas(const QStringList& argumentos) {
         nombres << nombre;
         if (nombre == QLatin1String("--inicio-periodo") || nombre == QLatin1String("--final-periodo"))
             nombres << QStringLiteral("--inicio-periodo") << QStringLiteral("--final-periodo");
+        if (nombre == QLatin1String("--sistema"))
+            nombres << QStringLiteral("--crecimiento");
+        if (nombre == QLatin1String("--tipo"))
+            nombres << QStringLiteral("--diferencial") << QStringLiteral("--indice") << QStringLiteral("--indice-en")
+                    << QStringLiteral("--revision-cada") << QStringLiteral("--tramo-fijo");
     }
     return nombres;
 }
 
-// The file's options that the person did not type; every option of the file
-// but a flag is followed by its value.
-QStringList SinLasTecleadas(const QStringList& delDocumento, const QStringList& tecleadas) {
+// The file's options that the person did not type, one after another.
+QStringList SinLasTecleadas(const Opciones& delDocumento, const QStringList& tecleadas) {
     QStringList quedan;
-    for (qsizetype i = 0; i < delDocumento.size(); ++i) {
-        const QString& nombre = delDocumento[i];
-        const bool bandera = nombre == QLatin1String("--inicio-periodo") || nombre == QLatin1String("--final-periodo");
-        const bool quitar = tecleadas.contains(nombre);
-        if (!quitar)
-            quedan << nombre;
-        if (!bandera && ++i < delDocumento.size() && !quitar)
-            quedan << delDocumento[i];
-    }
+    for (const QStringList& opcion : delDocumento)
+        if (!tecleadas.contains(NombreOpcion(opcion.front())))
+            quedan << opcion;
     return quedan;
 }
 

@@ -17,6 +17,7 @@ constexpr std::initializer_list<const char*> kReducciones = {"plazo", "cuota"};
 constexpr std::initializer_list<const char*> kSistemas = {"frances", "aleman", "americano", "creciente"};
 constexpr std::initializer_list<const char*> kCarencias = {"ninguna", "parcial", "total"};
 constexpr std::initializer_list<const char*> kTiposInteres = {"fijo", "variable", "mixto"};
+constexpr std::initializer_list<const char*> kRetenciones = {"ninguna", "tramos", "fija"};
 
 constexpr int kMaximoEntero = std::numeric_limits<int>::max();
 // More changes than instalments in any loan the program takes; the bound
@@ -133,6 +134,29 @@ CondicionesPrestamo CondicionesDeJson(const QJsonObject& o) {
     } catch (const ECondicionesPrestamo& e) {
         throw json::EDocumentoDanado(QStringLiteral("las condiciones del préstamo no son válidas (%1)").arg(e.Mensaje()));
     }
+    return c;
+}
+
+QJsonObject CondicionesInversionAJson(const CondicionesInversion& c) {
+    QJsonObject o;
+    o[QStringLiteral("crecimiento")] = c.crecimiento;
+    // No inflation is no key: the plan is shown in money of each year.
+    if (c.inflacion)
+        o[QStringLiteral("inflacion")] = *c.inflacion;
+    o[QStringLiteral("retencion")] = NombreDe(kRetenciones, c.retencion);
+    o[QStringLiteral("retencionFija")] = c.retencionFija;
+    return o;
+}
+
+CondicionesInversion CondicionesInversionDeJson(const QJsonObject& o) {
+    CondicionesInversion c;
+    c.crecimiento = json::Numero(o, QStringLiteral("crecimiento"));
+    if (o.contains(QStringLiteral("inflacion")))
+        c.inflacion = json::Numero(o, QStringLiteral("inflacion"));
+    c.retencion = LeerNombre(o, "retencion", kRetenciones, c.retencion);
+    c.retencionFija = json::Numero(o, QStringLiteral("retencionFija"));
+    if (const std::optional<QString> motivo = MotivoCondicionesInversion(c))
+        throw json::EDocumentoDanado(QStringLiteral("las condiciones de la inversión no son válidas (%1)").arg(*motivo));
     return c;
 }
 

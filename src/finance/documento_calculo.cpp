@@ -4,6 +4,7 @@
 #include "finance/codigo_calculo.h"
 #include "finance/condiciones_json.h"
 #include "finance/lectura_json.h"
+#include "finance/tablas_fiscales.h"
 #include "util/escritura_atomica.h"
 #include "util/fichero_normal.h"
 
@@ -115,6 +116,23 @@ QString MotivoSintaxis(const QJsonParseError& error, const QByteArray& datos) {
                          .arg(error.offset);
 }
 
+// The depreciation page's tax table and typed date; files without them read
+// as neither.
+void LeerExtrasDepreciacion(const QJsonObject& objeto, DocumentoCalculo& documento) {
+    documento.tablaFiscal = json::Texto(objeto, QStringLiteral("tablaFiscal"));
+    if (!documento.tablaFiscal.isEmpty() && !BuscarTablaFiscal(documento.tablaFiscal))
+        json::ValorNoValido(QStringLiteral("tablaFiscal"));
+    documento.fechaEscrita = json::Logico(objeto, QStringLiteral("fechaEscrita"));
+}
+
+QJsonObject DepreciacionAJson(const DocumentoCalculo& documento) {
+    QJsonObject objeto = PaginaAJson(documento.depreciacion, false);
+    if (!documento.tablaFiscal.isEmpty())
+        objeto[QStringLiteral("tablaFiscal")] = documento.tablaFiscal;
+    objeto[QStringLiteral("fechaEscrita")] = documento.fechaEscrita;
+    return objeto;
+}
+
 int FormatoDe(const QJsonObject& raiz) {
     const QJsonValue formato = raiz.value(QStringLiteral("formato"));
     if (formato.isUndefined())
@@ -140,6 +158,12 @@ DocumentoCalculo DocumentoDeJson(const QJsonObject& raiz) {
     if (documento.formato >= 1) {
         documento.condiciones = CondicionesDeJson(json::Objeto(
             json::Objeto(raiz, QStringLiteral("prestamo")), QStringLiteral("condiciones")));
+        // Files written before the savings page had conditions, or before the
+        // depreciation page had a tax table, lack these keys: a plain plan,
+        // no table, the date as filled in.
+        documento.condicionesInversion = CondicionesInversionDeJson(
+            json::Objeto(json::Objeto(raiz, QStringLiteral("inversion")), QStringLiteral("condiciones")));
+        LeerExtrasDepreciacion(json::Objeto(raiz, QStringLiteral("depreciacion")), documento);
         const QJsonArray ofertas = json::Lista(raiz, QStringLiteral("comparacion"));
         if (ofertas.size() > kMaximoOfertas)
             json::ValorNoValido(QStringLiteral("comparacion"));
@@ -154,12 +178,14 @@ DocumentoCalculo DocumentoDeJson(const QJsonObject& raiz) {
 QByteArray EscribirDocumento(const DocumentoCalculo& documento) {
     QJsonObject prestamo = PaginaAJson(documento.prestamo, true);
     prestamo[QStringLiteral("condiciones")] = CondicionesAJson(documento.condiciones);
+    QJsonObject inversion = PaginaAJson(documento.inversion, true);
+    inversion[QStringLiteral("condiciones")] = CondicionesInversionAJson(documento.condicionesInversion);
     QJsonObject raiz{
         {QStringLiteral("formato"), kFormatoDocumento},
         {QStringLiteral("pagina"), QLatin1String(kPaginas.begin()[static_cast<int>(documento.pagina)])},
         {QStringLiteral("prestamo"), prestamo},
-        {QStringLiteral("inversion"), PaginaAJson(documento.inversion, true)},
-        {QStringLiteral("depreciacion"), PaginaAJson(documento.depreciacion, false)},
+        {QStringLiteral("inversion"), inversion},
+        {QStringLiteral("depreciacion"), DepreciacionAJson(documento)},
     };
     if (!documento.ofertas.empty()) {
         QJsonArray ofertas;

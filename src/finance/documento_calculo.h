@@ -4,6 +4,7 @@
 // conditions and the offers of a comparison. The file is JSON with a
 // "formato" number; docs/formato_zzc.md describes it. Field texts are held
 // here in a form free of regional settings (campos_documento.h converts).
+#include "finance/condiciones_inversion.h"
 #include "finance/condiciones_prestamo.h"
 
 #include <QByteArray>
@@ -50,6 +51,12 @@ struct DocumentoCalculo {
     PaginaDocumento pagina = PaginaDocumento::Prestamo;
     PaginaCalculo prestamo, inversion, depreciacion;
     CondicionesPrestamo condiciones;  // of the loans page
+    CondicionesInversion condicionesInversion;  // of the savings page
+    // The depreciation page's kind of asset of the tax table, by its
+    // command-line name (empty: none), and whether the person typed the date
+    // (only then is the first year a part year).
+    QString tablaFiscal;
+    bool fechaEscrita = false;
     std::vector<OfertaDocumento> ofertas;
     bool operator==(const DocumentoCalculo&) const = default;
 };

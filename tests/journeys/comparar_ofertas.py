@@ -1,8 +1,10 @@
 """Comparing loan offers: the window opens with Ctrl+M and with the loans
 page's button, starts with the page's loan, takes a second offer typed in
 its column, marks the best figure of each row where a screen reader hears
-it, prints the comparison to a PDF through the preview, and still fits
-the screen with four offers."""
+it, saves the offers with Ctrl+S through the file dialog and gets them back
+by opening the file from the main window after they were changed and the
+window closed, prints the comparison to a PDF through the preview, and still
+fits the screen with four offers."""
 import os
 import subprocess
 
@@ -71,6 +73,28 @@ def recorrer():
     r.escribir_en(r.control(comparar, "Interés, oferta 2", r.CAJA), "2,8")
     r.clic(r.control(comparar, "Comparar", r.BOTON))
     r.esperar_igual(lambda: mejores(comparar), esperados, "las mejores cifras otra vez")
+
+    # Ctrl+S keeps the offers in a file; changed and closed, they come back
+    # when the main window opens that file.
+    fichero = os.path.join(os.environ["HOME"], "ofertas.zzc")
+    r.teclas("ctrl+s")
+    r.esperar_titulo("Guardar las ofertas")
+    r.escribir(fichero)
+    r.teclas("Return")
+    r.ventana_activa(TITULO)
+    r.esperar(lambda: os.path.exists(fichero), "el fichero de las ofertas")
+    r.escribir_en(r.control(comparar, "Interés, oferta 2", r.CAJA), "9")
+    r.teclas("Escape")
+    r.esperar_cierre(comparar)
+    r.teclas("ctrl+o")
+    r.esperar_titulo("Abrir un cálculo")
+    r.escribir(fichero)
+    r.teclas("Return")
+    comparar = r.ventana_activa(TITULO)
+    r.esperar_texto(r.control(comparar, "Interés, oferta 2", r.CAJA), "2,8")
+    r.esperar_texto(r.control(comparar, "Capital, oferta 1", r.CAJA), "150000")
+    r.clic(r.control(comparar, "Comparar", r.BOTON))
+    r.esperar_igual(lambda: mejores(comparar), esperados, "las mejores cifras de las ofertas abiertas")
 
     r.teclas("ctrl+p")
     vista = vista_previa()

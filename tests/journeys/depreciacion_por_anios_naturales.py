@@ -2,9 +2,11 @@
 straight line, as a person does it: the method from the page's list, the
 date typed, the figures typed, the results read; its table (Ctrl+T), whose
 first calendar year holds half a year of life and whose extra last year
-ends at the final value; and its printed report. Then a kind of asset from
-the tax table fills the life, and a life below the table's minimum is
-worked out with a warning."""
+ends at the final value; and its printed report. Saved with Ctrl+S and
+opened again after Nuevo, the typed date still makes the first year a part
+year. Then a kind of asset from the tax table fills the life, and a life
+below the table's minimum is worked out with a warning; saved and opened
+again, the kind and the life typed over it come back."""
 import os
 
 import pyatspi
@@ -89,11 +91,54 @@ def tabla_fiscal(principal):
     r.esperar_textos(principal, {"Depreciación total durante los años de vida útil": "10.000,00"})
 
 
+FICHERO = os.path.join(os.environ["HOME"], "depreciacion.zzc")
+
+
+def abrir_otra_vez(principal, primera_vez):
+    """Saves the work (naming the file the first time), starts anew and opens it."""
+    r.teclas("ctrl+s")
+    if primera_vez:
+        r.esperar_titulo("Guardar el cálculo")
+        r.escribir(FICHERO)
+        r.teclas("Return")
+    r.esperar(lambda: r.titulo_activa().endswith(" - depreciacion.zzc"), "el fichero en el título")
+    r.teclas("ctrl+shift+n")
+    r.esperar(lambda: not r.titulo_activa().endswith(".zzc"), "el título sin fichero tras Nuevo")
+    r.teclas("ctrl+o")
+    r.esperar_titulo("Abrir un cálculo")
+    r.escribir(FICHERO)
+    r.teclas("Return")
+    r.esperar(lambda: r.titulo_activa().endswith(" - depreciacion.zzc"), "el fichero abierto en el título")
+
+
+def recalcular(principal):
+    caja = r.control(principal, "Valor inicial", r.CAJA)
+    r.clic(caja)
+    r.esperar(lambda: r.enfocado(caja), "el foco en «Valor inicial»")
+    r.teclas("Return")
+
+
+def fecha_escrita_guardada(principal):
+    abrir_otra_vez(principal, True)
+    r.esperar_texto(r.control(principal, "Fecha", r.CAJA), "15/07/2024")
+    recalcular(principal)
+    # Still a part first year: a date the person typed stays typed.
+    r.esperar_textos(principal, {"Depreciación total durante los años calculados": "5.200,00"})
+
+
+def tabla_fiscal_guardada(principal):
+    abrir_otra_vez(principal, False)
+    r.esperar_texto(r.control(principal, "Tipo de bien", r.LISTA), "Autocamiones (20 %, 10 años)")
+    r.esperar_texto(r.control(principal, "Años de vida útil", r.CAJA), "4")
+
+
 def recorrer():
     principal = r.ventana_principal()
     calcular(principal)
     imprimir(leer_tabla())
+    fecha_escrita_guardada(principal)
     tabla_fiscal(principal)
+    tabla_fiscal_guardada(principal)
 
 
 r.ejecutar(recorrer)
