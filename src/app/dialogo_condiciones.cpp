@@ -4,6 +4,7 @@
 
 #include "ui/avisos.h"
 #include "ui/ayuda.h"
+#include "ui/botones_dialogo.h"
 #include "ui/controles_pagina.h"
 #include "ui/imagen_svg.h"
 #include "ui/informe_errores.h"
@@ -112,20 +113,11 @@ TDialogoCondiciones::TDialogoCondiciones(QWidget* padre) : QDialog(padre) {
     Pestanas->addTab(CrearGastosPeriodicos(), QStringLiteral("Gastos periódicos"));
     principal->addWidget(Pestanas);
 
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    BtnAceptar = CrearBoton(QStringLiteral("BtnAceptar"), QStringLiteral("&Aceptar"), QString(),
-                            &TDialogoCondiciones::BtnAceptarClick);
-    BtnAceptar->setIcon(IconoSvg(QStringLiteral(":/icons/boton_aceptar.svg"), QSize(16, 16)));
-    BtnAceptar->setDefault(true);
-    BtnCancelar = new QPushButton(IconoSvg(QStringLiteral(":/icons/boton_cancelar.svg"), QSize(16, 16)),
-                                  QStringLiteral("&Cancelar"), this);
-    BtnCancelar->setObjectName(QStringLiteral("BtnCancelar"));
-    BtnCancelar->setAccessibleName(QStringLiteral("Cancelar"));
-    connect(BtnCancelar, &QPushButton::clicked, this, &QDialog::reject);
-    botones->addWidget(BtnAceptar);
-    botones->addWidget(BtnCancelar);
-    principal->addLayout(botones);
+    const BotonesDialogo botones = CrearBotonesAceptarCancelar(this, [this] { BtnAceptarClick(); });
+    BtnAceptar = botones.aceptar;
+    BtnAceptar->setAutoDefault(false);
+    BtnCancelar = botones.cancelar;
+    principal->addLayout(botones.fila);
 
     for (QLineEdit* campo : {EditComisionApertura, EditGastos, EditAmortImporte, EditAmortComision, EditRevInteres,
                              EditCrecimiento, EditDiferencial, EditSeguro, EditMantenimiento})

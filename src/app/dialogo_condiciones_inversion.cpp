@@ -3,6 +3,7 @@
 #include "app/pedir_en_dialogo.h"
 
 #include "ui/avisos.h"
+#include "ui/botones_dialogo.h"
 #include "ui/controles_pagina.h"
 #include "ui/imagen_svg.h"
 #include "ui/informe_errores.h"
@@ -62,22 +63,10 @@ TDialogoCondicionesInversion::TDialogoCondicionesInversion(QWidget* padre) : QDi
     rejilla->setColumnStretch(3, 1);
     principal->addWidget(datos);
 
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    BtnAceptar = new QPushButton(IconoSvg(QStringLiteral(":/icons/boton_aceptar.svg"), QSize(16, 16)),
-                                 QStringLiteral("&Aceptar"), this);
-    BtnAceptar->setObjectName(QStringLiteral("BtnAceptar"));
-    BtnAceptar->setAccessibleName(QStringLiteral("Aceptar"));
-    BtnAceptar->setDefault(true);
-    connect(BtnAceptar, &QPushButton::clicked, this, [this] { EjecutarProtegido([this] { BtnAceptarClick(); }); });
-    BtnCancelar = new QPushButton(IconoSvg(QStringLiteral(":/icons/boton_cancelar.svg"), QSize(16, 16)),
-                                  QStringLiteral("&Cancelar"), this);
-    BtnCancelar->setObjectName(QStringLiteral("BtnCancelar"));
-    BtnCancelar->setAccessibleName(QStringLiteral("Cancelar"));
-    connect(BtnCancelar, &QPushButton::clicked, this, &QDialog::reject);
-    botones->addWidget(BtnAceptar);
-    botones->addWidget(BtnCancelar);
-    principal->addLayout(botones);
+    const BotonesDialogo botones = CrearBotonesAceptarCancelar(this, [this] { BtnAceptarClick(); });
+    BtnAceptar = botones.aceptar;
+    BtnCancelar = botones.cancelar;
+    principal->addLayout(botones.fila);
 
     // Growth and inflation may fall (a shrinking contribution, deflation).
     for (QLineEdit* campo : {EditCrecimiento, EditInflacion})

@@ -9,7 +9,7 @@ import os
 import subprocess
 
 import recorrido as r
-from informe_impreso import imprimir_a_pdf, vista_previa
+from informe_impreso import imprimir_a_pdf, paginas_pdf, texto_de_pagina, vista_previa
 
 TITULO = "Comparar ofertas de préstamo"
 
@@ -104,11 +104,9 @@ def recorrer():
                      "Coste total 63.394,69 46.070,06 Oferta 2", "3,04 2,84 Oferta 2", "Cuota si el índice sube 2 puntos"):
         r.comprobar(esperado in texto, f"el PDF no dice «{esperado}»: {texto[:600]!r}")
     # The last page is the chart of both offers' pending capital.
-    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
-    ultima = next(int(l.split()[-1]) for l in info.splitlines() if l.startswith("Pages:"))
+    ultima = paginas_pdf(pdf)
     r.comprobar(ultima == 2, f"el PDF tiene {ultima} páginas")
-    grafico = " ".join(subprocess.run(["pdftotext", "-f", str(ultima), "-l", str(ultima), pdf, "-"],
-                                      capture_output=True, text=True).stdout.split())
+    grafico = texto_de_pagina(pdf, ultima)
     for esperado in ("Capital pendiente de cada oferta", "Oferta 1", "Oferta 2", "Años", f"Página: {ultima}"):
         r.comprobar(esperado in grafico, f"la última página no dice «{esperado}»: {grafico[:400]!r}")
 

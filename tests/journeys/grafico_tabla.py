@@ -4,12 +4,11 @@ a click on the chart's tool button brings the table back, and another click
 shows the chart again. The printed table ends with the same charts on a
 page of their own."""
 import os
-import subprocess
 
 import pyatspi
 
 import recorrido as r
-from informe_impreso import imprimir_a_pdf, vista_previa
+from informe_impreso import imprimir_a_pdf, paginas_pdf, texto_de_pagina, vista_previa
 
 
 def vista_grafico(ventana):
@@ -41,11 +40,9 @@ def imprimir_graficos():
     vista = vista_previa()
     pdf = os.path.join(os.environ["HOME"], "grafico.pdf")
     imprimir_a_pdf(vista, pdf)
-    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
-    paginas = next(int(l.split()[-1]) for l in info.splitlines() if l.startswith("Pages:"))
+    paginas = paginas_pdf(pdf)
     r.comprobar(paginas == 2, f"el PDF tiene {paginas} páginas")
-    ultima = " ".join(subprocess.run(["pdftotext", "-f", "2", "-l", "2", pdf, "-"],
-                                     capture_output=True, text=True).stdout.split())
+    ultima = texto_de_pagina(pdf, 2)
     for esperado in ("Capital pendiente", "Capital e intereses pagados por año", "Capital amortizado",
                      "Intereses", "Importe (€)", "1.000", "Página: 2"):
         r.comprobar(esperado in ultima, f"la página del gráfico no dice «{esperado}»: {ultima[:400]!r}")

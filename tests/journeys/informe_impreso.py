@@ -84,3 +84,16 @@ def imprimir_tabla(ventana, nombre):
     r.esperar_cierre(vista)
     r.esperar(lambda: r.activa(ventana), "la tabla activa tras cerrar la vista previa")
     return texto
+
+
+def paginas_pdf(pdf):
+    """The number of pages of the PDF file `pdf`."""
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+    return next(int(l.split()[-1]) for l in info.splitlines() if l.startswith("Pages:"))
+
+
+def texto_de_pagina(pdf, pagina):
+    """The words of page `pagina` of the PDF file `pdf`, one space apart."""
+    salida = subprocess.run(["pdftotext", "-f", str(pagina), "-l", str(pagina), pdf, "-"],
+                            capture_output=True, text=True).stdout
+    return " ".join(salida.split())
